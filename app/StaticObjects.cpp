@@ -1,0 +1,10 @@
+// The program's static objects. C++ orders static construction only inside one translation unit,
+// so the registry, the overview text and the prototypes are all defined here, in this order, and
+// destroyed in the reverse order. Each prototype appends itself to the registry.
+
+#include "model/ChunkRegistry.h"
+#include "model/Overview.h"
+
+CChunkRegistry g_chunkRegistry;
+CString g_strOverview;
+BOOL g_bHasBext = FALSE;

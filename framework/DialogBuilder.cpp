@@ -1,0 +1,133 @@
+#include "framework/DialogBuilder.h"
+
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QWidget>
+
+#include "framework/TabControlWidget.h"
+#include "framework/Wnd.h"
+
+namespace {
+
+QString ControlText(const char* text) { return QString::fromUtf8(text); }
+
+QWidget* MakeText(const DialogControl& control, QWidget* pParent) {
+    auto* pLabel = new QLabel(ControlText(control.text), pParent);
+    pLabel->setAlignment((control.style & SS_CENTER) ? Qt::AlignHCenter | Qt::AlignTop
+                                                     : Qt::AlignLeft | Qt::AlignTop);
+    pLabel->setWordWrap(control.cy > 12);
+    if (control.style & SS_DIALOGFRAME) {
+        pLabel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        pLabel->setLineWidth(2);
+    }
+    return pLabel;
+}
+
+QWidget* MakePicture(const DialogControl& control, QWidget* pParent) {
+    auto* pLabel = new QLabel(pParent);
+    pLabel->setPixmap(QPixmap(QStringLiteral(":/res/%1.png").arg(ControlText(control.text))));
+    return pLabel;
+}
+
+QWidget* MakeEdit(const DialogControl& control, QWidget* pParent) {
+    QWidget* pEdit = nullptr;
+    if (control.style & ES_MULTILINE) {
+        auto* pText = new QPlainTextEdit(pParent);
+        pText->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        pText->setTabChangesFocus(true);
+        pText->setVerticalScrollBarPolicy((control.style & WS_VSCROLL) ? Qt::ScrollBarAlwaysOn
+                                                                       : Qt::ScrollBarAlwaysOff);
+        pText->setReadOnly(control.style & ES_READONLY);
+        pEdit = pText;
+    } else {
+        auto* pLine = new QLineEdit(pParent);
+        pLine->setReadOnly(control.style & ES_READONLY);
+        pLine->setFrame(control.style & WS_BORDER);
+        pEdit = pLine;
+    }
+    if (control.style & ES_READONLY) {
+        // Read-only boxes look disabled, as the user expects of a box that cannot be changed.
+        QPalette palette = pEdit->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+        pEdit->setPalette(palette);
+    }
+    return pEdit;
+}
+
+QWidget* MakeButton(const DialogControl& control, QWidget* pParent) {
+    auto* pButton = new QPushButton(ControlText(control.text), pParent);
+    // No button is a default button: Enter with no button focused reaches the dialog itself.
+    pButton->setAutoDefault(false);
+    pButton->setDefault(false);
+    return pButton;
+}
+
+QWidget* MakeControl(const DialogControl& control, QWidget* pParent) {
+    switch (control.kind) {
+        case ControlKind::Text:
+            return MakeText(control, pParent);
+        case ControlKind::Picture:
+            return MakePicture(control, pParent);
+        case ControlKind::GroupBox:
+            return new QGroupBox(ControlText(control.text), pParent);
+        case ControlKind::PushButton:
+            return MakeButton(control, pParent);
+        case ControlKind::Edit:
+            return MakeEdit(control, pParent);
+        case ControlKind::TabControl:
+            return new TabControlWidget(pParent);
+    }
+    return nullptr;
+}
+
+void PlaceControl(QWidget* pWidget, const DialogControl& control, const DialogUnits& units) {
+    QRect rect = units.ToPixels(control.x, control.y, control.cx, control.cy);
+    if (control.kind == ControlKind::Picture) {
+        // A picture static takes its bitmap's own size.
+        if (const QPixmap pixmap = static_cast<QLabel*>(pWidget)->pixmap(); !pixmap.isNull()) {
+            rect.setSize(pixmap.size());
+        }
+    }
+    pWidget->setGeometry(rect);
+}
+
+}  // namespace
+
+DialogUnits::DialogUnits(const QFont& font) {
+    // The average width of the Latin letters and the font height, as dialog units are defined.
+    const QFontMetrics metrics(font);
+    const int nLetters = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    m_baseX = (nLetters / 26 + 1) / 2;
+    m_baseY = metrics.height();
+}
+
+QRect DialogUnits::ToPixels(int x, int y, int cx, int cy) const {
+    return QRect(x * m_baseX / 4, y * m_baseY / 8, cx * m_baseX / 4, cy * m_baseY / 8);
+}
+
+QFont DialogFont(const DialogTemplate& dialogTemplate) {
+    QFont font(QString::fromUtf8(dialogTemplate.fontName));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(dialogTemplate.pointSize);
+    return font;
+}
+
+void BuildDialog(QWidget* pDialog, const DialogTemplate& dialogTemplate) {
+    const QFont font = DialogFont(dialogTemplate);
+    pDialog->setFont(font);
+    const DialogUnits units(font);
+    const QRect frame = units.ToPixels(0, 0, dialogTemplate.cx, dialogTemplate.cy);
+    pDialog->resize(frame.size());
+    for (const DialogControl& control : dialogTemplate.controls) {
+        QWidget* pWidget = MakeControl(control, pDialog);
+        pWidget->setProperty(kControlIdProperty, control.nID);
+        pWidget->setFocusPolicy((control.style & WS_TABSTOP) ? Qt::StrongFocus : Qt::NoFocus);
+        PlaceControl(pWidget, control, units);
+        pWidget->setVisible(control.style & WS_VISIBLE);
+    }
+}

@@ -1,0 +1,34 @@
+#include "framework/MessageBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "framework/DialogTemplate.h"
+
+namespace {
+
+MessageBoxHook& Hook() {
+    static MessageBoxHook hook;
+    return hook;
+}
+
+}  // namespace
+
+int AfxMessageBox(const CString& strText, UINT nType) {
+    if (Hook()) {
+        return Hook()(strText, nType);
+    }
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        return IDOK;  // no user interface to show it on
+    }
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Ovalis"), QString::fromStdString(strText),
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+    return IDOK;
+}
+
+MessageBoxHook SetMessageBoxHook(MessageBoxHook hook) {
+    MessageBoxHook previous = std::move(Hook());
+    Hook() = std::move(hook);
+    return previous;
+}

@@ -1,0 +1,31 @@
+#pragma once
+// An ordered list of object pointers that it does not own.
+
+#include <cstddef>
+#include <vector>
+
+#include "framework/Object.h"
+
+// A place in a list: the index of an element plus one, so that null means "no element".
+using POSITION = std::size_t;
+
+class CObList : public CObject {
+    DECLARE_DYNAMIC(CObList)
+public:
+    explicit CObList(int nBlockSize = 10);
+
+    void AddTail(CObject* pObject);
+    POSITION Find(const CObject* pObject) const;
+    POSITION GetHeadPosition() const { return m_items.empty() ? 0 : 1; }
+    // The element at rPosition; rPosition moves on to the next one, or to null after the tail.
+    CObject* GetNext(POSITION& rPosition) const;
+    int GetCount() const { return static_cast<int>(m_items.size()); }
+    bool IsEmpty() const { return m_items.empty(); }
+    void RemoveAll() { m_items.clear(); }
+
+    auto begin() const { return m_items.begin(); }
+    auto end() const { return m_items.end(); }
+
+private:
+    std::vector<CObject*> m_items;
+};

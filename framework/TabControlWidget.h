@@ -1,0 +1,20 @@
+#pragma once
+// A tab control: a bare tab bar over a framed display area. Pages are not its children; they are
+// siblings laid over the display area by their owner, so the bar never switches them itself.
+
+#include <QTabBar>
+#include <QWidget>
+
+class TabControlWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit TabControlWidget(QWidget* pParent = nullptr);
+    QTabBar* TabBar() const { return m_pTabBar; }
+
+protected:
+    void paintEvent(QPaintEvent* pEvent) override;
+    void resizeEvent(QResizeEvent* pEvent) override;
+
+private:
+    QTabBar* m_pTabBar;
+};

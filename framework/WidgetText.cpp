@@ -1,0 +1,64 @@
+#include "framework/WidgetText.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "framework/Wnd.h"
+
+QString WidgetText(const QWidget* pWidget) {
+    if (auto* pEdit = qobject_cast<const QLineEdit*>(pWidget)) {
+        return pEdit->text();
+    }
+    if (auto* pText = qobject_cast<const QPlainTextEdit*>(pWidget)) {
+        return pText->toPlainText();
+    }
+    if (auto* pLabel = qobject_cast<const QLabel*>(pWidget)) {
+        return pLabel->text();
+    }
+    if (auto* pButton = qobject_cast<const QAbstractButton*>(pWidget)) {
+        return pButton->text();
+    }
+    if (auto* pGroup = qobject_cast<const QGroupBox*>(pWidget)) {
+        return pGroup->title();
+    }
+    return pWidget->windowTitle();
+}
+
+void SetWidgetText(QWidget* pWidget, const QString& text) {
+    if (auto* pEdit = qobject_cast<QLineEdit*>(pWidget)) {
+        pEdit->setText(text);
+        pEdit->setCursorPosition(0);
+    } else if (auto* pText = qobject_cast<QPlainTextEdit*>(pWidget)) {
+        pText->setPlainText(text);
+    } else if (auto* pLabel = qobject_cast<QLabel*>(pWidget)) {
+        pLabel->setText(text);
+    } else if (auto* pButton = qobject_cast<QAbstractButton*>(pWidget)) {
+        pButton->setText(text);
+    } else if (auto* pGroup = qobject_cast<QGroupBox*>(pWidget)) {
+        pGroup->setTitle(text);
+    } else {
+        pWidget->setWindowTitle(text);
+    }
+}
+
+void SelectAllText(QWidget* pWidget) {
+    if (auto* pEdit = qobject_cast<QLineEdit*>(pWidget)) {
+        pEdit->selectAll();
+    } else if (auto* pText = qobject_cast<QPlainTextEdit*>(pWidget)) {
+        pText->selectAll();
+    }
+}
+
+QWidget* FindControl(const QWidget* pParent, int nID) {
+    for (QObject* pChild : pParent->children()) {
+        auto* pWidget = qobject_cast<QWidget*>(pChild);
+        const QVariant id = pChild->property(kControlIdProperty);
+        if (pWidget && id.isValid() && id.toInt() == nID) {
+            return pWidget;
+        }
+    }
+    return nullptr;
+}

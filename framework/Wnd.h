@@ -1,0 +1,73 @@
+#pragma once
+// A window object: a plain C++ object that may or may not hold a Qt widget, exactly like a window
+// object before its window is created. Window objects are built long before any QApplication
+// exists (chunk prototypes hold pages), so nothing here touches Qt until a widget is attached.
+
+#include <memory>
+
+#include "framework/MessageMap.h"
+#include "framework/Object.h"
+
+class QWidget;
+
+struct CRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+};
+
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOW = 5;
+
+class CWnd : public CObject {
+    DECLARE_DYNAMIC(CWnd)
+public:
+    CWnd();
+    ~CWnd() override;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    // The widget, or null while the object is windowless (never created, destroyed, or deleted
+    // by its Qt parent first).
+    QWidget* GetSafeHwnd() const;
+    bool IsWindowless() const { return GetSafeHwnd() == nullptr; }
+
+    // Binds the object to a widget. An owning object deletes the widget when it is destroyed; a
+    // bound control (owned by its dialog's widget) only forgets it.
+    void Attach(QWidget* pWidget, bool bOwnsWidget);
+    QWidget* Detach();
+    virtual BOOL DestroyWindow();
+
+    BOOL ShowWindow(int nCmdShow);
+    BOOL IsWindowVisible() const;
+    BOOL EnableWindow(BOOL bEnable = TRUE);
+    BOOL IsWindowEnabled() const;
+    void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
+    void MoveWindow(const CRect& rect, BOOL bRepaint = TRUE);
+    void GetWindowRect(CRect* pRect) const;  // in screen coordinates
+    void GetClientRect(CRect* pRect) const;
+    void ScreenToClient(CRect* pRect) const;
+    void SetWindowText(const CString& strText);
+    CString GetWindowText() const;
+    void SetFocus();
+    void Invalidate(BOOL bErase = TRUE);
+
+    // The control with this id inside this window, as a window object the window keeps; null
+    // when there is none.
+    CWnd* GetDlgItem(int nID) const;
+    int GetDlgCtrlID() const;
+
+    static const AFX_MSGMAP* GetThisMessageMap();
+    virtual const AFX_MSGMAP* GetMessageMap() const;
+
+private:
+    struct Binding;
+    std::unique_ptr<Binding> m_binding;
+    mutable std::unique_ptr<struct ControlCache> m_controls;
+};
+
+// Widgets made from dialog templates carry their control id in this property.
+inline constexpr const char* kControlIdProperty = "ovalisControlId";

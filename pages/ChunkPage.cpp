@@ -1,0 +1,12 @@
+#include "pages/ChunkPage.h"
+
+BOOL CChunkPage::Create(UINT nIDTemplate, CWnd* pParent, CChunk* pChunk) {
+    m_pChunk = pChunk;
+    const BOOL bCreated = CDialog::Create(nIDTemplate, pParent ? pParent : AfxGetMainWnd());
+    if (bCreated && !pParent) {
+        ShowWindow(SW_HIDE);
+    }
+    return bCreated;
+}
+
+BOOL CChunkPage::UpdateChunk() { return TRUE; }

@@ -1,0 +1,18 @@
+#pragma once
+// The base of every chunk page: a modeless child dialog bound to its chunk.
+
+#include "framework/Dialog.h"
+
+class CChunk;
+
+class CChunkPage : public CDialog {
+public:
+    // Binds the page to pChunk, then creates its window from the template as a child of
+    // pParent. With no parent the page goes under the main window, hidden: such a page is
+    // created late (by a save) and is not to be seen.
+    virtual BOOL Create(UINT nIDTemplate, CWnd* pParent, CChunk* pChunk);
+    // Takes the values shown on the page back into the chunk's data. The base has none.
+    virtual BOOL UpdateChunk();
+
+    CChunk* m_pChunk = nullptr;
+};

@@ -1,0 +1,3 @@
+#include "pages/LISTPropertyPage.h"
+
+IMPLEMENT_DYNCREATE(CLISTPropertyPage, CDialog)

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "pages/ChunkPage.h"
+
+// The page of a LIST chunk: "LIST chunk", whatever it holds.
+class CLISTPropertyPage : public CChunkPage {
+    DECLARE_DYNCREATE(CLISTPropertyPage)
+};

@@ -1,0 +1,3 @@
+#include "pages/RIFFPropertyPage.h"
+
+IMPLEMENT_DYNCREATE(CRIFFPropertyPage, CDialog)

@@ -1,0 +1,3 @@
+#include "pages/UnknownPropertyPage.h"
+
+IMPLEMENT_DYNCREATE(CUnknownPropertyPage, CDialog)

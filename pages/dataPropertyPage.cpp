@@ -1,0 +1,3 @@
+#include "pages/dataPropertyPage.h"
+
+IMPLEMENT_DYNCREATE(CdataPropertyPage, CDialog)

@@ -1,0 +1,3 @@
+#include "pages/fmtPropertyPage.h"
+
+IMPLEMENT_DYNCREATE(CfmtPropertyPage, CDialog)

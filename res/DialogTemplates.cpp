@@ -1,0 +1,187 @@
+// Every dialog template of the program, by resource id. Positions and sizes in dialog units.
+
+#include <map>
+
+#include "framework/DialogTemplate.h"
+
+namespace {
+
+using K = ControlKind;
+
+constexpr const char* kPageFont = "MS Sans Serif";
+constexpr DWORD kPage = DS_CHILD | DS_VISIBLE;
+constexpr DWORD kText = WS_VISIBLE;
+constexpr DWORD kNumberBox = WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
+constexpr DWORD kReadOnlyBox = kNumberBox | ES_READONLY;
+constexpr DWORD kTextBox = WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
+constexpr DWORD kMultiLineBox = WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_MULTILINE | ES_WANTRETURN;
+
+DialogTemplate TextPage(UINT nID, int cy, const char* text, int x, int y, int cx) {
+    return {nID, 270, cy, "", kPageFont, 8, kPage, {{K::Text, IDC_STATIC, text, x, y, cx, 8, kText}}};
+}
+
+// The seven rows that the PCM and MPEG format pages share, label at x 16, box at x 112.
+std::vector<DialogControl> FormatRows(const char* formatName) {
+    return {
+        {K::Text, IDC_STATIC, "WORD wFormatTag:", 16, 11, 90, 8, kText},
+        {K::Edit, 1022, "", 112, 7, 70, 12, kReadOnlyBox},
+        {K::Text, IDC_STATIC, formatName, 186, 9, 80, 8, kText},
+        {K::Text, IDC_STATIC, "WORD nChannels:", 16, 24, 90, 8, kText},
+        {K::Edit, 1023, "", 112, 20, 70, 12, kNumberBox},
+        {K::Text, IDC_STATIC, "DWORD nSamplesPerSec:", 16, 37, 90, 8, kText},
+        {K::Edit, 1024, "", 112, 33, 70, 12, kNumberBox},
+        {K::Text, IDC_STATIC, "DWORD nAvgBytesPerSec:", 16, 50, 90, 8, kText},
+        {K::Edit, 1007, "", 112, 46, 70, 12, kNumberBox},
+        {K::Text, IDC_STATIC, "WORD nBlockAlign:", 16, 63, 90, 8, kText},
+        {K::Edit, 1026, "", 112, 59, 70, 12, kNumberBox},
+        {K::Text, IDC_STATIC, "WORD wBitsPerSample:", 16, 76, 90, 8, kText},
+        {K::Edit, 1027, "", 112, 72, 70, 12, kNumberBox},
+        {K::Text, IDC_STATIC, "WORD cbSize:", 16, 89, 90, 8, kText},
+        {K::Edit, 1028, "", 112, 85, 70, 12, kReadOnlyBox},
+    };
+}
+
+DialogTemplate PcmPage() {
+    return {140, 270, 230, "", kPageFont, 8, kPage, FormatRows("WAVE_FORMAT_PCM")};
+}
+
+DialogTemplate MpegPage() {
+    DialogTemplate page{141, 270, 230, "", kPageFont, 8, kPage, FormatRows("WAVE_FORMAT_MPEG")};
+    const std::vector<DialogControl> mpegRows = {
+        {K::GroupBox, IDC_STATIC, "WAVE_FORMAT_MPEG:", 7, 103, 183, 120, kText},
+        {K::Text, IDC_STATIC, "WORD fwHeadLayer:", 16, 115, 90, 8, kText},
+        {K::Edit, 1025, "", 112, 113, 70, 12, kNumberBox},
+        {K::Text, IDC_STATIC, "DWORD dwHeadBitRate:", 16, 128, 90, 8, kText},
+        {K::Edit, 1029, "", 112, 126, 70, 12, kNumberBox},
+        {K::Text, IDC_STATIC, "WORD fwHeadMode:", 16, 142, 90, 8, kText},
+        {K::Edit, 1030, "", 112, 139, 70, 12, kNumberBox},
+        {K::Text, IDC_STATIC, "WORD fwHeadModeExt:", 16, 154, 90, 8, kText},
+        {K::Edit, 1008, "", 112, 152, 70, 12, kNumberBox},
+        {K::Text, IDC_STATIC, "WORD wHeadEmphasis:", 16, 167, 90, 8, kText},
+        {K::Edit, 1031, "", 112, 166, 70, 12, kNumberBox},
+        {K::Text, IDC_STATIC, "WORD fwHeadFlags:", 16, 180, 90, 8, kText},
+        {K::Edit, 1032, "", 112, 178, 70, 12, kNumberBox},
+        {K::Text, IDC_STATIC, "DWORD dwPTSLow:", 16, 193, 90, 8, kText},
+        {K::Edit, 1033, "", 112, 191, 70, 12, kNumberBox},
+        {K::Text, IDC_STATIC, "DWORD dwPTSHigh:", 16, 206, 90, 8, kText},
+        {K::Edit, 1040, "", 112, 204, 70, 12, kNumberBox},
+    };
+    page.controls.insert(page.controls.end(), mpegRows.begin(), mpegRows.end());
+    return page;
+}
+
+DialogTemplate FactPage() {
+    return {133, 270, 230, "", kPageFont, 8, kPage,
+            {{K::Text, IDC_STATIC, "DWORD dwSampleLength:", 7, 9, 88, 8, kText},
+             {K::Edit, 1004, "", 103, 7, 70, 12, kNumberBox}}};
+}
+
+DialogTemplate BextPage() {
+    return {106, 270, 230, "", kPageFont, 8, kPage,
+            {
+                {K::Text, IDC_STATIC, "char Description[256]:", 7, 7, 70, 8, kText},
+                {K::Edit, 1009, "", 7, 15, 256, 44, kMultiLineBox},
+                {K::Text, IDC_STATIC, "CHAR Originator[32]:", 7, 65, 100, 8, kText},
+                {K::Edit, 1011, "", 109, 63, 154, 12, kTextBox},
+                {K::Text, IDC_STATIC, "CHAR OriginatorReference[32]:", 7, 79, 100, 8, kText},
+                {K::Edit, 1010, "", 109, 78, 154, 12, kTextBox},
+                {K::Text, IDC_STATIC, "CHAR OriginationDate[10]:", 7, 95, 100, 8, kText},
+                {K::Edit, 1013, "", 109, 92, 70, 12, kTextBox},
+                {K::Text, IDC_STATIC, "CHAR OriginationTime[8]:", 7, 110, 100, 8, kText},
+                {K::Edit, 1014, "", 109, 108, 70, 12, kTextBox},
+                {K::Text, IDC_STATIC, "DWORD TimeReferenceLow:", 7, 124, 100, 8, kText},
+                {K::Text, IDC_STATIC, "(hex)", 184, 124, 16, 8, kText},
+                {K::Edit, 1015, "", 110, 122, 70, 12, kTextBox},
+                {K::Text, IDC_STATIC, "CHAR CodingHistory[]:", 7, 180, 100, 8, kText},
+                {K::Edit, 1012, "", 7, 191, 256, 31, kMultiLineBox | WS_VSCROLL},
+                {K::Text, IDC_STATIC, "DWORD TimeReferenceHigh:", 7, 138, 100, 8, kText},
+                {K::Text, IDC_STATIC, "(hex)", 184, 138, 16, 8, kText},
+                {K::Edit, 1008, "", 110, 136, 70, 12, kTextBox},
+                {K::Text, IDC_STATIC, "WORD Version:", 7, 152, 100, 8, kText},
+                {K::Text, IDC_STATIC, "(version.release)", 184, 152, 52, 8, kText},
+                {K::Edit, 1016, "", 110, 150, 70, 12, kTextBox},
+                {K::Text, IDC_STATIC, "CHAR Reserved[254]:", 7, 166, 100, 8, kText},
+            }};
+}
+
+DialogTemplate MextPage() {
+    // Created hidden: the main window shows it when its tab is selected.
+    return {131, 270, 230, "", kPageFont, 8, DS_CHILD,
+            {
+                {K::Text, IDC_STATIC, "WORD SoundInformation:", 7, 10, 92, 8, kText},
+                {K::Edit, 1016, "", 103, 7, 61, 12, kNumberBox},
+                {K::Text, IDC_STATIC, "WORD FrameSize:", 7, 31, 92, 8, kText},
+                {K::Edit, 1017, "", 103, 28, 61, 12, kNumberBox},
+                {K::Text, IDC_STATIC, "WORD AncillaryDataLength:", 7, 52, 92, 8, kText},
+                {K::Edit, 1005, "", 103, 49, 61, 12, kNumberBox},
+                {K::Text, IDC_STATIC, "WORD AncillaryDataDef:", 7, 73, 92, 8, kText},
+                {K::Edit, 1006, "", 103, 70, 61, 12, kNumberBox},
+                {K::Text, IDC_STATIC, "CHAR Reserved[4]:", 7, 94, 92, 8, kText},
+                {K::Edit, 1007, "", 103, 91, 61, 12, kNumberBox},
+            }};
+}
+
+DialogTemplate MainWindow() {
+    constexpr DWORD kButton = WS_VISIBLE | WS_TABSTOP;
+    return {130, 298, 287, "Ovalis", kPageFont, 8, DS_POPUP | DS_ACCEPTFILES,
+            {
+                {K::TabControl, 1002, "", 7, 7, 284, 252, WS_VISIBLE},
+                {K::PushButton, 1019, "&Open...", 7, 266, 37, 14, kButton},
+                {K::PushButton, 1021, "&New...", 47, 266, 37, 14, WS_TABSTOP},
+                {K::PushButton, 1022, "&Save...", 87, 266, 37, 14, WS_TABSTOP},
+                {K::PushButton, 1020, "&Close...", 127, 266, 37, 14, kButton},
+                {K::PushButton, IDCANCEL, "&Exit", 254, 266, 37, 14, kButton},
+            }};
+}
+
+DialogTemplate WelcomePage() {
+    return {139, 203, 201, "", "Arial Black", 8, kPage | DS_ACCEPTFILES,
+            {
+                {K::Picture, IDC_STATIC, "welcome", 68, 14, 66, 61, kText},
+                {K::Text, IDC_STATIC,
+                 "\n\nOpen a file with the Open... button.\nYou can also drag'n-drop a file on "
+                 "the \ncaption of this window.",
+                 22, 98, 159, 81, kText | SS_CENTER | SS_DIALOGFRAME},
+            }};
+}
+
+DialogTemplate OverviewPage() {
+    return {142, 270, 230, "", kPageFont, 8, kPage,
+            {
+                {K::GroupBox, 1024, "", 14, 9, 175, 48, 0},
+                {K::Text, 1025, "", 20, 19, 164, 35, SS_CENTER},
+                {K::Text, 1028, "Information about the opened file...", 9, 73, 252, 117, kText},
+                {K::PushButton, 1027, "&Convert...", 101, 201, 67, 16, WS_TABSTOP},
+            }};
+}
+
+std::map<UINT, DialogTemplate> AllTemplates() {
+    std::map<UINT, DialogTemplate> templates;
+    for (DialogTemplate t : {
+             TextPage(132, 230, "Not supported WAVE format.", 7, 9, 92),
+             TextPage(134, 200, "data chunk.", 7, 9, 39),
+             TextPage(135, 200, "RIFF Chunk", 7, 9, 42),
+             TextPage(136, 200, "LIST chunk", 7, 9, 38),
+             TextPage(137, 230, "Unknown Chunk", 7, 7, 60),
+             PcmPage(),
+             MpegPage(),
+             FactPage(),
+             BextPage(),
+             MextPage(),
+             MainWindow(),
+             WelcomePage(),
+             OverviewPage(),
+         }) {
+        const UINT nID = t.nID;
+        templates.emplace(nID, std::move(t));
+    }
+    return templates;
+}
+
+}  // namespace
+
+const DialogTemplate* FindDialogTemplate(UINT nID) {
+    static const std::map<UINT, DialogTemplate> templates = AllTemplates();
+    const auto it = templates.find(nID);
+    return it == templates.end() ? nullptr : &it->second;
+}
