@@ -1,0 +1,83 @@
+#include "RiffWriter.h"
+
+#include <algorithm>
+
+namespace testfiles {
+
+namespace {
+
+void AppendField(Bytes& bytes, const std::string& text, std::size_t width) {
+    for (std::size_t i = 0; i < width; ++i) {
+        bytes.push_back(i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0);
+    }
+}
+
+}  // namespace
+
+Bytes ChunkBytes(const ChunkSpec& chunk) {
+    Bytes bytes;
+    appendText(bytes, chunk.id);
+    appendLe32(bytes, chunk.size.value_or(static_cast<std::uint32_t>(chunk.payload.size())));
+    bytes.insert(bytes.end(), chunk.payload.begin(), chunk.payload.end());
+    if (chunk.pad && chunk.payload.size() % 2 == 1) {
+        bytes.push_back(0);
+    }
+    return bytes;
+}
+
+Bytes WaveFile(const std::vector<ChunkSpec>& chunks, const std::string& formType,
+               std::optional<std::uint32_t> formSize) {
+    Bytes body;
+    appendText(body, formType);
+    for (const ChunkSpec& chunk : chunks) {
+        const Bytes bytes = ChunkBytes(chunk);
+        body.insert(body.end(), bytes.begin(), bytes.end());
+    }
+    Bytes file;
+    appendText(file, "RIFF");
+    appendLe32(file, formSize.value_or(static_cast<std::uint32_t>(body.size())));
+    file.insert(file.end(), body.begin(), body.end());
+    return file;
+}
+
+Bytes PcmFormat(std::uint16_t channels, std::uint32_t samplesPerSec, std::uint16_t bitsPerSample,
+                bool withCbSize) {
+    const std::uint16_t blockAlign = static_cast<std::uint16_t>(channels * bitsPerSample / 8);
+    Bytes bytes;
+    appendLe16(bytes, 1);
+    appendLe16(bytes, channels);
+    appendLe32(bytes, samplesPerSec);
+    appendLe32(bytes, samplesPerSec * blockAlign);
+    appendLe16(bytes, blockAlign);
+    appendLe16(bytes, bitsPerSample);
+    if (withCbSize) {
+        appendLe16(bytes, 0);
+    }
+    return bytes;
+}
+
+Bytes BextPayload(const BextFields& fields) {
+    Bytes bytes;
+    AppendField(bytes, fields.description, 256);
+    AppendField(bytes, fields.originator, 32);
+    AppendField(bytes, fields.originatorReference, 32);
+    AppendField(bytes, fields.originationDate, 10);
+    AppendField(bytes, fields.originationTime, 8);
+    appendLe32(bytes, fields.timeReferenceLow);
+    appendLe32(bytes, fields.timeReferenceHigh);
+    appendLe16(bytes, fields.version);
+    bytes.resize(602, 0);
+    appendText(bytes, fields.codingHistory);
+    return bytes;
+}
+
+Bytes BroadcastWave(const BextFields& fields, std::size_t nDataBytes) {
+    Bytes samples(nDataBytes);
+    for (std::size_t i = 0; i < nDataBytes; ++i) {
+        samples[i] = static_cast<std::uint8_t>(i * 7);
+    }
+    return WaveFile({{"bext", BextPayload(fields)}, {"fmt ", PcmFormat(2, 44100, 16)},
+                     {"data", samples}});
+}
+
+}  // namespace testfiles

@@ -1,0 +1,49 @@
+#pragma once
+// The one RIFF writer of the tests: WAVE files built chunk by chunk, with the usual payloads.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "TestFiles.h"
+
+namespace testfiles {
+
+struct ChunkSpec {
+    std::string id;  // four characters, written as they are
+    Bytes payload;
+    bool pad = true;                      // write the zero pad byte after an odd payload
+    std::optional<std::uint32_t> size{};  // declared size, when it is to differ from the payload's
+};
+
+// A chunk's bytes: id, size, payload and pad byte.
+Bytes ChunkBytes(const ChunkSpec& chunk);
+
+// "RIFF", the form size (by default what follows it), the form type, then the chunks.
+Bytes WaveFile(const std::vector<ChunkSpec>& chunks, const std::string& formType = "WAVE",
+               std::optional<std::uint32_t> formSize = std::nullopt);
+
+// A PCM format record of 16 bytes, or 18 with cbSize.
+Bytes PcmFormat(std::uint16_t channels, std::uint32_t samplesPerSec, std::uint16_t bitsPerSample,
+                bool withCbSize = false);
+
+struct BextFields {
+    std::string description;
+    std::string originator;
+    std::string originatorReference;
+    std::string originationDate;
+    std::string originationTime;
+    std::uint32_t timeReferenceLow = 0;
+    std::uint32_t timeReferenceHigh = 0;
+    std::uint16_t version = 0;
+    std::string codingHistory;
+};
+
+// The 602-byte fixed part, text fields zero-filled at their widths (cut when longer), then the
+// coding history.
+Bytes BextPayload(const BextFields& fields);
+
+// A small well-formed broadcast wave file: bext, PCM fmt, and nSamples bytes of data.
+Bytes BroadcastWave(const BextFields& fields, std::size_t nDataBytes = 16);
+
+}  // namespace testfiles
