@@ -86,7 +86,10 @@ BOOL CChunk::Read(HMMIO hmmio, BOOL bLoad) {
         if (!AllocateData(BytesBackedByFile(hmmio, m_ck))) {
             return FALSE;
         }
-        ReadInto(hmmio, m_pData.get(), m_nDataSize);
+        // The whole data portion, so a LIST payload begins with its list type.
+        if (mmioSeek(hmmio, m_ck.dwDataOffset, SEEK_FROM_START) >= 0) {
+            ReadInto(hmmio, m_pData.get(), m_nDataSize);
+        }
     }
     return mmioAscend(hmmio, &m_ck, 0) == 0 ? TRUE : FALSE;
 }
@@ -107,7 +110,9 @@ CString CChunk::GetDescription() {
     return "ckid = " + m_strName + "\r\n" + size;
 }
 
-CChunkPage* CChunk::CreatePage(CWnd*) { return nullptr; }
+CChunkPage* CChunk::CreatePage(CWnd*) {
+    return nullptr;
+}
 
 void CChunk::AddChild(CChunk* pChild) {
     if (Find(pChild)) {
