@@ -52,8 +52,12 @@ LONG mmioRead(HMMIO hmmio, char* pch, LONG cch);
 LONG mmioWrite(HMMIO hmmio, const char* pch, LONG cch);
 // The new position, or -1. Positions are 64-bit inside so that files past 2 GiB work.
 std::int64_t mmioSeek(HMMIO hmmio, std::int64_t lOffset, int iOrigin);
+// On failure the record is left as it was. A parent, when given, ends the search at the end of
+// its data. A chunk whose end lies past the 32-bit offset range ends the search.
 MMRESULT mmioDescend(HMMIO hmmio, MMCKINFO* pmmcki, const MMCKINFO* pmmckiParent, UINT fuDescend);
+// Fails, never moving backwards, for a read chunk whose end lies past the 32-bit offset range.
 MMRESULT mmioAscend(HMMIO hmmio, MMCKINFO* pmmcki, UINT fuAscend);
+// dwFlags holds MMIO_DIRTY only after the whole header was written.
 MMRESULT mmioCreateChunk(HMMIO hmmio, MMCKINFO* pmmcki, UINT fuCreate);
 FOURCC mmioStringToFOURCC(const char* sz, UINT uFlags);
 

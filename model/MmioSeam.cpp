@@ -1,0 +1,114 @@
+#include "model/MmioSeam.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <utility>
+
+namespace {
+
+MmioSystemCalls g_posixCalls;
+MmioSystemCalls* g_pInstalledCalls = nullptr;
+
+}  // namespace
+
+int MmioSystemCalls::open(const char* path, int flags, mode_t mode) {
+    return ::open(path, flags, mode);
+}
+
+ssize_t MmioSystemCalls::read(int fd, void* buffer, std::size_t count) {
+    return ::read(fd, buffer, count);
+}
+
+ssize_t MmioSystemCalls::write(int fd, const void* buffer, std::size_t count) {
+    return ::write(fd, buffer, count);
+}
+
+off_t MmioSystemCalls::lseek(int fd, off_t offset, int whence) {
+    return ::lseek(fd, offset, whence);
+}
+
+int MmioSystemCalls::close(int fd) {
+    return ::close(fd);
+}
+
+int MmioSystemCalls::fsync(int fd) {
+    return ::fsync(fd);
+}
+
+int MmioSystemCalls::fstat(int fd, struct stat* status) {
+    return ::fstat(fd, status);
+}
+
+MmioSystemCalls* mmioSetSystemCalls(MmioSystemCalls* pCalls) {
+    return std::exchange(g_pInstalledCalls, pCalls);
+}
+
+MmioSystemCalls& mmioSystemCalls() {
+    return g_pInstalledCalls != nullptr ? *g_pInstalledCalls : g_posixCalls;
+}
+
+void MmioFaultyCalls::failAt(Call call, int n) {
+    m_faults[{call, n}] = Fault{true, 0};
+}
+
+void MmioFaultyCalls::shortenAt(Call call, int n, std::size_t bytes) {
+    m_faults[{call, n}] = Fault{false, bytes};
+}
+
+MmioFaultyCalls::Fault MmioFaultyCalls::faultNow(Call call) {
+    const int n = ++m_counts[static_cast<std::size_t>(call)];
+    const auto found = m_faults.find({call, n});
+    if (found == m_faults.end()) {
+        return Fault{};
+    }
+    if (found->second.fail) {
+        errno = EIO;
+    }
+    return found->second;
+}
+
+std::size_t MmioFaultyCalls::allowed(std::size_t count, const Fault& fault) const {
+    if (m_transferLimit != 0) {
+        count = std::min(count, m_transferLimit);
+    }
+    return std::min(count, fault.bytes);
+}
+
+int MmioFaultyCalls::open(const char* path, int flags, mode_t mode) {
+    return faultNow(Call::Open).fail ? -1 : MmioSystemCalls::open(path, flags, mode);
+}
+
+ssize_t MmioFaultyCalls::read(int fd, void* buffer, std::size_t count) {
+    const Fault fault = faultNow(Call::Read);
+    return fault.fail ? -1 : MmioSystemCalls::read(fd, buffer, allowed(count, fault));
+}
+
+ssize_t MmioFaultyCalls::write(int fd, const void* buffer, std::size_t count) {
+    const Fault fault = faultNow(Call::Write);
+    return fault.fail ? -1 : MmioSystemCalls::write(fd, buffer, allowed(count, fault));
+}
+
+off_t MmioFaultyCalls::lseek(int fd, off_t offset, int whence) {
+    return faultNow(Call::Seek).fail ? -1 : MmioSystemCalls::lseek(fd, offset, whence);
+}
+
+// The descriptor is released even when the close is made to fail, as close does on Linux.
+int MmioFaultyCalls::close(int fd) {
+    if (faultNow(Call::Close).fail) {
+        MmioSystemCalls::close(fd);
+        errno = EIO;
+        return -1;
+    }
+    return MmioSystemCalls::close(fd);
+}
+
+int MmioFaultyCalls::fsync(int fd) {
+    return faultNow(Call::Flush).fail ? -1 : MmioSystemCalls::fsync(fd);
+}
+
+int MmioFaultyCalls::fstat(int fd, struct stat* status) {
+    return faultNow(Call::Stat).fail ? -1 : MmioSystemCalls::fstat(fd, status);
+}
