@@ -1,0 +1,48 @@
+#pragma once
+// The page of a broadcast extension chunk: its fields in edit boxes, the six text fields editable
+// and stored back in place at their widths; its initialisation rewrites the overview text.
+// Fields that a short payload does not hold show an empty read-only box and are never touched.
+
+#include "bwf/FieldText.h"
+#include "pages/ChunkPage.h"
+
+class CBEXTPropertyPage : public CChunkPage {
+    DECLARE_DYNCREATE(CBEXTPropertyPage)
+public:
+    CBEXTPropertyPage();
+    ~CBEXTPropertyPage() override;
+
+    BOOL OnInitDialog() override;
+    // Stores the six text fields; the time reference and version are never written. A page
+    // that was never initialised stores nothing, so its empty members cannot wipe the fields.
+    BOOL UpdateChunk() override;
+
+    // The text members hold a field's bytes as they stand in the payload.
+    CString m_strCodingHistory;
+    CString m_strDescription;
+    CString m_strOriginator;
+    CString m_strOriginationTime;
+    CString m_strOriginationDate;
+    CString m_strOriginatorReference;
+    CString m_strTimeReferenceHigh;
+    CString m_strTimeReferenceLow;
+    CString m_strVersion;
+
+    // How each text box shows its bytes and gives them back.
+    CFieldText m_codingHistoryText{true};
+    CFieldText m_descriptionText{true};
+    CFieldText m_originatorText;
+    CFieldText m_originationTimeText;
+    CFieldText m_originationDateText;
+    CFieldText m_originatorReferenceText;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+
+private:
+    BYTE* Payload() const;
+    DWORD PayloadSize() const;
+    void ReadFields();
+    void RebuildOverview();
+    void LockFieldsOutsidePayload();
+};

@@ -1,0 +1,19 @@
+#pragma once
+// How the bytes of an 8-bit text field become the text of an edit box and back. Bytes that are
+// valid UTF-8 (ASCII is) are read as UTF-8; any other bytes as Windows-1252 with every byte one
+// character, so that every byte string comes back as it went in.
+
+#include <QString>
+
+#include "framework/Types.h"
+
+enum class FieldEncoding { Utf8, Windows1252 };
+
+bool IsValidUtf8(const CString& strBytes);
+// The encoding the bytes are read with.
+FieldEncoding EncodingOf(const CString& strBytes);
+QString DecodeFieldBytes(const CString& strBytes);
+// The text in the encoding given when every character has a byte there, else in UTF-8.
+CString EncodeFieldText(const QString& text, FieldEncoding encoding);
+// The bytes cut to at most nWidth; UTF-8 bytes are cut before a character, never inside one.
+CString CutFieldBytes(const CString& strBytes, std::size_t nWidth);

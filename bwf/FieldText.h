@@ -1,0 +1,30 @@
+#pragma once
+// One text field's edit box: shows the field's bytes and, when they are taken back, gives the
+// bytes read for a box the user left alone and the edited text, encoded, for one the user changed.
+
+#include <QString>
+
+#include "bwf/FieldEncoding.h"
+#include "framework/Types.h"
+
+class CDataExchange;
+class CWnd;
+
+class CFieldText {
+public:
+    // bCrLfLineBreaks: the box takes several lines, whose breaks the field keeps as CR LF.
+    explicit CFieldText(bool bCrLfLineBreaks = false);
+
+    void Show(CWnd* pBox, const CString& strBytes);
+    CString Take(const CWnd* pBox) const;
+
+private:
+    bool m_bCrLfLineBreaks;
+    CString m_strShownBytes;
+    FieldEncoding m_encoding = FieldEncoding::Utf8;
+    // What the box gave back right after showing; the box may have normalised line breaks.
+    QString m_shownText;
+};
+
+// Exchanges strBytes, the field's bytes, with the box nIDC through field.
+void DDX_FieldText(CDataExchange* pDX, int nIDC, CString& strBytes, CFieldText& field);
