@@ -2,9 +2,13 @@
 // so the registry, the overview text and the prototypes are all defined here, in this order, and
 // destroyed in the reverse order. Each prototype appends itself to the registry.
 
+#include "bwf/BEXTChunk.h"
+#include "bwf/MEXTChunk.h"
 #include "model/ChunkRegistry.h"
 #include "model/Overview.h"
 
 CChunkRegistry g_chunkRegistry;
 CString g_strOverview;
 BOOL g_bHasBext = FALSE;
+CBEXTChunk g_bextPrototype("bext", TRUE);
+CMEXTChunk g_mextPrototype("mext", TRUE);
