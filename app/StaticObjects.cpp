@@ -4,6 +4,8 @@
 
 #include "bwf/BEXTChunk.h"
 #include "bwf/MEXTChunk.h"
+#include "format/factChunk.h"
+#include "format/fmtChunk.h"
 #include "model/ChunkRegistry.h"
 #include "model/Overview.h"
 
@@ -12,3 +14,5 @@ CString g_strOverview;
 BOOL g_bHasBext = FALSE;
 CBEXTChunk g_bextPrototype("bext", TRUE);
 CMEXTChunk g_mextPrototype("mext", TRUE);
+CfmtChunk g_fmtPrototype("fmt ", TRUE);
+CfactChunk g_factPrototype("fact", TRUE);

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "framework/TabControlWidget.h"
+#include "framework/WidgetText.h"
 #include "framework/Wnd.h"
 
 namespace {
@@ -41,19 +42,14 @@ QWidget* MakeEdit(const DialogControl& control, QWidget* pParent) {
         pText->setTabChangesFocus(true);
         pText->setVerticalScrollBarPolicy((control.style & WS_VSCROLL) ? Qt::ScrollBarAlwaysOn
                                                                        : Qt::ScrollBarAlwaysOff);
-        pText->setReadOnly(control.style & ES_READONLY);
         pEdit = pText;
     } else {
         auto* pLine = new QLineEdit(pParent);
-        pLine->setReadOnly(control.style & ES_READONLY);
         pLine->setFrame(control.style & WS_BORDER);
         pEdit = pLine;
     }
     if (control.style & ES_READONLY) {
-        // Read-only boxes look disabled, as the user expects of a box that cannot be changed.
-        QPalette palette = pEdit->palette();
-        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-        pEdit->setPalette(palette);
+        SetEditReadOnly(pEdit, true);
     }
     return pEdit;
 }

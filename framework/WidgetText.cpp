@@ -1,6 +1,7 @@
 #include "framework/WidgetText.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,6 +51,22 @@ void SelectAllText(QWidget* pWidget) {
     } else if (auto* pText = qobject_cast<QPlainTextEdit*>(pWidget)) {
         pText->selectAll();
     }
+}
+
+bool SetEditReadOnly(QWidget* pWidget, bool bReadOnly) {
+    if (auto* pEdit = qobject_cast<QLineEdit*>(pWidget)) {
+        pEdit->setReadOnly(bReadOnly);
+    } else if (auto* pText = qobject_cast<QPlainTextEdit*>(pWidget)) {
+        pText->setReadOnly(bReadOnly);
+    } else {
+        return false;
+    }
+    // A box that cannot be changed looks disabled, as the user expects of it.
+    QPalette palette = pWidget->palette();
+    const QPalette normal = QApplication::palette(pWidget);
+    palette.setColor(QPalette::Base, normal.color(bReadOnly ? QPalette::Window : QPalette::Base));
+    pWidget->setPalette(palette);
+    return true;
 }
 
 QWidget* FindControl(const QWidget* pParent, int nID) {

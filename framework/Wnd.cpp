@@ -136,6 +136,11 @@ void CWnd::SetFocus() {
     }
 }
 
+BOOL CWnd::SetReadOnly(BOOL bReadOnly) {
+    QWidget* pWidget = GetSafeHwnd();
+    return pWidget && SetEditReadOnly(pWidget, bReadOnly != FALSE) ? TRUE : FALSE;
+}
+
 void CWnd::Invalidate(BOOL /*bErase*/) {
     if (QWidget* pWidget = GetSafeHwnd()) {
         pWidget->update();

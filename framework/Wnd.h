@@ -53,6 +53,8 @@ public:
     void SetWindowText(const CString& strText);
     CString GetWindowText() const;
     void SetFocus();
+    // For an edit box: whether the user may change its text. FALSE for any other window.
+    BOOL SetReadOnly(BOOL bReadOnly = TRUE);
     void Invalidate(BOOL bErase = TRUE);
 
     // The control with this id inside this window, as a window object the window keeps; null

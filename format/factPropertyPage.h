@@ -1,0 +1,22 @@
+#pragma once
+// The page of a fact chunk: dwSampleLength, the first four bytes of the data, editable.
+
+#include <array>
+
+#include "format/NumberField.h"
+#include "pages/ChunkPage.h"
+
+class CfactPropertyPage : public CChunkPage {
+    DECLARE_DYNCREATE(CfactPropertyPage)
+public:
+    BOOL UpdateChunk() override;
+
+    DWORD m_dwSampleLength = 0;
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+
+private:
+    std::array<NumberField, 1> Fields();
+};
