@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
+#include <algorithm>
 
 #include "framework/TabControlWidget.h"
 #include "framework/WidgetText.h"
@@ -87,6 +88,13 @@ void PlaceControl(QWidget* pWidget, const DialogControl& control, const DialogUn
         if (const QPixmap pixmap = static_cast<QLabel*>(pWidget)->pixmap(); !pixmap.isNull()) {
             rect.setSize(pixmap.size());
         }
+    }
+    const bool bOneLineLabel = control.kind == ControlKind::Text && control.cy <= 12 &&
+                               !(control.style & (SS_CENTER | SS_DIALOGFRAME));
+    if (bOneLineLabel) {
+        // The font standing in for the template's may run wider than the one the layout was
+        // drawn for: a one-line label grows to its text rather than cut it off.
+        rect.setWidth(std::max(rect.width(), pWidget->sizeHint().width()));
     }
     pWidget->setGeometry(rect);
 }
