@@ -1,8 +1,11 @@
-#include <QApplication>
-#include <cstdio>
+// The program's entry: the application object, run by the framework.
+
+#include "app/ViewerApp.h"
+
+namespace {
+CViewerApp theApp;
+}
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    std::puts("Ovalis: the viewer window arrives with the next build.");
-    return 0;
+    return AfxWinMain(argc, argv);
 }

@@ -6,6 +6,7 @@
 #include "framework/DialogBuilder.h"
 #include "framework/DialogTemplate.h"
 #include "framework/DialogWidgets.h"
+#include "framework/DropTarget.h"
 #include "framework/TabControlWidget.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
@@ -23,7 +24,9 @@ bool UserInterfaceRunning() {
 
 }  // namespace
 
-CWnd* AfxGetMainWnd() { return g_pMainWnd; }
+CWnd* AfxGetMainWnd() {
+    return g_pMainWnd;
+}
 
 CDialog::CDialog() = default;
 
@@ -55,6 +58,13 @@ BOOL CDialog::CreateWindowFromTemplate(UINT nIDTemplate, CWnd* pParentWnd, bool 
         return FALSE;
     }
     BuildDialog(pWidget, *pTemplate);
+    if (pTemplate->style & DS_ACCEPTFILES) {
+        new DropTarget(this, pWidget);
+    }
+    if (pTemplate->style & DS_POPUP) {
+        // A dialog frame, not a resizable window.
+        pWidget->setFixedSize(pWidget->size());
+    }
     ConnectControls();
     OnInitDialog();
     m_pInitialisedWidget = pWidget;
@@ -69,9 +79,10 @@ void CDialog::ConnectControls() {
     for (QObject* pChild : pWidget->children()) {
         const int nID = pChild->property(kControlIdProperty).toInt();
         if (auto* pButton = qobject_cast<QPushButton*>(pChild)) {
-            QObject::connect(pButton, &QPushButton::clicked, pWidget, [this, nID] { OnCommand(nID); });
+            QObject::connect(pButton, &QPushButton::clicked, pWidget,
+                             [this, nID] { OnCommand(nID); });
         } else if (auto* pTab = qobject_cast<TabControlWidget*>(pChild)) {
-            QObject::connect(pTab->TabBar(), &QTabBar::tabBarClicked, pWidget, [this, nID] {
+            QObject::connect(pTab, &TabControlWidget::Clicked, pWidget, [this, nID] {
                 if (const AFX_MSGMAP_ENTRY* pEntry = FindEntry(WM_NOTIFY, NM_CLICK, nID)) {
                     NMHDR header{GetDlgItem(nID), nID, NM_CLICK};
                     LRESULT result = 0;
@@ -128,7 +139,9 @@ void CDialog::OnOK() {
     }
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
 
 bool CDialog::HasInitialised() const {
     return m_pInitialisedWidget && m_pInitialisedWidget == GetSafeHwnd();
@@ -136,7 +149,9 @@ bool CDialog::HasInitialised() const {
 
 void CDialog::DoDataExchange(CDataExchange*) {}
 
-int CDialog::OnCreate() { return 0; }
+int CDialog::OnCreate() {
+    return 0;
+}
 
 const AFX_MSGMAP_ENTRY* CDialog::FindEntry(UINT nMessage, UINT nCode, int nID) const {
     for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap;

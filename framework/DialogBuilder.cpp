@@ -11,14 +11,19 @@
 
 #include "framework/TabControlWidget.h"
 #include "framework/WidgetText.h"
+#include "framework/WinApp.h"
 #include "framework/Wnd.h"
 
 namespace {
 
-QString ControlText(const char* text) { return QString::fromUtf8(text); }
+QString ControlText(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 QWidget* MakeText(const DialogControl& control, QWidget* pParent) {
     auto* pLabel = new QLabel(ControlText(control.text), pParent);
+    // Texts come from files too; markup in them is shown as it is.
+    pLabel->setTextFormat(Qt::PlainText);
     pLabel->setAlignment((control.style & SS_CENTER) ? Qt::AlignHCenter | Qt::AlignTop
                                                      : Qt::AlignLeft | Qt::AlignTop);
     pLabel->setWordWrap(control.cy > 12);
@@ -30,6 +35,7 @@ QWidget* MakeText(const DialogControl& control, QWidget* pParent) {
 }
 
 QWidget* MakePicture(const DialogControl& control, QWidget* pParent) {
+    AfxInitResources();
     auto* pLabel = new QLabel(pParent);
     pLabel->setPixmap(QPixmap(QStringLiteral(":/res/%1.png").arg(ControlText(control.text))));
     return pLabel;

@@ -1,5 +1,6 @@
 #include "framework/TabControlWidget.h"
 
+#include <QMouseEvent>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
 
@@ -8,6 +9,29 @@ TabControlWidget::TabControlWidget(QWidget* pParent)
     m_pTabBar->setDrawBase(false);
     m_pTabBar->setExpanding(false);
     m_pTabBar->setFocusPolicy(Qt::TabFocus);
+    m_pTabBar->installEventFilter(this);
+}
+
+bool TabControlWidget::eventFilter(QObject* pWatched, QEvent* pEvent) {
+    const QEvent::Type type = pEvent->type();
+    if (pWatched != m_pTabBar ||
+        (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease)) {
+        return QWidget::eventFilter(pWatched, pEvent);
+    }
+    auto* pMouse = static_cast<QMouseEvent*>(pEvent);
+    const int nTab = m_pTabBar->tabAt(pMouse->position().toPoint());
+    if (pMouse->button() != Qt::LeftButton) {
+        return false;
+    }
+    if (type == QEvent::MouseButtonPress) {
+        m_nPressedTab = nTab;
+    } else if (nTab >= 0 && nTab == m_nPressedTab) {
+        m_nPressedTab = -1;
+        // The owner reads the selection while it handles the click: make it the clicked tab.
+        m_pTabBar->setCurrentIndex(nTab);
+        emit Clicked(nTab);
+    }
+    return false;
 }
 
 void TabControlWidget::resizeEvent(QResizeEvent* pEvent) {

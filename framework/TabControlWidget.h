@@ -11,10 +11,16 @@ public:
     explicit TabControlWidget(QWidget* pParent = nullptr);
     QTabBar* TabBar() const { return m_pTabBar; }
 
+signals:
+    // A left click on a tab: pressed and released over the same tab, which is then selected.
+    void Clicked(int nIndex);
+
 protected:
     void paintEvent(QPaintEvent* pEvent) override;
     void resizeEvent(QResizeEvent* pEvent) override;
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
     QTabBar* m_pTabBar;
+    int m_nPressedTab = -1;
 };

@@ -4,7 +4,9 @@
 // exists (chunk prototypes hold pages), so nothing here touches Qt until a widget is attached.
 
 #include <memory>
+#include <vector>
 
+#include "framework/EventSinkMap.h"
 #include "framework/MessageMap.h"
 #include "framework/Object.h"
 
@@ -64,6 +66,18 @@ public:
 
     static const AFX_MSGMAP* GetThisMessageMap();
     virtual const AFX_MSGMAP* GetMessageMap() const;
+
+    // Hosting a control (OleControl.cpp): creates the control registered for clsid as a child
+    // of pParentWnd, whose event map then receives its events. FALSE when control hosting is not
+    // enabled, the parent has no window, or the control cannot be made.
+    BOOL CreateControl(const CLSID& clsid, const char* lpszWindowName, DWORD dwStyle,
+                       const CRect& rect, CWnd* pParentWnd, UINT nID, void* pPersist = nullptr);
+    // One automation call on the hosted control. A call the control refuses is reported in a
+    // message box and gives FALSE; it never ends the user's action. FALSE at once with no control.
+    BOOL InvokeHelper(DISPID dispid, WORD wFlags, COleVariant* pResult,
+                      const std::vector<COleVariant>& args = {});
+    static const AFX_EVENTSINKMAP* GetThisEventSinkMap();
+    virtual const AFX_EVENTSINKMAP* GetEventSinkMap() const;
 
 private:
     struct Binding;

@@ -1,0 +1,82 @@
+#include "app/OverviewPage.h"
+
+#include "framework/DialogTemplate.h"
+#include "framework/MessageBox.h"
+#include "model/Overview.h"
+
+namespace {
+
+constexpr int IDC_PLAYER = 1000;
+constexpr int IDC_INSTALL_GROUP = 1024;
+constexpr int IDC_INSTALL_HINT = 1025;
+constexpr int IDC_CONVERT = 1027;
+constexpr int IDC_INFO = 1028;
+constexpr DISPID kDispPlayerError = 999;
+
+constexpr const char* kInstallHint =
+    "Install the multimedia plugins to be able to listen.\n\n"
+    "On Debian they come with the packages libqt6multimedia6, "
+    "gstreamer1.0-plugins-good and gstreamer1.0-libav.";
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(COverviewPage, CDialog)
+ON_BN_CLICKED(IDC_CONVERT, &COverviewPage::OnConvert)
+END_MESSAGE_MAP()
+
+BEGIN_EVENTSINK_MAP(COverviewPage, CDialog)
+ON_EVENT_I2_STR_STR_PBOOL(COverviewPage, IDC_PLAYER, kDispPlayerError, OnPlayerError)
+END_EVENTSINK_MAP()
+
+void COverviewPage::DoDataExchange(CDataExchange* pDX) {
+    DDX_Control(pDX, IDC_INSTALL_HINT, m_stcInstallHint);
+    DDX_Control(pDX, IDC_INSTALL_GROUP, m_grpInstallHint);
+    DDX_Control(pDX, IDC_CONVERT, m_btnConvert);
+    DDX_Text(pDX, IDC_INFO, m_strInfo);
+}
+
+int COverviewPage::OnCreate() {
+    if (CDialog::OnCreate() == -1) {
+        return -1;
+    }
+    m_bPlayer = m_player.CreateControl(CActiveMovie::GetClsid(), "ActiveMovieCtrl", WS_VISIBLE,
+                                       CRect{10, 10, 300, 200}, this, IDC_PLAYER);
+    if (m_bPlayer) {
+        m_player.SetStartupFlag(FALSE);
+    }
+    return 0;
+}
+
+BOOL COverviewPage::OnInitDialog() {
+    CDialog::OnInitDialog();
+    // The hint's controls exist only now, after the window's creation.
+    if (!m_bPlayer) {
+        m_stcInstallHint.SetWindowText(kInstallHint);
+        m_stcInstallHint.ShowWindow(SW_SHOW);
+        m_grpInstallHint.ShowWindow(SW_SHOW);
+    }
+    return TRUE;
+}
+
+void COverviewPage::SetFileInfo(const CString& strPath) {
+    if (!strPath.empty()) {
+        m_btnConvert.EnableWindow(!g_bHasBext);
+        m_strInfo = g_strOverview;
+        UpdateData(FALSE);
+    }
+    if (m_bPlayer) {
+        if (!m_player.GetMediaPath().empty()) {
+            m_player.HaltPlayback();
+        }
+        m_player.SetMediaPath(strPath);
+    }
+}
+
+void COverviewPage::OnConvert() {
+    AfxMessageBox("Not yet implemented.");
+}
+
+void COverviewPage::OnPlayerError(short /*nCode*/, const CString& strDescription,
+                                  const CString& /*strSource*/, BOOL* /*pbCancelDisplay*/) {
+    AfxMessageBox(strDescription);
+}

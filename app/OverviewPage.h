@@ -1,0 +1,34 @@
+#pragma once
+// The page of the "Overview" tab: the overview text of the open file and the player through
+// which it can be heard, or, when the player cannot be had, how to install it.
+
+#include "app/ActiveMovie.h"
+#include "framework/Button.h"
+#include "framework/Dialog.h"
+#include "framework/Static.h"
+
+class COverviewPage : public CDialog {
+public:
+    // Shows the overview text of the file just opened (a non-empty path) and hands the path to
+    // the player; an empty path only makes the player let go of its file.
+    void SetFileInfo(const CString& strPath);
+
+    CStatic m_stcInstallHint;
+    CButton m_grpInstallHint;
+    CButton m_btnConvert;
+    CString m_strInfo;
+    CActiveMovie m_player;
+    BOOL m_bPlayer = FALSE;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    int OnCreate() override;
+    BOOL OnInitDialog() override;
+
+    void OnConvert();
+    void OnPlayerError(short nCode, const CString& strDescription, const CString& strSource,
+                       BOOL* pbCancelDisplay);
+
+    DECLARE_MESSAGE_MAP()
+    DECLARE_EVENTSINK_MAP()
+};

@@ -1,0 +1,220 @@
+#include "app/ViewerDlg.h"
+
+#include <QString>
+#include <vector>
+
+#include "framework/DialogTemplate.h"
+#include "framework/DropFiles.h"
+#include "framework/FileDialog.h"
+#include "framework/MessageBox.h"
+#include "framework/WaitCursor.h"
+#include "pages/ChunkPage.h"
+
+namespace {
+
+constexpr UINT IDD_VIEWER = 130;
+constexpr UINT IDD_WELCOME = 139;
+constexpr UINT IDD_OVERVIEW = 142;
+constexpr int IDC_TAB = 1002;
+constexpr int IDC_OPEN = 1019;
+constexpr int IDC_CLOSE = 1020;
+constexpr int IDC_NEW = 1021;
+constexpr int IDC_SAVE = 1022;
+
+constexpr const char* kEmptyTitle = "Ovalis - version 1.06";
+constexpr const char* kFileTitlePrefix = "Ovalis - ";
+constexpr qsizetype kTitlePathMax = 42;
+constexpr qsizetype kTitleHead = 6;
+constexpr qsizetype kTitleTail = 34;
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CViewerDlg, CDialog)
+ON_NOTIFY(NM_CLICK, IDC_TAB, &CViewerDlg::OnClickTab)
+ON_BN_CLICKED(IDC_OPEN, &CViewerDlg::OnOpenButton)
+ON_BN_CLICKED(IDC_NEW, &CViewerDlg::OnNewButton)
+ON_BN_CLICKED(IDC_CLOSE, &CViewerDlg::OnCloseButton)
+ON_WM_DROPFILES()
+END_MESSAGE_MAP()
+
+CString FileTitle(const CString& strPath) {
+    // Counted in characters, not bytes, so that a cut never splits one.
+    const QString path = QString::fromStdString(strPath);
+    if (path.size() <= kTitlePathMax) {
+        return strPath;
+    }
+    return (path.left(kTitleHead) + QStringLiteral("...") + path.right(kTitleTail)).toStdString();
+}
+
+BOOL SelectFile(const CString& strTitle, const CString& strPattern, CString& strDir,
+                CString& strName) {
+    const CString strFilter = "Files (" + strPattern + ")|" + strPattern + "||";
+    CFileDialog dialog(TRUE, strPattern.c_str(), strPattern.c_str(), OFN_HIDEREADONLY,
+                       strFilter.c_str(), nullptr);
+    dialog.m_ofn.strTitle = strTitle;
+    if (dialog.DoModal() != IDOK) {
+        return FALSE;
+    }
+    const CString strPath = dialog.GetPathName();
+    const CString::size_type nSeparator = strPath.rfind('/');
+    strDir = nSeparator == CString::npos ? CString() : strPath.substr(0, nSeparator + 1);
+    strName = nSeparator == CString::npos ? strPath : strPath.substr(nSeparator + 1);
+    return TRUE;
+}
+
+CViewerDlg::CViewerDlg(const CString& strFile, CWnd* pParent)
+    : CDialog(IDD_VIEWER, pParent), m_strFile(strFile) {}
+
+CViewerDlg::~CViewerDlg() {
+    m_pRoot.reset();
+}
+
+void CViewerDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_SAVE, m_btnSave);
+    DDX_Control(pDX, IDC_OPEN, m_btnOpen);
+    DDX_Control(pDX, IDC_NEW, m_btnNew);
+    DDX_Control(pDX, IDC_CLOSE, m_btnClose);
+    DDX_Control(pDX, IDC_TAB, m_tab);
+}
+
+BOOL CViewerDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_welcomePage.Create(IDD_WELCOME, this);
+    m_welcomePage.ShowWindow(SW_HIDE);
+    m_overviewPage.Create(IDD_OVERVIEW, this);
+    m_overviewPage.ShowWindow(SW_HIDE);
+    m_tab.GetWindowRect(&m_rcPage);
+    ScreenToClient(&m_rcPage);
+    m_rcPage.left += 4;
+    m_rcPage.top += 28;
+    m_rcPage.right -= 4;
+    m_rcPage.bottom -= 4;
+    if (!m_strFile.empty()) {
+        LoadFile(m_strFile);
+    } else {
+        RebuildTabs();
+    }
+    m_btnNew.EnableWindow(FALSE);
+    return TRUE;
+}
+
+bool CViewerDlg::HasChunks() const {
+    return m_pRoot && m_pRoot->GetCount() > 0;
+}
+
+void CViewerDlg::PlacePage(CWnd* pPage) {
+    pPage->MoveWindow(m_rcPage, TRUE);
+}
+
+void CViewerDlg::LoadFile(const CString& strPath) {
+    BusyScope busy(*this);
+    m_overviewPage.SetFileInfo(CString());
+    m_pRoot.reset();
+    m_pRoot = std::make_unique<CRiffChunk>();
+    if (!m_pRoot->Load(strPath)) {
+        m_pRoot.reset();
+    } else {
+        SetWindowText(kFileTitlePrefix + FileTitle(strPath));
+    }
+    RebuildTabs();
+}
+
+void CViewerDlg::RebuildTabs() {
+    BusyScope busy(*this);
+    CWaitCursor wait;
+    if (!m_tab.DeleteAllItems()) {
+        return;
+    }
+    m_nCurTab = 0;
+    if (HasChunks()) {
+        m_tab.InsertItem(0, "Overview");
+        PlacePage(&m_overviewPage);
+        int nIndex = 1;
+        for (CObject* pObject : *m_pRoot) {
+            auto* pChunk = static_cast<CChunk*>(pObject);
+            m_tab.InsertItem(nIndex++, pChunk->m_strName);
+            if (CChunkPage* pPage = pChunk->CreatePage(this)) {
+                PlacePage(pPage);
+            }
+        }
+        // The pages are all made now, and with them the overview text.
+        m_overviewPage.SetFileInfo(m_pRoot->m_strOpenedPath);
+        ShowPage(0);
+        m_btnSave.EnableWindow(TRUE);
+        m_btnClose.EnableWindow(TRUE);
+    } else {
+        m_tab.InsertItem(0, "empty");
+        PlacePage(&m_welcomePage);
+        SetWindowText(kEmptyTitle);
+        ShowPage(0);
+        m_btnSave.EnableWindow(FALSE);
+        m_btnClose.EnableWindow(FALSE);
+    }
+}
+
+void CViewerDlg::ShowPage(int nIndex) {
+    if (HasChunks()) {
+        m_welcomePage.ShowWindow(SW_HIDE);
+        m_overviewPage.ShowWindow(nIndex == 0 ? SW_SHOW : SW_HIDE);
+        int nCounter = 1;
+        for (CObject* pObject : *m_pRoot) {
+            if (CChunkPage* pPage = static_cast<CChunk*>(pObject)->CreatePage(this)) {
+                pPage->ShowWindow(nCounter == nIndex ? SW_SHOW : SW_HIDE);
+                ++nCounter;
+            }
+        }
+    } else {
+        m_welcomePage.ShowWindow(SW_SHOW);
+        m_overviewPage.ShowWindow(SW_HIDE);
+    }
+    Invalidate(TRUE);
+}
+
+void CViewerDlg::OnClickTab(NMHDR* /*pNMHDR*/, LRESULT* pResult) {
+    const int nSel = m_tab.GetCurSel();
+    if (IsBusy() || nSel == -1 || nSel == m_nCurTab) {
+        return;
+    }
+    m_nCurTab = nSel;
+    ShowPage(nSel);
+    *pResult = 0;
+}
+
+void CViewerDlg::OnOpenButton() {
+    if (IsBusy()) {
+        return;
+    }
+    CString strDir;
+    CString strName;
+    if (SelectFile("Open audio file", "*.wav; *.mp2; *.mpg; *.snd;", strDir, strName)) {
+        LoadFile(strDir + strName);
+    }
+}
+
+void CViewerDlg::OnNewButton() {
+    AfxMessageBox("Not yet implemeted.");
+}
+
+void CViewerDlg::OnCloseButton() {
+    if (IsBusy()) {
+        return;
+    }
+    BusyScope busy(*this);
+    m_pRoot.reset();
+    m_overviewPage.SetFileInfo(CString());
+    RebuildTabs();
+}
+
+void CViewerDlg::OnDropFiles(HDROP hDropInfo) {
+    // The whole path, however long: a cut path would open another file or none, and the file
+    // shown before would be lost with it.
+    const UINT nLength = DragQueryFile(hDropInfo, 0, nullptr, 0);
+    std::vector<char> buffer(nLength + 1, '\0');
+    DragQueryFile(hDropInfo, 0, buffer.data(), nLength + 1);
+    const CString strPath(buffer.data(), nLength);
+    DragFinish(hDropInfo);
+    if (!IsBusy() && !strPath.empty()) {
+        LoadFile(strPath);
+    }
+}

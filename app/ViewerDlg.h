@@ -1,0 +1,74 @@
+#pragma once
+// The main window: the tabs of the open file (an "Overview" tab, then one per top-level chunk)
+// or a single "empty" tab, and the buttons that open and close files.
+
+#include <memory>
+
+#include "app/OverviewPage.h"
+#include "app/WelcomePage.h"
+#include "framework/Button.h"
+#include "framework/Dialog.h"
+#include "framework/TabCtrl.h"
+#include "model/RiffChunk.h"
+
+class CViewerDlg : public CDialog {
+public:
+    explicit CViewerDlg(const CString& strFile, CWnd* pParent = nullptr);
+    ~CViewerDlg() override;
+
+    // Replaces the tree by the file at strPath; a file that does not load leaves none.
+    void LoadFile(const CString& strPath);
+    void RebuildTabs();
+    void ShowPage(int nIndex);
+
+    CButton m_btnSave;
+    CButton m_btnOpen;
+    CButton m_btnNew;
+    CButton m_btnClose;
+    CTabCtrl m_tab;
+    std::unique_ptr<CRiffChunk> m_pRoot;
+    CRect m_rcPage;
+    CWelcomePage m_welcomePage;
+    CString m_strFile;
+    int m_nCurTab = 0;
+    COverviewPage m_overviewPage;
+
+protected:
+    // While the tree is being replaced, rebuilt or saved, a message box may run a nested event
+    // loop; a drop or a command that arrives then is refused instead of deleting the tree under
+    // the operation that is using it.
+    class BusyScope {
+    public:
+        explicit BusyScope(CViewerDlg& dlg) : m_dlg(dlg) { ++m_dlg.m_nBusy; }
+        ~BusyScope() { --m_dlg.m_nBusy; }
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+
+    private:
+        CViewerDlg& m_dlg;
+    };
+    bool IsBusy() const { return m_nBusy > 0; }
+
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+
+    void OnClickTab(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnOpenButton();
+    void OnNewButton();
+    void OnCloseButton();
+    void OnDropFiles(HDROP hDropInfo);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    bool HasChunks() const;
+    void PlacePage(CWnd* pPage);
+
+    int m_nBusy = 0;
+};
+
+// Shows the open-file dialog; on OK, the chosen path split after its last separator.
+BOOL SelectFile(const CString& strTitle, const CString& strPattern, CString& strDir,
+                CString& strName);
+// The window title for a loaded file: its path, shortened to 43 characters when longer than 42.
+CString FileTitle(const CString& strPath);

@@ -1,0 +1,246 @@
+#include "framework/MediaPlayerControl.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QPushButton>
+#include <QSlider>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+// Codes of the error event, one per kind of problem.
+constexpr short kCannotOpen = 1;
+constexpr short kCannotDecode = 2;
+constexpr short kNoAudioOutput = 3;
+constexpr short kPlaybackFailed = 4;
+
+constexpr const char* kErrorSource = "Ovalis player";
+
+QString FormatTime(qint64 ms) {
+    const qint64 seconds = ms / 1000;
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+QPushButton* MakeButton(const QString& text, QWidget* pParent) {
+    auto* pButton = new QPushButton(text, pParent);
+    // Enter in the main window must not press a player button that merely lies in it.
+    pButton->setAutoDefault(false);
+    pButton->setDefault(false);
+    return pButton;
+}
+
+}  // namespace
+
+COleControl* MediaPlayerControl::Create(QWidget* pParent) {
+    auto* pControl = new MediaPlayerControl(pParent);
+    if (!pControl->m_player.isAvailable()) {
+        delete pControl;
+        return nullptr;
+    }
+    return pControl;
+}
+
+MediaPlayerControl::MediaPlayerControl(QWidget* pParent) : COleControl(pParent) {
+    m_player.setAudioOutput(&m_output);
+    BuildInterface();
+    connect(&m_player, &QMediaPlayer::mediaStatusChanged, this, &MediaPlayerControl::OnMediaStatus);
+    connect(&m_player, &QMediaPlayer::errorOccurred, this, &MediaPlayerControl::OnPlayerError);
+    connect(&m_player, &QMediaPlayer::positionChanged, this, &MediaPlayerControl::UpdateTime);
+    connect(&m_player, &QMediaPlayer::durationChanged, this, &MediaPlayerControl::UpdateTime);
+    connect(&m_player, &QMediaPlayer::playbackStateChanged, this,
+            &MediaPlayerControl::UpdateControls);
+    UpdateControls();
+}
+
+void MediaPlayerControl::BuildInterface() {
+    auto* pScreen = new QWidget(this);
+    pScreen->setObjectName(QStringLiteral("screen"));
+    pScreen->setAutoFillBackground(true);
+    QPalette palette = pScreen->palette();
+    palette.setColor(QPalette::Window, QColor(24, 32, 48));
+    palette.setColor(QPalette::WindowText, QColor(150, 220, 255));
+    pScreen->setPalette(palette);
+    m_pTitle = new QLabel(pScreen);
+    m_pTitle->setWordWrap(true);
+    m_pStatus = new QLabel(pScreen);
+    auto* pScreenLayout = new QVBoxLayout(pScreen);
+    pScreenLayout->addWidget(m_pTitle);
+    pScreenLayout->addStretch();
+    pScreenLayout->addWidget(m_pStatus);
+
+    m_pPosition = new QSlider(Qt::Horizontal, this);
+    m_pPosition->setFocusPolicy(Qt::NoFocus);
+    connect(m_pPosition, &QSlider::sliderMoved, &m_player, &QMediaPlayer::setPosition);
+    m_pTime = new QLabel(this);
+    m_pPlay = MakeButton(tr("Play"), this);
+    m_pPause = MakeButton(tr("Pause"), this);
+    m_pStop = MakeButton(tr("Stop"), this);
+    connect(m_pPlay, &QPushButton::clicked, this, &MediaPlayerControl::Play);
+    connect(m_pPause, &QPushButton::clicked, this, &MediaPlayerControl::Pause);
+    connect(m_pStop, &QPushButton::clicked, this, &MediaPlayerControl::Stop);
+
+    auto* pButtons = new QHBoxLayout;
+    pButtons->addWidget(m_pPlay);
+    pButtons->addWidget(m_pPause);
+    pButtons->addWidget(m_pStop);
+    pButtons->addStretch();
+    pButtons->addWidget(m_pTime);
+    auto* pLayout = new QVBoxLayout(this);
+    pLayout->setContentsMargins(0, 0, 0, 0);
+    pLayout->addWidget(pScreen, 1);
+    pLayout->addWidget(m_pPosition);
+    pLayout->addLayout(pButtons);
+}
+
+BOOL MediaPlayerControl::Invoke(DISPID dispid, WORD wFlags, const std::vector<COleVariant>& args,
+                                COleVariant* pResult, CString* pError) {
+    if (dispid == kDispFileName && wFlags == DISPATCH_PROPERTYGET) {
+        *pResult = m_strFileName;
+        return TRUE;
+    }
+    if (dispid == kDispFileName && wFlags == DISPATCH_PROPERTYPUT) {
+        return PutFileName(args, pError);
+    }
+    if (dispid == kDispStop && wFlags == DISPATCH_METHOD) {
+        Stop();
+        return TRUE;
+    }
+    if (dispid == kDispAutoStart && wFlags == DISPATCH_PROPERTYPUT && args.size() == 1 &&
+        std::holds_alternative<BOOL>(args[0])) {
+        m_bAutoStart = std::get<BOOL>(args[0]);
+        return TRUE;
+    }
+    *pError = "the player has no member " + std::to_string(dispid) + " of that kind.";
+    return FALSE;
+}
+
+BOOL MediaPlayerControl::PutFileName(const std::vector<COleVariant>& args, CString* pError) {
+    if (args.size() != 1 || !std::holds_alternative<CString>(args[0])) {
+        *pError = "the media path must be a text.";
+        return FALSE;
+    }
+    SetFileName(std::get<CString>(args[0]));
+    return TRUE;
+}
+
+void MediaPlayerControl::SetFileName(const CString& strPath) {
+    m_player.stop();
+    // An empty source closes the file: the program rewrites and renames it right afterwards.
+    m_player.setSource(QUrl());
+    m_strFileName = strPath;
+    m_bErrorReported = false;
+    m_pPosition->setValue(0);
+    if (!strPath.empty()) {
+        const QString path = QString::fromStdString(strPath);
+        if (QFileInfo(path).isFile() && QFileInfo(path).isReadable()) {
+            m_player.setSource(QUrl::fromLocalFile(path));
+        } else {
+            ReportError(kCannotOpen, tr("Cannot open the file %1.").arg(path));
+        }
+    }
+    UpdateTime();
+    UpdateControls();
+}
+
+void MediaPlayerControl::Play() {
+    if (m_player.source().isEmpty()) {
+        return;
+    }
+    if (QMediaDevices::audioOutputs().isEmpty()) {
+        ReportError(kNoAudioOutput, tr("There is no audio output to play %1 on.")
+                                        .arg(QString::fromStdString(m_strFileName)));
+        return;
+    }
+    m_player.play();
+}
+
+void MediaPlayerControl::Pause() {
+    m_player.pause();
+}
+
+void MediaPlayerControl::Stop() {
+    m_player.stop();
+}
+
+void MediaPlayerControl::ReportError(short nCode, const QString& description) {
+    if (m_bErrorReported) {
+        return;
+    }
+    m_bErrorReported = true;
+    m_pStatus->setText(tr("Cannot play this file."));
+    // The event reaches the page from the event loop, as a control's events do, never from
+    // inside the call that met the problem; a problem of a file replaced meanwhile is dropped.
+    const CString strFile = m_strFileName;
+    const CString strDescription = description.toStdString();
+    QMetaObject::invokeMethod(
+        this,
+        [this, nCode, strFile, strDescription] {
+            if (strFile != m_strFileName) {
+                return;
+            }
+            BOOL bCancelDisplay = FALSE;
+            FireEvent(kDispErrorEvent,
+                      {nCode, strDescription, CString(kErrorSource), &bCancelDisplay});
+        },
+        Qt::QueuedConnection);
+}
+
+void MediaPlayerControl::OnMediaStatus(QMediaPlayer::MediaStatus status) {
+    if (status == QMediaPlayer::InvalidMedia) {
+        ReportError(kCannotDecode,
+                    tr("Cannot decode the file %1.").arg(QString::fromStdString(m_strFileName)));
+    } else if (status == QMediaPlayer::LoadedMedia && m_bAutoStart) {
+        Play();
+    }
+    UpdateControls();
+}
+
+void MediaPlayerControl::OnPlayerError(QMediaPlayer::Error error, const QString& errorString) {
+    const QString path = QString::fromStdString(m_strFileName);
+    switch (error) {
+        case QMediaPlayer::NoError:
+            return;
+        case QMediaPlayer::ResourceError:
+        case QMediaPlayer::AccessDeniedError:
+            ReportError(kCannotOpen, tr("Cannot open the file %1: %2").arg(path, errorString));
+            return;
+        case QMediaPlayer::FormatError:
+            ReportError(kCannotDecode, tr("Cannot decode the file %1: %2").arg(path, errorString));
+            return;
+        default:
+            ReportError(kPlaybackFailed, tr("Cannot play the file %1: %2").arg(path, errorString));
+            return;
+    }
+}
+
+void MediaPlayerControl::UpdateTime() {
+    const qint64 duration = m_player.duration();
+    if (!m_pPosition->isSliderDown()) {
+        m_pPosition->setRange(0, static_cast<int>(duration));
+        m_pPosition->setValue(static_cast<int>(m_player.position()));
+    }
+    m_pTime->setText(FormatTime(m_player.position()) + QStringLiteral(" / ") +
+                     FormatTime(duration));
+}
+
+void MediaPlayerControl::UpdateControls() {
+    const bool bHasFile = !m_player.source().isEmpty() && !m_bErrorReported;
+    const QMediaPlayer::PlaybackState state = m_player.playbackState();
+    m_pTitle->setText(m_strFileName.empty()
+                          ? tr("No file")
+                          : QFileInfo(QString::fromStdString(m_strFileName)).fileName());
+    if (!m_bErrorReported) {
+        m_pStatus->setText(state == QMediaPlayer::PlayingState  ? tr("Playing")
+                           : state == QMediaPlayer::PausedState ? tr("Paused")
+                           : bHasFile                           ? tr("Stopped")
+                                                                : QString());
+    }
+    m_pPlay->setEnabled(bHasFile && state != QMediaPlayer::PlayingState);
+    m_pPause->setEnabled(state == QMediaPlayer::PlayingState);
+    m_pStop->setEnabled(state != QMediaPlayer::StoppedState);
+    m_pPosition->setEnabled(bHasFile);
+}

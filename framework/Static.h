@@ -1,0 +1,6 @@
+#pragma once
+// A static text bound to a dialog control.
+
+#include "framework/Wnd.h"
+
+class CStatic : public CWnd {};

@@ -1,0 +1,15 @@
+#pragma once
+// A tab control bound to a dialog's TabControlWidget: items by index, and the selection.
+
+#include "framework/Wnd.h"
+
+class CTabCtrl : public CWnd {
+public:
+    // The index the item got, or -1 when the control has no window.
+    int InsertItem(int nItem, const CString& strText);
+    BOOL DeleteAllItems();
+    int GetItemCount() const;
+    // The selected item: during a click notification, the item that was clicked. -1 for none.
+    int GetCurSel() const;
+    CString GetItemText(int nItem) const;
+};
