@@ -7,12 +7,18 @@
 #include "format/factChunk.h"
 #include "format/fmtChunk.h"
 #include "model/ChunkRegistry.h"
+#include "model/DataChunk.h"
+#include "model/ListChunk.h"
 #include "model/Overview.h"
+#include "model/RiffChunk.h"
 
 CChunkRegistry g_chunkRegistry;
 CString g_strOverview;
 BOOL g_bHasBext = FALSE;
+CRiffChunk g_riffPrototype("RIFF", TRUE);
+CListChunk g_listPrototype("LIST", TRUE);
 CBEXTChunk g_bextPrototype("bext", TRUE);
 CMEXTChunk g_mextPrototype("mext", TRUE);
 CfmtChunk g_fmtPrototype("fmt ", TRUE);
 CfactChunk g_factPrototype("fact", TRUE);
+CdataChunk g_dataPrototype("data", TRUE);

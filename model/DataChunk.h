@@ -1,0 +1,24 @@
+#pragma once
+// The data chunk: only the position and size of the samples are held; a write streams the
+// samples from the loaded file.
+
+#include "model/Chunk.h"
+#include "pages/dataPropertyPage.h"
+
+class CdataChunk : public CChunk {
+    DECLARE_DYNCREATE(CdataChunk)
+public:
+    CdataChunk() = default;
+    CdataChunk(const CString& strId, BOOL bRegister);
+
+    // The header only, whatever bLoad says.
+    BOOL Read(HMMIO hmmio, BOOL bLoad) override;
+    // The header, then the samples copied from the file the root was loaded from. FALSE when
+    // the header cannot be written or that file cannot be opened or positioned; a source that
+    // ends early ends the copy without error.
+    BOOL Write(HMMIO hmmio) override;
+    CString GetDescription() override;
+    CChunkPage* CreatePage(CWnd* pParent) override;
+
+    CdataPropertyPage m_page;
+};
