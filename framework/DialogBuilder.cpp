@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QWidget>
 #include <algorithm>
+#include <vector>
 
 #include "framework/TabControlWidget.h"
 #include "framework/WidgetText.h"
@@ -133,11 +134,20 @@ void BuildDialog(QWidget* pDialog, const DialogTemplate& dialogTemplate) {
     const DialogUnits units(font);
     const QRect frame = units.ToPixels(0, 0, dialogTemplate.cx, dialogTemplate.cy);
     pDialog->resize(frame.size());
+    std::vector<QWidget*> pictures;
     for (const DialogControl& control : dialogTemplate.controls) {
         QWidget* pWidget = MakeControl(control, pDialog);
         pWidget->setProperty(kControlIdProperty, control.nID);
         pWidget->setFocusPolicy((control.style & WS_TABSTOP) ? Qt::StrongFocus : Qt::NoFocus);
         PlaceControl(pWidget, control, units);
         pWidget->setVisible(control.style & WS_VISIBLE);
+        if (control.kind == ControlKind::Picture) {
+            pictures.push_back(pWidget);
+        }
+    }
+    // A bitmap takes its own size whatever the font, so it may reach over the next control; it
+    // stays whole above it, as the earlier control of a template lies above the later ones.
+    for (QWidget* pPicture : pictures) {
+        pPicture->raise();
     }
 }

@@ -1,9 +1,10 @@
 #include "framework/MediaPlayerControl.h"
 
+#include <QAudioDevice>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QAudioDevice>
 #include <QMediaDevices>
 #include <QPushButton>
 #include <QSlider>
@@ -57,43 +58,48 @@ MediaPlayerControl::MediaPlayerControl(QWidget* pParent) : COleControl(pParent) 
 }
 
 void MediaPlayerControl::BuildInterface() {
+    // A compact panel at the top of the control's rectangle; the rest stays transparent, so a
+    // text laid under the rectangle, as the overview page lays its text, can still be read.
     auto* pScreen = new QWidget(this);
-    pScreen->setObjectName(QStringLiteral("screen"));
     pScreen->setAutoFillBackground(true);
     QPalette palette = pScreen->palette();
     palette.setColor(QPalette::Window, QColor(24, 32, 48));
     palette.setColor(QPalette::WindowText, QColor(150, 220, 255));
     pScreen->setPalette(palette);
     m_pTitle = new QLabel(pScreen);
-    m_pTitle->setWordWrap(true);
+    m_pTitle->setTextFormat(Qt::PlainText);
     m_pStatus = new QLabel(pScreen);
-    auto* pScreenLayout = new QVBoxLayout(pScreen);
-    pScreenLayout->addWidget(m_pTitle);
-    pScreenLayout->addStretch();
-    pScreenLayout->addWidget(m_pStatus);
+    m_pTime = new QLabel(pScreen);
+    auto* pScreenLayout = new QGridLayout(pScreen);
+    pScreenLayout->setContentsMargins(6, 3, 6, 3);
+    pScreenLayout->setVerticalSpacing(0);
+    pScreenLayout->addWidget(m_pTitle, 0, 0);
+    pScreenLayout->addWidget(m_pStatus, 1, 0);
+    pScreenLayout->addWidget(m_pTime, 1, 1, Qt::AlignRight);
+    pScreenLayout->setColumnStretch(0, 1);
 
-    m_pPosition = new QSlider(Qt::Horizontal, this);
-    m_pPosition->setFocusPolicy(Qt::NoFocus);
-    connect(m_pPosition, &QSlider::sliderMoved, &m_player, &QMediaPlayer::setPosition);
-    m_pTime = new QLabel(this);
     m_pPlay = MakeButton(tr("Play"), this);
     m_pPause = MakeButton(tr("Pause"), this);
     m_pStop = MakeButton(tr("Stop"), this);
     connect(m_pPlay, &QPushButton::clicked, this, &MediaPlayerControl::Play);
     connect(m_pPause, &QPushButton::clicked, this, &MediaPlayerControl::Pause);
     connect(m_pStop, &QPushButton::clicked, this, &MediaPlayerControl::Stop);
+    m_pPosition = new QSlider(Qt::Horizontal, this);
+    m_pPosition->setFocusPolicy(Qt::NoFocus);
+    connect(m_pPosition, &QSlider::sliderMoved, &m_player, &QMediaPlayer::setPosition);
 
-    auto* pButtons = new QHBoxLayout;
-    pButtons->addWidget(m_pPlay);
-    pButtons->addWidget(m_pPause);
-    pButtons->addWidget(m_pStop);
-    pButtons->addStretch();
-    pButtons->addWidget(m_pTime);
+    auto* pBar = new QHBoxLayout;
+    pBar->addWidget(m_pPlay);
+    pBar->addWidget(m_pPause);
+    pBar->addWidget(m_pStop);
+    pBar->addStretch(1);
     auto* pLayout = new QVBoxLayout(this);
     pLayout->setContentsMargins(0, 0, 0, 0);
-    pLayout->addWidget(pScreen, 1);
+    pLayout->setSpacing(2);
+    pLayout->addWidget(pScreen);
     pLayout->addWidget(m_pPosition);
-    pLayout->addLayout(pButtons);
+    pLayout->addLayout(pBar);
+    pLayout->addStretch(1);
 }
 
 BOOL MediaPlayerControl::Invoke(DISPID dispid, WORD wFlags, const std::vector<COleVariant>& args,
@@ -170,8 +176,14 @@ void MediaPlayerControl::ReportError(short nCode, const QString& description) {
     if (m_bErrorReported) {
         return;
     }
-    m_bErrorReported = true;
-    m_pStatus->setText(tr("Cannot play this file."));
+    // A missing output is no fault of the file: Play may be tried again once there is one.
+    if (nCode == kNoAudioOutput) {
+        m_pStatus->setText(tr("No audio output."));
+    } else {
+        m_bErrorReported = true;
+        m_pStatus->setText(tr("Cannot play this file."));
+        UpdateControls();
+    }
     // The event reaches the page from the event loop, as a control's events do, never from
     // inside the call that met the problem; a problem of a file replaced meanwhile is dropped.
     const CString strFile = m_strFileName;

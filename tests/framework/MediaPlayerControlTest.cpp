@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QTest>
 #include <filesystem>
 #include <memory>
@@ -123,6 +125,19 @@ TEST_F(MediaPlayerControlTest, AProblemOfAFileReplacedMeanwhileIsNotReported) {
     ASSERT_TRUE(Put(MediaPlayerControl::kDispFileName, CString()));
     QTest::qWait(200);
     EXPECT_TRUE(events.empty());
+}
+
+TEST_F(MediaPlayerControlTest, PlayWithoutAnAudioOutputRaisesTheErrorEvent) {
+    if (!QMediaDevices::audioOutputs().isEmpty()) {
+        GTEST_SKIP() << "this machine has an audio output";
+    }
+    ASSERT_TRUE(Put(MediaPlayerControl::kDispFileName, WriteSample()));
+    control->Play();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !events.empty(); }, kWaitMs));
+    EXPECT_NE(events[0].strDescription.find("no audio output"), CString::npos);
+    // Not the file's fault: a second try tells it again.
+    control->Play();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return events.size() == 2; }, kWaitMs));
 }
 
 TEST_F(MediaPlayerControlTest, RefusesCallsItDoesNotHave) {
