@@ -31,7 +31,7 @@ public:
 
     std::vector<std::string> calls;
     CString strPath;
-    std::optional<DISPID> refusedDispid;  // calls with this id fail
+    std::optional<DISPID> refusedDispid;                    // calls with this id fail
     std::function<void(const CString& strPath)> onSetPath;  // runs inside SetMediaPath
 };
 
