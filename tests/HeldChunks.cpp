@@ -1,0 +1,119 @@
+#include "HeldChunks.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+
+#include "bwf/BEXTChunk.h"
+#include "model/DataChunk.h"
+#include "model/RiffChunk.h"
+#include "pages/ChunkPage.h"
+
+namespace testfiles {
+
+namespace {
+
+// The time reference, version and reserved bytes lie between the text fields of the fixed
+// part and the coding history; the page never writes them.
+constexpr std::size_t kBextNumbersBegin = 338;
+constexpr std::size_t kBextNumbersEnd = 602;
+
+Bytes SamplesInFile(const std::string& path, const MMCKINFO& ck) {
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    const std::streamoff fileSize = file.tellg();
+    const std::streamoff available = std::max<std::streamoff>(0, fileSize - ck.dwDataOffset);
+    Bytes samples(static_cast<std::size_t>(std::min<std::streamoff>(ck.cksize, available)));
+    file.seekg(ck.dwDataOffset);
+    file.read(reinterpret_cast<char*>(samples.data()),
+              static_cast<std::streamsize>(samples.size()));
+    samples.resize(static_cast<std::size_t>(std::max<std::streamsize>(0, file.gcount())));
+    return samples;
+}
+
+HeldChunk Held(const CChunk& chunk, const std::string& strSource) {
+    HeldChunk held;
+    held.ckid = chunk.m_ck.ckid;
+    if (chunk.IsKindOf(RUNTIME_CLASS(CdataChunk))) {
+        held.bytes = SamplesInFile(strSource, chunk.m_ck);
+    } else if (chunk.IsKindOf(RUNTIME_CLASS(CRiffChunk))) {
+        appendLe32(held.bytes, chunk.m_ck.fccType);
+    } else {
+        held.bytes.assign(chunk.Data(), chunk.Data() + chunk.DataSize());
+        held.bBextTextStored = chunk.IsKindOf(RUNTIME_CLASS(CBEXTChunk));
+    }
+    held.size = static_cast<DWORD>(held.bytes.size());
+    return held;
+}
+
+// The first offset at which the two differ, leaving out what a bext page may rewrite.
+std::size_t FirstDifference(const HeldChunk& expected, const HeldChunk& actual, bool bPagesStored) {
+    const std::size_t n = std::min(expected.bytes.size(), actual.bytes.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const bool bPageText = bPagesStored && expected.bBextTextStored &&
+                               (i < kBextNumbersBegin || i >= kBextNumbersEnd);
+        if (!bPageText && expected.bytes[i] != actual.bytes[i]) {
+            return i;
+        }
+    }
+    return expected.bytes.size() == actual.bytes.size() ? std::string::npos : n;
+}
+
+std::string Hex(unsigned value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%X", value);
+    return text;
+}
+
+}  // namespace
+
+HeldTree HeldChunks(const CRiffChunk& root) {
+    HeldTree tree;
+    for (CObject* pObject : root) {
+        tree.push_back(Held(*static_cast<const CChunk*>(pObject), root.m_strOpenedPath));
+    }
+    return tree;
+}
+
+void StorePageValues(CRiffChunk& root, CWnd* pParent) {
+    for (CObject* pObject : root) {
+        if (CChunkPage* pPage = static_cast<CChunk*>(pObject)->CreatePage(pParent)) {
+            pPage->UpdateChunk();
+        }
+    }
+}
+
+std::string DescribeDifference(const HeldTree& expected, const HeldTree& actual,
+                               bool bPagesStored) {
+    if (expected.size() != actual.size()) {
+        return std::to_string(expected.size()) + " chunks expected, " +
+               std::to_string(actual.size()) + " held";
+    }
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const std::string strWhere =
+            "chunk " + std::to_string(i) + " '" + IdText(expected[i].ckid) + "': ";
+        if (expected[i].ckid != actual[i].ckid) {
+            return strWhere + "held as '" + IdText(actual[i].ckid) + "'";
+        }
+        if (expected[i].size != actual[i].size) {
+            return strWhere + "size " + Hex(expected[i].size) + " expected, " +
+                   Hex(actual[i].size) + " held";
+        }
+        const std::size_t nAt = FirstDifference(expected[i], actual[i], bPagesStored);
+        if (nAt != std::string::npos) {
+            return strWhere + "bytes differ from offset " + Hex(static_cast<unsigned>(nAt));
+        }
+    }
+    return {};
+}
+
+std::string IdText(FOURCC ckid) {
+    std::string text;
+    for (int i = 0; i < 4; ++i) {
+        const auto c = static_cast<unsigned char>(ckid >> (8 * i));
+        text += c >= 0x20 && c <= 0x7E ? std::string(1, static_cast<char>(c))
+                                       : "\\x" + Hex(c + 0x100u).substr(1);
+    }
+    return text;
+}
+
+}  // namespace testfiles

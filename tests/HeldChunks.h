@@ -1,0 +1,47 @@
+#pragma once
+// What a loaded tree holds, chunk by chunk, so that a tree can be compared with the one read back
+// from the file it was saved to.
+
+#include <string>
+#include <vector>
+
+#include "TestFiles.h"
+#include "framework/Types.h"
+
+class CRiffChunk;
+class CWnd;
+
+namespace testfiles {
+
+struct HeldChunk {
+    FOURCC ckid = 0;
+    // The bytes the chunk holds, which is what a save writes of it: a chunk that the file cut
+    // short holds what the file had.
+    DWORD size = 0;
+    Bytes bytes;
+    // The broadcast extension page stores its text fields back as it shows them, trimmed and
+    // ended at their first zero byte, so those bytes may change when the pages store their values.
+    bool bBextTextStored = false;
+};
+
+using HeldTree = std::vector<HeldChunk>;
+
+// Every top-level chunk of root: the payload it holds; for a data chunk the samples that the
+// loaded file has; for a RIFF form met among the chunks its form type alone, since the chunks
+// inside it were read as top-level chunks and are written after it.
+HeldTree HeldChunks(const CRiffChunk& root);
+
+// Lets every chunk's page store its values into its chunk, as a save does; a page that does
+// not exist yet is created under pParent.
+void StorePageValues(CRiffChunk& root, CWnd* pParent);
+
+// Empty when the trees hold the same chunks, else the first difference in words. With
+// bPagesStored, actual is expected after its pages stored their values: the text fields of a
+// broadcast extension may differ from expected's.
+std::string DescribeDifference(const HeldTree& expected, const HeldTree& actual,
+                               bool bPagesStored = false);
+
+// A chunk id for messages: printable characters as they are, others as \xNN.
+std::string IdText(FOURCC ckid);
+
+}  // namespace testfiles
