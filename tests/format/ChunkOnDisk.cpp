@@ -19,9 +19,9 @@ QLineEdit* Box(const CWnd& page, int nID) {
 
 }  // namespace
 
-bool ReadChunk(CChunk& chunk, const ChunkSpec& spec, const TempDir& dir) {
+bool ReadChunk(CChunk& chunk, const ChunkSpec& layout, const TempDir& dir) {
     const std::string path = dir.file("chunk.bin");
-    writeFile(path, ChunkBytes(spec));
+    writeFile(path, ChunkBytes(layout));
     HMMIO hmmio = mmioOpen(path.c_str(), nullptr, MMIO_READWRITE | MMIO_DENYNONE);
     EXPECT_NE(hmmio, nullptr);
     const bool bRead = hmmio && chunk.Read(hmmio, FALSE);

@@ -14,7 +14,7 @@ class CWnd;
 namespace testfiles {
 
 // Writes the chunk's bytes (header, payload, pad) to a file and lets `chunk` read them.
-bool ReadChunk(CChunk& chunk, const ChunkSpec& spec, const TempDir& dir);
+bool ReadChunk(CChunk& chunk, const ChunkSpec& layout, const TempDir& dir);
 // What the chunk's Write puts into a file, closed by an ascend as a save does.
 Bytes WrittenChunk(CChunk& chunk, const TempDir& dir);
 
