@@ -1,0 +1,8 @@
+#pragma once
+// Chunk ids as text that any terminal or JSON reader shows as it is.
+
+#include "framework/Types.h"
+
+// The four id bytes; any byte outside printable ASCII as \xNN.
+CString IdText(const char* pBytes);
+CString IdText(FOURCC ckid);

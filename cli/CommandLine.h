@@ -1,0 +1,28 @@
+#pragma once
+// The command line of ovalis-cli, taken apart and checked before any file is opened.
+
+#include <variant>
+#include <vector>
+
+#include "framework/Types.h"
+
+enum class Command { Help, Version, Info, Set, Export, Import };
+
+struct Assignment {
+    CString strName;
+    CString strValue;
+};
+
+struct Invocation {
+    Command command = Command::Help;
+    bool bJson = false;
+    bool bDryRun = false;
+    std::vector<Assignment> assignments;
+    std::vector<CString> files;  // for import, the one table
+};
+
+// The invocation, or the reason the command line is wrong.
+std::variant<Invocation, CString> ParseCommandLine(const std::vector<CString>& args);
+// Whether the value may be typed into the field: a name the pages know and store, and for a
+// number field a text the number rule takes. Empty when it may; otherwise why not.
+CString CheckAssignment(const Assignment& assignment);

@@ -1,0 +1,60 @@
+#include "cli/ExportCommand.h"
+
+#include <algorithm>
+#include <iostream>
+
+#include "cli/Csv.h"
+#include "cli/Diagnostics.h"
+#include "cli/FileReport.h"
+#include "cli/LoadedFile.h"
+#include "cli/Progress.h"
+
+namespace {
+
+// The cells of the file's first bext chunk; empty cells for a file without one.
+CsvRow ExportRow(CLoadedFile& file) {
+    CsvRow row{file.Path()};
+    const auto& chunks = file.Chunks();
+    const auto bext = std::find_if(chunks.begin(), chunks.end(), [](const ShownChunk& chunk) {
+        return chunk.page == PageKind::Bext && chunk.pPage;
+    });
+    const std::vector<FieldValue> fields =
+        bext == chunks.end() ? std::vector<FieldValue>() : FieldsOf(PageKind::Bext, *bext->pPage);
+    for (const CString& strColumn : ExportColumns()) {
+        const auto field = std::find_if(fields.begin(), fields.end(), [&](const FieldValue& f) {
+            return f.pSpec->strName == strColumn;
+        });
+        row.push_back(field != fields.end() && field->text ? *field->text : CString());
+    }
+    return row;
+}
+
+}  // namespace
+
+const std::vector<CString>& ExportColumns() {
+    static const std::vector<CString> columns = {
+        "Description",     "Originator",       "OriginatorReference", "OriginationDate",
+        "OriginationTime", "TimeReferenceLow", "TimeReferenceHigh",   "CodingHistory",
+    };
+    return columns;
+}
+
+int RunExport(const Invocation& invocation) {
+    CsvRow header{"path"};
+    header.insert(header.end(), ExportColumns().begin(), ExportColumns().end());
+    std::cout << CsvRecord(header);
+    int nExit = kExitDone;
+    CProgress progress = StandardErrorProgress(invocation.files.size());
+    for (const CString& strPath : invocation.files) {
+        CLoadedFile file(strPath);
+        if (file.IsLoaded()) {
+            std::cout << CsvRecord(ExportRow(file));
+        } else {
+            ReportFileFailure(strPath, file.Failure());
+            nExit = kExitSomeFailed;
+        }
+        progress.Step();
+    }
+    std::cout << std::flush;
+    return nExit;
+}

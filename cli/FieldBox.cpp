@@ -1,0 +1,42 @@
+#include "cli/FieldBox.h"
+
+#include <QVariant>
+#include <QWidget>
+
+#include "pages/ChunkPage.h"
+
+CFieldBox::CFieldBox(const FieldSpec& spec, CChunkPage& page)
+    : m_spec(spec), m_pBox(page.GetDlgItem(spec.nID)) {}
+
+bool CFieldBox::IsHeld() const {
+    if (!m_pBox || !m_pBox->GetSafeHwnd()) {
+        return false;
+    }
+    // A field the data holds shows a text, or is a text box left open to editing.
+    const bool bReadOnly = m_pBox->GetSafeHwnd()->property("readOnly").toBool();
+    return !m_pBox->GetWindowText().empty() || !bReadOnly;
+}
+
+CString CFieldBox::Text() const {
+    if (!m_pBox) {
+        return CString();
+    }
+    const CString strText = m_pBox->GetWindowText();
+    if (!m_spec.bMultiLine) {
+        return strText;
+    }
+    CString strLines;
+    for (const char c : strText) {
+        if (c == '\n') {
+            strLines += '\r';
+        }
+        strLines += c;
+    }
+    return strLines;
+}
+
+void CFieldBox::Type(const CString& strValue) {
+    if (m_pBox) {
+        m_pBox->SetWindowText(strValue);
+    }
+}

@@ -1,0 +1,23 @@
+#pragma once
+// A field's edit box on a created page: what it shows, and typing into it as the user would.
+
+#include "cli/FieldCatalog.h"
+
+class CChunkPage;
+class CWnd;
+
+class CFieldBox {
+public:
+    CFieldBox(const FieldSpec& spec, CChunkPage& page);
+
+    const FieldSpec& Spec() const { return m_spec; }
+    // Whether the page shows the field: a box outside the chunk's data stays empty and locked.
+    bool IsHeld() const;
+    // The text shown; the line breaks of a multi-line box as CR LF, as the page stores them.
+    CString Text() const;
+    void Type(const CString& strValue);
+
+private:
+    const FieldSpec& m_spec;
+    CWnd* m_pBox;
+};

@@ -1,0 +1,6 @@
+#pragma once
+// info's plain-text listing of one file.
+
+#include "cli/FileReport.h"
+
+CString InfoText(const FileReport& report);

@@ -1,0 +1,61 @@
+#include "cli/Usage.h"
+
+#include "cli/FieldCatalog.h"
+
+namespace {
+
+constexpr const char* kCommands =
+    R"(Usage:
+  ovalis-cli info [--json] FILE...
+  ovalis-cli set [--dry-run] FIELD=VALUE... [--] FILE...
+  ovalis-cli export --csv FILE...
+  ovalis-cli import --csv [--dry-run] TABLE
+  ovalis-cli --help | --version
+
+Reads and edits RIFF WAVE and Broadcast Wave files through the same chunk model and pages as
+the Ovalis window, so an edit gives the same bytes as the same edit typed on the page.
+
+info      lists, for each file, the chunks (tab name, id as stored, declared size, data offset),
+          the overview text and the fields of every fmt, fact, bext and mext chunk.
+          --json: one JSON document {"files": [...]}; each file has "path" and either "error"
+          or "overview" and "chunks"; each chunk has "tab", "id", "size", "offset" and, for a
+          chunk whose page shows fields, "fields" (numbers as numbers, texts as strings, null
+          for a field the chunk's data does not hold).
+set       types each VALUE into the box of FIELD on the page of every chunk that has it, then
+          saves the file over itself as the window's save does. A file lacking the chunk of a
+          field is reported and left untouched. --dry-run prints what would change instead.
+export    writes a CSV table to standard output: a header row, then one row per file with its
+          path, the bext text fields and the time reference.
+import    applies such a table (TABLE may be - for standard input): a row per file path, an
+          empty cell leaves a field as it is, columns of fields that are shown only are ignored.
+          CSV as in RFC 4180; line breaks inside quoted cells are kept.
+
+Line breaks in multi-line fields (Description, CodingHistory) are CR LF, as the page stores
+them. A file is opened for reading and writing, as the window opens it.
+
+Exit status: 0 all done, 1 some file failed (each named on standard error), 2 wrong usage.
+)";
+
+CString FieldList(PageKind page, const char* heading) {
+    CString strText = CString("  ") + heading + ":";
+    for (const FieldSpec& field : CFieldCatalog::Instance().Fields()) {
+        if (field.page == page) {
+            strText += " " + field.strName + (field.bEditable ? "" : "*");
+        }
+    }
+    return strText + "\n";
+}
+
+}  // namespace
+
+CString UsageText() {
+    return CString(kCommands) + "\nFields, by page (* shown only, never stored):\n" +
+           FieldList(PageKind::Pcm, "fmt (PCM)") + FieldList(PageKind::Mpeg, "fmt (MPEG)") +
+           FieldList(PageKind::Fact, "fact") + FieldList(PageKind::Bext, "bext") +
+           FieldList(PageKind::Mext, "mext") +
+           "TimeReferenceLow and TimeReferenceHigh are hexadecimal, as the page shows them.\n";
+}
+
+CString VersionText() {
+    return CString("ovalis-cli ") + OVALIS_VERSION + "\n";
+}

@@ -1,0 +1,26 @@
+#pragma once
+// Files for the command-line tests, and the JSON that info gives for them.
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <string>
+
+#include "RiffWriter.h"
+
+namespace clitest {
+
+using testfiles::Bytes;
+
+// Every bext field a different text, so that a swapped field shows.
+testfiles::BextFields SampleFields();
+// bext, PCM fmt with cbSize, fact, mext and data, in that order.
+Bytes FileWithEveryFieldPage();
+// A well-formed file followed by three stray bytes: loading stops there and fails.
+Bytes BrokenFile();
+
+// The "files" array of info --json over these paths; the test fails when it is not JSON.
+QJsonArray InfoFiles(const std::vector<std::string>& paths, int expectedExit = 0);
+// The fields of the first chunk with this id in one file's entry.
+QJsonObject ChunkFields(const QJsonObject& file, const char* id);
+
+}  // namespace clitest
