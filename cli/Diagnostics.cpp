@@ -27,11 +27,12 @@ CString OneLine(const CString& strText) {
 }  // namespace
 
 void ReportFileFailure(const CString& strPath, const CString& strReason) {
-    std::cerr << "ovalis-cli: " << strPath << ": " << strReason << "\n";
+    // One write, so that the line stays whole beside those of other processes.
+    std::cerr << "ovalis-cli: " + strPath + ": " + strReason + "\n";
 }
 
 int ReportUsageError(const CString& strMessage) {
-    std::cerr << "ovalis-cli: " << strMessage << "\nTry 'ovalis-cli --help'.\n";
+    std::cerr << "ovalis-cli: " + strMessage + "\nTry 'ovalis-cli --help'.\n";
     return kExitUsage;
 }
 

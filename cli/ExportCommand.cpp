@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <iostream>
 
+#include "cli/Batch.h"
 #include "cli/Csv.h"
-#include "cli/Diagnostics.h"
 #include "cli/FileReport.h"
 #include "cli/LoadedFile.h"
-#include "cli/Progress.h"
 
 namespace {
 
@@ -43,18 +42,14 @@ int RunExport(const Invocation& invocation) {
     CsvRow header{"path"};
     header.insert(header.end(), ExportColumns().begin(), ExportColumns().end());
     std::cout << CsvRecord(header);
-    int nExit = kExitDone;
-    CProgress progress = StandardErrorProgress(invocation.files.size());
-    for (const CString& strPath : invocation.files) {
-        CLoadedFile file(strPath);
-        if (file.IsLoaded()) {
-            std::cout << CsvRecord(ExportRow(file));
-        } else {
-            ReportFileFailure(strPath, file.Failure());
-            nExit = kExitSomeFailed;
-        }
-        progress.Step();
-    }
+    const int nExit = RunBatch(
+        invocation.files,
+        [](const CString& strPath) {
+            CLoadedFile file(strPath);
+            return FileOutcome{file.IsLoaded() ? CsvRecord(ExportRow(file)) : CString(),
+                               file.Failure()};
+        },
+        [](const CString& strOut) { std::cout << strOut; });
     std::cout << std::flush;
     return nExit;
 }

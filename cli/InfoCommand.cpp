@@ -4,34 +4,41 @@
 #include <QJsonDocument>
 #include <iostream>
 
-#include "cli/Diagnostics.h"
+#include "cli/Batch.h"
 #include "cli/InfoJson.h"
 #include "cli/InfoText.h"
 #include "cli/LoadedFile.h"
-#include "cli/Progress.h"
+
+namespace {
+
+// One file's listing, or its JSON object in compact form.
+FileOutcome InfoOf(const CString& strPath, bool bJson) {
+    CLoadedFile file(strPath);
+    const FileReport report = ReportOf(file);
+    if (!bJson) {
+        return {InfoText(report), file.Failure()};
+    }
+    const QJsonDocument document(InfoJson(report));
+    return {document.toJson(QJsonDocument::Compact).toStdString(), file.Failure()};
+}
+
+}  // namespace
 
 int RunInfo(const Invocation& invocation) {
-    int nExit = kExitDone;
+    const bool bJson = invocation.bJson;
     QJsonArray files;
-    {
-        CProgress progress = StandardErrorProgress(invocation.files.size());
-        for (const CString& strPath : invocation.files) {
-            CLoadedFile file(strPath);
-            const FileReport report = ReportOf(file);
-            if (!file.IsLoaded()) {
-                ReportFileFailure(strPath, file.Failure());
-                nExit = kExitSomeFailed;
-            }
-            if (invocation.bJson) {
-                files.append(InfoJson(report));
+    bool bFirst = true;
+    const int nExit = RunBatch(
+        invocation.files, [bJson](const CString& strPath) { return InfoOf(strPath, bJson); },
+        [&](const CString& strOut) {
+            if (bJson) {
+                files.append(QJsonDocument::fromJson(QByteArray::fromStdString(strOut)).object());
             } else {
-                std::cout << (&strPath == &invocation.files.front() ? "" : "\n")
-                          << InfoText(report);
+                std::cout << (bFirst ? "" : "\n") << strOut;
             }
-            progress.Step();
-        }
-    }
-    if (invocation.bJson) {
+            bFirst = false;
+        });
+    if (bJson) {
         const QJsonDocument document(QJsonObject{{"files", files}});
         std::cout << document.toJson(QJsonDocument::Indented).toStdString();
     }
