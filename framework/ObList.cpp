@@ -4,15 +4,14 @@ IMPLEMENT_DYNAMIC(CObList, CObject)
 
 CObList::CObList(int nBlockSize) { m_items.reserve(nBlockSize > 0 ? nBlockSize : 0); }
 
-void CObList::AddTail(CObject* pObject) { m_items.push_back(pObject); }
+void CObList::AddTail(CObject* pObject) {
+    m_items.push_back(pObject);
+    m_positions.emplace(pObject, m_items.size());
+}
 
 POSITION CObList::Find(const CObject* pObject) const {
-    for (std::size_t i = 0; i < m_items.size(); ++i) {
-        if (m_items[i] == pObject) {
-            return i + 1;
-        }
-    }
-    return 0;
+    const auto found = m_positions.find(pObject);
+    return found == m_positions.end() ? 0 : found->second;
 }
 
 CObject* CObList::GetNext(POSITION& rPosition) const {

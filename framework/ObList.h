@@ -2,6 +2,7 @@
 // An ordered list of object pointers that it does not own.
 
 #include <cstddef>
+#include <unordered_map>
 #include <vector>
 
 #include "framework/Object.h"
@@ -21,11 +22,17 @@ public:
     CObject* GetNext(POSITION& rPosition) const;
     int GetCount() const { return static_cast<int>(m_items.size()); }
     bool IsEmpty() const { return m_items.empty(); }
-    void RemoveAll() { m_items.clear(); }
+    void RemoveAll() {
+        m_items.clear();
+        m_positions.clear();
+    }
 
     auto begin() const { return m_items.begin(); }
     auto end() const { return m_items.end(); }
 
 private:
     std::vector<CObject*> m_items;
+    // Where each element stands first, so that Find does not walk a list of thousands of
+    // chunks for every chunk added to it.
+    std::unordered_map<const CObject*, POSITION> m_positions;
 };
