@@ -1,6 +1,9 @@
 #include "app/ViewerDlg.h"
 
+#include <QKeySequence>
+#include <QShortcut>
 #include <QString>
+#include <QWidget>
 #include <vector>
 
 #include "framework/DialogTemplate.h"
@@ -35,6 +38,7 @@ ON_BN_CLICKED(IDC_OPEN, &CViewerDlg::OnOpenButton)
 ON_BN_CLICKED(IDC_NEW, &CViewerDlg::OnNewButton)
 ON_BN_CLICKED(IDC_CLOSE, &CViewerDlg::OnCloseButton)
 ON_WM_DROPFILES()
+ON_BN_CLICKED(IDC_SAVE, &CViewerDlg::OnSaveButton)
 END_MESSAGE_MAP()
 
 CString FileTitle(const CString& strPath) {
@@ -96,6 +100,13 @@ BOOL CViewerDlg::OnInitDialog() {
         RebuildTabs();
     }
     m_btnNew.EnableWindow(FALSE);
+    // The Save button stays hidden; the standard shortcut is how a save is reached.
+    auto* pSave = new QShortcut(QKeySequence::Save, GetSafeHwnd());
+    QObject::connect(pSave, &QShortcut::activated, GetSafeHwnd(), [this] {
+        if (HasChunks()) {
+            OnSaveButton();
+        }
+    });
     return TRUE;
 }
 
@@ -204,6 +215,32 @@ void CViewerDlg::OnCloseButton() {
     m_pRoot.reset();
     m_overviewPage.SetFileInfo(CString());
     RebuildTabs();
+}
+
+void CViewerDlg::OnSaveButton() {
+    if (IsBusy() || !m_pRoot) {
+        return;
+    }
+    // The path as opened: on a file system that tells cases apart the lower-cased one may name
+    // another file.
+    CFileDialog dialog(FALSE, "wav", m_pRoot->m_strOpenedPath.c_str(),
+                       OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, nullptr, this);
+    if (dialog.DoModal() == IDOK) {
+        SaveFile(dialog.GetPathName());
+    }
+}
+
+void CViewerDlg::SaveFile(const CString& strPath) {
+    if (!m_pRoot) {
+        return;
+    }
+    BusyScope busy(*this);
+    CWaitCursor wait;
+    // The player lets go of the file before it is rewritten.
+    m_overviewPage.SetFileInfo(CString());
+    m_pRoot->Save(strPath);
+    // A copy: the load deletes the tree that holds the path.
+    LoadFile(CString(m_pRoot->m_strOpenedPath));
 }
 
 void CViewerDlg::OnDropFiles(HDROP hDropInfo) {

@@ -20,6 +20,8 @@ public:
     void LoadFile(const CString& strPath);
     void RebuildTabs();
     void ShowPage(int nIndex);
+    // Saves the tree to strPath, then shows the file the tree came from, loaded afresh.
+    void SaveFile(const CString& strPath);
 
     CButton m_btnSave;
     CButton m_btnOpen;
@@ -56,6 +58,7 @@ protected:
     void OnOpenButton();
     void OnNewButton();
     void OnCloseButton();
+    void OnSaveButton();
     void OnDropFiles(HDROP hDropInfo);
 
     DECLARE_MESSAGE_MAP()

@@ -38,14 +38,11 @@ void ReadInto(HMMIO hmmio, BYTE* pBuffer, DWORD nSize) {
 bool WriteFrom(HMMIO hmmio, const BYTE* pBuffer, DWORD nSize) {
     for (DWORD done = 0; done < nSize;) {
         const LONG request = static_cast<LONG>(std::min(nSize - done, kLargestRequest));
-        const LONG put = mmioWrite(hmmio, reinterpret_cast<const char*>(pBuffer + done), request);
-        if (put < 0) {
+        // A short count is the file system running out of room: the chunk is not all there.
+        if (mmioWrite(hmmio, reinterpret_cast<const char*>(pBuffer + done), request) != request) {
             return false;
         }
-        if (put < request) {
-            return true;  // a short count is not an error of the chunk's own
-        }
-        done += static_cast<DWORD>(put);
+        done += static_cast<DWORD>(request);
     }
     return true;
 }

@@ -21,6 +21,7 @@ public:
     // Reads the chunk that starts at the current position; with bLoad, also its payload.
     virtual BOOL Read(HMMIO hmmio, BOOL bLoad);
     // Writes the header as held and the payload; the caller closes the chunk with an ascend.
+    // FALSE unless every byte held was written.
     virtual BOOL Write(HMMIO hmmio);
     virtual CString GetDescription();
     virtual CChunkPage* CreatePage(CWnd* pParent);

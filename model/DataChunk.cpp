@@ -24,16 +24,22 @@ const CRiffChunk* LoadedRoot(const CChunk* pChunk) {
 }
 
 // One read and one write per pass, so the samples never pass through more memory than a pass.
-void CopySamples(HMMIO hmmioSource, HMMIO hmmioTarget, DWORD nSize) {
+// The source's end stops the copy without error (a file cut short holds fewer samples than its
+// header says); a read error or a write that comes up short fails it.
+bool CopySamples(HMMIO hmmioSource, HMMIO hmmioTarget, DWORD nSize) {
     std::array<char, kPassSize> buffer;
     for (DWORD nCopied = 0; nCopied != nSize;) {
         const auto nRequest = static_cast<LONG>(std::min(nSize - nCopied, kPassSize));
         const LONG nGot = mmioRead(hmmioSource, buffer.data(), nRequest);
-        if (nGot <= 0 || mmioWrite(hmmioTarget, buffer.data(), nGot) != nGot) {
-            return;
+        if (nGot == 0) {
+            return true;
+        }
+        if (nGot < 0 || mmioWrite(hmmioTarget, buffer.data(), nGot) != nGot) {
+            return false;
         }
         nCopied += static_cast<DWORD>(nGot);
     }
+    return true;
 }
 
 }  // namespace
@@ -55,24 +61,27 @@ BOOL CdataChunk::Read(HMMIO hmmio, BOOL) {
 
 BOOL CdataChunk::Write(HMMIO hmmio) {
     const std::int64_t sampleOffset = m_ck.dwDataOffset;  // creating the chunk moves it
-    if (!CChunk::Write(hmmio)) {
-        return FALSE;
-    }
     const CRiffChunk* pRoot = LoadedRoot(this);
-    if (pRoot == nullptr) {
+    // The path as opened, not the lower-cased one: the file system may tell cases apart.
+    HMMIO hmmioSource =
+        pRoot ? mmioOpen(pRoot->m_strOpenedPath.c_str(), nullptr, kSourceFlags) : nullptr;
+    // Written into itself, the file would lose the samples before they are read: refused before
+    // a byte is written.
+    if (hmmioSource != nullptr && mmioSameFile(hmmioSource, hmmio)) {
+        mmioClose(hmmioSource, 0);
         return FALSE;
     }
-    // The path as opened, not the lower-cased one: the file system may tell cases apart.
-    HMMIO hmmioSource = mmioOpen(pRoot->m_strOpenedPath.c_str(), nullptr, kSourceFlags);
+    BOOL bResult = CChunk::Write(hmmio);
     if (hmmioSource == nullptr) {
         return FALSE;
     }
-    const bool bPositioned = mmioSeek(hmmioSource, sampleOffset, SEEK_FROM_START) == sampleOffset;
-    if (bPositioned) {
-        CopySamples(hmmioSource, hmmio, m_ck.cksize);
+    if (bResult) {
+        const bool bCopied = mmioSeek(hmmioSource, sampleOffset, SEEK_FROM_START) == sampleOffset &&
+                             CopySamples(hmmioSource, hmmio, m_ck.cksize);
+        bResult = bCopied ? TRUE : FALSE;
     }
     mmioClose(hmmioSource, 0);
-    return bPositioned ? TRUE : FALSE;
+    return bResult;
 }
 
 CString CdataChunk::GetDescription() {

@@ -14,8 +14,9 @@ public:
     // The header only, whatever bLoad says.
     BOOL Read(HMMIO hmmio, BOOL bLoad) override;
     // The header, then the samples copied from the file the root was loaded from. FALSE when
-    // the header cannot be written or that file cannot be opened or positioned; a source that
-    // ends early ends the copy without error.
+    // the target is that file itself (nothing written then), when the header cannot be written,
+    // when that file cannot be opened, positioned or read, or when a write comes up short; a
+    // source that ends early ends the copy without error.
     BOOL Write(HMMIO hmmio) override;
     CString GetDescription() override;
     CChunkPage* CreatePage(CWnd* pParent) override;

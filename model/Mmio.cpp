@@ -304,6 +304,14 @@ FOURCC mmioStringToFOURCC(const char* sz, UINT uFlags) {
     return id;
 }
 
+MMRESULT mmioRename(const char* pszFileName, const char* pszNewFileName, const void* /*pmmioinfo*/,
+                    DWORD /*fdwRename*/) {
+    if (pszFileName == nullptr || pszNewFileName == nullptr) {
+        return MMIOERR_CANNOTWRITE;
+    }
+    return mmioSystemCalls().rename(pszFileName, pszNewFileName) == 0 ? 0 : MMIOERR_CANNOTWRITE;
+}
+
 std::int64_t mmioFileSize(HMMIO hmmio) {
     struct stat status {};
     if (hmmio == nullptr || mmioSystemCalls().fstat(hmmio->fd, &status) != 0) {
@@ -317,6 +325,24 @@ MMRESULT mmioFlush(HMMIO hmmio, UINT /*uFlags*/) {
         return MMIOERR_CANNOTWRITE;
     }
     return mmioSystemCalls().fsync(hmmio->fd) == 0 ? 0 : MMIOERR_CANNOTWRITE;
+}
+
+MMRESULT mmioTruncate(HMMIO hmmio) {
+    if (hmmio == nullptr || mmioSystemCalls().ftruncate(hmmio->fd, 0) != 0) {
+        return MMIOERR_CANNOTWRITE;
+    }
+    return mmioSeek(hmmio, 0, SEEK_FROM_START) == 0 ? 0 : MMIOERR_CANNOTSEEK;
+}
+
+BOOL mmioSameFile(HMMIO hmmioFirst, HMMIO hmmioSecond) {
+    struct stat first {};
+    struct stat second {};
+    if (hmmioFirst == nullptr || hmmioSecond == nullptr ||
+        mmioSystemCalls().fstat(hmmioFirst->fd, &first) != 0 ||
+        mmioSystemCalls().fstat(hmmioSecond->fd, &second) != 0) {
+        return TRUE;
+    }
+    return first.st_dev == second.st_dev && first.st_ino == second.st_ino ? TRUE : FALSE;
 }
 
 const MmioCounters& mmioCounters() {

@@ -60,9 +60,18 @@ MMRESULT mmioAscend(HMMIO hmmio, MMCKINFO* pmmcki, UINT fuAscend);
 // dwFlags holds MMIO_DIRTY only after the whole header was written.
 MMRESULT mmioCreateChunk(HMMIO hmmio, MMCKINFO* pmmcki, UINT fuCreate);
 FOURCC mmioStringToFOURCC(const char* sz, UINT uFlags);
+// Renames a closed file, replacing the file of the new name in one step when there is one: 0, or
+// MMIOERR_CANNOTWRITE with the system's reason in errno. pmmioinfo and fdwRename are unused.
+MMRESULT mmioRename(const char* pszFileName, const char* pszNewFileName, const void* pmmioinfo,
+                    DWORD fdwRename);
 
 // Not part of the classic set: the size of the open file, or -1, so that a reader can bound
 // what it allocates by what the file really holds.
 std::int64_t mmioFileSize(HMMIO hmmio);
 // Flushes the file to disk: 0, or MMIOERR_CANNOTWRITE.
 MMRESULT mmioFlush(HMMIO hmmio, UINT uFlags);
+// Empties the open file and moves to its start: 0, or MMIOERR_CANNOTWRITE.
+MMRESULT mmioTruncate(HMMIO hmmio);
+// TRUE when both handles are open on one file (one device and inode), and also when that cannot
+// be told: a caller about to copy one into the other must not go on then.
+BOOL mmioSameFile(HMMIO hmmioFirst, HMMIO hmmioSecond);

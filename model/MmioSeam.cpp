@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <utility>
 
 namespace {
@@ -40,6 +41,14 @@ int MmioSystemCalls::fsync(int fd) {
 
 int MmioSystemCalls::fstat(int fd, struct stat* status) {
     return ::fstat(fd, status);
+}
+
+int MmioSystemCalls::ftruncate(int fd, off_t length) {
+    return ::ftruncate(fd, length);
+}
+
+int MmioSystemCalls::rename(const char* from, const char* to) {
+    return std::rename(from, to);
 }
 
 MmioSystemCalls* mmioSetSystemCalls(MmioSystemCalls* pCalls) {
@@ -111,4 +120,12 @@ int MmioFaultyCalls::fsync(int fd) {
 
 int MmioFaultyCalls::fstat(int fd, struct stat* status) {
     return faultNow(Call::Stat).fail ? -1 : MmioSystemCalls::fstat(fd, status);
+}
+
+int MmioFaultyCalls::ftruncate(int fd, off_t length) {
+    return faultNow(Call::Truncate).fail ? -1 : MmioSystemCalls::ftruncate(fd, length);
+}
+
+int MmioFaultyCalls::rename(const char* from, const char* to) {
+    return faultNow(Call::Rename).fail ? -1 : MmioSystemCalls::rename(from, to);
 }

@@ -24,6 +24,8 @@ public:
     virtual int close(int fd);
     virtual int fsync(int fd);
     virtual int fstat(int fd, struct stat* status);
+    virtual int ftruncate(int fd, off_t length);
+    virtual int rename(const char* from, const char* to);
 };
 
 // Installs the calls the layer uses from now on (not owned; null restores the POSIX default) and
@@ -63,7 +65,7 @@ void mmioResetCounters();
 // fails with EIO or moves fewer bytes, as a test arranges.
 class MmioFaultyCalls : public MmioSystemCalls {
 public:
-    enum class Call { Open, Read, Write, Seek, Close, Flush, Stat };
+    enum class Call { Open, Read, Write, Seek, Close, Flush, Stat, Truncate, Rename };
 
     // The call fails without doing anything; a failing close still releases the descriptor, as
     // close does on Linux.
@@ -83,6 +85,8 @@ public:
     int close(int fd) override;
     int fsync(int fd) override;
     int fstat(int fd, struct stat* status) override;
+    int ftruncate(int fd, off_t length) override;
+    int rename(const char* from, const char* to) override;
 
 private:
     struct Fault {
@@ -94,7 +98,7 @@ private:
     // What a read or write of `count` bytes may move under the limits in force.
     std::size_t allowed(std::size_t count, const Fault& fault) const;
 
-    static constexpr std::size_t kCallKinds = 7;
+    static constexpr std::size_t kCallKinds = 9;
 
     std::map<std::pair<Call, int>, Fault> m_faults;
     std::array<int, kCallKinds> m_counts{};

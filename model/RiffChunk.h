@@ -14,7 +14,9 @@ public:
 
     // Opens the file and builds the tree; TRUE when the walk reached the end of the file.
     BOOL Load(const CString& strPath);
-    // Writes the tree, with the pages' values, to strPath.
+    // Writes the tree, with the pages' values, to strPath; over the loaded file itself through a
+    // temporary file that replaces it once complete. On failure the loaded file is as it was, one
+    // message box says what failed, and the result is FALSE.
     BOOL Save(const CString& strPath);
 
     BOOL Read(HMMIO hmmio, BOOL bLoad) override;

@@ -1,0 +1,151 @@
+// The main window's save: the save-file dialog, the player letting go of the file, the reload of
+// the file the tree came from, the hidden Save button and the Ctrl+S shortcut.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+#include <memory>
+
+#include "RiffWriter.h"
+#include "ViewerTestSupport.h"
+#include "app/ViewerDlg.h"
+#include "model/SaveSupport.h"
+#include "pages/ChunkPage.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testfiles::Bytes;
+using viewertest::ScopedFakePlayer;
+using viewertest::ScopedFileDialogAnswers;
+using viewertest::ScopedMessageBoxRecorder;
+
+constexpr int kDescriptionBox = 1009;
+
+class ViewerSaveTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_path = dir.file("News.wav");
+        viewertest::WriteBroadcastWave(m_path, "Morning news", 30000);
+        m_original = testfiles::readFile(m_path);
+    }
+    void Start(const CString& strCommandLine) {
+        dlg = std::make_unique<CViewerDlg>(strCommandLine);
+        ASSERT_TRUE(dlg->Create(130));
+        dlg->GetSafeHwnd()->show();
+    }
+    CChunkPage& BextPage() { return *dlg->m_pRoot->GetChild(0)->CreatePage(dlg.get()); }
+    void PressCtrlS() {
+        QWidget* pWindow = dlg->GetSafeHwnd();
+        pWindow->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(pWindow));
+        QTest::keyClick(pWindow, Qt::Key_S, Qt::ControlModifier);
+    }
+    // The description that the reloaded tree's page shows.
+    std::string ShownDescription() { return savetest::BoxText(BextPage(), kDescriptionBox); }
+
+    testfiles::TempDir dir;
+    ScopedMessageBoxRecorder boxes;
+    ScopedFakePlayer player;
+    std::unique_ptr<CViewerDlg> dlg;
+    CString m_path;
+    Bytes m_original;
+};
+
+TEST_F(ViewerSaveTest, HiddenSaveButtonAsksForANameAndACancelChangesNothing) {
+    Start(m_path);
+    const CRiffChunk* pRoot = dlg->m_pRoot.get();
+    ScopedFileDialogAnswers answers({std::nullopt});
+    auto* pButton = static_cast<QPushButton*>(dlg->m_btnSave.GetSafeHwnd());
+    EXPECT_TRUE(pButton->isHidden());
+    pButton->click();
+    ASSERT_EQ(answers.requests.size(), 1u);
+    const FileDialogRequest& request = answers.requests[0];
+    EXPECT_FALSE(request.bOpenFileDialog);
+    EXPECT_EQ(request.strDefExt, "wav");
+    EXPECT_EQ(request.strFileName, m_path);
+    EXPECT_EQ(request.dwFlags, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
+    EXPECT_EQ(request.strFilter, CString());
+    EXPECT_EQ(request.strTitle, CString());
+    EXPECT_EQ(dlg->m_pRoot.get(), pRoot);
+    EXPECT_EQ(testfiles::readFile(m_path), m_original);
+}
+
+TEST_F(ViewerSaveTest, SaveOverTheShownFileLetsThePlayerGoAndShowsTheSavedValues) {
+    Start(m_path);
+    savetest::SetBoxText(BextPage(), kDescriptionBox, "Evening news");
+    std::vector<Bytes> filesSeen;
+    player.control()->onSetPath = [&](const CString&) {
+        filesSeen.push_back(testfiles::readFile(m_path));
+    };
+    player.control()->calls.clear();
+    ScopedFileDialogAnswers answers({m_path});
+    static_cast<QPushButton*>(dlg->m_btnSave.GetSafeHwnd())->click();
+    const std::vector<std::string>& calls = player.control()->calls;
+    ASSERT_GE(calls.size(), 3u);
+    EXPECT_EQ(calls[0], "GetMediaPath");
+    EXPECT_EQ(calls[1], "HaltPlayback");
+    EXPECT_EQ(calls[2], "SetMediaPath()");
+    EXPECT_EQ(calls.back(), "SetMediaPath(" + m_path + ")");
+    ASSERT_GE(filesSeen.size(), 2u);
+    EXPECT_EQ(filesSeen.front(), m_original);  // let go before the file was rewritten
+    EXPECT_NE(filesSeen.back(), m_original);
+    EXPECT_EQ(ShownDescription(), "Evening news");
+    EXPECT_EQ(dlg->GetWindowText(), "Ovalis - " + FileTitle(m_path));
+    EXPECT_TRUE(boxes.texts.empty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(ViewerSaveTest, SaveUnderAnotherNameShowsTheReloadedSource) {
+    Start(m_path);
+    const auto mtime = fs::last_write_time(m_path);
+    savetest::SetBoxText(BextPage(), kDescriptionBox, "Evening news");
+    const CString strCopy = dir.file("Copy of News.WAV");
+    dlg->SaveFile(strCopy);
+    EXPECT_EQ(testfiles::readFile(m_path), m_original);
+    EXPECT_EQ(fs::last_write_time(m_path), mtime);
+    testfiles::BextFields edited;
+    edited.description = "Evening news";
+    EXPECT_EQ(testfiles::readFile(strCopy), testfiles::BroadcastWave(edited, 30000));
+    EXPECT_EQ(dlg->GetWindowText(), "Ovalis - " + FileTitle(m_path));
+    EXPECT_EQ(ShownDescription(), "Morning news");
+    EXPECT_EQ(player.control()->strPath, m_path);
+    EXPECT_EQ(dlg->m_tab.GetItemCount(), 4);
+}
+
+TEST_F(ViewerSaveTest, FailedSaveShowsOneMessageAndTheFileStaysShown) {
+    Start(m_path);
+    dlg->SaveFile(dir.file("missing folder/News.wav"));
+    ASSERT_EQ(boxes.texts.size(), 1u);
+    EXPECT_NE(boxes.texts[0].find("No such file or directory"), std::string::npos);
+    EXPECT_EQ(testfiles::readFile(m_path), m_original);
+    ASSERT_TRUE(dlg->m_pRoot);
+    EXPECT_EQ(dlg->GetWindowText(), "Ovalis - " + FileTitle(m_path));
+}
+
+TEST_F(ViewerSaveTest, CtrlSSavesOnlyWhileAFileIsShown) {
+    Start(CString());
+    {
+        ScopedFileDialogAnswers answers({std::nullopt});
+        PressCtrlS();
+        EXPECT_TRUE(answers.requests.empty());
+    }
+    dlg->LoadFile(m_path);
+    {
+        ScopedFileDialogAnswers answers({dir.file("Copy.wav")});
+        PressCtrlS();
+        EXPECT_EQ(answers.requests.size(), 1u);
+    }
+    EXPECT_EQ(testfiles::readFile(dir.file("Copy.wav")), m_original);
+    static_cast<QPushButton*>(dlg->m_btnClose.GetSafeHwnd())->click();
+    {
+        ScopedFileDialogAnswers answers({std::nullopt});
+        PressCtrlS();
+        EXPECT_TRUE(answers.requests.empty());
+    }
+}
+
+}  // namespace

@@ -1,0 +1,319 @@
+// Saves that fail part way: every failure leaves the loaded file exactly as it was, removes the
+// incomplete file, says what failed in one message box and gives FALSE.
+
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "SaveSupport.h"
+#include "model/MmioSeam.h"
+#include "model/RiffChunk.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Call = MmioFaultyCalls::Call;
+using savetest::Bytes;
+using savetest::FileState;
+using savetest::StateOf;
+using Names = std::vector<std::string>;
+
+// 30,000 bytes of samples: three passes of 12,000, 12,000 and 6,000 bytes. The save's writes are
+// the form header (1), the fmt header and payload (2, 3), the data header (4), then the passes.
+constexpr std::size_t kSamples = 30000;
+constexpr int kFirstPass = 5;
+constexpr int kLastPass = 7;
+constexpr UINT kMessageType = MB_OK | MB_ICONEXCLAMATION;
+
+// Moves the loaded file away once the target has been written to, as when another program
+// deletes or renames it while the save runs.
+class VanishingSource : public MmioSystemCalls {
+public:
+    VanishingSource(std::string source, std::string away)
+        : m_source(std::move(source)), m_away(std::move(away)) {}
+    ssize_t write(int fd, const void* buffer, std::size_t count) override {
+        m_bWritten = true;
+        return MmioSystemCalls::write(fd, buffer, count);
+    }
+    int open(const char* path, int flags, mode_t mode) override {
+        if (m_bWritten && path == m_source && !fs::exists(m_away)) {
+            fs::rename(m_source, m_away);
+        }
+        return MmioSystemCalls::open(path, flags, mode);
+    }
+
+private:
+    std::string m_source;
+    std::string m_away;
+    bool m_bWritten = false;
+};
+
+class SaveFaultTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_path = dir.file("Take.wav");
+        testfiles::writeFile(m_path, savetest::PcmWave(kSamples));
+        savetest::AgeFile(m_path);
+        m_before = StateOf(m_path);
+    }
+    std::string Temporary() const { return dir.file("$$temp.wav"); }
+    std::string Copy() const { return dir.file("Copy.wav"); }
+
+    // Saves to target under `calls`, then checks the outcome every failure shares.
+    void SaveFails(const std::string& target, MmioSystemCalls& calls) {
+        CRiffChunk root;
+        ASSERT_TRUE(root.Load(m_path));
+        log.messages.clear();
+        {
+            MmioSystemCallsScope scope(calls);
+            EXPECT_FALSE(root.Save(target));
+        }
+        ASSERT_EQ(log.messages.size(), 1u);
+        EXPECT_EQ(log.messages[0].type, kMessageType);
+        EXPECT_EQ(StateOf(m_path), m_before);
+    }
+    const CString& Message() const { return log.messages.at(0).text; }
+    // The calls of a kind that a save to target makes when nothing fails.
+    int CleanCount(const std::string& target, Call call) {
+        CRiffChunk root;
+        EXPECT_TRUE(root.Load(m_path));
+        MmioFaultyCalls counting;
+        {
+            MmioSystemCallsScope scope(counting);
+            EXPECT_TRUE(root.Save(target));
+        }
+        testfiles::writeFile(m_path, m_before.bytes);
+        fs::last_write_time(m_path, m_before.mtime);
+        m_before = StateOf(m_path);
+        fs::remove(Copy());
+        return counting.count(call);
+    }
+
+    testfiles::TempDir dir;
+    savetest::MessageLog log;
+    std::string m_path;
+    FileState m_before;
+};
+
+TEST_F(SaveFaultTest, EveryFailedStepOfAReplacementLeavesTheLoadedFileAsItWas) {
+    ASSERT_EQ(CleanCount(m_path, Call::Write), kLastPass);
+    const int nLastClose = CleanCount(m_path, Call::Close);
+    const std::string temporary = Temporary();
+    const struct {
+        const char* name;
+        std::function<void(MmioFaultyCalls&)> arrange;
+        std::string message;
+    } rows[] = {
+        {"target cannot be opened", [](auto& c) { c.failAt(Call::Open, 1); },
+         "Couldn't open " + temporary + " for writing:\r\nInput/output error"},
+        {"target cannot be emptied", [](auto& c) { c.failAt(Call::Truncate, 1); },
+         "Couldn't empty " + temporary},
+        {"form header not written", [](auto& c) { c.failAt(Call::Write, 1); },
+         "Couldn't write the RIFF header to " + temporary},
+        {"fmt payload short", [](auto& c) { c.shortenAt(Call::Write, 3, 0); },
+         "Couldn't write the chunk \"fmt \" to " + temporary +
+             ":\r\nfewer bytes were written than asked"},
+        {"first pass short", [](auto& c) { c.shortenAt(Call::Write, kFirstPass, 0); },
+         "Couldn't copy the samples of " + m_path + " to " + temporary},
+        {"middle pass short", [](auto& c) { c.shortenAt(Call::Write, kFirstPass + 1, 0); },
+         "Couldn't copy the samples of " + m_path},
+        {"last pass short", [](auto& c) { c.shortenAt(Call::Write, kLastPass, 0); },
+         "Couldn't copy the samples of " + m_path},
+        {"middle pass partly written, then an error",
+         [](auto& c) {
+             c.shortenAt(Call::Write, kFirstPass + 1, 100);
+             c.failAt(Call::Write, kFirstPass + 2);
+         },
+         ":\r\nInput/output error"},
+        {"source read error", [](auto& c) { c.failAt(Call::Read, 2); },
+         "Couldn't copy the samples of " + m_path + " to " + temporary + ":\r\nInput/output error"},
+        {"flush fails", [](auto& c) { c.failAt(Call::Flush, 1); },
+         "Couldn't write " + temporary + " to disk:\r\nInput/output error"},
+        {"close fails", [&](auto& c) { c.failAt(Call::Close, nLastClose); },
+         "Couldn't close " + temporary + ":\r\nInput/output error"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        MmioFaultyCalls calls;
+        row.arrange(calls);
+        SaveFails(m_path, calls);
+        EXPECT_NE(Message().find(row.message), std::string::npos) << Message();
+        EXPECT_EQ(savetest::Names(dir.path()), Names({"Take.wav"}));
+    }
+}
+
+TEST_F(SaveFaultTest, FailedRenameKeepsTheCompleteTemporaryFile) {
+    MmioFaultyCalls calls;
+    calls.failAt(Call::Rename, 1);
+    SaveFails(m_path, calls);
+    EXPECT_EQ(Message(), "Couldn't rename temporary file \r\n$$temp.wav to " + m_path +
+                             "\r\nInput/output error");
+    EXPECT_EQ(testfiles::readFile(Temporary()), m_before.bytes);
+}
+
+TEST_F(SaveFaultTest, SourceVanishedBeforeTheSampleCopy) {
+    const std::string away = dir.file("away/Take.wav");
+    fs::create_directory(dir.file("away"));
+    for (const std::string& target : {m_path, Copy()}) {
+        SCOPED_TRACE(target);
+        VanishingSource calls(m_path, away);
+        CRiffChunk root;
+        ASSERT_TRUE(root.Load(m_path));
+        log.messages.clear();
+        {
+            MmioSystemCallsScope scope(calls);
+            EXPECT_FALSE(root.Save(target));
+        }
+        ASSERT_EQ(log.messages.size(), 1u);
+        EXPECT_EQ(Message(), "Couldn't copy the samples of " + m_path + " to " +
+                                 (target == m_path ? Temporary() : Copy()) +
+                                 ":\r\nNo such file or directory");
+        EXPECT_EQ(savetest::Names(dir.path()), Names({"away"}));
+        fs::rename(away, m_path);
+        EXPECT_EQ(StateOf(m_path), m_before);
+    }
+}
+
+TEST_F(SaveFaultTest, FailedSaveUnderAnotherNameRemovesWhatItWrote) {
+    const int nLastClose = CleanCount(Copy(), Call::Close);
+    const struct {
+        const char* name;
+        bool bExisted;
+        std::function<void(MmioFaultyCalls&)> arrange;
+    } rows[] = {
+        {"middle pass short", false, [](auto& c) { c.shortenAt(Call::Write, kFirstPass + 1, 0); }},
+        {"close fails", false, [&](auto& c) { c.failAt(Call::Close, nLastClose); }},
+        {"over a file that was there, flush fails", true,
+         [](auto& c) { c.failAt(Call::Flush, 1); }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.bExisted) {
+            testfiles::writeFile(Copy(), testfiles::ByteBuilder().text("given up"));
+        }
+        MmioFaultyCalls calls;
+        row.arrange(calls);
+        SaveFails(Copy(), calls);
+        EXPECT_FALSE(fs::exists(Copy()));
+    }
+}
+
+TEST_F(SaveFaultTest, TargetThatCannotBeOpenedIsNamed) {
+    const std::string missing = dir.file("no such folder/Copy.wav");
+    const std::string folder = dir.file("folder.wav");
+    fs::create_directory(folder);
+    const struct {
+        std::string target;
+        std::string message;
+    } rows[] = {
+        {missing, "Couldn't open " + missing + " for writing:\r\nNo such file or directory"},
+        {folder, "Couldn't open " + folder + " for writing:\r\nIs a directory"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.target);
+        MmioSystemCalls posix;
+        SaveFails(row.target, posix);
+        EXPECT_EQ(Message(), row.message);
+    }
+    EXPECT_EQ(savetest::Names(dir.path()), Names({"Take.wav", "folder.wav"}));
+}
+
+TEST_F(SaveFaultTest, DataChunkNeverCopiesIntoTheFileItReadsFrom) {
+    CRiffChunk root;
+    ASSERT_TRUE(root.Load(m_path));
+    CChunk& data = *root.GetChild(1);
+    // The loaded file itself, opened without emptying it, where its first chunk begins.
+    HMMIO hmmio = mmioOpen(m_path.c_str(), nullptr, MMIO_READWRITE | MMIO_DENYNONE);
+    ASSERT_NE(hmmio, nullptr);
+    ASSERT_EQ(mmioSeek(hmmio, 12, SEEK_FROM_START), 12);
+    EXPECT_FALSE(data.Write(hmmio));
+    EXPECT_EQ(data.m_ck.dwFlags & MMIO_DIRTY, 0u);
+    mmioClose(hmmio, 0);
+    EXPECT_EQ(StateOf(m_path).bytes, m_before.bytes);
+}
+
+TEST(MmioSameFileTest, TellsOneFileFromAnotherWhateverItsName) {
+    testfiles::TempDir dir;
+    const std::string first = dir.file("first.wav");
+    testfiles::writeFile(first, savetest::PcmWave(4));
+    testfiles::writeFile(dir.file("second.wav"), savetest::PcmWave(4));
+    fs::create_hard_link(first, dir.file("hard.wav"));
+    fs::create_symlink(first, dir.file("soft.wav"));
+    const struct {
+        const char* other;
+        bool bFailStat;
+        BOOL bSame;
+    } rows[] = {
+        {"first.wav", false, TRUE},   {"hard.wav", false, TRUE},  {"soft.wav", false, TRUE},
+        {"second.wav", false, FALSE}, {"second.wav", true, TRUE},  // cannot tell: same
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.other);
+        HMMIO a = mmioOpen(first.c_str(), nullptr, MMIO_READ);
+        HMMIO b = mmioOpen(dir.file(row.other).c_str(), nullptr, MMIO_READ);
+        MmioFaultyCalls calls;
+        if (row.bFailStat) {
+            calls.failAt(Call::Stat, 2);
+        }
+        {
+            MmioSystemCallsScope scope(calls);
+            EXPECT_EQ(mmioSameFile(a, b), row.bSame);
+        }
+        mmioClose(a, 0);
+        mmioClose(b, 0);
+    }
+}
+
+// A small file system of its own, so that a save really runs out of room.
+class SmallFileSystem {
+public:
+    explicit SmallFileSystem(const std::string& path) : m_path(path) {
+        fs::create_directory(path);
+        m_bMounted = ::mount("tmpfs", path.c_str(), "tmpfs", 0, "size=1m") == 0;
+        m_nError = errno;
+    }
+    ~SmallFileSystem() {
+        if (m_bMounted) {
+            ::umount(m_path.c_str());
+        }
+    }
+    SmallFileSystem(const SmallFileSystem&) = delete;
+    SmallFileSystem& operator=(const SmallFileSystem&) = delete;
+
+    bool mounted() const { return m_bMounted; }
+    std::string why() const { return std::strerror(m_nError); }
+
+private:
+    std::string m_path;
+    bool m_bMounted = false;
+    int m_nError = 0;
+};
+
+TEST_F(SaveFaultTest, FullFileSystem) {
+    const std::string small = dir.file("small");
+    SmallFileSystem mount(small);
+    if (!mount.mounted()) {
+        GTEST_SKIP() << "cannot mount a 1 MiB tmpfs here (" << mount.why()
+                     << "): the full file system is only simulated by the other fault tests";
+    }
+    // 600,000 bytes of samples fit once in 1 MiB, not twice.
+    m_path = small + "/Take.wav";
+    testfiles::writeFile(m_path, savetest::PcmWave(600000));
+    m_before = StateOf(m_path);
+    for (const std::string& target : {m_path, small + "/Copy.wav"}) {
+        SCOPED_TRACE(target);
+        MmioSystemCalls posix;
+        SaveFails(target, posix);
+        EXPECT_NE(Message().find(":\r\nNo space left on device"), std::string::npos) << Message();
+        EXPECT_EQ(savetest::Names(small), Names({"Take.wav"}));
+    }
+}
+
+}  // namespace
