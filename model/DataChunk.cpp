@@ -23,16 +23,23 @@ const CRiffChunk* LoadedRoot(const CChunk* pChunk) {
                                                        : nullptr;
 }
 
+// Whether a read that found nothing at nPosition stands at the source file's real end. One that
+// finds an end inside the file would leave samples behind that the file still holds.
+bool AtEndOfFile(HMMIO hmmioSource, std::int64_t nPosition) {
+    const std::int64_t nFileSize = mmioFileSize(hmmioSource);
+    return nFileSize >= 0 && nFileSize <= nPosition;
+}
+
 // One read and one write per pass, so the samples never pass through more memory than a pass.
 // The source's end stops the copy without error (a file cut short holds fewer samples than its
 // header says); a read error or a write that comes up short fails it.
-bool CopySamples(HMMIO hmmioSource, HMMIO hmmioTarget, DWORD nSize) {
+bool CopySamples(HMMIO hmmioSource, std::int64_t nOffset, HMMIO hmmioTarget, DWORD nSize) {
     std::array<char, kPassSize> buffer;
     for (DWORD nCopied = 0; nCopied != nSize;) {
         const auto nRequest = static_cast<LONG>(std::min(nSize - nCopied, kPassSize));
         const LONG nGot = mmioRead(hmmioSource, buffer.data(), nRequest);
         if (nGot == 0) {
-            return true;
+            return AtEndOfFile(hmmioSource, nOffset + nCopied);
         }
         if (nGot < 0 || mmioWrite(hmmioTarget, buffer.data(), nGot) != nGot) {
             return false;
@@ -77,7 +84,7 @@ BOOL CdataChunk::Write(HMMIO hmmio) {
     }
     if (bResult) {
         const bool bCopied = mmioSeek(hmmioSource, sampleOffset, SEEK_FROM_START) == sampleOffset &&
-                             CopySamples(hmmioSource, hmmio, m_ck.cksize);
+                             CopySamples(hmmioSource, sampleOffset, hmmio, m_ck.cksize);
         bResult = bCopied ? TRUE : FALSE;
     }
     mmioClose(hmmioSource, 0);

@@ -16,7 +16,8 @@ public:
     // The header, then the samples copied from the file the root was loaded from. FALSE when
     // the target is that file itself (nothing written then), when the header cannot be written,
     // when that file cannot be opened, positioned or read, or when a write comes up short; a
-    // source that ends early ends the copy without error.
+    // source file that ends before the chunk's size ends the copy without error, but a read that
+    // finds an end inside the file fails it.
     BOOL Write(HMMIO hmmio) override;
     CString GetDescription() override;
     CChunkPage* CreatePage(CWnd* pParent) override;
