@@ -106,6 +106,24 @@ std::string DescribeDifference(const HeldTree& expected, const HeldTree& actual,
     return {};
 }
 
+std::string DescribeSaveRoundTrip(CRiffChunk& root, const CString& strSaved, CWnd* pParent) {
+    const HeldTree loaded = HeldChunks(root);
+    StorePageValues(root, pParent);
+    const HeldTree stored = HeldChunks(root);
+    if (std::string strStoring = DescribeDifference(loaded, stored, true); !strStoring.empty()) {
+        return "storing the pages' values changed " + strStoring;
+    }
+    if (!root.Save(strSaved)) {
+        return "the save failed";
+    }
+    CRiffChunk saved;
+    if (!saved.Load(strSaved)) {
+        return "the saved file does not load";
+    }
+    const std::string strSaving = DescribeDifference(stored, HeldChunks(saved));
+    return strSaving.empty() ? strSaving : "the saved file differs: " + strSaving;
+}
+
 std::string IdText(FOURCC ckid) {
     std::string text;
     for (int i = 0; i < 4; ++i) {

@@ -41,6 +41,12 @@ void StorePageValues(CRiffChunk& root, CWnd* pParent);
 std::string DescribeDifference(const HeldTree& expected, const HeldTree& actual,
                                bool bPagesStored = false);
 
+// Lets the pages store their values (creating them under pParent), saves root to strSaved and
+// loads that file. Empty when the save succeeded and the file read back holds every chunk root
+// held, as its pages stored it, and storing changed nothing but the text fields of a broadcast
+// extension; else what went wrong.
+std::string DescribeSaveRoundTrip(CRiffChunk& root, const CString& strSaved, CWnd* pParent);
+
 // A chunk id for messages: printable characters as they are, others as \xNN.
 std::string IdText(FOURCC ckid);
 

@@ -1,5 +1,6 @@
 // Every file of the broken-file corpus opens with the outcome its row records: the load's
-// result, the chunks kept, the tabs shown, and whether a message came up.
+// result, the chunks kept, the tabs shown, and whether a message came up; one that loads saves
+// under a new name and reads back with what it held.
 
 #include <gtest/gtest.h>
 
@@ -48,12 +49,27 @@ protected:
     }
 
     // The model's own load keeps the chunks of a failed load too; each of them shows its page.
+    // A tree that loaded saves under a new name and reads back as it was held.
     void ExpectModelOutcome(const corpus::BrokenFile& file, const CString& strPath) {
         CRiffChunk root;
         EXPECT_EQ(root.Load(strPath), file.bLoads ? TRUE : FALSE);
         EXPECT_EQ(ChunkNames(root), file.tabs);
         for (CObject* pObject : root) {
             static_cast<CChunk*>(pObject)->CreatePage(dlg.get());
+        }
+        if (file.bLoads) {
+            EXPECT_EQ(testfiles::DescribeSaveRoundTrip(root, dir.file("saved.wav"), dlg.get()), "");
+        }
+    }
+
+    // The viewer saves a file it shows under a new name, writing what the model's own save
+    // wrote, and shows the file it came from again.
+    void ExpectViewerSave(const corpus::BrokenFile& file) {
+        if (file.bLoads && !file.tabs.empty()) {
+            const CString strSaved = dir.file("saved by the viewer.wav");
+            dlg->SaveFile(strSaved);
+            EXPECT_EQ(testfiles::readFile(strSaved), testfiles::readFile(dir.file("saved.wav")));
+            EXPECT_EQ(TabNames(*dlg), ExpectedTabs(file));
         }
     }
 
@@ -75,8 +91,9 @@ TEST_F(CorpusTest, EachFileOpensAsItsRowRecords) {
         ExpectModelOutcome(file, strPath);
         dlg->LoadFile(strPath);
         EXPECT_EQ(TabNames(*dlg), ExpectedTabs(file));
+        ExpectViewerSave(file);
         EXPECT_EQ(!messages.texts.empty(), file.bMessage);
-        EXPECT_EQ(testfiles::readFile(strPath), file.bytes) << "opening changed the file";
+        EXPECT_EQ(testfiles::readFile(strPath), file.bytes) << "opening or saving changed the file";
     }
 }
 

@@ -1,5 +1,6 @@
 // Files that field recorders, editors and audio tools wrote, from the folder that
-// OVALIS_REAL_FILES names: each opens as far as its bytes allow, in the model and in the viewer.
+// OVALIS_REAL_FILES names: each opens as far as its bytes allow, in the model and in the viewer,
+// and saves under a new name to a file that reads back with what the first load held.
 
 #include <gtest/gtest.h>
 
@@ -96,6 +97,8 @@ protected:
         for (CObject* pObject : root) {
             static_cast<CChunk*>(pObject)->CreatePage(dlg.get());
         }
+        // Also a tree that did not load whole keeps what it held through a save.
+        EXPECT_EQ(testfiles::DescribeSaveRoundTrip(root, dir.file("saved.wav"), dlg.get()), "");
         dlg->LoadFile(strPath);
         Names expected = {"empty"};
         if (bLoaded && root.GetCount() > 0) {
@@ -113,14 +116,14 @@ protected:
     std::unique_ptr<CViewerDlg> dlg;
 };
 
-TEST_F(RealFilesTest, EachFileLoadsAsFarAsItsBytesAllowAndShowsItsTabs) {
+TEST_F(RealFilesTest, EachFileLoadsAsFarAsItsBytesAllowShowsItsTabsAndSavesWhatItHeld) {
     for (const fs::path& source : files) {
         SCOPED_TRACE(source.filename().string());
         const CString strPath = Copy(source);
         const testfiles::Bytes bytes = testfiles::readFile(strPath);
         ExpectLoadedAsFarAsBytesAllow(strPath, bytes);
         EXPECT_TRUE(messages.texts.empty());
-        EXPECT_EQ(testfiles::readFile(strPath), bytes) << "opening changed the file";
+        EXPECT_EQ(testfiles::readFile(strPath), bytes) << "opening or saving changed the file";
     }
 }
 
