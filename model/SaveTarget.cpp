@@ -105,7 +105,8 @@ bool CSaveTarget::Open() {
         return Fail("Couldn't empty " + m_strPath);
     }
     m_bOurs = true;
-    return true;
+    // Before any byte is in it, so that a private file's contents are never open to others.
+    return m_strReplaced.empty() || TakeLoadedPermissions();
 }
 
 // A loaded file that cannot be opened any more is no file the target could be.
@@ -141,9 +142,6 @@ bool CSaveTarget::Finish() {
     if (m_strReplaced.empty()) {
         m_bOurs = false;
         return true;
-    }
-    if (!TakeLoadedPermissions()) {
-        return false;
     }
     // Complete from here on: kept, whatever the rename does, so the new contents are not lost.
     m_bOurs = false;

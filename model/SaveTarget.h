@@ -14,10 +14,11 @@ public:
     CSaveTarget(const CSaveTarget&) = delete;
     CSaveTarget& operator=(const CSaveTarget&) = delete;
 
-    // Opens the file to write and empties it, but never the loaded file itself.
+    // Opens the file to write and empties it, but never the loaded file itself; a temporary file
+    // gets the loaded file's permission bits.
     bool Open();
     // Flushes the file to disk, closes it and, for a replacement, renames it over the loaded
-    // file with the loaded file's permission bits.
+    // file.
     bool Finish();
 
     HMMIO Handle() const { return m_hmmio; }

@@ -111,13 +111,33 @@ TEST_F(SaveTest, SaveThroughALinkReplacesTheFileItNamesAndKeepsTheLink) {
     EXPECT_EQ(savetest::Names(dir.path()), Names({"Link.wav", "real"}));
 }
 
-TEST_F(SaveTest, ReplacementKeepsThePermissionBitsOfTheLoadedFile) {
-    for (const fs::perms perms : {fs::perms(0604), fs::perms(0750), fs::perms(0444)}) {
+// The permission bits of a file at every write, from its first.
+class PermissionsAtWrite : public MmioSystemCalls {
+public:
+    explicit PermissionsAtWrite(std::string path) : m_path(std::move(path)) {}
+    ssize_t write(int fd, const void* buffer, std::size_t count) override {
+        seen.push_back(fs::status(m_path).permissions());
+        return MmioSystemCalls::write(fd, buffer, count);
+    }
+    std::vector<fs::perms> seen;
+
+private:
+    std::string m_path;
+};
+
+TEST_F(SaveTest, ReplacementHasThePermissionBitsOfTheLoadedFileFromItsFirstByte) {
+    for (const fs::perms perms : {fs::perms(0600), fs::perms(0750), fs::perms(0444)}) {
         SCOPED_TRACE(static_cast<int>(perms));
         const std::string path = Put("Take.wav", savetest::PcmWave(100));
         fs::permissions(path, perms);
         Load(path);
-        EXPECT_TRUE(root->Save(path));
+        PermissionsAtWrite calls(dir.file("$$temp.wav"));
+        {
+            MmioSystemCallsScope scope(calls);
+            EXPECT_TRUE(root->Save(path));
+        }
+        EXPECT_EQ(calls.seen, std::vector<fs::perms>(calls.seen.size(), perms));
+        EXPECT_FALSE(calls.seen.empty());
         EXPECT_EQ(fs::status(path).permissions(), perms);
         fs::remove(path);
     }
