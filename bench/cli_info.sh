@@ -21,13 +21,12 @@ mkdir "$work/files"
 for i in $(seq -w 1 "$count"); do cp "$work/take.wav" "$work/files/take$i.wav"; done
 files=("$work"/files/*.wav)
 
-seconds() { date +%s.%N; }
-run() {  # prints the seconds that the command took
-    local start end
-    start=$(seconds)
-    "$@" >/dev/null 2>&1 || true
-    end=$(seconds)
-    awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f", b - a }'
+# Prints "WALL CPU": the seconds the command took, and the processor seconds it and its children
+# used (user and system), as bash's time reports them.
+run() {
+    local TIMEFORMAT='%R %U %S' times
+    times=$( { time "$@" >/dev/null 2>&1; } 2>&1 ) || true
+    awk '{ printf "%.3f %.3f\n", $1, $2 + $3 }' <<<"$times"
 }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 probe_each() { for f in "${files[@]}"; do ffprobe -v error -show_format -show_streams "$f"; done; }
@@ -36,15 +35,14 @@ probe_each() { for f in "${files[@]}"; do ffprobe -v error -show_format -show_st
 "$cli" info --json "${files[@]}" >/dev/null 2>&1
 mediainfo "${files[@]}" >/dev/null
 
-cli_s=$(run "$cli" info --json "${files[@]}")
-text_s=$(run "$cli" info "${files[@]}")
-mediainfo_s=$(run mediainfo "${files[@]}")
-ffprobe_s=$(run probe_each)
+read -r cli_s cli_cpu < <(run "$cli" info --json "${files[@]}")
+read -r text_s text_cpu < <(run "$cli" info "${files[@]}")
+read -r mediainfo_s mediainfo_cpu < <(run mediainfo "${files[@]}")
+read -r ffprobe_s ffprobe_cpu < <(run probe_each)
 
-printf 'files: %d\n' "$count"
-printf 'ovalis-cli info --json  %8.3f s\n' "$cli_s"
-printf 'ovalis-cli info (text)  %8.3f s\n' "$text_s"
-printf 'mediainfo (one call)    %8.3f s   %6.1f x the time of ovalis-cli info --json\n' \
-    "$mediainfo_s" "$(ratio "$mediainfo_s" "$cli_s")"
-printf 'ffprobe (one per file)  %8.3f s   %6.1f x the time of ovalis-cli info --json\n' \
-    "$ffprobe_s" "$(ratio "$ffprobe_s" "$cli_s")"
+printf 'files: %d          wall time    ratio to ovalis-cli info --json    processor time\n' "$count"
+row() { printf '%-24s %8.3f s   %6s x                            %8.3f s\n' "$1" "$2" "$3" "$4"; }
+row "ovalis-cli info --json" "$cli_s" "1.00" "$cli_cpu"
+row "ovalis-cli info (text)" "$text_s" "$(ratio "$text_s" "$cli_s")" "$text_cpu"
+row "mediainfo (one call)" "$mediainfo_s" "$(ratio "$mediainfo_s" "$cli_s")" "$mediainfo_cpu"
+row "ffprobe (one per file)" "$ffprobe_s" "$(ratio "$ffprobe_s" "$cli_s")" "$ffprobe_cpu"

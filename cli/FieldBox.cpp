@@ -35,8 +35,17 @@ CString CFieldBox::Text() const {
     return strLines;
 }
 
+// A multi-line box holds its lines broken by LF alone, as a user's Return gives them.
 void CFieldBox::Type(const CString& strValue) {
-    if (m_pBox) {
-        m_pBox->SetWindowText(strValue);
+    if (!m_pBox) {
+        return;
     }
+    CString strText = strValue;
+    if (m_spec.bMultiLine) {
+        for (std::size_t nAt = strText.find("\r\n"); nAt != CString::npos;
+             nAt = strText.find("\r\n", nAt)) {
+            strText.erase(nAt, 1);
+        }
+    }
+    m_pBox->SetWindowText(strText);
 }

@@ -15,6 +15,7 @@ public:
     bool IsHeld() const;
     // The text shown; the line breaks of a multi-line box as CR LF, as the page stores them.
     CString Text() const;
+    // Types the value as the user would; CR LF line breaks become the box's own.
     void Type(const CString& strValue);
 
 private:

@@ -6,7 +6,10 @@
 #include "cli/CommandLine.h"
 #include "cli/Diagnostics.h"
 #include "cli/ExportCommand.h"
+#include "cli/ImportCommand.h"
 #include "cli/InfoCommand.h"
+#include "cli/SetCommand.h"
+#include "cli/Toolkit.h"
 #include "cli/Usage.h"
 
 namespace {
@@ -23,9 +26,16 @@ int Run(const Invocation& invocation) {
             return RunInfo(invocation);
         case Command::Export:
             return RunExport(invocation);
-        default:
-            return kExitUsage;
+        case Command::Set: {
+            const CToolkit toolkit;
+            return RunSet(invocation);
+        }
+        case Command::Import: {
+            const CToolkit toolkit;
+            return RunImport(invocation);
+        }
     }
+    return kExitUsage;
 }
 
 }  // namespace

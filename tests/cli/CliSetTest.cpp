@@ -1,0 +1,200 @@
+// set: values typed into the pages' boxes and saved as the window saves, byte for byte the same
+// as the edit made on the page; files it cannot edit are named and left as they were.
+
+#include <gtest/gtest.h>
+
+#include <QWidget>
+#include <memory>
+
+#include "CliRunner.h"
+#include "CliTestFiles.h"
+#include "TestFiles.h"
+#include "format/ChunkOnDisk.h"
+#include "model/RiffChunk.h"
+#include "pages/ChunkPage.h"
+
+namespace {
+
+using namespace clitest;
+
+const std::string kLongOriginator = "An originator forty characters long ....";
+
+class CliSetTest : public ::testing::Test {
+protected:
+    std::string Write(const std::string& name, const Bytes& bytes) {
+        const std::string path = m_dir.file(name);
+        testfiles::writeFile(path, bytes);
+        return path;
+    }
+    testfiles::TempDir m_dir;
+};
+
+// The same edit as a user makes it in the window: the file loaded, its pages created, the text
+// typed into each box, and the window's save over the file.
+void EditOnThePages(const std::string& path,
+                    const std::vector<std::pair<int, std::string>>& boxes) {
+    testfiles::MessageRecorder messages;
+    CWnd host;
+    host.Attach(new QWidget, true);
+    auto root = std::make_unique<CRiffChunk>();
+    ASSERT_TRUE(root->Load(path));
+    std::vector<CChunkPage*> pages;
+    for (CObject* pObject : *root) {
+        pages.push_back(static_cast<CChunk*>(pObject)->CreatePage(&host));
+    }
+    for (const auto& [nID, text] : boxes) {
+        bool bTyped = false;
+        for (CChunkPage* pPage : pages) {
+            if (CWnd* pBox = pPage->GetDlgItem(nID); pBox && !bTyped) {
+                pBox->SetWindowText(text);
+                bTyped = true;
+            }
+        }
+        ASSERT_TRUE(bTyped) << nID;
+    }
+    ASSERT_TRUE(root->Save(root->m_strOpenedPath));
+    EXPECT_TRUE(messages.messages().empty());
+}
+
+TEST_F(CliSetTest, InfoShowsTheValuesAsThePagesStoredThem) {
+    const std::string path = Write("a.wav", FileWithEveryFieldPage());
+    const CliResult result =
+        RunCli({"set", "Originator=" + kLongOriginator, "Description=Take two, \"final\"",
+                "nSamplesPerSec=8000", "dwSampleLength= 96000 ", "FrameSize=70000", path});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "");
+    const QJsonObject file = InfoFiles({path}).at(0).toObject();
+    EXPECT_EQ(ChunkFields(file, "bext")["Originator"].toString().toStdString(),
+              kLongOriginator.substr(0, 32));
+    EXPECT_EQ(ChunkFields(file, "bext")["Description"], "Take two, \"final\"");
+    EXPECT_EQ(ChunkFields(file, "bext")["OriginatorReference"], "REF-0042-ORIG");
+    EXPECT_EQ(ChunkFields(file, "fmt ")["nSamplesPerSec"], 8000);
+    EXPECT_EQ(ChunkFields(file, "fact")["dwSampleLength"], 96000);
+    EXPECT_EQ(ChunkFields(file, "mext")["FrameSize"], 4464);  // the low 16 bits of 70000
+}
+
+TEST_F(CliSetTest, SavedBytesEqualThoseOfTheSameEditOnThePages) {
+    const std::string byCli = Write("cli.wav", FileWithEveryFieldPage());
+    const std::string byPage = Write("page.wav", FileWithEveryFieldPage());
+    const std::string history = "A=PCM,F=8000\nA=PCM,T=edited";
+    const CliResult result =
+        RunCli({"set", "Originator=" + kLongOriginator, "CodingHistory=" + history,
+                "nSamplesPerSec=8000", "dwSampleLength=4294967296", "FrameSize=70000", byCli});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EditOnThePages(byPage, {{1011, kLongOriginator},
+                            {1012, history},
+                            {1024, "8000"},
+                            {1004, "4294967296"},
+                            {1017, "70000"}});
+    const Bytes saved = testfiles::readFile(byCli);
+    EXPECT_EQ(saved, testfiles::readFile(byPage));
+    EXPECT_EQ(saved.size(), FileWithEveryFieldPage().size());
+    EXPECT_NE(saved, FileWithEveryFieldPage());
+}
+
+TEST_F(CliSetTest, DryRunPrintsWhatWouldChangeAndWritesNothing) {
+    const std::string path = Write("a.wav", FileWithEveryFieldPage());
+    const CliResult result =
+        RunCli({"set", "--dry-run", "Originator=" + kLongOriginator, "nChannels=70001", path});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, path + ": bext (chunk 1) Originator: \"Originating station\" -> \"" +
+                              kLongOriginator.substr(0, 32) + "\"\n" + path +
+                              ": fmt  (chunk 2) nChannels: \"2\" -> \"4465\"\n");
+    EXPECT_EQ(testfiles::readFile(path), FileWithEveryFieldPage());
+
+    const CliResult same = RunCli({"set", "--dry-run", "OriginationDate=2024-05-06", path});
+    EXPECT_EQ(same.out, path + ": nothing would change\n");
+}
+
+struct LackingCase {
+    std::vector<std::string> edits;
+    const char* reason;
+};
+
+class CliSetLackingTest : public CliSetTest, public ::testing::WithParamInterface<LackingCase> {};
+
+TEST_P(CliSetLackingTest, FileIsNamedAndLeftUntouched) {
+    const Bytes bytes = testfiles::WaveFile({{"fmt ", testfiles::PcmFormat(1, 8000, 8)},
+                                             {"bext", Bytes(300, 'a')},
+                                             {"data", Bytes(8, 1)}});
+    const std::string path = Write("plain.wav", bytes);
+    std::vector<std::string> args{"set"};
+    args.insert(args.end(), GetParam().edits.begin(), GetParam().edits.end());
+    args.push_back(path);
+    const CliResult result = RunCli(args);
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err, "ovalis-cli: " + path + ": " + GetParam().reason + "; left untouched\n");
+    EXPECT_EQ(testfiles::readFile(path), bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, CliSetLackingTest,
+    ::testing::Values(LackingCase{{"dwSampleLength=5"}, "no 'fact' chunk for dwSampleLength"},
+                      LackingCase{{"FrameSize=5"}, "no 'mext' chunk for FrameSize"},
+                      LackingCase{{"nChannels=2", "fwHeadLayer=2"},
+                                  "no MPEG 'fmt ' chunk for fwHeadLayer"},
+                      LackingCase{{"OriginationDate=2024-01-01"},
+                                  "the bext chunk (chunk 2) is too short to hold OriginationDate"},
+                      LackingCase{{"Originator=kept", "CodingHistory=x"},
+                                  "the bext chunk (chunk 2) is too short to hold CodingHistory"}));
+
+// Files are made immutable, which stops root as well; they are released again on the way out.
+class CliSetBatchTest : public CliSetTest {
+protected:
+    bool MakeImmutable(const std::string& path) {
+        if (RunTool("chattr +i '" + path + "'")) {
+            m_immutable.push_back(path);
+            return true;
+        }
+        return false;
+    }
+    void TearDown() override {
+        for (const std::string& path : m_immutable) {
+            RunTool("chattr -i '" + path + "'");
+        }
+    }
+    std::vector<std::string> m_immutable;
+};
+
+TEST_F(CliSetBatchTest, OthersAreEditedWhenOneIsBrokenAndOneCannotBeWritten) {
+    const std::string first = Write("first.wav", FileWithEveryFieldPage());
+    const std::string broken = Write("broken.wav", BrokenFile());
+    const std::string locked = Write("locked.wav", FileWithEveryFieldPage());
+    const std::string last = Write("last.wav", FileWithEveryFieldPage());
+    if (!MakeImmutable(locked)) {
+        GTEST_SKIP() << "chattr +i is refused here, so no file can be made read-only to root";
+    }
+    const CliResult result = RunCli({"set", "Originator=Batch", first, broken, locked, last});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("ovalis-cli: " + broken + ": 3 stray bytes"), std::string::npos)
+        << result.err;
+    EXPECT_NE(result.err.find("ovalis-cli: " + locked +
+                              ": cannot be opened for reading and "
+                              "writing (Operation not permitted)"),
+              std::string::npos)
+        << result.err;
+    EXPECT_EQ(testfiles::readFile(broken), BrokenFile());
+    EXPECT_EQ(testfiles::readFile(locked), FileWithEveryFieldPage());
+    for (const std::string& path : {first, last}) {
+        EXPECT_EQ(ChunkFields(InfoFiles({path}).at(0).toObject(), "bext")["Originator"], "Batch");
+    }
+}
+
+// With its folder immutable the save cannot write the new file beside the old one, and the old
+// one stays whole.
+TEST_F(CliSetBatchTest, NothingIsReplacedWhenTheNewFileCannotBeWritten) {
+    const std::string folder = m_dir.file("locked");
+    ASSERT_TRUE(RunTool("mkdir '" + folder + "'"));
+    const std::string path = folder + "/take.wav";
+    testfiles::writeFile(path, FileWithEveryFieldPage());
+    if (!MakeImmutable(folder)) {
+        GTEST_SKIP() << "chattr +i is refused here, so no folder can be made read-only to root";
+    }
+    const CliResult result = RunCli({"set", "Originator=Never", path});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("ovalis-cli: " + path + ": not saved: "), std::string::npos)
+        << result.err;
+    EXPECT_EQ(testfiles::readFile(path), FileWithEveryFieldPage());
+}
+
+}  // namespace
