@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Saves a 3.9 GiB WAVE file over itself, against cp --sparse=never of the same file in the same run (alone, and followed by a sync of the copy, since the save flushes
-# its file to disk before it replaces the loaded one): seconds and peak resident memory of each.
+# Saves a 3.9 GiB WAVE file over itself, against cp --sparse=never of the same file in the same
+# run, alone and followed by a sync of the copy (the save flushes its file to disk before it
+# replaces the loaded one), and against dd in the save's own 12,000-byte passes: seconds and peak
+# resident memory of each.
 # BUILD_DIR picks the build (default build/); BENCH_DIR the folder for the files (default a
 # temporary one under /var/tmp, removed at the end).
 set -euo pipefail
@@ -42,6 +44,10 @@ rm -f "$work/copy.wav"
 read -r sync_s sync_kib < <(measure sh -c 'cp --sparse=never "$1" "$2" && sync "$2"' sh \
     "$work/take.wav" "$work/copy.wav")
 rm -f "$work/copy.wav"
+# The same bytes in the save's own 12,000-byte passes, flushed to disk as the save does.
+read -r dd_s dd_kib < <(measure dd if="$work/take.wav" of="$work/copy.wav" bs=12000 \
+    conv=fsync status=none)
+rm -f "$work/copy.wav"
 read -r save_s save_kib < <(measure "$bench" save "$work/take.wav")
 [ "$(stat -c %s "$work/take.wav")" -eq "$size" ] || { echo "save_large: wrong size" >&2; exit 1; }
 
@@ -49,6 +55,8 @@ ratio() { echo "scale=2; $1 / $2" | bc; }
 printf 'save 3.9 GiB file over itself  ovalis %7.2f s %7d KiB peak RSS' "$save_s" "$save_kib"
 printf ' | cp --sparse=never %7.2f s %6d KiB, %5.2fx the time' "$cp_s" "$cp_kib" \
     "$(ratio "$save_s" "$cp_s")"
-printf ' | cp + sync %7.2f s %6d KiB, %5.2fx the time\n' "$sync_s" "$sync_kib" \
+printf ' | cp + sync %7.2f s %6d KiB, %5.2fx the time' "$sync_s" "$sync_kib" \
     "$(ratio "$save_s" "$sync_s")"
+printf ' | dd bs=12000 conv=fsync %7.2f s %6d KiB, %5.2fx the time\n' "$dd_s" "$dd_kib" \
+    "$(ratio "$save_s" "$dd_s")"
 [ "$save_kib" -lt 65536 ] || { echo "save_large: peak RSS over 64 MiB" >&2; exit 1; }
