@@ -29,22 +29,7 @@ testfiles::BextFields LongBext() {
 }
 
 Bytes MpegFile() {
-    const Bytes fmt = ByteBuilder()
-                          .le16(0x50)
-                          .le16(2)
-                          .le32(48000)
-                          .le32(24000)
-                          .le16(1)
-                          .le16(0)
-                          .le16(22)
-                          .le16(2)
-                          .le32(192000)
-                          .le16(1)
-                          .le16(0)
-                          .le16(1)
-                          .le16(0x1C)
-                          .le32(0)
-                          .le32(0);
+    const Bytes fmt = testfiles::MpegFormat();
     return testfiles::WaveFile({{"bext", testfiles::BextPayload(LongBext())},
                                 {"fmt ", fmt},
                                 {"fact", ByteBuilder().le32(1152)},

@@ -56,6 +56,26 @@ Bytes PcmFormat(std::uint16_t channels, std::uint32_t samplesPerSec, std::uint16
     return bytes;
 }
 
+Bytes MpegFormat(const MpegFields& fields) {
+    Bytes bytes;
+    appendLe16(bytes, 0x50);
+    appendLe16(bytes, 2);
+    appendLe32(bytes, fields.samplesPerSec);
+    appendLe32(bytes, 24000);
+    appendLe16(bytes, 1);
+    appendLe16(bytes, 0);
+    appendLe16(bytes, 22);
+    appendLe16(bytes, 2);       // fwHeadLayer: Layer II
+    appendLe32(bytes, 192000);  // dwHeadBitRate
+    appendLe16(bytes, 1);       // fwHeadMode: stereo
+    appendLe16(bytes, 0);
+    appendLe16(bytes, fields.headEmphasis);
+    appendLe16(bytes, 0x1C);
+    appendLe32(bytes, fields.ptsLow);
+    appendLe32(bytes, fields.ptsHigh);
+    return bytes;
+}
+
 Bytes BextPayload(const BextFields& fields) {
     Bytes bytes;
     AppendField(bytes, fields.description, 256);
@@ -76,8 +96,8 @@ Bytes BroadcastWave(const BextFields& fields, std::size_t nDataBytes) {
     for (std::size_t i = 0; i < nDataBytes; ++i) {
         samples[i] = static_cast<std::uint8_t>(i * 7);
     }
-    return WaveFile({{"bext", BextPayload(fields)}, {"fmt ", PcmFormat(2, 44100, 16)},
-                     {"data", samples}});
+    return WaveFile(
+        {{"bext", BextPayload(fields)}, {"fmt ", PcmFormat(2, 44100, 16)}, {"data", samples}});
 }
 
 }  // namespace testfiles

@@ -27,6 +27,17 @@ Bytes WaveFile(const std::vector<ChunkSpec>& chunks, const std::string& formType
 Bytes PcmFormat(std::uint16_t channels, std::uint32_t samplesPerSec, std::uint16_t bitsPerSample,
                 bool withCbSize = false);
 
+// The fields in which the MPEG format records of the tests differ.
+struct MpegFields {
+    std::uint32_t samplesPerSec = 48000;
+    std::uint16_t headEmphasis = 1;
+    std::uint32_t ptsLow = 0;
+    std::uint32_t ptsHigh = 0;
+};
+
+// An MPEG Layer II format record of 40 bytes: stereo at 192 kbit/s, cbSize 22.
+Bytes MpegFormat(const MpegFields& fields = {});
+
 struct BextFields {
     std::string description;
     std::string originator;

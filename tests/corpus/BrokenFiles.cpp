@@ -63,25 +63,6 @@ Bytes Pcm() {
     return testfiles::PcmFormat(1, 48000, 16, true);
 }
 
-Bytes Mpeg() {
-    return ByteBuilder()
-        .le16(0x50)
-        .le16(2)
-        .le32(48000)
-        .le32(24000)
-        .le16(1)
-        .le16(0)
-        .le16(22)
-        .le16(2)
-        .le32(192000)
-        .le16(1)
-        .le16(0)
-        .le16(1)
-        .le16(0x1C)
-        .le32(0)
-        .le32(0);
-}
-
 Bytes Fact() {
     return ByteBuilder().le32(32);
 }
@@ -300,9 +281,9 @@ void AddShortRecords(Files& files) {
                          {"fmt ", "data"},
                          false});
     }
-    for (unsigned n = 2; n < Mpeg().size(); ++n) {
+    for (unsigned n = 2; n < testfiles::MpegFormat().size(); ++n) {
         files.push_back({Numbered("fmt-mpeg-short-%02u.wav", n),
-                         testfiles::WaveFile({{"fmt ", Prefix(Mpeg(), n)}, data}),
+                         testfiles::WaveFile({{"fmt ", Prefix(testfiles::MpegFormat(), n)}, data}),
                          true,
                          {"fmt ", "data"},
                          false});

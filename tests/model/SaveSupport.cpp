@@ -33,23 +33,9 @@ std::vector<NamedFile> WellFormedFiles() {
     const ChunkSpec data{"data", Samples(3001)};
     const Bytes info = ByteBuilder().text("INFO").text("INAM").le32(5).text("Title").zeros(1);
     // MPEG format record (40 bytes) followed by bytes no page shows.
-    const Bytes mpeg = ByteBuilder()
-                           .le16(0x50)
-                           .le16(2)
-                           .le32(44100)
-                           .le32(24000)
-                           .le16(1)
-                           .le16(0)
-                           .le16(22)
-                           .le16(2)
-                           .le32(192000)
-                           .le16(1)
-                           .le16(0)
-                           .le16(0)
-                           .le16(0x1C)
-                           .le32(7)
-                           .le32(9)
-                           .text("tail");
+    Bytes mpeg = testfiles::MpegFormat(
+        {.samplesPerSec = 44100, .headEmphasis = 0, .ptsLow = 7, .ptsHigh = 9});
+    testfiles::appendText(mpeg, "tail");
     testfiles::BextFields bext{.description = "Morning news",
                                .originator = "Studio 4",
                                .originatorReference = "REF-17",
