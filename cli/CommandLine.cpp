@@ -38,7 +38,7 @@ Words SplitOptions(const std::vector<CString>& args) {
 
 bool IsNumberField(const CString& strName) {
     const auto& fields = CFieldCatalog::Instance().Fields();
-    return std::any_of(fields.begin(), fields.end(), [&](const FieldSpec& field) {
+    return std::any_of(fields.begin(), fields.end(), [&](const FieldEntry& field) {
         return field.strName == strName && field.kind == FieldKind::Number;
     });
 }

@@ -21,7 +21,7 @@ CsvRow ExportRow(CLoadedFile& file) {
         bext == chunks.end() ? std::vector<FieldValue>() : FieldsOf(PageKind::Bext, *bext->pPage);
     for (const CString& strColumn : ExportColumns()) {
         const auto field = std::find_if(fields.begin(), fields.end(), [&](const FieldValue& f) {
-            return f.pSpec->strName == strColumn;
+            return f.pEntry->strName == strColumn;
         });
         row.push_back(field != fields.end() && field->text ? *field->text : CString());
     }

@@ -5,8 +5,8 @@
 
 #include "pages/ChunkPage.h"
 
-CFieldBox::CFieldBox(const FieldSpec& spec, CChunkPage& page)
-    : m_spec(spec), m_pBox(page.GetDlgItem(spec.nID)) {}
+CFieldBox::CFieldBox(const FieldEntry& entry, CChunkPage& page)
+    : m_entry(entry), m_pBox(page.GetDlgItem(entry.nID)) {}
 
 bool CFieldBox::IsHeld() const {
     if (!m_pBox || !m_pBox->GetSafeHwnd()) {
@@ -22,7 +22,7 @@ CString CFieldBox::Text() const {
         return CString();
     }
     const CString strText = m_pBox->GetWindowText();
-    if (!m_spec.bMultiLine) {
+    if (!m_entry.bMultiLine) {
         return strText;
     }
     CString strLines;
@@ -41,7 +41,7 @@ void CFieldBox::Type(const CString& strValue) {
         return;
     }
     CString strText = strValue;
-    if (m_spec.bMultiLine) {
+    if (m_entry.bMultiLine) {
         for (std::size_t nAt = strText.find("\r\n"); nAt != CString::npos;
              nAt = strText.find("\r\n", nAt)) {
             strText.erase(nAt, 1);

@@ -8,9 +8,8 @@ class CWnd;
 
 class CFieldBox {
 public:
-    CFieldBox(const FieldSpec& spec, CChunkPage& page);
+    CFieldBox(const FieldEntry& entry, CChunkPage& page);
 
-    const FieldSpec& Spec() const { return m_spec; }
     // Whether the page shows the field: a box outside the chunk's data stays empty and locked.
     bool IsHeld() const;
     // The text shown; the line breaks of a multi-line box as CR LF, as the page stores them.
@@ -19,6 +18,6 @@ public:
     void Type(const CString& strValue);
 
 private:
-    const FieldSpec& m_spec;
+    const FieldEntry& m_entry;
     CWnd* m_pBox;
 };

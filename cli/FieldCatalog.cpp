@@ -48,7 +48,7 @@ bool IsStoredBextField(const CString& strName) {
            std::end(kStoredBextFields);
 }
 
-FieldSpec SpecOf(PageKind page, const DialogControl& box, const CString& strName) {
+FieldEntry EntryOf(PageKind page, const DialogControl& box, const CString& strName) {
     const bool bBext = page == PageKind::Bext;
     const bool bEditable = bBext ? IsStoredBextField(strName) : (box.style & ES_READONLY) == 0;
     return {strName,   page,
@@ -81,14 +81,14 @@ void CFieldCatalog::AddPage(PageKind page, UINT nTemplateId) {
         if (IsLabel(control)) {
             strLabel = control.text;
         } else if (control.kind == ControlKind::Edit && !strLabel.empty()) {
-            m_fields.push_back(SpecOf(page, control, NameInLabel(strLabel)));
+            m_fields.push_back(EntryOf(page, control, NameInLabel(strLabel)));
             strLabel.clear();
         }
     }
 }
 
-const FieldSpec* CFieldCatalog::Find(PageKind page, const CString& strName) const {
-    const auto it = std::find_if(m_fields.begin(), m_fields.end(), [&](const FieldSpec& field) {
+const FieldEntry* CFieldCatalog::Find(PageKind page, const CString& strName) const {
+    const auto it = std::find_if(m_fields.begin(), m_fields.end(), [&](const FieldEntry& field) {
         return field.page == page && field.strName == strName;
     });
     return it == m_fields.end() ? nullptr : &*it;
@@ -96,18 +96,18 @@ const FieldSpec* CFieldCatalog::Find(PageKind page, const CString& strName) cons
 
 bool CFieldCatalog::IsKnown(const CString& strName) const {
     return std::any_of(m_fields.begin(), m_fields.end(),
-                       [&](const FieldSpec& field) { return field.strName == strName; });
+                       [&](const FieldEntry& field) { return field.strName == strName; });
 }
 
 bool CFieldCatalog::IsEditable(const CString& strName) const {
-    return std::any_of(m_fields.begin(), m_fields.end(), [&](const FieldSpec& field) {
+    return std::any_of(m_fields.begin(), m_fields.end(), [&](const FieldEntry& field) {
         return field.strName == strName && field.bEditable;
     });
 }
 
 std::vector<CString> CFieldCatalog::Names() const {
     std::vector<CString> names;
-    for (const FieldSpec& field : m_fields) {
+    for (const FieldEntry& field : m_fields) {
         if (std::find(names.begin(), names.end(), field.strName) == names.end()) {
             names.push_back(field.strName);
         }

@@ -17,7 +17,7 @@ enum class FieldKind {
     Text,    // 8-bit text, cut to the field's width when stored
 };
 
-struct FieldSpec {
+struct FieldEntry {
     CString strName;
     PageKind page;
     int nID;  // the edit box on the page
@@ -31,9 +31,9 @@ public:
     // Built once from the pages' templates.
     static const CFieldCatalog& Instance();
 
-    const std::vector<FieldSpec>& Fields() const { return m_fields; }
+    const std::vector<FieldEntry>& Fields() const { return m_fields; }
     // The field of this name on that page, or null.
-    const FieldSpec* Find(PageKind page, const CString& strName) const;
+    const FieldEntry* Find(PageKind page, const CString& strName) const;
     // Whether any page has a field of this name.
     bool IsKnown(const CString& strName) const;
     // Whether some page stores a field of this name.
@@ -45,7 +45,7 @@ private:
     CFieldCatalog();
     void AddPage(PageKind page, UINT nTemplateId);
 
-    std::vector<FieldSpec> m_fields;
+    std::vector<FieldEntry> m_fields;
 };
 
 // The chunk id whose tab shows the page ("fmt " for both format pages).

@@ -24,9 +24,9 @@ CString PageName(PageKind page) {
 // "no PCM 'fmt ' or MPEG 'fmt ' chunk for nChannels".
 CString NoChunkFor(const CString& strName) {
     CString strPages;
-    for (const FieldSpec& spec : CFieldCatalog::Instance().Fields()) {
-        if (spec.strName == strName) {
-            strPages += (strPages.empty() ? "" : " or ") + PageName(spec.page);
+    for (const FieldEntry& entry : CFieldCatalog::Instance().Fields()) {
+        if (entry.strName == strName) {
+            strPages += (strPages.empty() ? "" : " or ") + PageName(entry.page);
         }
     }
     return "no " + strPages + " chunk for " + strName;
@@ -55,12 +55,12 @@ CString CFileEdit::TypeOne(const Assignment& assignment) {
     CString strTooShort;
     for (std::size_t i = 0; i < chunks.size(); ++i) {
         const ShownChunk& chunk = chunks[i];
-        const FieldSpec* pSpec =
+        const FieldEntry* pEntry =
             chunk.page ? CFieldCatalog::Instance().Find(*chunk.page, assignment.strName) : nullptr;
-        if (!pSpec || !chunk.pPage) {
+        if (!pEntry || !chunk.pPage) {
             continue;
         }
-        CFieldBox box(*pSpec, *chunk.pPage);
+        CFieldBox box(*pEntry, *chunk.pPage);
         if (!box.IsHeld()) {
             strTooShort = "the " + chunk.pChunk->m_strName + " chunk (chunk " +
                           std::to_string(i + 1) + ") is too short to hold " + assignment.strName;
@@ -87,7 +87,7 @@ std::vector<FieldChange> CFileEdit::DryRun() {
         const std::vector<FieldValue> after = FieldsOf(*chunk.page, *pPage);
         for (std::size_t i = 0; i < before.size() && i < after.size(); ++i) {
             if (before[i].text != after[i].text) {
-                changes.push_back({nChunk, chunk.pChunk->m_strName, before[i].pSpec->strName,
+                changes.push_back({nChunk, chunk.pChunk->m_strName, before[i].pEntry->strName,
                                    before[i].text.value_or(""), after[i].text.value_or("")});
             }
         }

@@ -6,12 +6,12 @@
 
 std::vector<FieldValue> FieldsOf(PageKind page, CChunkPage& pageWindow) {
     std::vector<FieldValue> fields;
-    for (const FieldSpec& spec : CFieldCatalog::Instance().Fields()) {
-        if (spec.page != page) {
+    for (const FieldEntry& entry : CFieldCatalog::Instance().Fields()) {
+        if (entry.page != page) {
             continue;
         }
-        const CFieldBox box(spec, pageWindow);
-        fields.push_back({&spec, box.IsHeld() ? std::optional(box.Text()) : std::nullopt});
+        const CFieldBox box(entry, pageWindow);
+        fields.push_back({&entry, box.IsHeld() ? std::optional(box.Text()) : std::nullopt});
     }
     return fields;
 }

@@ -10,7 +10,7 @@
 class CLoadedFile;
 
 struct FieldValue {
-    const FieldSpec* pSpec;
+    const FieldEntry* pEntry;
     std::optional<CString> text;  // nothing when the chunk's data does not hold the field
 };
 

@@ -16,7 +16,7 @@ QJsonValue FieldJson(const FieldValue& field) {
     if (!field.text) {
         return QJsonValue::Null;
     }
-    if (field.pSpec->kind == FieldKind::Number) {
+    if (field.pEntry->kind == FieldKind::Number) {
         if (const std::optional<DWORD> value = ParsePositiveInteger(*field.text)) {
             return static_cast<qint64>(*value);
         }
@@ -32,7 +32,7 @@ QJsonObject ChunkJson(const ChunkReport& chunk) {
     if (chunk.page) {
         QJsonObject fields;
         for (const FieldValue& field : chunk.fields) {
-            fields.insert(Utf8(field.pSpec->strName), FieldJson(field));
+            fields.insert(Utf8(field.pEntry->strName), FieldJson(field));
         }
         json.insert("fields", fields);
     }

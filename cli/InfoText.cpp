@@ -27,7 +27,7 @@ CString FieldLines(const ChunkReport& chunk, std::size_t nIndex) {
     CString strText =
         "  fields of " + chunk.strTab + " (chunk " + std::to_string(nIndex + 1) + "):\n";
     for (const FieldValue& field : chunk.fields) {
-        const CString strName = "    " + field.pSpec->strName + ": ";
+        const CString strName = "    " + field.pEntry->strName + ": ";
         const CString strValue = field.text ? *field.text : "(not in the chunk's data)";
         strText += strName + Indented(strValue, CString(strName.size(), ' ')) + "\n";
     }

@@ -38,7 +38,7 @@ Exit status: 0 all done, 1 some file failed (each named on standard error), 2 wr
 
 CString FieldList(PageKind page, const char* heading) {
     CString strText = CString("  ") + heading + ":";
-    for (const FieldSpec& field : CFieldCatalog::Instance().Fields()) {
+    for (const FieldEntry& field : CFieldCatalog::Instance().Fields()) {
         if (field.page == page) {
             strText += " " + field.strName + (field.bEditable ? "" : "*");
         }
