@@ -66,8 +66,8 @@ protected:
     std::string Temporary() const { return dir.file("$$temp.wav"); }
     std::string Copy() const { return dir.file("Copy.wav"); }
 
-    // Saves to target under `calls`, then checks the outcome every failure shares.
-    void SaveFails(const std::string& target, MmioSystemCalls& calls) {
+    // Loads the file and saves it to target under `calls`: the save fails with one message.
+    void SaveFailsWithOneMessage(const std::string& target, MmioSystemCalls& calls) {
         CRiffChunk root;
         ASSERT_TRUE(root.Load(m_path));
         log.messages.clear();
@@ -77,6 +77,10 @@ protected:
         }
         ASSERT_EQ(log.messages.size(), 1u);
         EXPECT_EQ(log.messages[0].type, kMessageType);
+    }
+    // The same, and the loaded file is as it was.
+    void SaveFails(const std::string& target, MmioSystemCalls& calls) {
+        SaveFailsWithOneMessage(target, calls);
         EXPECT_EQ(StateOf(m_path), m_before);
     }
     const CString& Message() const { return log.messages.at(0).text; }
@@ -164,14 +168,7 @@ TEST_F(SaveFaultTest, SourceVanishedBeforeTheSampleCopy) {
     for (const std::string& target : {m_path, Copy()}) {
         SCOPED_TRACE(target);
         VanishingSource calls(m_path, away);
-        CRiffChunk root;
-        ASSERT_TRUE(root.Load(m_path));
-        log.messages.clear();
-        {
-            MmioSystemCallsScope scope(calls);
-            EXPECT_FALSE(root.Save(target));
-        }
-        ASSERT_EQ(log.messages.size(), 1u);
+        SaveFailsWithOneMessage(target, calls);
         EXPECT_EQ(Message(), "Couldn't copy the samples of " + m_path + " to " +
                                  (target == m_path ? Temporary() : Copy()) +
                                  ":\r\nNo such file or directory");
