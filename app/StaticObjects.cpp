@@ -11,6 +11,7 @@
 #include "model/ListChunk.h"
 #include "model/Overview.h"
 #include "model/RiffChunk.h"
+#include "player/MediaPlayerControl.h"
 
 CChunkRegistry g_chunkRegistry;
 CString g_strOverview;
@@ -22,3 +23,7 @@ CMEXTChunk g_mextPrototype("mext", TRUE);
 CfmtChunk g_fmtPrototype("fmt ", TRUE);
 CfactChunk g_factPrototype("fact", TRUE);
 CdataChunk g_dataPrototype("data", TRUE);
+
+// The player control is installed with the program: windows create it by its class id.
+const bool g_bPlayerRegistered =
+    (AfxRegisterControl(MediaPlayerControl::kClassId, &MediaPlayerControl::Create), true);

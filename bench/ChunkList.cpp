@@ -5,7 +5,7 @@
 #include <cinttypes>
 #include <cstdio>
 
-#include "model/MmioSeam.h"
+#include "core/io/MmioSeam.h"
 #include "model/RiffChunk.h"
 
 namespace {

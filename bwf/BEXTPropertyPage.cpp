@@ -5,7 +5,7 @@
 
 #include "bwf/BEXTChunk.h"
 #include "model/Overview.h"
-#include "model/PayloadField.h"
+#include "core/fields/PayloadField.h"
 
 IMPLEMENT_DYNCREATE(CBEXTPropertyPage, CDialog)
 

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "framework/Types.h"
+#include "core/base/Types.h"
 
 enum class FieldEncoding { Utf8, Windows1252 };
 

@@ -5,7 +5,7 @@
 #include <QString>
 
 #include "bwf/FieldEncoding.h"
-#include "framework/Types.h"
+#include "core/base/Types.h"
 
 class CDataExchange;
 class CWnd;

@@ -1,7 +1,7 @@
 #include "bwf/MEXTPropertyPage.h"
 
 #include "bwf/MEXTChunk.h"
-#include "model/PayloadField.h"
+#include "core/fields/PayloadField.h"
 
 IMPLEMENT_DYNCREATE(CMEXTPropertyPage, CDialog)
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "framework/Types.h"
+#include "core/base/Types.h"
 
 struct FileOutcome {
     CString strOut;      // for standard output

@@ -1,7 +1,7 @@
 #pragma once
 // Chunk ids as text that any terminal or JSON reader shows as it is.
 
-#include "framework/Types.h"
+#include "core/base/Types.h"
 
 // The four id bytes; any byte outside printable ASCII as \xNN.
 CString IdText(const char* pBytes);

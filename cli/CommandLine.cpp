@@ -4,7 +4,7 @@
 #include <map>
 
 #include "cli/FieldCatalog.h"
-#include "framework/PositiveInteger.h"
+#include "core/fields/PositiveInteger.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <variant>
 #include <vector>
 
-#include "framework/Types.h"
+#include "core/base/Types.h"
 
 enum class Command { Help, Version, Info, Set, Export, Import };
 

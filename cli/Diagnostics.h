@@ -1,7 +1,7 @@
 #pragma once
 // What ovalis-cli says on standard error, and its exit codes.
 
-#include "framework/Types.h"
+#include "core/base/Types.h"
 
 constexpr int kExitDone = 0;
 constexpr int kExitSomeFailed = 1;

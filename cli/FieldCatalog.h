@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "framework/Types.h"
+#include "core/base/Types.h"
 
 class CChunkPage;
 

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QJsonArray>
 
-#include "framework/PositiveInteger.h"
+#include "core/fields/PositiveInteger.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // Why a file did not load. Loading reports only that it failed; this names the cause and the
 // place, from the file itself and the chunks that were read before the walk stopped.
 
-#include "framework/Types.h"
+#include "core/base/Types.h"
 
 class CRiffChunk;
 

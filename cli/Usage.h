@@ -1,7 +1,7 @@
 #pragma once
 // The text of --help, with every field name the commands take.
 
-#include "framework/Types.h"
+#include "core/base/Types.h"
 
 CString UsageText();
 CString VersionText();

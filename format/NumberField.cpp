@@ -2,7 +2,7 @@
 
 #include "framework/Dialog.h"
 #include "model/Chunk.h"
-#include "model/PayloadField.h"
+#include "core/fields/PayloadField.h"
 
 bool IsFieldHeld(const CChunk* pChunk, const NumberFieldLayout& layout) {
     return pChunk && pChunk->Data() &&

@@ -5,7 +5,7 @@
 
 #include <span>
 
-#include "framework/Types.h"
+#include "core/base/Types.h"
 
 class CChunk;
 class CDataExchange;

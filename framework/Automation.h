@@ -4,7 +4,7 @@
 
 #include <variant>
 
-#include "framework/Types.h"
+#include "core/base/Types.h"
 
 using DISPID = long;
 

@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "framework/MessageBox.h"
-#include "framework/PositiveInteger.h"
+#include "core/fields/PositiveInteger.h"
 #include "framework/WidgetText.h"
 #include "framework/Wnd.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Data exchange between a dialog's members and its controls, in both directions.
 
-#include "framework/Types.h"
+#include "core/base/Types.h"
 
 class CWnd;
 

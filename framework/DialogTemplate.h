@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "framework/Types.h"
+#include "core/base/Types.h"
 
 enum class ControlKind {
     Text,        // static text

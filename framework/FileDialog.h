@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-#include "framework/Types.h"
+#include "core/base/Types.h"
 
 class CWnd;
 

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "framework/Types.h"
+#include "core/base/Types.h"
 
 constexpr UINT MB_OK = 0x0000;
 constexpr UINT MB_ICONEXCLAMATION = 0x0030;

@@ -2,7 +2,7 @@
 // Message maps: one table per window class that binds control ids and notifications to handler
 // members. The dialog layer connects the entries when the window is created.
 
-#include "framework/Types.h"
+#include "core/base/Types.h"
 
 class CWnd;
 

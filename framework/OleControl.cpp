@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "framework/DialogTemplate.h"
-#include "framework/MediaPlayerControl.h"
 #include "framework/MessageBox.h"
 #include "framework/Wnd.h"
 
@@ -18,9 +17,8 @@ struct RegisteredControl {
 };
 
 std::vector<RegisteredControl>& Registry() {
-    // The controls installed with the program.
-    static std::vector<RegisteredControl> registry = {
-        {MediaPlayerControl::kClassId, &MediaPlayerControl::Create}};
+    // The program registers the controls it installs among its static objects.
+    static std::vector<RegisteredControl> registry;
     return registry;
 }
 

@@ -2,7 +2,7 @@
 // The application object: its start-up hook and the command line it was given. One object of a
 // class derived from it is defined by the program; AfxWinMain runs it.
 
-#include "framework/Object.h"
+#include "core/base/Object.h"
 
 class CWinApp : public CObject {
 public:

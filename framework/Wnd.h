@@ -8,7 +8,7 @@
 
 #include "framework/EventSinkMap.h"
 #include "framework/MessageMap.h"
-#include "framework/Object.h"
+#include "core/base/Object.h"
 
 class QWidget;
 

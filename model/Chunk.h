@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "framework/ObList.h"
-#include "model/Mmio.h"
+#include "core/base/ObList.h"
+#include "core/io/Mmio.h"
 
 class CChunkPage;
 class CWnd;

@@ -1,7 +1,7 @@
 #pragma once
 // The prototype list that turns a chunk id into a new, empty object of the right chunk class.
 
-#include "framework/ObList.h"
+#include "core/base/ObList.h"
 
 class CChunk;
 

@@ -1,7 +1,7 @@
 #pragma once
 // State that loading resets and the pages share.
 
-#include "framework/Types.h"
+#include "core/base/Types.h"
 
 // The overview text of the open file: lines ended by "\r\n", sections separated by an empty line.
 extern CString g_strOverview;

@@ -10,7 +10,7 @@
 #include "framework/MessageBox.h"
 #include "model/DataChunk.h"
 #include "model/RiffChunk.h"
-#include "model/SaveTarget.h"
+#include "core/file/SaveTarget.h"
 #include "pages/ChunkPage.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "TestFiles.h"
-#include "framework/Types.h"
+#include "core/base/Types.h"
 
 class CRiffChunk;
 class CWnd;

@@ -8,10 +8,10 @@
 
 #include "RiffWriter.h"
 #include "ViewerTestSupport.h"
-#include "app/ActiveMovie.h"
+#include "player/ActiveMovie.h"
 #include "app/OverviewPage.h"
 #include "framework/DialogTemplate.h"
-#include "framework/MediaPlayerControl.h"
+#include "player/MediaPlayerControl.h"
 
 namespace {
 

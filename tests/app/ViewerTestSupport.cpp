@@ -1,7 +1,7 @@
 #include "ViewerTestSupport.h"
 
 #include "RiffWriter.h"
-#include "app/ActiveMovie.h"
+#include "player/ActiveMovie.h"
 
 namespace viewertest {
 

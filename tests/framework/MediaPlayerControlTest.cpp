@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "RiffWriter.h"
-#include "framework/MediaPlayerControl.h"
+#include "player/MediaPlayerControl.h"
 
 namespace {
 

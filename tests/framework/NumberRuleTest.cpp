@@ -9,7 +9,7 @@
 
 #include "framework/Dialog.h"
 #include "framework/MessageBox.h"
-#include "framework/PositiveInteger.h"
+#include "core/fields/PositiveInteger.h"
 #include "framework/WidgetText.h"
 
 namespace {

@@ -9,7 +9,7 @@
 
 #include "framework/Dialog.h"
 #include "framework/DialogTemplate.h"
-#include "framework/ObList.h"
+#include "core/base/ObList.h"
 
 namespace {
 

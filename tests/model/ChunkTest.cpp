@@ -8,7 +8,7 @@
 #include "RiffWriter.h"
 #include "TestFiles.h"
 #include "model/Chunk.h"
-#include "model/PayloadField.h"
+#include "core/fields/PayloadField.h"
 #include "model/UnknownChunk.h"
 
 namespace {

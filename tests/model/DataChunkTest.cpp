@@ -10,7 +10,7 @@
 #include "SparseFile.h"
 #include "TestFiles.h"
 #include "model/DataChunk.h"
-#include "model/MmioSeam.h"
+#include "core/io/MmioSeam.h"
 #include "model/RiffChunk.h"
 
 namespace {

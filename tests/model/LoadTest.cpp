@@ -20,7 +20,7 @@
 #include "RiffWriter.h"
 #include "SparseFile.h"
 #include "TestFiles.h"
-#include "model/MmioSeam.h"
+#include "core/io/MmioSeam.h"
 #include "model/Overview.h"
 #include "model/RiffChunk.h"
 

@@ -1,4 +1,4 @@
-#include "model/Mmio.h"
+#include "core/io/Mmio.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "TestFiles.h"
-#include "model/MmioSeam.h"
+#include "core/io/MmioSeam.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 
 #include "RiffWriter.h"
 #include "app/ViewerTestSupport.h"
-#include "model/MmioSeam.h"
+#include "core/io/MmioSeam.h"
 #include "model/RiffChunk.h"
 
 namespace {

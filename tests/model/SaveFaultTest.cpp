@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "SaveSupport.h"
-#include "model/MmioSeam.h"
+#include "core/io/MmioSeam.h"
 #include "model/RiffChunk.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "RiffWriter.h"
 #include "SaveSupport.h"
 #include "SparseFile.h"
-#include "model/MmioSeam.h"
+#include "core/io/MmioSeam.h"
 #include "model/RiffChunk.h"
 #include "pages/ChunkPage.h"
 

@@ -1,4 +1,4 @@
-#include "framework/ObList.h"
+#include "core/base/ObList.h"
 
 IMPLEMENT_DYNAMIC(CObList, CObject)
 

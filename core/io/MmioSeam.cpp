@@ -1,4 +1,4 @@
-#include "model/MmioSeam.h"
+#include "core/io/MmioSeam.h"
 
 #include <fcntl.h>
 #include <unistd.h>

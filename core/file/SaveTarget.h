@@ -3,7 +3,7 @@
 // The loaded file is never written while its samples are read from it: a temporary file in its
 // folder takes the new contents and, once they are all on disk, replaces it with one rename.
 
-#include "model/Mmio.h"
+#include "core/io/Mmio.h"
 
 class CSaveTarget {
 public:

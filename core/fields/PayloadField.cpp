@@ -1,4 +1,4 @@
-#include "model/PayloadField.h"
+#include "core/fields/PayloadField.h"
 
 #include <algorithm>
 

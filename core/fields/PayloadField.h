@@ -1,7 +1,7 @@
 #pragma once
 // Fields at fixed offsets inside a payload that a file may make shorter than the layout.
 
-#include "framework/Types.h"
+#include "core/base/Types.h"
 
 // How many bytes of the field [dwOffset, dwOffset + dwWidth) lie inside a payload of dwSize
 // bytes: from 0 to dwWidth, never a wrapped difference.

@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "framework/Types.h"
+#include "core/base/Types.h"
 
 // The value as an unsigned decimal number: no leading zeros, sign or separators.
 CString FormatPositiveInteger(DWORD dwValue);

@@ -1,4 +1,4 @@
-#include "framework/Object.h"
+#include "core/base/Object.h"
 
 const CRuntimeClass CObject::classCObject = {"CObject", nullptr, nullptr};
 

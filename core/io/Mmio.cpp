@@ -1,11 +1,11 @@
-#include "model/Mmio.h"
+#include "core/io/Mmio.h"
 
 #include <fcntl.h>
 
 #include <cerrno>
 #include <new>
 
-#include "model/MmioSeam.h"
+#include "core/io/MmioSeam.h"
 
 static_assert(sizeof(off_t) >= 8, "files past 2 GiB need 64-bit file offsets");
 

@@ -5,7 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "framework/Object.h"
+#include "core/base/Object.h"
 
 // A place in a list: the index of an element plus one, so that null means "no element".
 using POSITION = std::size_t;

@@ -1,4 +1,4 @@
-#include "app/ActiveMovie.h"
+#include "player/ActiveMovie.h"
 
 IMPLEMENT_DYNCREATE(CActiveMovie, CWnd)
 

@@ -1,4 +1,4 @@
-#include "framework/PositiveInteger.h"
+#include "core/fields/PositiveInteger.h"
 
 #include <limits>
 

@@ -1,4 +1,4 @@
-#include "framework/MediaPlayerControl.h"
+#include "player/MediaPlayerControl.h"
 
 #include <QAudioDevice>
 #include <QFileInfo>

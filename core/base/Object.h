@@ -3,7 +3,7 @@
 
 #include <new>
 
-#include "framework/Types.h"
+#include "core/base/Types.h"
 
 class CObject;
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "framework/Types.h"
+#include "core/base/Types.h"
 
 struct MMCKINFO {
     FOURCC ckid = 0;

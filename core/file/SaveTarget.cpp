@@ -1,4 +1,4 @@
-#include "model/SaveTarget.h"
+#include "core/file/SaveTarget.h"
 
 #include <sys/stat.h>
 
