@@ -1,8 +1,8 @@
 #include "app/OverviewPage.h"
 
+#include "core/chunks/Overview.h"
 #include "framework/DialogTemplate.h"
 #include "framework/MessageBox.h"
-#include "model/Overview.h"
 
 namespace {
 
@@ -13,10 +13,12 @@ constexpr int IDC_CONVERT = 1027;
 constexpr int IDC_INFO = 1028;
 constexpr DISPID kDispPlayerError = 999;
 
+// One package to a line: a name broken at its hyphens could not be typed as it is shown.
 constexpr const char* kInstallHint =
-    "Install the multimedia plugins to be able to listen.\n\n"
-    "On Debian they come with the packages libqt6multimedia6, "
-    "gstreamer1.0-plugins-good and gstreamer1.0-libav.";
+    "To listen, install the packages\n"
+    "gstreamer1.0-plugins-base\n"
+    "gstreamer1.0-plugins-good\n"
+    "gstreamer1.0-libav";
 
 }  // namespace
 

@@ -2,10 +2,10 @@
 // The page of the "Overview" tab: the overview text of the open file and the player through
 // which it can be heard, or, when the player cannot be had, how to install it.
 
-#include "player/ActiveMovie.h"
 #include "framework/Button.h"
 #include "framework/Dialog.h"
 #include "framework/Static.h"
+#include "player/ActiveMovie.h"
 
 class COverviewPage : public CDialog {
 public:

@@ -4,16 +4,17 @@
 
 #include "bwf/BEXTChunk.h"
 #include "bwf/MEXTChunk.h"
+#include "core/chunks/ChunkRegistry.h"
+#include "core/chunks/Overview.h"
 #include "format/factChunk.h"
 #include "format/fmtChunk.h"
-#include "model/ChunkRegistry.h"
-#include "model/DataChunk.h"
-#include "model/ListChunk.h"
-#include "model/Overview.h"
-#include "model/RiffChunk.h"
+#include "pages/DataChunk.h"
+#include "pages/ListChunk.h"
+#include "pages/RiffChunk.h"
+#include "pages/UnknownChunk.h"
 #include "player/MediaPlayerControl.h"
 
-CChunkRegistry g_chunkRegistry;
+CChunkRegistry g_chunkRegistry(RUNTIME_CLASS(CUnknownChunk));
 CString g_strOverview;
 BOOL g_bHasBext = FALSE;
 CRiffChunk g_riffPrototype("RIFF", TRUE);

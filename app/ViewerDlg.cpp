@@ -1,11 +1,16 @@
 #include "app/ViewerDlg.h"
 
+#include <QAbstractButton>
 #include <QKeySequence>
 #include <QShortcut>
 #include <QString>
 #include <QWidget>
+#include <algorithm>
+#include <functional>
 #include <vector>
 
+#include "app/AboutText.h"
+#include "framework/AboutBox.h"
 #include "framework/DialogTemplate.h"
 #include "framework/DropFiles.h"
 #include "framework/FileDialog.h"
@@ -24,7 +29,18 @@ constexpr int IDC_CLOSE = 1020;
 constexpr int IDC_NEW = 1021;
 constexpr int IDC_SAVE = 1022;
 
-constexpr const char* kEmptyTitle = "Ovalis - version 1.06";
+constexpr const char* kOpenTitle = "Open audio file";
+constexpr const char* kOpenPattern = "*.wav; *.mp2; *.mpg; *.snd;";
+// Offered after the pattern's own filter.
+constexpr const char* kMoreFilters =
+    "Broadcast Wave (*.wav *.bwf *.rf64 *.bw64)|*.wav;*.bwf;*.rf64;*.bw64|All files (*)|*|";
+
+// The page lies this far below the tab control's top, or below the tab bar when a large font
+// makes the bar taller, and this far inside its other edges.
+constexpr int kPageTop = 28;
+constexpr int kPageMargin = 4;
+
+const CString kEmptyTitle = CString("Ovalis - version ") + kOvalisVersion;
 constexpr const char* kFileTitlePrefix = "Ovalis - ";
 constexpr qsizetype kTitlePathMax = 42;
 constexpr qsizetype kTitleHead = 6;
@@ -52,7 +68,7 @@ CString FileTitle(const CString& strPath) {
 
 BOOL SelectFile(const CString& strTitle, const CString& strPattern, CString& strDir,
                 CString& strName) {
-    const CString strFilter = "Files (" + strPattern + ")|" + strPattern + "||";
+    const CString strFilter = "Files (" + strPattern + ")|" + strPattern + "|" + kMoreFilters + "|";
     CFileDialog dialog(TRUE, strPattern.c_str(), strPattern.c_str(), OFN_HIDEREADONLY,
                        strFilter.c_str(), nullptr);
     dialog.m_ofn.strTitle = strTitle;
@@ -90,24 +106,45 @@ BOOL CViewerDlg::OnInitDialog() {
     m_overviewPage.ShowWindow(SW_HIDE);
     m_tab.GetWindowRect(&m_rcPage);
     ScreenToClient(&m_rcPage);
-    m_rcPage.left += 4;
-    m_rcPage.top += 28;
-    m_rcPage.right -= 4;
-    m_rcPage.bottom -= 4;
+    m_rcPage.left += kPageMargin;
+    m_rcPage.top += std::max(kPageTop, m_tab.GetBarHeight() + kPageMargin);
+    m_rcPage.right -= kPageMargin;
+    m_rcPage.bottom -= kPageMargin;
     if (!m_strFile.empty()) {
         LoadFile(m_strFile);
     } else {
         RebuildTabs();
     }
     m_btnNew.EnableWindow(FALSE);
+    AddShortcuts();
+    return TRUE;
+}
+
+void CViewerDlg::AddShortcuts() {
+    QWidget* pWindow = GetSafeHwnd();
+    const auto add = [pWindow](const QKeySequence& keys, std::function<void()> action) {
+        auto* pShortcut = new QShortcut(keys, pWindow);
+        QObject::connect(pShortcut, &QShortcut::activated, pWindow, std::move(action));
+    };
+    add(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { PressButton(IDC_OPEN); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_W), [this] { PressButton(IDC_CLOSE); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { PressButton(IDCANCEL); });
     // The Save button stays hidden; the standard shortcut is how a save is reached.
-    auto* pSave = new QShortcut(QKeySequence::Save, GetSafeHwnd());
-    QObject::connect(pSave, &QShortcut::activated, GetSafeHwnd(), [this] {
+    add(QKeySequence::Save, [this] {
         if (HasChunks()) {
             OnSaveButton();
         }
     });
-    return TRUE;
+    add(QKeySequence(Qt::Key_F1), [] { AfxAboutBox("About Ovalis", AboutText()); });
+}
+
+void CViewerDlg::PressButton(int nID) {
+    // A click, so that a disabled button ignores its key as it ignores the mouse.
+    CWnd* pButton = GetDlgItem(nID);
+    if (auto* pWidget =
+            qobject_cast<QAbstractButton*>(pButton ? pButton->GetSafeHwnd() : nullptr)) {
+        pWidget->click();
+    }
 }
 
 bool CViewerDlg::HasChunks() const {
@@ -145,7 +182,7 @@ void CViewerDlg::RebuildTabs() {
         for (CObject* pObject : *m_pRoot) {
             auto* pChunk = static_cast<CChunk*>(pObject);
             m_tab.InsertItem(nIndex++, pChunk->m_strName);
-            if (CChunkPage* pPage = pChunk->CreatePage(this)) {
+            if (CChunkPage* pPage = CreatePageOf(pChunk, this)) {
                 PlacePage(pPage);
             }
         }
@@ -170,7 +207,7 @@ void CViewerDlg::ShowPage(int nIndex) {
         m_overviewPage.ShowWindow(nIndex == 0 ? SW_SHOW : SW_HIDE);
         int nCounter = 1;
         for (CObject* pObject : *m_pRoot) {
-            if (CChunkPage* pPage = static_cast<CChunk*>(pObject)->CreatePage(this)) {
+            if (CChunkPage* pPage = CreatePageOf(static_cast<CChunk*>(pObject), this)) {
                 pPage->ShowWindow(nCounter == nIndex ? SW_SHOW : SW_HIDE);
                 ++nCounter;
             }
@@ -198,7 +235,7 @@ void CViewerDlg::OnOpenButton() {
     }
     CString strDir;
     CString strName;
-    if (SelectFile("Open audio file", "*.wav; *.mp2; *.mpg; *.snd;", strDir, strName)) {
+    if (SelectFile(kOpenTitle, kOpenPattern, strDir, strName)) {
         LoadFile(strDir + strName);
     }
 }

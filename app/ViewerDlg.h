@@ -9,7 +9,7 @@
 #include "framework/Button.h"
 #include "framework/Dialog.h"
 #include "framework/TabCtrl.h"
-#include "model/RiffChunk.h"
+#include "pages/RiffChunk.h"
 
 class CViewerDlg : public CDialog {
 public:
@@ -66,6 +66,9 @@ protected:
 private:
     bool HasChunks() const;
     void PlacePage(CWnd* pPage);
+    // Ctrl+O, Ctrl+W and Ctrl+Q press their buttons; Ctrl+S saves; F1 shows the About box.
+    void AddShortcuts();
+    void PressButton(int nID);
 
     int m_nBusy = 0;
 };

@@ -1,6 +1,6 @@
 #pragma once
 // The page of the "empty" tab, shown while no file is open: a picture and how to open a file.
-// It takes files dropped on it and does nothing with them.
+// A file dropped on it reaches the main window, which opens it.
 
 #include "framework/Dialog.h"
 

@@ -5,8 +5,8 @@
 #include <cinttypes>
 #include <cstdio>
 
+#include "core/chunks/RiffChunkModel.h"
 #include "core/io/MmioSeam.h"
-#include "model/RiffChunk.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     mmioResetCounters();
-    CRiffChunk root;
+    CRiffChunkModel root;
     const BOOL bLoaded = root.Load(argv[1]);
     for (CObject* pObject : root) {
         const MMCKINFO& ck = static_cast<const CChunk*>(pObject)->m_ck;

@@ -11,8 +11,7 @@
 #include <cstring>
 #include <string>
 
-#include "framework/MessageBox.h"
-#include "model/RiffChunk.h"
+#include "core/chunks/RiffChunkModel.h"
 
 namespace {
 
@@ -55,16 +54,17 @@ int Make(const char* pszPath, unsigned long long nSize) {
 }
 
 int Save(const char* pszPath) {
-    SetMessageBoxHook([](const CString& strText, UINT) {
-        std::fprintf(stderr, "%s\n", strText.c_str());
-        return 1;
-    });
-    CRiffChunk root;
+    CRiffChunkModel root;
     if (!root.Load(pszPath)) {
-        std::fprintf(stderr, "%s does not load\n", pszPath);
+        std::fprintf(stderr, "%s does not load: %s\n", pszPath, root.LoadFailure().c_str());
         return 1;
     }
-    return root.Save(pszPath) ? 0 : 1;
+    const CString strFailure = root.SaveTree(pszPath, {});
+    if (!strFailure.empty()) {
+        std::fprintf(stderr, "%s\n", strFailure.c_str());
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace

@@ -1,83 +1,48 @@
 #include "bwf/BEXTPropertyPage.h"
 
-#include <algorithm>
-#include <cstdio>
-
 #include "bwf/BEXTChunk.h"
-#include "model/Overview.h"
-#include "core/fields/PayloadField.h"
+#include "core/chunks/Overview.h"
+#include "core/chunks/OverviewText.h"
+#include "core/fields/BextFields.h"
+#include "core/fields/FieldCodec.h"
 
 IMPLEMENT_DYNCREATE(CBEXTPropertyPage, CDialog)
 
 namespace {
 
-constexpr DWORD kFixedPartSize = 602;
+using P = CBEXTPropertyPage;
 
-struct TextField {
+struct TextBox {
     int nID;
-    DWORD dwOffset;
-    DWORD dwWidth;  // 0: everything after the fixed part
+    const char* pszField;
     CString CBEXTPropertyPage::*pBytes;
     CFieldText CBEXTPropertyPage::*pText;
 };
 
-using P = CBEXTPropertyPage;
-const TextField kTextFields[] = {
-    {1009, 0, 256, &P::m_strDescription, &P::m_descriptionText},
-    {1011, 256, 32, &P::m_strOriginator, &P::m_originatorText},
-    {1010, 288, 32, &P::m_strOriginatorReference, &P::m_originatorReferenceText},
-    {1013, 320, 10, &P::m_strOriginationDate, &P::m_originationDateText},
-    {1014, 330, 8, &P::m_strOriginationTime, &P::m_originationTimeText},
-    {1012, kFixedPartSize, 0, &P::m_strCodingHistory, &P::m_codingHistoryText},
+const TextBox kTextBoxes[] = {
+    {1009, "Description", &P::m_strDescription, &P::m_descriptionText},
+    {1011, "Originator", &P::m_strOriginator, &P::m_originatorText},
+    {1010, "OriginatorReference", &P::m_strOriginatorReference, &P::m_originatorReferenceText},
+    {1013, "OriginationDate", &P::m_strOriginationDate, &P::m_originationDateText},
+    {1014, "OriginationTime", &P::m_strOriginationTime, &P::m_originationTimeText},
+    {1012, "CodingHistory", &P::m_strCodingHistory, &P::m_codingHistoryText},
 };
 
-struct NumberField {
+// Shown and never written back.
+struct ShownBox {
     int nID;
-    DWORD dwOffset;
-    DWORD dwWidth;
+    const char* pszField;
     CString CBEXTPropertyPage::*pText;
 };
 
-const NumberField kShownNumbers[] = {
-    {1015, 338, 4, &P::m_strTimeReferenceLow},
-    {1008, 342, 4, &P::m_strTimeReferenceHigh},
-    {1016, 346, 2, &P::m_strVersion},
+const ShownBox kShownBoxes[] = {
+    {1015, "TimeReferenceLow", &P::m_strTimeReferenceLow},
+    {1008, "TimeReferenceHigh", &P::m_strTimeReferenceHigh},
+    {1016, "Version", &P::m_strVersion},
 };
-constexpr int kVersionId = 1016;
 
-// The part of a text field that lies inside a payload of dwSize bytes.
-DWORD UsableWidth(const TextField& field, DWORD dwSize) {
-    const DWORD dwWidth = field.dwWidth != 0        ? field.dwWidth
-                          : dwSize > kFixedPartSize ? dwSize - kFixedPartSize
-                                                    : 0;
-    return FieldBytesInPayload(dwSize, field.dwOffset, dwWidth);
-}
-
-// A text field's bytes: up to its first zero byte, at most its width.
-CString FieldBytes(const BYTE* pField, DWORD dwWidth) {
-    const BYTE* pEnd = std::find(pField, pField + dwWidth, BYTE{0});
-    return CString(pField, pEnd);
-}
-
-CString ShownNumber(const NumberField& field, const BYTE* pPayload) {
-    if (field.nID == kVersionId) {
-        return "0.0";  // the stored version is not shown
-    }
-    DWORD dwValue = 0;
-    AddLittleEndian(&dwValue, pPayload + field.dwOffset, static_cast<int>(field.dwWidth));
-    char text[16];
-    std::snprintf(text, sizeof text, "%X", static_cast<unsigned>(dwValue));
-    return text;
-}
-
-void RemoveTrailingWhiteSpace(CString& strText) {
-    const std::size_t nLast = strText.find_last_not_of(" \t\r\n\v\f");
-    strText.erase(nLast == CString::npos ? 0 : nLast + 1);
-}
-
-// The overview is shown as UTF-8, whatever encoding the field was read with.
-CString OverviewText(const CString& strBytes) {
-    return DecodeFieldBytes(strBytes).toStdString();
+const FieldLayout& Field(const char* pszName) {
+    return *kBextFields.Find(pszName);
 }
 
 }  // namespace
@@ -95,68 +60,55 @@ DWORD CBEXTPropertyPage::PayloadSize() const {
     return Payload() ? m_pChunk->DataSize() : 0;
 }
 
+bool CBEXTPropertyPage::IsHeld(const char* pszField) const {
+    return Payload() && IsFieldHeld(Field(pszField), PayloadSize());
+}
+
 BOOL CBEXTPropertyPage::OnInitDialog() {
     CChunkPage::OnInitDialog();
     ReadFields();
-    RebuildOverview();
+    g_strOverview = BextOverview(m_strDescription, m_strCodingHistory);
     LockFieldsOutsidePayload();
     UpdateData(FALSE);
     return TRUE;
 }
 
 void CBEXTPropertyPage::ReadFields() {
-    const BYTE* pPayload = Payload();
-    const DWORD dwSize = PayloadSize();
-    for (const TextField& field : kTextFields) {
-        const DWORD dwUsable = UsableWidth(field, dwSize);
-        this->*field.pBytes =
-            dwUsable > 0 ? FieldBytes(pPayload + field.dwOffset, dwUsable) : CString();
+    for (const TextBox& box : kTextBoxes) {
+        this->*box.pBytes = ReadTextBytes(Payload(), PayloadSize(), Field(box.pszField));
     }
-    for (const NumberField& field : kShownNumbers) {
-        this->*field.pText = FieldFitsPayload(dwSize, field.dwOffset, field.dwWidth)
-                                 ? ShownNumber(field, pPayload)
-                                 : CString();
+    for (const ShownBox& box : kShownBoxes) {
+        this->*box.pText = m_pChunk && Payload()
+                               ? ReadFieldText(*m_pChunk, Field(box.pszField)).value_or("")
+                               : CString();
     }
-}
-
-void CBEXTPropertyPage::RebuildOverview() {
-    g_strOverview = "Broadcast Wave Format file:\r\n\r\n";
-    RemoveTrailingWhiteSpace(m_strDescription);
-    g_strOverview += "Description:\r\n" + OverviewText(m_strDescription) + "\r\n\r\n";
-    RemoveTrailingWhiteSpace(m_strCodingHistory);
-    g_strOverview += "Coding History:\r\n" + OverviewText(m_strCodingHistory) + "\r\n\r\n";
 }
 
 void CBEXTPropertyPage::LockFieldsOutsidePayload() {
-    const DWORD dwSize = PayloadSize();
-    const auto lock = [this](int nID) {
-        if (CWnd* pBox = GetDlgItem(nID)) {
+    const auto lock = [this](int nID, const char* pszField) {
+        CWnd* pBox = GetDlgItem(nID);
+        if (pBox && !IsHeld(pszField)) {
             pBox->SetReadOnly(TRUE);
         }
     };
-    for (const TextField& field : kTextFields) {
-        if (UsableWidth(field, dwSize) == 0) {
-            lock(field.nID);
-        }
+    for (const TextBox& box : kTextBoxes) {
+        lock(box.nID, box.pszField);
     }
-    for (const NumberField& field : kShownNumbers) {
-        if (!FieldFitsPayload(dwSize, field.dwOffset, field.dwWidth)) {
-            lock(field.nID);
-        }
+    for (const ShownBox& box : kShownBoxes) {
+        lock(box.nID, box.pszField);
     }
 }
 
 void CBEXTPropertyPage::DoDataExchange(CDataExchange* pDX) {
     CChunkPage::DoDataExchange(pDX);
-    const DWORD dwSize = PayloadSize();
-    for (const TextField& field : kTextFields) {
-        if (UsableWidth(field, dwSize) > 0) {
-            DDX_FieldText(pDX, field.nID, this->*field.pBytes, this->*field.pText);
+    for (const TextBox& box : kTextBoxes) {
+        if (IsHeld(box.pszField)) {
+            DDX_FieldText(pDX, box.nID, this->*box.pBytes, this->*box.pText);
         }
     }
-    for (const NumberField& field : kShownNumbers) {
-        if (FieldFitsPayload(dwSize, field.dwOffset, field.dwWidth)) {
-            DDX_Text(pDX, field.nID, this->*field.pText);
+    for (const ShownBox& box : kShownBoxes) {
+        if (IsHeld(box.pszField)) {
+            DDX_Text(pDX, box.nID, this->*box.pText);
         }
     }
 }
@@ -166,14 +118,8 @@ BOOL CBEXTPropertyPage::UpdateChunk() {
         return TRUE;
     }
     UpdateData(TRUE);
-    BYTE* pPayload = Payload();
-    const DWORD dwSize = PayloadSize();
-    for (const TextField& field : kTextFields) {
-        const DWORD dwUsable = UsableWidth(field, dwSize);
-        if (dwUsable > 0) {
-            const CString strBytes = CutFieldBytes(this->*field.pBytes, dwUsable);
-            CopyTextToField(&strBytes, pPayload + field.dwOffset, static_cast<int>(dwUsable));
-        }
+    for (const TextBox& box : kTextBoxes) {
+        WriteTextBytes(Payload(), PayloadSize(), Field(box.pszField), this->*box.pBytes);
     }
     return TRUE;
 }

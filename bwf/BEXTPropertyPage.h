@@ -42,7 +42,7 @@ protected:
 private:
     BYTE* Payload() const;
     DWORD PayloadSize() const;
+    bool IsHeld(const char* pszField) const;
     void ReadFields();
-    void RebuildOverview();
     void LockFieldsOutsidePayload();
 };

@@ -2,10 +2,7 @@
 // One text field's edit box: shows the field's bytes and, when they are taken back, gives the
 // bytes read for a box the user left alone and the edited text, encoded, for one the user changed.
 
-#include <QString>
-
-#include "bwf/FieldEncoding.h"
-#include "core/base/Types.h"
+#include "core/fields/FieldEncoding.h"
 
 class CDataExchange;
 class CWnd;
@@ -23,7 +20,7 @@ private:
     CString m_strShownBytes;
     FieldEncoding m_encoding = FieldEncoding::Utf8;
     // What the box gave back right after showing; the box may have normalised line breaks.
-    QString m_shownText;
+    CString m_strShownText;
 };
 
 // Exchanges strBytes, the field's bytes, with the box nIDC through field.

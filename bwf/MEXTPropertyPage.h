@@ -3,7 +3,10 @@
 // A field that a short payload does not hold whole shows an empty read-only box and is never
 // touched.
 
+#include <array>
+
 #include "pages/ChunkPage.h"
+#include "pages/NumberField.h"
 
 class CMEXTPropertyPage : public CChunkPage {
     DECLARE_DYNCREATE(CMEXTPropertyPage)
@@ -24,6 +27,5 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
 
 private:
-    BYTE* Payload() const;
-    DWORD PayloadSize() const;
+    std::array<NumberField, 5> Fields();
 };

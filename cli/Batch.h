@@ -1,22 +1,15 @@
 #pragma once
-// A read-only command over many files: the work for each file gives its output and, when it
-// failed, its reason; both come out in file order. A large batch is shared among worker
-// processes, one per processor, since each file's pages are made on one thread.
+// A command over many files, one after the other: each file's output comes in file order, its
+// failure named on standard error right after it.
 
 #include <functional>
 #include <vector>
 
 #include "core/base/Types.h"
 
-struct FileOutcome {
-    CString strOut;      // for standard output
-    CString strFailure;  // empty when the file did not fail
-};
+// Does the work for one file, writing its output; returns why the file failed, or empty.
+using FileWork = std::function<CString(const CString& strPath)>;
 
-using FileWork = std::function<FileOutcome(const CString& strPath)>;
-using OutputSink = std::function<void(const CString& strOut)>;
-
-// Runs work for every file with the toolkit started, hands each output to sink and names each
-// failure on standard error, in file order, with a progress line for a long batch. Returns
-// kExitDone, or kExitSomeFailed when a file failed.
-int RunBatch(const std::vector<CString>& files, const FileWork& work, const OutputSink& sink);
+// Runs work for every file in order, naming each failure on standard error, with a progress
+// line for a long batch. Returns kExitDone, or kExitSomeFailed when a file failed.
+int RunBatch(const std::vector<CString>& files, const FileWork& work);

@@ -36,13 +36,6 @@ Words SplitOptions(const std::vector<CString>& args) {
     return words;
 }
 
-bool IsNumberField(const CString& strName) {
-    const auto& fields = CFieldCatalog::Instance().Fields();
-    return std::any_of(fields.begin(), fields.end(), [&](const FieldEntry& field) {
-        return field.strName == strName && field.kind == FieldKind::Number;
-    });
-}
-
 bool IsHelpOption(const CString& option) {
     return option == "--help" || option == "-h";
 }
@@ -116,11 +109,10 @@ CString CheckCsvOption(const Invocation& invocation, const std::vector<CString>&
 }  // namespace
 
 CString CheckAssignment(const Assignment& assignment) {
-    const CFieldCatalog& catalog = CFieldCatalog::Instance();
-    if (!catalog.IsKnown(assignment.strName)) {
+    if (!IsKnownField(assignment.strName)) {
         return "unknown field '" + assignment.strName + "'";
     }
-    if (!catalog.IsEditable(assignment.strName)) {
+    if (!IsStoredField(assignment.strName)) {
         return "field '" + assignment.strName + "' is shown only: its page never stores it";
     }
     if (IsNumberField(assignment.strName) && !ParsePositiveInteger(assignment.strValue)) {

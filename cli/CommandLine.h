@@ -23,6 +23,6 @@ struct Invocation {
 
 // The invocation, or the reason the command line is wrong.
 std::variant<Invocation, CString> ParseCommandLine(const std::vector<CString>& args);
-// Whether the value may be typed into the field: a name the pages know and store, and for a
-// number field a text the number rule takes. Empty when it may; otherwise why not.
+// Whether the value may be stored in the field: a name of a stored field, and for a number
+// field a text the number rule takes. Empty when it may; otherwise why not.
 CString CheckAssignment(const Assignment& assignment);

@@ -2,14 +2,16 @@
 
 #include <iostream>
 
-namespace {
-
-CString& Messages() {
-    static CString strMessages;
-    return strMessages;
+void ReportFileFailure(const CString& strPath, const CString& strReason) {
+    // One write, so that the line stays whole beside the output of other programs.
+    std::cerr << "ovalis-cli: " + strPath + ": " + strReason + "\n";
 }
 
-// Message texts end lines with CR LF, which a terminal line does not want.
+int ReportUsageError(const CString& strMessage) {
+    std::cerr << "ovalis-cli: " + strMessage + "\nTry 'ovalis-cli --help'.\n";
+    return kExitUsage;
+}
+
 CString OneLine(const CString& strText) {
     CString strLine;
     for (const char c : strText) {
@@ -22,30 +24,4 @@ CString OneLine(const CString& strText) {
         }
     }
     return strLine;
-}
-
-}  // namespace
-
-void ReportFileFailure(const CString& strPath, const CString& strReason) {
-    // One write, so that the line stays whole beside those of other processes.
-    std::cerr << "ovalis-cli: " + strPath + ": " + strReason + "\n";
-}
-
-int ReportUsageError(const CString& strMessage) {
-    std::cerr << "ovalis-cli: " + strMessage + "\nTry 'ovalis-cli --help'.\n";
-    return kExitUsage;
-}
-
-void RecordMessage(const CString& strText) {
-    CString& strMessages = Messages();
-    if (!strMessages.empty()) {
-        strMessages += "; ";
-    }
-    strMessages += OneLine(strText);
-}
-
-CString TakeMessages() {
-    CString strMessages;
-    strMessages.swap(Messages());
-    return strMessages;
 }

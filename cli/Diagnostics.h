@@ -12,7 +12,5 @@ void ReportFileFailure(const CString& strPath, const CString& strReason);
 // The usage error, then where to find the usage; returns kExitUsage.
 int ReportUsageError(const CString& strMessage);
 
-// What a page or the save would have shown in a message box: kept for the file at hand.
-void RecordMessage(const CString& strText);
-// The messages recorded since the last call, joined by "; ".
-CString TakeMessages();
+// A message meant for a message box on one line: each run of line breaks becomes one space.
+CString OneLine(const CString& strText);

@@ -5,25 +5,25 @@
 
 #include "cli/Batch.h"
 #include "cli/Csv.h"
-#include "cli/FileReport.h"
 #include "cli/LoadedFile.h"
+#include "core/fields/BextFields.h"
+#include "core/fields/ChunkFields.h"
+#include "core/fields/FieldCodec.h"
 
 namespace {
 
 // The cells of the file's first bext chunk; empty cells for a file without one.
-CsvRow ExportRow(CLoadedFile& file) {
+CsvRow ExportRow(const CLoadedFile& file) {
     CsvRow row{file.Path()};
     const auto& chunks = file.Chunks();
-    const auto bext = std::find_if(chunks.begin(), chunks.end(), [](const ShownChunk& chunk) {
-        return chunk.page == PageKind::Bext && chunk.pPage;
+    const auto bext = std::find_if(chunks.begin(), chunks.end(), [](const CChunk* pChunk) {
+        return FieldTableOf(*pChunk) == &kBextFields;
     });
-    const std::vector<FieldValue> fields =
-        bext == chunks.end() ? std::vector<FieldValue>() : FieldsOf(PageKind::Bext, *bext->pPage);
     for (const CString& strColumn : ExportColumns()) {
-        const auto field = std::find_if(fields.begin(), fields.end(), [&](const FieldValue& f) {
-            return f.pEntry->strName == strColumn;
-        });
-        row.push_back(field != fields.end() && field->text ? *field->text : CString());
+        const FieldLayout* pField = kBextFields.Find(strColumn);
+        const std::optional<CString> text =
+            bext == chunks.end() ? std::nullopt : ReadFieldText(**bext, *pField);
+        row.push_back(text.value_or(CString()));
     }
     return row;
 }
@@ -42,14 +42,13 @@ int RunExport(const Invocation& invocation) {
     CsvRow header{"path"};
     header.insert(header.end(), ExportColumns().begin(), ExportColumns().end());
     std::cout << CsvRecord(header);
-    const int nExit = RunBatch(
-        invocation.files,
-        [](const CString& strPath) {
-            CLoadedFile file(strPath);
-            return FileOutcome{file.IsLoaded() ? CsvRecord(ExportRow(file)) : CString(),
-                               file.Failure()};
-        },
-        [](const CString& strOut) { std::cout << strOut; });
+    const int nExit = RunBatch(invocation.files, [](const CString& strPath) {
+        const CLoadedFile file(strPath);
+        if (file.IsLoaded()) {
+            std::cout << CsvRecord(ExportRow(file));
+        }
+        return file.Failure();
+    });
     std::cout << std::flush;
     return nExit;
 }

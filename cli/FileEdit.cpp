@@ -3,33 +3,38 @@
 #include <iostream>
 
 #include "cli/Diagnostics.h"
-#include "cli/FieldBox.h"
 #include "cli/LoadedFile.h"
 #include "cli/QuotedText.h"
-#include "pages/ChunkPage.h"
+#include "core/fields/ChunkFields.h"
+#include "core/fields/FieldCodec.h"
 
 namespace {
 
-CString PageName(PageKind page) {
-    switch (page) {
-        case PageKind::Pcm:
-            return "PCM 'fmt '";
-        case PageKind::Mpeg:
-            return "MPEG 'fmt '";
-        default:
-            return CString("'") + ChunkIdOf(page) + "'";
+// "PCM 'fmt '" for the table titled "fmt (PCM)", "'bext'" for "bext".
+CString ChunkKindOf(const FieldTable& table) {
+    const CString strTitle = table.title;
+    const CString strChunk = CString("'") + table.chunkId + "'";
+    const std::size_t nOpen = strTitle.find('(');
+    if (nOpen == CString::npos || strTitle.back() != ')') {
+        return strChunk;
     }
+    return strTitle.substr(nOpen + 1, strTitle.size() - nOpen - 2) + " " + strChunk;
 }
 
 // "no PCM 'fmt ' or MPEG 'fmt ' chunk for nChannels".
 CString NoChunkFor(const CString& strName) {
-    CString strPages;
-    for (const FieldEntry& entry : CFieldCatalog::Instance().Fields()) {
-        if (entry.strName == strName) {
-            strPages += (strPages.empty() ? "" : " or ") + PageName(entry.page);
+    CString strKinds;
+    for (const FieldTable* pTable : FieldTables()) {
+        if (pTable->Find(strName)) {
+            strKinds += (strKinds.empty() ? "" : " or ") + ChunkKindOf(*pTable);
         }
     }
-    return "no " + strPages + " chunk for " + strName;
+    return "no " + strKinds + " chunk for " + strName;
+}
+
+CString TooShortFor(const CChunk& chunk, std::size_t nChunk, const CString& strName) {
+    return "the " + chunk.m_strName + " chunk (chunk " + std::to_string(nChunk + 1) +
+           ") is too short to hold " + strName;
 }
 
 CString ChangeLine(const CString& strPath, const FieldChange& change) {
@@ -40,55 +45,52 @@ CString ChangeLine(const CString& strPath, const FieldChange& change) {
 
 }  // namespace
 
-CString CFileEdit::Type(const std::vector<Assignment>& assignments) {
+CString CFileEdit::Store(const std::vector<Assignment>& assignments) {
     for (const Assignment& assignment : assignments) {
-        if (CString strProblem = TypeOne(assignment); !strProblem.empty()) {
+        if (CString strProblem = StoreOne(assignment); !strProblem.empty()) {
             return strProblem;
         }
     }
     return CString();
 }
 
-CString CFileEdit::TypeOne(const Assignment& assignment) {
+CString CFileEdit::StoreOne(const Assignment& assignment) {
     const auto& chunks = m_file.Chunks();
-    std::size_t nTyped = 0;
+    std::size_t nStored = 0;
     CString strTooShort;
     for (std::size_t i = 0; i < chunks.size(); ++i) {
-        const ShownChunk& chunk = chunks[i];
-        const FieldEntry* pEntry =
-            chunk.page ? CFieldCatalog::Instance().Find(*chunk.page, assignment.strName) : nullptr;
-        if (!pEntry || !chunk.pPage) {
+        CChunk& chunk = *chunks[i];
+        const FieldTable* pTable = FieldTableOf(chunk);
+        const FieldLayout* pField = pTable ? pTable->Find(assignment.strName) : nullptr;
+        if (!pField) {
             continue;
         }
-        CFieldBox box(*pEntry, *chunk.pPage);
-        if (!box.IsHeld()) {
-            strTooShort = "the " + chunk.pChunk->m_strName + " chunk (chunk " +
-                          std::to_string(i + 1) + ") is too short to hold " + assignment.strName;
+        if (!IsFieldHeld(chunk, *pField)) {
+            strTooShort = TooShortFor(chunk, i, assignment.strName);
             continue;
         }
-        m_before.try_emplace(i, FieldsOf(*chunk.page, *chunk.pPage));
-        box.Type(assignment.strValue);
-        ++nTyped;
+        m_before.try_emplace(i, FieldsOf(chunk, *pTable));
+        const CString strRefused = WriteFieldText(chunk, *pField, assignment.strValue);
+        if (!strRefused.empty()) {
+            return assignment.strName + "=" + assignment.strValue + ": " + strRefused;
+        }
+        ++nStored;
     }
-    if (nTyped > 0) {
+    if (nStored > 0) {
         return CString();
     }
     return strTooShort.empty() ? NoChunkFor(assignment.strName) : strTooShort;
 }
 
-std::vector<FieldChange> CFileEdit::DryRun() {
+std::vector<FieldChange> CFileEdit::Changes() const {
     std::vector<FieldChange> changes;
     for (const auto& [nChunk, before] : m_before) {
-        const ShownChunk& chunk = m_file.Chunks()[nChunk];
-        chunk.pPage->UpdateChunk();
-        // Shown afresh from the chunk's data, which is what the save would write.
-        chunk.pPage->DestroyWindow();
-        CChunkPage* pPage = chunk.pChunk->CreatePage(m_file.Host());
-        const std::vector<FieldValue> after = FieldsOf(*chunk.page, *pPage);
-        for (std::size_t i = 0; i < before.size() && i < after.size(); ++i) {
-            if (before[i].text != after[i].text) {
-                changes.push_back({nChunk, chunk.pChunk->m_strName, before[i].pEntry->strName,
-                                   before[i].text.value_or(""), after[i].text.value_or("")});
+        const CChunk& chunk = *m_file.Chunks()[nChunk];
+        for (const FieldValue& field : before) {
+            const std::optional<CString> after = ReadFieldText(chunk, *field.pField);
+            if (after != field.text) {
+                changes.push_back({nChunk, chunk.m_strName, field.pField->name,
+                                   field.text.value_or(""), after.value_or("")});
             }
         }
     }
@@ -96,13 +98,9 @@ std::vector<FieldChange> CFileEdit::DryRun() {
 }
 
 CString CFileEdit::Save() {
-    TakeMessages();
-    const BOOL bSaved = m_file.Root().Save(m_file.Root().m_strOpenedPath);
-    const CString strMessages = TakeMessages();
-    if (!bSaved) {
-        return "not saved: " + (strMessages.empty() ? CString("the save failed") : strMessages);
-    }
-    return strMessages.empty() ? CString() : "saved, but the page said: " + strMessages;
+    CRiffChunkModel& root = m_file.Root();
+    const CString strFailure = root.SaveTree(root.m_strOpenedPath, {});
+    return strFailure.empty() ? CString() : "not saved: " + OneLine(strFailure);
 }
 
 CString EditFile(const CString& strPath, const std::vector<Assignment>& assignments, bool bDryRun) {
@@ -111,19 +109,18 @@ CString EditFile(const CString& strPath, const std::vector<Assignment>& assignme
         return file.Failure();
     }
     CFileEdit edit(file);
-    if (CString strProblem = edit.Type(assignments); !strProblem.empty()) {
+    if (CString strProblem = edit.Store(assignments); !strProblem.empty()) {
         return strProblem + "; left untouched";
     }
     if (!bDryRun) {
         return edit.Save();
     }
-    const std::vector<FieldChange> changes = edit.DryRun();
+    const std::vector<FieldChange> changes = edit.Changes();
     for (const FieldChange& change : changes) {
         std::cout << ChangeLine(strPath, change);
     }
     if (changes.empty()) {
         std::cout << strPath << ": nothing would change\n";
     }
-    const CString strMessages = TakeMessages();
-    return strMessages.empty() ? CString() : "the page said: " + strMessages;
+    return CString();
 }

@@ -1,7 +1,7 @@
 #pragma once
-// Edits of one file as a user makes them: each value typed into its box on the page, then the
-// file saved over itself through the window's save. A dry run lets the pages store the values
-// and shows them again, as a reload of the saved file would, and writes nothing.
+// Edits of one file as a user makes them on the pages: each value stored through its field's
+// codec in every chunk that has the field, then the file saved over itself. A dry run shows the
+// fields whose shown text the stored values changed, and writes nothing.
 
 #include <map>
 #include <vector>
@@ -23,19 +23,19 @@ class CFileEdit {
 public:
     explicit CFileEdit(CLoadedFile& file) : m_file(file) {}
 
-    // Types every value into the box of its field on each page that shows the field. Empty when
-    // each found a box; otherwise why not, and then nothing is to be saved.
-    CString Type(const std::vector<Assignment>& assignments);
-    // What the pages show once they stored the values; nothing is written.
-    std::vector<FieldChange> DryRun();
-    // Saves the file over itself. Empty on success, otherwise what the save said.
+    // Stores every value in its field of each chunk that has the field, in memory. Empty when
+    // each found a field to hold it; otherwise why not, and then nothing is to be saved.
+    CString Store(const std::vector<Assignment>& assignments);
+    // The fields of the chunks stored into whose shown text changed.
+    std::vector<FieldChange> Changes() const;
+    // Saves the file over itself. Empty on success, otherwise why not.
     CString Save();
 
 private:
-    CString TypeOne(const Assignment& assignment);
+    CString StoreOne(const Assignment& assignment);
 
     CLoadedFile& m_file;
-    // The fields of each page typed into, as they were shown before, by chunk index.
+    // The fields of each chunk stored into, as they were shown before, by chunk index.
     std::map<std::size_t, std::vector<FieldValue>> m_before;
 };
 

@@ -1,31 +1,31 @@
 #include "cli/FileReport.h"
 
-#include "cli/ChunkId.h"
-#include "cli/FieldBox.h"
 #include "cli/LoadedFile.h"
+#include "core/chunks/ChunkId.h"
+#include "core/chunks/OverviewText.h"
+#include "core/fields/ChunkFields.h"
+#include "core/fields/FieldCodec.h"
 
-std::vector<FieldValue> FieldsOf(PageKind page, CChunkPage& pageWindow) {
+std::vector<FieldValue> FieldsOf(const CChunk& chunk, const FieldTable& table) {
     std::vector<FieldValue> fields;
-    for (const FieldEntry& entry : CFieldCatalog::Instance().Fields()) {
-        if (entry.page != page) {
-            continue;
-        }
-        const CFieldBox box(entry, pageWindow);
-        fields.push_back({&entry, box.IsHeld() ? std::optional(box.Text()) : std::nullopt});
+    for (const FieldLayout& field : table.fields) {
+        fields.push_back({&field, ReadFieldText(chunk, field)});
     }
     return fields;
 }
 
-FileReport ReportOf(CLoadedFile& file) {
-    FileReport report{file.Path(), file.Failure(), file.Overview(), {}};
-    for (const ShownChunk& shown : file.Chunks()) {
-        const MMCKINFO& ck = shown.pChunk->m_ck;
-        ChunkReport chunk{shown.pChunk->m_strName, IdText(ck.ckid), ck.cksize,
-                          ck.dwDataOffset,         shown.page,      {}};
-        if (shown.page && shown.pPage) {
-            chunk.fields = FieldsOf(*shown.page, *shown.pPage);
-        }
-        report.chunks.push_back(std::move(chunk));
+FileReport ReportOf(const CLoadedFile& file) {
+    FileReport report{file.Path(), file.Failure(), {}, {}};
+    if (!file.IsLoaded()) {
+        return report;
+    }
+    report.strOverview = OverviewOf(file.Root());
+    for (const CChunk* pChunk : file.Chunks()) {
+        const MMCKINFO& ck = pChunk->m_ck;
+        const FieldTable* pTable = FieldTableOf(*pChunk);
+        report.chunks.push_back({pChunk->m_strName, IdText(ck.ckid), ck.cksize, ck.dwDataOffset,
+                                 pTable,
+                                 pTable ? FieldsOf(*pChunk, *pTable) : std::vector<FieldValue>()});
     }
     return report;
 }

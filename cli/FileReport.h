@@ -1,25 +1,26 @@
 #pragma once
 // What the window shows of one file, as data: the chunk list, the overview text and the fields
-// of every field page. info prints it as text or JSON.
+// of every chunk with a field table. info prints it as text or JSON.
 
 #include <optional>
 #include <vector>
 
-#include "cli/FieldCatalog.h"
+#include "core/fields/FieldLayout.h"
 
+class CChunk;
 class CLoadedFile;
 
 struct FieldValue {
-    const FieldEntry* pEntry;
+    const FieldLayout* pField;
     std::optional<CString> text;  // nothing when the chunk's data does not hold the field
 };
 
 struct ChunkReport {
-    CString strTab;  // the tab's name
-    CString strId;   // as stored, see IdText
-    DWORD dwSize;    // as declared
-    DWORD dwOffset;  // of the chunk's data
-    std::optional<PageKind> page;
+    CString strTab;            // the tab's name
+    CString strId;             // as stored, see IdText
+    DWORD dwSize;              // as declared
+    DWORD dwOffset;            // of the chunk's data
+    const FieldTable* pTable;  // null for a chunk without fields
     std::vector<FieldValue> fields;
 };
 
@@ -30,6 +31,6 @@ struct FileReport {
     std::vector<ChunkReport> chunks;
 };
 
-FileReport ReportOf(CLoadedFile& file);
-// The fields of one field page, in the page's order.
-std::vector<FieldValue> FieldsOf(PageKind page, CChunkPage& pageWindow);
+FileReport ReportOf(const CLoadedFile& file);
+// The chunk's fields as shown, in the table's order.
+std::vector<FieldValue> FieldsOf(const CChunk& chunk, const FieldTable& table);

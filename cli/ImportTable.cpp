@@ -14,7 +14,7 @@ CString CheckHeader(const CsvRow& header) {
         return "line 1: the header needs one column named \"path\"";
     }
     for (std::size_t i = 0; i < header.size(); ++i) {
-        if (header[i] != kPathColumn && !CFieldCatalog::Instance().IsKnown(header[i])) {
+        if (header[i] != kPathColumn && !IsKnownField(header[i])) {
             return "line 1: no field is named \"" + header[i] + "\"";
         }
         if (std::find(header.begin(), header.begin() + static_cast<std::ptrdiff_t>(i), header[i]) !=
@@ -33,7 +33,7 @@ CString ReadRow(const CsvRow& header, const CsvRow& cells, ImportRow& row) {
     for (std::size_t i = 0; i < header.size(); ++i) {
         if (header[i] == kPathColumn) {
             row.strPath = cells[i];
-        } else if (!cells[i].empty() && CFieldCatalog::Instance().IsEditable(header[i])) {
+        } else if (!cells[i].empty() && IsStoredField(header[i])) {
             Assignment assignment{header[i], cells[i]};
             if (CString strProblem = CheckAssignment(assignment); !strProblem.empty()) {
                 return strProblem;

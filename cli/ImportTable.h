@@ -1,7 +1,6 @@
 #pragma once
 // A table for import --csv, checked whole before any file is touched: a "path" column, columns
-// named by fields, and per row the edits of its non-empty cells in the columns of fields that
-// the pages store.
+// named by fields, and per row the edits of its non-empty cells in the columns of stored fields.
 
 #include <vector>
 

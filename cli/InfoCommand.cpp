@@ -1,7 +1,5 @@
 #include "cli/InfoCommand.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <iostream>
 
 #include "cli/Batch.h"
@@ -11,37 +9,32 @@
 
 namespace {
 
-// One file's listing, or its JSON object in compact form.
-FileOutcome InfoOf(const CString& strPath, bool bJson) {
-    CLoadedFile file(strPath);
-    const FileReport report = ReportOf(file);
-    if (!bJson) {
-        return {InfoText(report), file.Failure()};
-    }
-    const QJsonDocument document(InfoJson(report));
-    return {document.toJson(QJsonDocument::Compact).toStdString(), file.Failure()};
+int RunInfoText(const std::vector<CString>& files) {
+    bool bFirst = true;
+    return RunBatch(files, [&bFirst](const CString& strPath) {
+        const CLoadedFile file(strPath);
+        std::cout << (bFirst ? "" : "\n") << InfoText(ReportOf(file));
+        bFirst = false;
+        return file.Failure();
+    });
+}
+
+int RunInfoJson(const std::vector<CString>& files) {
+    CInfoJson json;
+    const int nExit = RunBatch(files, [&json](const CString& strPath) {
+        const CLoadedFile file(strPath);
+        json.Add(ReportOf(file));
+        return file.Failure();
+    });
+    std::cout << json.Document();
+    return nExit;
 }
 
 }  // namespace
 
 int RunInfo(const Invocation& invocation) {
-    const bool bJson = invocation.bJson;
-    QJsonArray files;
-    bool bFirst = true;
-    const int nExit = RunBatch(
-        invocation.files, [bJson](const CString& strPath) { return InfoOf(strPath, bJson); },
-        [&](const CString& strOut) {
-            if (bJson) {
-                files.append(QJsonDocument::fromJson(QByteArray::fromStdString(strOut)).object());
-            } else {
-                std::cout << (bFirst ? "" : "\n") << strOut;
-            }
-            bFirst = false;
-        });
-    if (bJson) {
-        const QJsonDocument document(QJsonObject{{"files", files}});
-        std::cout << document.toJson(QJsonDocument::Indented).toStdString();
-    }
+    const int nExit =
+        invocation.bJson ? RunInfoJson(invocation.files) : RunInfoText(invocation.files);
     std::cout << std::flush;
     return nExit;
 }

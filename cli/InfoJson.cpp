@@ -1,57 +1,71 @@
 #include "cli/InfoJson.h"
 
-#include <QFile>
-#include <QJsonArray>
+#include <nlohmann/json.hpp>
 
 #include "core/fields/PositiveInteger.h"
 
+using Json = nlohmann::json;
+
+struct CInfoJson::Files {
+    Json array = Json::array();
+};
+
 namespace {
 
-QString Utf8(const CString& strText) {
-    return QString::fromStdString(strText);
-}
-
-// A number box's text as a JSON number, a text box's as a string, a field not held as null.
-QJsonValue FieldJson(const FieldValue& field) {
+// A number field's text as a JSON number, any other as a string, a field not held as null.
+Json FieldJson(const FieldValue& field) {
     if (!field.text) {
-        return QJsonValue::Null;
+        return nullptr;
     }
-    if (field.pEntry->kind == FieldKind::Number) {
+    if (field.pField->kind == FieldKind::Number) {
         if (const std::optional<DWORD> value = ParsePositiveInteger(*field.text)) {
-            return static_cast<qint64>(*value);
+            return *value;
         }
     }
-    return Utf8(*field.text);
+    return *field.text;
 }
 
-QJsonObject ChunkJson(const ChunkReport& chunk) {
-    QJsonObject json{{"tab", Utf8(chunk.strTab)},
-                     {"id", Utf8(chunk.strId)},
-                     {"size", static_cast<qint64>(chunk.dwSize)},
-                     {"offset", static_cast<qint64>(chunk.dwOffset)}};
-    if (chunk.page) {
-        QJsonObject fields;
+Json ChunkJson(const ChunkReport& chunk) {
+    Json json{{"tab", chunk.strTab},
+              {"id", chunk.strId},
+              {"size", chunk.dwSize},
+              {"offset", chunk.dwOffset}};
+    if (chunk.pTable) {
+        Json fields = Json::object();
         for (const FieldValue& field : chunk.fields) {
-            fields.insert(Utf8(field.pEntry->strName), FieldJson(field));
+            fields[field.pField->name] = FieldJson(field);
         }
-        json.insert("fields", fields);
+        json["fields"] = std::move(fields);
     }
+    return json;
+}
+
+Json FileJson(const FileReport& report) {
+    Json json{{"path", report.strPath}};
+    if (!report.strFailure.empty()) {
+        json["error"] = report.strFailure;
+        return json;
+    }
+    Json chunks = Json::array();
+    for (const ChunkReport& chunk : report.chunks) {
+        chunks.push_back(ChunkJson(chunk));
+    }
+    json["overview"] = report.strOverview;
+    json["chunks"] = std::move(chunks);
     return json;
 }
 
 }  // namespace
 
-QJsonObject InfoJson(const FileReport& report) {
-    QJsonObject json{{"path", QFile::decodeName(QByteArray::fromStdString(report.strPath))}};
-    if (!report.strFailure.empty()) {
-        json.insert("error", Utf8(report.strFailure));
-        return json;
-    }
-    QJsonArray chunks;
-    for (const ChunkReport& chunk : report.chunks) {
-        chunks.append(ChunkJson(chunk));
-    }
-    json.insert("overview", Utf8(report.strOverview));
-    json.insert("chunks", chunks);
-    return json;
+CInfoJson::CInfoJson() : m_pFiles(std::make_unique<Files>()) {}
+
+CInfoJson::~CInfoJson() = default;
+
+void CInfoJson::Add(const FileReport& report) {
+    m_pFiles->array.push_back(FileJson(report));
+}
+
+CString CInfoJson::Document() const {
+    const Json document{{"files", m_pFiles->array}};
+    return document.dump(4, ' ', false, Json::error_handler_t::replace) + "\n";
 }

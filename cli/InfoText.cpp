@@ -27,7 +27,7 @@ CString FieldLines(const ChunkReport& chunk, std::size_t nIndex) {
     CString strText =
         "  fields of " + chunk.strTab + " (chunk " + std::to_string(nIndex + 1) + "):\n";
     for (const FieldValue& field : chunk.fields) {
-        const CString strName = "    " + field.pEntry->strName + ": ";
+        const CString strName = "    " + CString(field.pField->name) + ": ";
         const CString strValue = field.text ? *field.text : "(not in the chunk's data)";
         strText += strName + Indented(strValue, CString(strName.size(), ' ')) + "\n";
     }
@@ -49,7 +49,7 @@ CString InfoText(const FileReport& report) {
     strOverview.erase(strOverview.find_last_not_of("\r\n") + 1);
     strText += "  overview:\n    " + Indented(strOverview, "    ") + "\n";
     for (std::size_t i = 0; i < report.chunks.size(); ++i) {
-        if (report.chunks[i].page) {
+        if (report.chunks[i].pTable) {
             strText += FieldLines(report.chunks[i], i);
         }
     }

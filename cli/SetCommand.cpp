@@ -2,21 +2,13 @@
 
 #include <iostream>
 
-#include "cli/Diagnostics.h"
+#include "cli/Batch.h"
 #include "cli/FileEdit.h"
-#include "cli/Progress.h"
 
 int RunSet(const Invocation& invocation) {
-    int nExit = kExitDone;
-    CProgress progress = StandardErrorProgress(invocation.files.size());
-    for (const CString& strPath : invocation.files) {
-        const CString strFailure = EditFile(strPath, invocation.assignments, invocation.bDryRun);
-        if (!strFailure.empty()) {
-            ReportFileFailure(strPath, strFailure);
-            nExit = kExitSomeFailed;
-        }
-        progress.Step();
-    }
+    const int nExit = RunBatch(invocation.files, [&invocation](const CString& strPath) {
+        return EditFile(strPath, invocation.assignments, invocation.bDryRun);
+    });
     std::cout << std::flush;
     return nExit;
 }

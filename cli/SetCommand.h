@@ -1,5 +1,6 @@
 #pragma once
-// ovalis-cli set: values typed into the pages' boxes, each file saved over itself.
+// ovalis-cli set: values stored in the fields as the pages store them, each file saved over
+// itself.
 
 #include "cli/CommandLine.h"
 

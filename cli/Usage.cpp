@@ -1,6 +1,6 @@
 #include "cli/Usage.h"
 
-#include "cli/FieldCatalog.h"
+#include "core/fields/ChunkFields.h"
 
 namespace {
 
@@ -12,8 +12,9 @@ constexpr const char* kCommands =
   ovalis-cli import --csv [--dry-run] TABLE
   ovalis-cli --help | --version
 
-Reads and edits RIFF WAVE and Broadcast Wave files through the same chunk model and pages as
-the Ovalis window, so an edit gives the same bytes as the same edit typed on the page.
+Reads and edits RIFF WAVE and Broadcast Wave files through the same chunk model and field
+tables as the pages of the Ovalis window, so an edit gives the same bytes as the same edit typed
+on the page.
 
 info      lists, for each file, the chunks (tab name, id as stored, declared size, data offset),
           the overview text and the fields of every fmt, fact, bext and mext chunk.
@@ -21,9 +22,10 @@ info      lists, for each file, the chunks (tab name, id as stored, declared siz
           or "overview" and "chunks"; each chunk has "tab", "id", "size", "offset" and, for a
           chunk whose page shows fields, "fields" (numbers as numbers, texts as strings, null
           for a field the chunk's data does not hold).
-set       types each VALUE into the box of FIELD on the page of every chunk that has it, then
-          saves the file over itself as the window's save does. A file lacking the chunk of a
-          field is reported and left untouched. --dry-run prints what would change instead.
+set       stores each VALUE in FIELD of every chunk that has it, as the page stores what is
+          typed, then saves the file over itself as the window's save does. A file lacking the
+          chunk of a field is reported and left untouched. --dry-run prints what would change
+          instead.
 export    writes a CSV table to standard output: a header row, then one row per file with its
           path, the bext text fields and the time reference.
 import    applies such a table (TABLE may be - for standard input): a row per file path, an
@@ -36,12 +38,10 @@ them. A file is opened for reading and writing, as the window opens it.
 Exit status: 0 all done, 1 some file failed (each named on standard error), 2 wrong usage.
 )";
 
-CString FieldList(PageKind page, const char* heading) {
-    CString strText = CString("  ") + heading + ":";
-    for (const FieldEntry& field : CFieldCatalog::Instance().Fields()) {
-        if (field.page == page) {
-            strText += " " + field.strName + (field.bEditable ? "" : "*");
-        }
+CString FieldList(const FieldTable& table) {
+    CString strText = CString("  ") + table.title + ":";
+    for (const FieldLayout& field : table.fields) {
+        strText += CString(" ") + field.name + (field.stored ? "" : "*");
     }
     return strText + "\n";
 }
@@ -49,10 +49,11 @@ CString FieldList(PageKind page, const char* heading) {
 }  // namespace
 
 CString UsageText() {
-    return CString(kCommands) + "\nFields, by page (* shown only, never stored):\n" +
-           FieldList(PageKind::Pcm, "fmt (PCM)") + FieldList(PageKind::Mpeg, "fmt (MPEG)") +
-           FieldList(PageKind::Fact, "fact") + FieldList(PageKind::Bext, "bext") +
-           FieldList(PageKind::Mext, "mext") +
+    CString strText = CString(kCommands) + "\nFields, by page (* shown only, never stored):\n";
+    for (const FieldTable* pTable : FieldTables()) {
+        strText += FieldList(*pTable);
+    }
+    return strText +
            "TimeReferenceLow and TimeReferenceHigh are hexadecimal, as the page shows them.\n";
 }
 

@@ -1,5 +1,5 @@
-// ovalis-cli: the chunk model and pages of the Ovalis window, for scripts and batches. The pages
-// are real pages on Qt's offscreen platform, so the program needs no display.
+// ovalis-cli: the chunk model and field tables of the Ovalis window, for scripts and batches. It
+// runs on the core alone, with no toolkit, so it needs no display.
 
 #include <iostream>
 
@@ -9,7 +9,6 @@
 #include "cli/ImportCommand.h"
 #include "cli/InfoCommand.h"
 #include "cli/SetCommand.h"
-#include "cli/Toolkit.h"
 #include "cli/Usage.h"
 
 namespace {
@@ -26,14 +25,10 @@ int Run(const Invocation& invocation) {
             return RunInfo(invocation);
         case Command::Export:
             return RunExport(invocation);
-        case Command::Set: {
-            const CToolkit toolkit;
+        case Command::Set:
             return RunSet(invocation);
-        }
-        case Command::Import: {
-            const CToolkit toolkit;
+        case Command::Import:
             return RunImport(invocation);
-        }
     }
     return kExitUsage;
 }

@@ -1,25 +1,27 @@
 #include "format/MPEGPropertyPage.h"
 
+#include "core/fields/FormatFields.h"
 #include "format/FormatRecord.h"
 
 std::array<NumberField, 15> CMPEGPropertyPage::Fields() {
-    using namespace formatrecord;
+    using namespace formatcontrols;
+    const FieldTable& t = kMpegFormatFields;
     return {{
-        {&m_wFormatTag, kFormatTag},
-        {&m_nChannels, kChannels},
-        {&m_nSamplesPerSec, kSamplesPerSec},
-        {&m_nAvgBytesPerSec, kAvgBytesPerSec},
-        {&m_nBlockAlign, kBlockAlign},
-        {&m_wBitsPerSample, kBitsPerSample},
-        {&m_cbSize, kCbSize},
-        {&m_dwHeadBitRate, kHeadBitRate},
-        {&m_fwHeadFlags, kHeadFlags},
-        {&m_fwHeadLayer, kHeadLayer},
-        {&m_fwHeadMode, kHeadMode},
-        {&m_wHeadEmphasis, kHeadEmphasis},
-        {&m_fwHeadModeExt, kHeadModeExt},
-        {&m_dwPTSHigh, kPTSHigh},
-        {&m_dwPTSLow, kPTSLow},
+        {&m_wFormatTag, kFormatTag, FieldOf(t, "wFormatTag")},
+        {&m_nChannels, kChannels, FieldOf(t, "nChannels")},
+        {&m_nSamplesPerSec, kSamplesPerSec, FieldOf(t, "nSamplesPerSec")},
+        {&m_nAvgBytesPerSec, kAvgBytesPerSec, FieldOf(t, "nAvgBytesPerSec")},
+        {&m_nBlockAlign, kBlockAlign, FieldOf(t, "nBlockAlign")},
+        {&m_wBitsPerSample, kBitsPerSample, FieldOf(t, "wBitsPerSample")},
+        {&m_cbSize, kCbSize, FieldOf(t, "cbSize")},
+        {&m_dwHeadBitRate, kHeadBitRate, FieldOf(t, "dwHeadBitRate")},
+        {&m_fwHeadFlags, kHeadFlags, FieldOf(t, "fwHeadFlags")},
+        {&m_fwHeadLayer, kHeadLayer, FieldOf(t, "fwHeadLayer")},
+        {&m_fwHeadMode, kHeadMode, FieldOf(t, "fwHeadMode")},
+        {&m_wHeadEmphasis, kHeadEmphasis, FieldOf(t, "wHeadEmphasis")},
+        {&m_fwHeadModeExt, kHeadModeExt, FieldOf(t, "fwHeadModeExt")},
+        {&m_dwPTSHigh, kPTSHigh, FieldOf(t, "dwPTSHigh")},
+        {&m_dwPTSLow, kPTSLow, FieldOf(t, "dwPTSLow")},
     }};
 }
 

@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "format/NumberField.h"
 #include "pages/ChunkPage.h"
+#include "pages/NumberField.h"
 
 class CMPEGPropertyPage : public CChunkPage {
 public:

@@ -1,36 +1,32 @@
 #include "format/PCMPropertyPage.h"
 
-#include "format/AudioSummary.h"
+#include "core/chunks/Overview.h"
+#include "core/chunks/OverviewText.h"
+#include "core/fields/FormatFields.h"
 #include "format/FormatRecord.h"
-#include "model/Overview.h"
 
 std::array<NumberField, 7> CPCMPropertyPage::Fields() {
-    using namespace formatrecord;
+    using namespace formatcontrols;
+    const FieldTable& t = kPcmFormatFields;
     return {{
-        {&m_wFormatTag, kFormatTag},
-        {&m_nChannels, kChannels},
-        {&m_nSamplesPerSec, kSamplesPerSec},
-        {&m_nAvgBytesPerSec, kAvgBytesPerSec},
-        {&m_nBlockAlign, kBlockAlign},
-        {&m_wBitsPerSample, kBitsPerSample},
-        {&m_cbSize, kCbSize},
+        {&m_wFormatTag, kFormatTag, FieldOf(t, "wFormatTag")},
+        {&m_nChannels, kChannels, FieldOf(t, "nChannels")},
+        {&m_nSamplesPerSec, kSamplesPerSec, FieldOf(t, "nSamplesPerSec")},
+        {&m_nAvgBytesPerSec, kAvgBytesPerSec, FieldOf(t, "nAvgBytesPerSec")},
+        {&m_nBlockAlign, kBlockAlign, FieldOf(t, "nBlockAlign")},
+        {&m_wBitsPerSample, kBitsPerSample, FieldOf(t, "wBitsPerSample")},
+        {&m_cbSize, kCbSize, FieldOf(t, "cbSize")},
     }};
 }
 
 BOOL CPCMPropertyPage::OnInitDialog() {
     CChunkPage::OnInitDialog();
     LoadNumberFields(m_pChunk, Fields());
-    AppendAudioSummary();
+    if (m_pChunk) {
+        g_strOverview += PcmOverviewLine(*m_pChunk);
+    }
     ShowNumberFields(*this, m_pChunk, Fields());
     return TRUE;
-}
-
-void CPCMPropertyPage::AppendAudioSummary() {
-    using namespace formatrecord;
-    if (IsFieldHeld(m_pChunk, kSamplesPerSec) && IsFieldHeld(m_pChunk, kBitsPerSample) &&
-        IsFieldHeld(m_pChunk, kChannels)) {
-        g_strOverview += AudioSummaryLine(m_nSamplesPerSec, m_wBitsPerSample, m_nChannels);
-    }
 }
 
 void CPCMPropertyPage::DoDataExchange(CDataExchange* pDX) {

@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "format/NumberField.h"
 #include "pages/ChunkPage.h"
+#include "pages/NumberField.h"
 
 class CPCMPropertyPage : public CChunkPage {
 public:
@@ -26,6 +26,4 @@ protected:
 private:
     // The members in exchange order, each at its field of the format record.
     std::array<NumberField, 7> Fields();
-    // Only a record that holds the rate, the sample size and the channel count has a line.
-    void AppendAudioSummary();
 };

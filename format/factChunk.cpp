@@ -1,18 +1,6 @@
 #include "format/factChunk.h"
 
-IMPLEMENT_DYNCREATE(CfactChunk, CChunk)
-
-CfactChunk::CfactChunk(const CString& strId, BOOL bRegister) {
-    Register(strId, bRegister);
-}
-
-BOOL CfactChunk::Read(HMMIO hmmio, BOOL) {
-    return CChunk::Read(hmmio, TRUE);
-}
-
-CString CfactChunk::GetDescription() {
-    return "fact Chunk\r\n" + CChunk::GetDescription() + "\r\n";
-}
+IMPLEMENT_DYNCREATE(CfactChunk, CfactChunkModel)
 
 CChunkPage* CfactChunk::CreatePage(CWnd* pParent) {
     if (m_page.IsWindowless()) {

@@ -1,19 +1,16 @@
 #pragma once
-// The fact chunk: the length of the audio in samples, kept as read and written back with the
-// value of its page.
+// The fact chunk with its page.
 
+#include "core/chunks/factChunkModel.h"
 #include "format/factPropertyPage.h"
-#include "model/Chunk.h"
+#include "pages/PagedChunk.h"
 
-class CfactChunk : public CChunk {
+class CfactChunk : public CfactChunkModel, public CPagedChunk {
     DECLARE_DYNCREATE(CfactChunk)
 public:
     CfactChunk() = default;
-    CfactChunk(const CString& strId, BOOL bRegister);
+    CfactChunk(const CString& strId, BOOL bRegister) : CfactChunkModel(strId, bRegister) {}
 
-    // The payload is always loaded: the page shows and stores its first field.
-    BOOL Read(HMMIO hmmio, BOOL bLoad) override;
-    CString GetDescription() override;
     CChunkPage* CreatePage(CWnd* pParent) override;
 
     CfactPropertyPage m_page;

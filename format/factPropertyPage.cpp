@@ -1,13 +1,11 @@
 #include "format/factPropertyPage.h"
 
+#include "core/fields/FactFields.h"
+
 IMPLEMENT_DYNCREATE(CfactPropertyPage, CDialog)
 
-namespace {
-constexpr NumberFieldLayout kSampleLength{1004, 0, 4, false};
-}
-
 std::array<NumberField, 1> CfactPropertyPage::Fields() {
-    return {{{&m_dwSampleLength, kSampleLength}}};
+    return {{{&m_dwSampleLength, 1004, FieldOf(kFactFields, "dwSampleLength")}}};
 }
 
 BOOL CfactPropertyPage::OnInitDialog() {

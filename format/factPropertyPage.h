@@ -3,8 +3,8 @@
 
 #include <array>
 
-#include "format/NumberField.h"
 #include "pages/ChunkPage.h"
+#include "pages/NumberField.h"
 
 class CfactPropertyPage : public CChunkPage {
     DECLARE_DYNCREATE(CfactPropertyPage)

@@ -10,12 +10,15 @@
 
 namespace {
 
-QStringList LocalFiles(const QMimeData* pData) {
-    QStringList files;
+// Each path's own bytes, taken from the percent-encoded address: decoding it into text would
+// turn a name that is not valid UTF-8 into another name.
+std::vector<CString> LocalFiles(const QMimeData* pData) {
+    std::vector<CString> files;
     if (pData) {
         for (const QUrl& url : pData->urls()) {
             if (url.isLocalFile()) {
-                files += url.toLocalFile();
+                const QByteArray path = url.path(QUrl::FullyEncoded).toLatin1();
+                files.push_back(QByteArray::fromPercentEncoding(path).toStdString());
             }
         }
     }
@@ -47,25 +50,23 @@ bool DropTarget::eventFilter(QObject* pWatched, QEvent* pEvent) {
         return false;
     }
     auto* pDrop = static_cast<QDropEvent*>(pEvent);
-    const QStringList files = LocalFiles(pDrop->mimeData());
-    if (files.isEmpty()) {
+    std::vector<CString> files = LocalFiles(pDrop->mimeData());
+    if (files.empty()) {
         return false;
     }
     pDrop->acceptProposedAction();
     if (type == QEvent::Drop) {
-        Deliver(files);
+        Deliver(std::move(files));
     }
     return true;
 }
 
-void DropTarget::Deliver(const QStringList& files) {
+void DropTarget::Deliver(std::vector<CString> files) {
     const AFX_MSGMAP_ENTRY* pEntry = m_pOwner->FindEntry(WM_DROPFILES, 0, 0);
     if (!pEntry) {
         return;
     }
     DropInfo info;
-    for (const QString& file : files) {
-        info.files.push_back(file.toStdString());
-    }
+    info.files = std::move(files);
     m_pOwner->Dispatch(*pEntry, &info);
 }

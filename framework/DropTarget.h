@@ -5,6 +5,9 @@
 // dialog inside it that accepts files itself keeps its own drops.
 
 #include <QObject>
+#include <vector>
+
+#include "core/base/Types.h"
 
 class CDialog;
 class QWidget;
@@ -19,7 +22,7 @@ protected:
 
 private:
     bool IsMine(QObject* pWatched) const;
-    void Deliver(const QStringList& files);
+    void Deliver(std::vector<CString> files);
 
     CDialog* m_pOwner;
 };

@@ -12,6 +12,16 @@ TabControlWidget::TabControlWidget(QWidget* pParent)
     m_pTabBar->installEventFilter(this);
 }
 
+int TabControlWidget::BarHeight() const {
+    if (m_pTabBar->count() > 0) {
+        return m_pTabBar->sizeHint().height();
+    }
+    QTabBar probe;
+    probe.setFont(m_pTabBar->font());
+    probe.addTab(QStringLiteral("empty"));
+    return probe.sizeHint().height();
+}
+
 bool TabControlWidget::eventFilter(QObject* pWatched, QEvent* pEvent) {
     const QEvent::Type type = pEvent->type();
     if (pWatched != m_pTabBar ||

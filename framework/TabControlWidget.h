@@ -10,6 +10,8 @@ class TabControlWidget : public QWidget {
 public:
     explicit TabControlWidget(QWidget* pParent = nullptr);
     QTabBar* TabBar() const { return m_pTabBar; }
+    // The bar's height with its tabs, or with one tab while it has none.
+    int BarHeight() const;
 
 signals:
     // A left click on a tab: pressed and released over the same tab, which is then selected.

@@ -41,3 +41,8 @@ CString CTabCtrl::GetItemText(int nItem) const {
     QTabBar* pBar = Bar(*this);
     return pBar ? pBar->tabText(nItem).toStdString() : CString();
 }
+
+int CTabCtrl::GetBarHeight() const {
+    auto* pTab = qobject_cast<TabControlWidget*>(GetSafeHwnd());
+    return pTab ? pTab->BarHeight() : 0;
+}

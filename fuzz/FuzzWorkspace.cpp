@@ -3,14 +3,9 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-#include <QApplication>
-#include <QWidget>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-
-#include "framework/MessageBox.h"
-#include "framework/Wnd.h"
 
 namespace {
 
@@ -35,18 +30,9 @@ FuzzWorkspace::FuzzWorkspace()
       m_strInput(m_strFolder + "/input.wav"),
       m_strOutput(m_strFolder + "/saved.wav") {}
 
-void FuzzWorkspace::Start(int* argc, char*** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // Both live to the end of the process, like the application of the viewer.
-    new QApplication(*argc, *argv);
+void FuzzWorkspace::Start() {
+    // Lives to the end of the process; its folder goes then.
     g_pWorkspace = new FuzzWorkspace;
-    g_pWorkspace->m_pParent = new CWnd;
-    g_pWorkspace->m_pParent->Attach(new QWidget, true);
-    // A modal box would wait for a click that never comes.
-    SetMessageBoxHook([](const CString& strText, UINT) {
-        std::fprintf(stderr, "ovalis fuzz: message box: %s\n", strText.c_str());
-        return 1;
-    });
     std::atexit([] {
         std::error_code error;
         std::filesystem::remove_all(g_pWorkspace->m_strFolder, error);
@@ -65,8 +51,4 @@ const std::string& FuzzWorkspace::WriteInput(const std::uint8_t* pData, std::siz
         std::abort();
     }
     return m_strInput;
-}
-
-void FuzzWorkspace::FlushDeferredDeletes() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -1,5 +1,8 @@
 #include "player/MediaPlayerControl.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QAudioDevice>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -10,6 +13,8 @@
 #include <QSlider>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include "player/PlayerRequirements.h"
 
 namespace {
 
@@ -34,9 +39,23 @@ QPushButton* MakeButton(const QString& text, QWidget* pParent) {
     return pButton;
 }
 
+bool IsReadableFile(const CString& strPath) {
+    struct stat status {};
+    return stat(strPath.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+           access(strPath.c_str(), R_OK) == 0;
+}
+
+// For people to read: undecodable bytes of a name are shown as replacement characters.
+QString DisplayPath(const CString& strPath) {
+    return QString::fromStdString(strPath);
+}
+
 }  // namespace
 
 COleControl* MediaPlayerControl::Create(QWidget* pParent) {
+    if (!MissingPlayerParts().isEmpty()) {
+        return nullptr;
+    }
     auto* pControl = new MediaPlayerControl(pParent);
     if (!pControl->m_player.isAvailable()) {
         delete pControl;
@@ -137,15 +156,16 @@ void MediaPlayerControl::SetFileName(const CString& strPath) {
     m_player.stop();
     // An empty source closes the file: the program rewrites and renames it right afterwards.
     m_player.setSource(QUrl());
+    m_source.Close();
     m_strFileName = strPath;
     m_bErrorReported = false;
     m_pPosition->setValue(0);
     if (!strPath.empty()) {
-        const QString path = QString::fromStdString(strPath);
-        if (QFileInfo(path).isFile() && QFileInfo(path).isReadable()) {
-            m_player.setSource(QUrl::fromLocalFile(path));
+        const QUrl source = IsReadableFile(strPath) ? m_source.Open(strPath) : QUrl();
+        if (source.isEmpty()) {
+            ReportError(kCannotOpen, tr("Cannot open the file %1.").arg(DisplayPath(strPath)));
         } else {
-            ReportError(kCannotOpen, tr("Cannot open the file %1.").arg(path));
+            m_player.setSource(source);
         }
     }
     UpdateTime();
@@ -157,8 +177,8 @@ void MediaPlayerControl::Play() {
         return;
     }
     if (QMediaDevices::audioOutputs().isEmpty()) {
-        ReportError(kNoAudioOutput, tr("There is no audio output to play %1 on.")
-                                        .arg(QString::fromStdString(m_strFileName)));
+        ReportError(kNoAudioOutput,
+                    tr("There is no audio output to play %1 on.").arg(DisplayPath(m_strFileName)));
         return;
     }
     m_player.play();
@@ -204,7 +224,7 @@ void MediaPlayerControl::ReportError(short nCode, const QString& description) {
 void MediaPlayerControl::OnMediaStatus(QMediaPlayer::MediaStatus status) {
     if (status == QMediaPlayer::InvalidMedia) {
         ReportError(kCannotDecode,
-                    tr("Cannot decode the file %1.").arg(QString::fromStdString(m_strFileName)));
+                    tr("Cannot decode the file %1.").arg(DisplayPath(m_strFileName)));
     } else if (status == QMediaPlayer::LoadedMedia && m_bAutoStart) {
         Play();
     }
@@ -212,7 +232,7 @@ void MediaPlayerControl::OnMediaStatus(QMediaPlayer::MediaStatus status) {
 }
 
 void MediaPlayerControl::OnPlayerError(QMediaPlayer::Error error, const QString& errorString) {
-    const QString path = QString::fromStdString(m_strFileName);
+    const QString path = DisplayPath(m_strFileName);
     switch (error) {
         case QMediaPlayer::NoError:
             return;
@@ -242,9 +262,8 @@ void MediaPlayerControl::UpdateTime() {
 void MediaPlayerControl::UpdateControls() {
     const bool bHasFile = !m_player.source().isEmpty() && !m_bErrorReported;
     const QMediaPlayer::PlaybackState state = m_player.playbackState();
-    m_pTitle->setText(m_strFileName.empty()
-                          ? tr("No file")
-                          : QFileInfo(QString::fromStdString(m_strFileName)).fileName());
+    m_pTitle->setText(m_strFileName.empty() ? tr("No file")
+                                            : QFileInfo(DisplayPath(m_strFileName)).fileName());
     if (!m_bErrorReported) {
         m_pStatus->setText(state == QMediaPlayer::PlayingState  ? tr("Playing")
                            : state == QMediaPlayer::PausedState ? tr("Paused")

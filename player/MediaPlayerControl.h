@@ -7,6 +7,7 @@
 #include <QMediaPlayer>
 
 #include "framework/OleControl.h"
+#include "player/LocalFileSource.h"
 
 class QLabel;
 class QPushButton;
@@ -48,6 +49,7 @@ private:
 
     QMediaPlayer m_player;
     QAudioOutput m_output;
+    LocalFileSource m_source;
     CString m_strFileName;
     BOOL m_bAutoStart = TRUE;
     bool m_bErrorReported = false;  // one event per file, though several signals tell of it

@@ -17,7 +17,8 @@ constexpr DWORD kTextBox = WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
 constexpr DWORD kMultiLineBox = WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_MULTILINE | ES_WANTRETURN;
 
 DialogTemplate TextPage(UINT nID, int cy, const char* text, int x, int y, int cx) {
-    return {nID, 270, cy, "", kPageFont, 8, kPage, {{K::Text, IDC_STATIC, text, x, y, cx, 8, kText}}};
+    return {nID,       270, cy,    "",
+            kPageFont, 8,   kPage, {{K::Text, IDC_STATIC, text, x, y, cx, 8, kText}}};
 }
 
 // The seven rows that the PCM and MPEG format pages share, label at x 16, box at x 112.
@@ -71,13 +72,25 @@ DialogTemplate MpegPage() {
 }
 
 DialogTemplate FactPage() {
-    return {133, 270, 230, "", kPageFont, 8, kPage,
+    return {133,
+            270,
+            230,
+            "",
+            kPageFont,
+            8,
+            kPage,
             {{K::Text, IDC_STATIC, "DWORD dwSampleLength:", 7, 9, 88, 8, kText},
              {K::Edit, 1004, "", 103, 7, 70, 12, kNumberBox}}};
 }
 
 DialogTemplate BextPage() {
-    return {106, 270, 230, "", kPageFont, 8, kPage,
+    return {106,
+            270,
+            230,
+            "",
+            kPageFont,
+            8,
+            kPage,
             {
                 {K::Text, IDC_STATIC, "char Description[256]:", 7, 7, 70, 8, kText},
                 {K::Edit, 1009, "", 7, 15, 256, 44, kMultiLineBox},
@@ -106,7 +119,13 @@ DialogTemplate BextPage() {
 
 DialogTemplate MextPage() {
     // Created hidden: the main window shows it when its tab is selected.
-    return {131, 270, 230, "", kPageFont, 8, DS_CHILD,
+    return {131,
+            270,
+            230,
+            "",
+            kPageFont,
+            8,
+            DS_CHILD,
             {
                 {K::Text, IDC_STATIC, "WORD SoundInformation:", 7, 10, 92, 8, kText},
                 {K::Edit, 1016, "", 103, 7, 61, 12, kNumberBox},
@@ -123,7 +142,13 @@ DialogTemplate MextPage() {
 
 DialogTemplate MainWindow() {
     constexpr DWORD kButton = WS_VISIBLE | WS_TABSTOP;
-    return {130, 298, 287, "Ovalis", kPageFont, 8, DS_POPUP | DS_ACCEPTFILES,
+    return {130,
+            298,
+            287,
+            "Ovalis",
+            kPageFont,
+            8,
+            DS_POPUP | DS_ACCEPTFILES,
             {
                 {K::TabControl, 1002, "", 7, 7, 284, 252, WS_VISIBLE},
                 {K::PushButton, 1019, "&Open...", 7, 266, 37, 14, kButton},
@@ -135,7 +160,15 @@ DialogTemplate MainWindow() {
 }
 
 DialogTemplate WelcomePage() {
-    return {139, 203, 201, "", "Arial Black", 8, kPage | DS_ACCEPTFILES,
+    // Without the style that takes dropped files: a file dropped on the page reaches the main
+    // window, which opens it.
+    return {139,
+            203,
+            201,
+            "",
+            "Arial Black",
+            8,
+            kPage,
             {
                 {K::Picture, IDC_STATIC, "welcome", 68, 14, 66, 61, kText},
                 {K::Text, IDC_STATIC,
@@ -146,10 +179,17 @@ DialogTemplate WelcomePage() {
 }
 
 DialogTemplate OverviewPage() {
-    return {142, 270, 230, "", kPageFont, 8, kPage,
+    return {142,
+            270,
+            230,
+            "",
+            kPageFont,
+            8,
+            kPage,
             {
                 {K::GroupBox, 1024, "", 14, 9, 175, 48, 0},
-                {K::Text, 1025, "", 20, 19, 164, 35, SS_CENTER},
+                // The whole inside of the group box: the hint names three packages.
+                {K::Text, 1025, "", 17, 13, 169, 42, SS_CENTER},
                 {K::Text, 1028, "Information about the opened file...", 9, 73, 252, 117, kText},
                 {K::PushButton, 1027, "&Convert...", 101, 201, 67, 16, WS_TABSTOP},
             }};

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the program's pictures as 16-colour PNG files: the welcome picture (142 x 151) and the
-icon (64 x 64). Run from this folder: python3 make_pictures.py"""
+"""Draws the welcome picture as a 16-colour PNG file (142 x 151); the icon comes from
+icons/ovalis.svg (icons/make_icons). Run from this folder: python3 make_pictures.py"""
 
 import math
 import struct
@@ -131,18 +131,5 @@ def welcome():
     return p
 
 
-def icon():
-    p = Picture(64, 64, 7)
-    p.box(0, 0, 63, 63, 13)
-    p.box(3, 3, 60, 60, 0)
-    mast(p, 32, 22, 46, 9, 2)
-    for radius, colour in ((7, 5), (13, 6)):
-        p.arc(32, 23, radius, 20, 70, colour)
-        p.arc(32, 23, radius, 110, 160, colour)
-    waveform(p, 8, 55, 53, 4, 3, 4)
-    return p
-
-
 if __name__ == "__main__":
     welcome().save("welcome.png")
-    icon().save("ovalis.png")

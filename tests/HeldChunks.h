@@ -8,8 +8,7 @@
 #include "TestFiles.h"
 #include "core/base/Types.h"
 
-class CRiffChunk;
-class CWnd;
+class CRiffChunkModel;
 
 namespace testfiles {
 
@@ -29,11 +28,7 @@ using HeldTree = std::vector<HeldChunk>;
 // Every top-level chunk of root: the payload it holds; for a data chunk the samples that the
 // loaded file has; for a RIFF form met among the chunks its form type alone, since the chunks
 // inside it were read as top-level chunks and are written after it.
-HeldTree HeldChunks(const CRiffChunk& root);
-
-// Lets every chunk's page store its values into its chunk, as a save does; a page that does
-// not exist yet is created under pParent.
-void StorePageValues(CRiffChunk& root, CWnd* pParent);
+HeldTree HeldChunks(const CRiffChunkModel& root);
 
 // Empty when the trees hold the same chunks, else the first difference in words. With
 // bPagesStored, actual is expected after its pages stored their values: the text fields of a
@@ -41,11 +36,9 @@ void StorePageValues(CRiffChunk& root, CWnd* pParent);
 std::string DescribeDifference(const HeldTree& expected, const HeldTree& actual,
                                bool bPagesStored = false);
 
-// Lets the pages store their values (creating them under pParent), saves root to strSaved and
-// loads that file. Empty when the save succeeded and the file read back holds every chunk root
-// held, as its pages stored it, and storing changed nothing but the text fields of a broadcast
-// extension; else what went wrong.
-std::string DescribeSaveRoundTrip(CRiffChunk& root, const CString& strSaved, CWnd* pParent);
+// Loads the file a tree holding `stored` was saved to. Empty when it holds every chunk as
+// stored; else what went wrong.
+std::string DescribeSavedTree(const HeldTree& stored, const CString& strSaved);
 
 // A chunk id for messages: printable characters as they are, others as \xNN.
 std::string IdText(FOURCC ckid);

@@ -1,6 +1,7 @@
 #include "core/file/SaveTarget.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -9,55 +10,45 @@
 #include <system_error>
 #include <utility>
 
+#include "core/file/SaveTargetAttributes.h"
+#include "core/io/MmioSeam.h"
+
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr DWORD kExistingFlags = MMIO_READWRITE | MMIO_DENYNONE;
-constexpr DWORD kCreateFlags = MMIO_READWRITE | MMIO_DENYNONE | MMIO_CREATE;
-constexpr DWORD kLoadedFlags = MMIO_READ | MMIO_DENYNONE;
+constexpr DWORD kTemporaryFlags = MMIO_READWRITE | MMIO_DENYNONE | MMIO_CREATENEW;
 constexpr int kTemporaryNames = 100;
 
-bool IsSameFile(const fs::path& first, const fs::path& second) {
-    std::error_code error;
-    return fs::equivalent(first, second, error);
-}
-
-// The file the loaded path names, links followed, so that a replacement lands on that file and
-// not on a link to it, and its temporary file lies on that file's file system.
+// The file a path names, links followed, so that a save lands on that file and not on a link to
+// it, and its temporary file lies on that file's file system.
 CString RealPath(const CString& strPath) {
     std::error_code error;
     const fs::path real = fs::weakly_canonical(strPath, error);
     return error ? strPath : real.string();
 }
 
-// "$$temp.wav", or "$$temp1.wav" and so on where that name is taken by the loaded file itself or
-// by something that is not a plain file (a link would carry the new contents elsewhere). Empty
-// when no name is free.
-CString TemporaryPath(const CString& strReplaced) {
-    const fs::path folder = fs::path(strReplaced).parent_path();
-    for (int i = 0; i < kTemporaryNames; ++i) {
-        const std::string name = i == 0 ? "$$temp.wav" : "$$temp" + std::to_string(i) + ".wav";
-        const fs::path candidate = folder / name;
-        std::error_code error;
-        const fs::file_status status = fs::symlink_status(candidate, error);
-        if (!fs::exists(status) ||
-            (fs::is_regular_file(status) && !IsSameFile(candidate, strReplaced))) {
-            return candidate.string();
-        }
-    }
-    return CString();
+// The loaded file's own name, under any spelling: not another name (a hard link) of that file.
+bool IsItself(const CString& strChosen, const CString& strLoaded) {
+    std::error_code error;
+    return fs::equivalent(strChosen, strLoaded, error) &&
+           RealPath(strChosen) == RealPath(strLoaded);
+}
+
+CString TemporaryPath(const CString& strReplaced, int nAttempt) {
+    const std::string name =
+        nAttempt == 0 ? "$$temp.wav" : "$$temp" + std::to_string(nAttempt) + ".wav";
+    return (fs::path(strReplaced).parent_path() / name).string();
 }
 
 }  // namespace
 
 CSaveTarget::CSaveTarget(const CString& strChosen, const CString& strLoaded)
-    : m_strLoaded(strLoaded), m_strPath(strChosen) {
-    if (IsSameFile(strChosen, strLoaded)) {
-        m_strReplaced = RealPath(strLoaded);
-        m_strPath = TemporaryPath(m_strReplaced);
-    }
-}
+    : m_strLoaded(strLoaded),
+      m_strChosen(strChosen),
+      m_strReplaced(RealPath(strChosen)),
+      m_bItself(IsItself(strChosen, strLoaded)),
+      m_strPath(m_bItself ? TemporaryPath(m_strReplaced, 0) : strChosen) {}
 
 CSaveTarget::~CSaveTarget() {
     if (m_hmmio != nullptr) {
@@ -65,7 +56,7 @@ CSaveTarget::~CSaveTarget() {
     }
     if (m_bOurs) {
         std::error_code error;
-        fs::remove(m_strPath, error);
+        fs::remove(m_strTemporary, error);
     }
 }
 
@@ -80,55 +71,74 @@ bool CSaveTarget::Fail(const CString& strWhat) {
 }
 
 bool CSaveTarget::Open() {
-    if (m_strPath.empty()) {
-        m_strFailure = "Couldn't find a free name for a temporary file beside " + m_strLoaded + ".";
+    if (!MayReplace() || !CreateTemporary()) {
         return false;
-    }
-    // Opened without emptying it first: should the file be the loaded one after all, emptying
-    // it would lose the samples that are still to be copied from it.
-    errno = 0;
-    m_hmmio = mmioOpen(m_strPath.c_str(), nullptr, kExistingFlags);
-    if (m_hmmio == nullptr && errno == ENOENT) {
-        m_hmmio = mmioOpen(m_strPath.c_str(), nullptr, kCreateFlags);
-        m_bOurs = m_hmmio != nullptr;
-    }
-    if (m_hmmio == nullptr) {
-        return Fail("Couldn't open " + m_strPath + " for writing");
     }
     if (IsLoadedFile()) {
         m_strFailure = "Couldn't save to " + m_strPath +
                        ":\r\nit is the loaded file, whose samples would be lost.";
         return false;
     }
-    errno = 0;
-    if (mmioTruncate(m_hmmio) != 0) {
-        return Fail("Couldn't empty " + m_strPath);
-    }
-    m_bOurs = true;
-    // Before any byte is in it, so that a private file's contents are never open to others.
-    return m_strReplaced.empty() || TakeLoadedPermissions();
+    return TakeAttributes();
 }
 
-// A loaded file that cannot be opened any more is no file the target could be.
+// A folder is no file to replace, nor is a file this user may not write, unless it is the loaded
+// file itself, which the user asked to save.
+bool CSaveTarget::MayReplace() {
+    std::error_code error;
+    const fs::file_status status = fs::status(m_strReplaced, error);
+    if (fs::is_directory(status)) {
+        errno = EISDIR;
+    } else if (m_bItself || !fs::exists(status) || ::access(m_strReplaced.c_str(), W_OK) == 0) {
+        return true;
+    }
+    return Fail("Couldn't open " + m_strPath + " for writing");
+}
+
+// Created, never opened: a name that is taken, by a link too, is passed over, so that no other
+// file can be written in its place.
+bool CSaveTarget::CreateTemporary() {
+    for (int i = 0; i < kTemporaryNames; ++i) {
+        const CString strCandidate = TemporaryPath(m_strReplaced, i);
+        if (m_bItself) {
+            m_strPath = strCandidate;
+        }
+        errno = 0;
+        m_hmmio = mmioOpen(strCandidate.c_str(), nullptr, kTemporaryFlags);
+        if (m_hmmio != nullptr) {
+            m_strTemporary = strCandidate;
+            m_bOurs = true;
+            return true;
+        }
+        if (errno != EEXIST) {
+            return Fail("Couldn't open " + m_strPath + " for writing");
+        }
+    }
+    m_strFailure = "Couldn't find a free name for a temporary file beside " +
+                   (m_bItself ? m_strLoaded : m_strChosen) + ".";
+    return false;
+}
+
+// A loaded file that is gone is no file the target could be; a target that cannot be told from
+// it is taken to be it.
 bool CSaveTarget::IsLoadedFile() const {
-    HMMIO hmmioLoaded = mmioOpen(m_strLoaded.c_str(), nullptr, kLoadedFlags);
-    if (hmmioLoaded == nullptr) {
+    struct stat loaded {};
+    struct stat target {};
+    if (::stat(m_strLoaded.c_str(), &loaded) != 0) {
         return false;
     }
-    const BOOL bSame = mmioSameFile(hmmioLoaded, m_hmmio);
-    mmioClose(hmmioLoaded, 0);
-    return bSame != FALSE;
+    if (mmioSystemCalls().fstat(mmioDescriptor(m_hmmio), &target) != 0) {
+        return true;
+    }
+    return loaded.st_dev == target.st_dev && loaded.st_ino == target.st_ino;
 }
 
-bool CSaveTarget::TakeLoadedPermissions() {
-    struct stat loaded {};
-    if (::stat(m_strReplaced.c_str(), &loaded) != 0) {
-        return Fail("Couldn't read the permissions of " + m_strLoaded);
-    }
-    if (::chmod(m_strPath.c_str(), loaded.st_mode & 07777) != 0) {
-        return Fail("Couldn't give " + m_strPath + " the permissions of " + m_strLoaded);
-    }
-    return true;
+// From the file replaced, or from the loaded file when the chosen name is new.
+bool CSaveTarget::TakeAttributes() {
+    std::error_code error;
+    const CString strFrom = fs::exists(m_strReplaced, error) ? m_strReplaced : m_strLoaded;
+    m_strFailure = ::TakeAttributes(strFrom, mmioDescriptor(m_hmmio), m_strPath);
+    return m_strFailure.empty();
 }
 
 bool CSaveTarget::Finish() {
@@ -139,16 +149,12 @@ bool CSaveTarget::Finish() {
     if (mmioClose(std::exchange(m_hmmio, nullptr), 0) != 0) {
         return Fail("Couldn't close " + m_strPath);
     }
-    if (m_strReplaced.empty()) {
-        m_bOurs = false;
-        return true;
-    }
     // Complete from here on: kept, whatever the rename does, so the new contents are not lost.
     m_bOurs = false;
-    if (mmioRename(m_strPath.c_str(), m_strReplaced.c_str(), nullptr, 0) != 0) {
+    if (mmioRename(m_strTemporary.c_str(), m_strReplaced.c_str(), nullptr, 0) != 0) {
         m_strFailure = "Couldn't rename temporary file \r\n" +
-                       fs::path(m_strPath).filename().string() + " to " + m_strLoaded + "\r\n" +
-                       Reason(errno);
+                       fs::path(m_strTemporary).filename().string() + " to " +
+                       (m_bItself ? m_strLoaded : m_strChosen) + "\r\n" + Reason(errno);
         return false;
     }
     return true;

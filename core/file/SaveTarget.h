@@ -1,7 +1,9 @@
 #pragma once
-// The file a save writes. Another file than the loaded one is written under its name as chosen.
-// The loaded file is never written while its samples are read from it: a temporary file in its
-// folder takes the new contents and, once they are all on disk, replaces it with one rename.
+// The file a save writes. The new contents always go to a fresh temporary file beside the file
+// they are to replace, which takes that file's owner, permissions and extended attributes (or the
+// loaded file's, for a new name) before a byte is in it and, once every byte is on disk, replaces
+// it with one rename: a save that fails leaves every file as it was. The loaded file is never
+// written while its samples are read from it.
 
 #include "core/io/Mmio.h"
 
@@ -14,15 +16,14 @@ public:
     CSaveTarget(const CSaveTarget&) = delete;
     CSaveTarget& operator=(const CSaveTarget&) = delete;
 
-    // Opens the file to write and empties it, but never the loaded file itself; a temporary file
-    // gets the loaded file's permission bits.
+    // Creates the temporary file under the first free name and gives it its attributes.
     bool Open();
-    // Flushes the file to disk, closes it and, for a replacement, renames it over the loaded
-    // file.
+    // Flushes the file to disk, closes it and renames it over the chosen file.
     bool Finish();
 
     HMMIO Handle() const { return m_hmmio; }
-    // The file written: the chosen one or the temporary one.
+    // The file named in messages: the temporary one for a save over the loaded file itself, else
+    // the chosen one.
     const CString& Path() const { return m_strPath; }
     // What failed and why, for the user.
     const CString& Failure() const { return m_strFailure; }
@@ -32,13 +33,18 @@ public:
 
 private:
     bool Fail(const CString& strWhat);
+    bool MayReplace();
+    bool CreateTemporary();
     bool IsLoadedFile() const;
-    bool TakeLoadedPermissions();
+    bool TakeAttributes();
 
     CString m_strLoaded;
-    CString m_strReplaced;  // the loaded file's own path for a replacement, else empty
+    CString m_strChosen;
+    CString m_strReplaced;   // the file the rename replaces: the chosen one, links followed
+    bool m_bItself = false;  // the chosen name is the loaded file's own
+    CString m_strTemporary;
     CString m_strPath;
     HMMIO m_hmmio = nullptr;
-    bool m_bOurs = false;  // the file at m_strPath holds nothing to keep if the save fails
+    bool m_bOurs = false;  // the temporary file holds nothing to keep if the save fails
     CString m_strFailure;
 };

@@ -5,15 +5,10 @@
 #include <cerrno>
 #include <new>
 
+#include "core/io/MmioFile.h"
 #include "core/io/MmioSeam.h"
 
 static_assert(sizeof(off_t) >= 8, "files past 2 GiB need 64-bit file offsets");
-
-// The position is kept here so that the chunk steps know it without asking the system.
-struct MmioFile {
-    int fd = -1;
-    std::int64_t position = 0;
-};
 
 namespace {
 
@@ -50,29 +45,16 @@ int openFlags(DWORD dwOpenFlags) {
         default:
             return -1;
     }
-    if ((dwOpenFlags & MMIO_CREATE) != 0) {
+    if ((dwOpenFlags & MMIO_CREATENEW) != 0) {
+        flags |= O_CREAT | O_EXCL | O_NOFOLLOW;
+    } else if ((dwOpenFlags & MMIO_CREATE) != 0) {
         flags |= O_CREAT | O_TRUNC;
     }
     return flags;
 }
 
-// Repeats a transfer that the system delivers in part until it is complete, the system makes no
-// more progress (the end of the file) or reports an error.
-template <typename Transfer>
-LONG transferAll(HMMIO hmmio, LONG cch, Transfer transfer) {
-    LONG done = 0;
-    while (done < cch) {
-        const ssize_t n = transfer(done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return n < 0 ? -1 : done;
-        }
-        done += static_cast<LONG>(n);
-        hmmio->position += n;
-    }
-    return done;
+mode_t createMode(DWORD dwOpenFlags) {
+    return (dwOpenFlags & MMIO_CREATENEW) != 0 ? 0600 : 0666;
 }
 
 bool readExactly(HMMIO hmmio, BYTE* pBytes, LONG cch) {
@@ -98,7 +80,7 @@ bool skipChunk(HMMIO hmmio, const MMCKINFO& ck) {
 
 // Reads the header of the chunk at the current position into `ck`.
 bool readHeader(HMMIO hmmio, MMCKINFO& ck) {
-    if (hmmio->position + 8 > kLastOffset) {
+    if (hmmio->Position() + 8 > kLastOffset) {
         return false;
     }
     BYTE header[8] = {};
@@ -107,7 +89,7 @@ bool readHeader(HMMIO hmmio, MMCKINFO& ck) {
     }
     ck.ckid = fromLittleEndian(header);
     ck.cksize = fromLittleEndian(header + 4);
-    ck.dwDataOffset = static_cast<DWORD>(hmmio->position);
+    ck.dwDataOffset = static_cast<DWORD>(hmmio->Position());
     ck.fccType = 0;
     if (ck.ckid != kRiff && ck.ckid != kList) {
         return true;
@@ -132,13 +114,19 @@ bool matches(const MMCKINFO& found, const MMCKINFO& wanted, UINT fuDescend) {
 
 bool startsInside(HMMIO hmmio, const MMCKINFO* pParent) {
     return pParent == nullptr ||
-           hmmio->position + 8 <= std::int64_t{pParent->dwDataOffset} + pParent->cksize;
+           hmmio->Position() + 8 <= std::int64_t{pParent->dwDataOffset} + pParent->cksize;
+}
+
+// A seek request that tells a failure to write the bytes held from a failure to move.
+MMRESULT seekTo(HMMIO hmmio, std::int64_t target) {
+    ++g_counters.seeks;
+    return hmmio->MoveTo(target);
 }
 
 // A created chunk ends where the writing stopped: its size field is made to say so and the pad
 // byte is added.
 MMRESULT closeCreatedChunk(HMMIO hmmio, MMCKINFO& ck) {
-    const std::int64_t end = hmmio->position;
+    const std::int64_t end = hmmio->Position();
     const std::int64_t size = end - ck.dwDataOffset;
     if (size < 0 || size > kLastOffset) {
         return MMIOERR_CANNOTWRITE;
@@ -146,14 +134,14 @@ MMRESULT closeCreatedChunk(HMMIO hmmio, MMCKINFO& ck) {
     if (size != ck.cksize) {
         BYTE field[4];
         toLittleEndian(static_cast<DWORD>(size), field);
-        if (mmioSeek(hmmio, std::int64_t{ck.dwDataOffset} - 4, SEEK_FROM_START) < 0) {
-            return MMIOERR_CANNOTSEEK;
+        if (const MMRESULT result = seekTo(hmmio, std::int64_t{ck.dwDataOffset} - 4)) {
+            return result;
         }
         if (!writeExactly(hmmio, field, sizeof field)) {
             return MMIOERR_CANNOTWRITE;
         }
-        if (mmioSeek(hmmio, end, SEEK_FROM_START) != end) {
-            return MMIOERR_CANNOTSEEK;
+        if (const MMRESULT result = seekTo(hmmio, end)) {
+            return result;
         }
         ck.cksize = static_cast<DWORD>(size);
     }
@@ -176,13 +164,14 @@ HMMIO mmioOpen(const char* pszFileName, void* pInfo, DWORD dwOpenFlags) {
         return nullptr;
     }
     MmioSystemCalls& calls = mmioSystemCalls();
-    const int fd = calls.open(pszFileName, flags, 0666);
+    const int fd = calls.open(pszFileName, flags, createMode(dwOpenFlags));
     if (fd < 0) {
         return nullptr;
     }
-    HMMIO hmmio = new (std::nothrow) MmioFile{fd, 0};
+    HMMIO hmmio = new (std::nothrow) MmioFile(fd, (flags & O_ACCMODE) != O_RDONLY);
     if (hmmio == nullptr) {
         calls.close(fd);
+        errno = ENOMEM;
     }
     return hmmio;
 }
@@ -191,9 +180,16 @@ MMRESULT mmioClose(HMMIO hmmio, UINT /*uFlags*/) {
     if (hmmio == nullptr) {
         return MMIOERR_CANNOTCLOSE;
     }
-    const int result = mmioSystemCalls().close(hmmio->fd);
+    const MMRESULT flushed = hmmio->Flush();
+    // The error of the flush, not the close's, is the one to report.
+    const int error = errno;
+    const int closed = mmioSystemCalls().close(hmmio->Descriptor());
     delete hmmio;
-    return result == 0 ? 0 : MMIOERR_CANNOTCLOSE;
+    if (flushed != 0) {
+        errno = error;
+        return flushed;
+    }
+    return closed == 0 ? 0 : MMIOERR_CANNOTCLOSE;
 }
 
 LONG mmioRead(HMMIO hmmio, char* pch, LONG cch) {
@@ -201,11 +197,9 @@ LONG mmioRead(HMMIO hmmio, char* pch, LONG cch) {
         return -1;
     }
     ++g_counters.reads;
-    const std::int64_t start = hmmio->position;
-    const LONG result = transferAll(hmmio, cch, [&](LONG done) {
-        return mmioSystemCalls().read(hmmio->fd, pch + done, static_cast<std::size_t>(cch - done));
-    });
-    g_counters.bytesRead += hmmio->position - start;
+    const std::int64_t start = hmmio->Position();
+    const LONG result = hmmio->Read(pch, cch);
+    g_counters.bytesRead += hmmio->Position() - start;
     return result;
 }
 
@@ -214,11 +208,9 @@ LONG mmioWrite(HMMIO hmmio, const char* pch, LONG cch) {
         return -1;
     }
     ++g_counters.writes;
-    const std::int64_t start = hmmio->position;
-    const LONG result = transferAll(hmmio, cch, [&](LONG done) {
-        return mmioSystemCalls().write(hmmio->fd, pch + done, static_cast<std::size_t>(cch - done));
-    });
-    g_counters.bytesWritten += hmmio->position - start;
+    const std::int64_t start = hmmio->Position();
+    const LONG result = hmmio->Write(pch, cch);
+    g_counters.bytesWritten += hmmio->Position() - start;
     return result;
 }
 
@@ -226,14 +218,8 @@ std::int64_t mmioSeek(HMMIO hmmio, std::int64_t lOffset, int iOrigin) {
     if (hmmio == nullptr || (iOrigin != SEEK_FROM_START && iOrigin != SEEK_FROM_CURRENT)) {
         return -1;
     }
-    ++g_counters.seeks;
-    const int whence = iOrigin == SEEK_FROM_START ? SEEK_SET : SEEK_CUR;
-    const off_t position = mmioSystemCalls().lseek(hmmio->fd, lOffset, whence);
-    if (position < 0) {
-        return -1;
-    }
-    hmmio->position = position;
-    return position;
+    const std::int64_t target = iOrigin == SEEK_FROM_START ? lOffset : hmmio->Position() + lOffset;
+    return seekTo(hmmio, target) == 0 ? target : -1;
 }
 
 // After a failed search the position stands where the search stopped.
@@ -270,7 +256,7 @@ MMRESULT mmioCreateChunk(HMMIO hmmio, MMCKINFO* pmmcki, UINT fuCreate) {
         return MMIOERR_CANNOTWRITE;
     }
     pmmcki->dwFlags &= ~MMIO_DIRTY;
-    if (hmmio->position + 8 > kLastOffset) {
+    if (hmmio->Position() + 8 > kLastOffset) {
         return MMIOERR_CANNOTWRITE;
     }
     const bool riff = (fuCreate & MMIO_CREATERIFF) != 0;
@@ -281,7 +267,7 @@ MMRESULT mmioCreateChunk(HMMIO hmmio, MMCKINFO* pmmcki, UINT fuCreate) {
     toLittleEndian(pmmcki->ckid, header);
     toLittleEndian(pmmcki->cksize, header + 4);
     toLittleEndian(pmmcki->fccType, header + 8);
-    const std::int64_t dataOffset = hmmio->position + 8;
+    const std::int64_t dataOffset = hmmio->Position() + 8;
     if (!writeExactly(hmmio, header, riff ? 12 : 8)) {
         return MMIOERR_CANNOTWRITE;
     }
@@ -313,33 +299,27 @@ MMRESULT mmioRename(const char* pszFileName, const char* pszNewFileName, const v
 }
 
 std::int64_t mmioFileSize(HMMIO hmmio) {
-    struct stat status {};
-    if (hmmio == nullptr || mmioSystemCalls().fstat(hmmio->fd, &status) != 0) {
-        return -1;
-    }
-    return status.st_size;
+    return hmmio == nullptr ? -1 : hmmio->Size();
 }
 
 MMRESULT mmioFlush(HMMIO hmmio, UINT /*uFlags*/) {
-    if (hmmio == nullptr) {
+    if (hmmio == nullptr || hmmio->Flush() != 0 ||
+        mmioSystemCalls().fsync(hmmio->Descriptor()) != 0) {
         return MMIOERR_CANNOTWRITE;
     }
-    return mmioSystemCalls().fsync(hmmio->fd) == 0 ? 0 : MMIOERR_CANNOTWRITE;
+    return 0;
 }
 
-MMRESULT mmioTruncate(HMMIO hmmio) {
-    if (hmmio == nullptr || mmioSystemCalls().ftruncate(hmmio->fd, 0) != 0) {
-        return MMIOERR_CANNOTWRITE;
-    }
-    return mmioSeek(hmmio, 0, SEEK_FROM_START) == 0 ? 0 : MMIOERR_CANNOTSEEK;
+int mmioDescriptor(HMMIO hmmio) {
+    return hmmio == nullptr ? -1 : hmmio->Descriptor();
 }
 
 BOOL mmioSameFile(HMMIO hmmioFirst, HMMIO hmmioSecond) {
     struct stat first {};
     struct stat second {};
     if (hmmioFirst == nullptr || hmmioSecond == nullptr ||
-        mmioSystemCalls().fstat(hmmioFirst->fd, &first) != 0 ||
-        mmioSystemCalls().fstat(hmmioSecond->fd, &second) != 0) {
+        mmioSystemCalls().fstat(hmmioFirst->Descriptor(), &first) != 0 ||
+        mmioSystemCalls().fstat(hmmioSecond->Descriptor(), &second) != 0) {
         return TRUE;
     }
     return first.st_dev == second.st_dev && first.st_ino == second.st_ino ? TRUE : FALSE;

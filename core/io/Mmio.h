@@ -1,7 +1,8 @@
 #pragma once
-// The RIFF file I/O layer: unbuffered file access and the chunk descend / ascend / create steps
+// The RIFF file I/O layer: buffered file access and the chunk descend / ascend / create steps
 // that the chunk classes are written against. Portable C++ over POSIX file calls.
 
+#include <cstddef>
 #include <cstdint>
 
 #include "core/base/Types.h"
@@ -14,8 +15,12 @@ struct MMCKINFO {
     DWORD dwFlags = 0;
 };
 
-struct MmioFile;
+class MmioFile;
 using HMMIO = MmioFile*;
+
+// Not part of the classic set: the buffer under each open file. Reads and writes of at least
+// this many bytes go straight between the caller's memory and the file.
+constexpr std::size_t kMmioBufferSize = 64 * 1024;
 
 // Open flags.
 constexpr DWORD MMIO_READ = 0x00000000;
@@ -23,6 +28,9 @@ constexpr DWORD MMIO_WRITE = 0x00000001;
 constexpr DWORD MMIO_READWRITE = 0x00000002;
 constexpr DWORD MMIO_DENYNONE = 0x00000040;
 constexpr DWORD MMIO_CREATE = 0x00001000;
+// Not part of the classic set: creates a file that must not exist yet (errno EEXIST when the name
+// is taken, by a symbolic link too), readable and writable by its owner only.
+constexpr DWORD MMIO_CREATENEW = 0x00800000;
 
 // Descend, create and conversion flags.
 constexpr UINT MMIO_FINDCHUNK = 0x0010;
@@ -43,12 +51,14 @@ constexpr int SEEK_FROM_CURRENT = 1;
 
 // Null on failure. pInfo is unused and must be null.
 HMMIO mmioOpen(const char* pszFileName, void* pInfo, DWORD dwOpenFlags);
-// 0, or MMIOERR_CANNOTCLOSE when the system reports an error on close (the handle is released
-// either way).
+// Writes the bytes still held, then closes: 0, MMIOERR_CANNOTWRITE when those bytes could not
+// be written, or MMIOERR_CANNOTCLOSE when the system reports an error on close (the handle is
+// released either way).
 MMRESULT mmioClose(HMMIO hmmio, UINT uFlags);
 // Bytes delivered (0 at the end of the file), or -1 on error.
 LONG mmioRead(HMMIO hmmio, char* pch, LONG cch);
-// Bytes written, or -1 on error.
+// Bytes written, or -1 on error. The bytes may be held in the buffer until a later call writes
+// them: an error of the system's then fails that call (a write, read, seek, flush or close).
 LONG mmioWrite(HMMIO hmmio, const char* pch, LONG cch);
 // The new position, or -1. Positions are 64-bit inside so that files past 2 GiB work.
 std::int64_t mmioSeek(HMMIO hmmio, std::int64_t lOffset, int iOrigin);
@@ -65,13 +75,14 @@ FOURCC mmioStringToFOURCC(const char* sz, UINT uFlags);
 MMRESULT mmioRename(const char* pszFileName, const char* pszNewFileName, const void* pmmioinfo,
                     DWORD fdwRename);
 
-// Not part of the classic set: the size of the open file, or -1, so that a reader can bound
-// what it allocates by what the file really holds.
+// Not part of the classic set: the size of the open file, bytes not yet written included, or -1, so
+// that a reader can bound what it allocates by what the file really holds.
 std::int64_t mmioFileSize(HMMIO hmmio);
-// Flushes the file to disk: 0, or MMIOERR_CANNOTWRITE.
+// Writes the bytes held and flushes the file to disk: 0, or MMIOERR_CANNOTWRITE.
 MMRESULT mmioFlush(HMMIO hmmio, UINT uFlags);
-// Empties the open file and moves to its start: 0, or MMIOERR_CANNOTWRITE.
-MMRESULT mmioTruncate(HMMIO hmmio);
+// The system's descriptor of the open file, for calls the layer does not make (permissions,
+// owner, extended attributes); -1 for no handle.
+int mmioDescriptor(HMMIO hmmio);
 // TRUE when both handles are open on one file (one device and inode), and also when that cannot
 // be told: a caller about to copy one into the other must not go on then.
 BOOL mmioSameFile(HMMIO hmmioFirst, HMMIO hmmioSecond);

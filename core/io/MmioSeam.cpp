@@ -43,8 +43,8 @@ int MmioSystemCalls::fstat(int fd, struct stat* status) {
     return ::fstat(fd, status);
 }
 
-int MmioSystemCalls::ftruncate(int fd, off_t length) {
-    return ::ftruncate(fd, length);
+int MmioSystemCalls::fchmod(int fd, mode_t mode) {
+    return ::fchmod(fd, mode);
 }
 
 int MmioSystemCalls::rename(const char* from, const char* to) {
@@ -122,8 +122,8 @@ int MmioFaultyCalls::fstat(int fd, struct stat* status) {
     return faultNow(Call::Stat).fail ? -1 : MmioSystemCalls::fstat(fd, status);
 }
 
-int MmioFaultyCalls::ftruncate(int fd, off_t length) {
-    return faultNow(Call::Truncate).fail ? -1 : MmioSystemCalls::ftruncate(fd, length);
+int MmioFaultyCalls::fchmod(int fd, mode_t mode) {
+    return faultNow(Call::Chmod).fail ? -1 : MmioSystemCalls::fchmod(fd, mode);
 }
 
 int MmioFaultyCalls::rename(const char* from, const char* to) {

@@ -11,8 +11,9 @@
 #include <map>
 #include <utility>
 
-// Every system call the layer makes goes through one of these. The default calls POSIX; a test
-// derives from it and overrides what it wants to disturb, calling the base for the real work.
+// Every system call the layer makes goes through one of these, and so does the save target's
+// change of a new file's permission bits. The default calls POSIX; a test derives from it and
+// overrides what it wants to disturb, calling the base for the real work.
 class MmioSystemCalls {
 public:
     virtual ~MmioSystemCalls() = default;
@@ -24,7 +25,7 @@ public:
     virtual int close(int fd);
     virtual int fsync(int fd);
     virtual int fstat(int fd, struct stat* status);
-    virtual int ftruncate(int fd, off_t length);
+    virtual int fchmod(int fd, mode_t mode);
     virtual int rename(const char* from, const char* to);
 };
 
@@ -48,8 +49,8 @@ private:
 };
 
 // Requests made of the layer, one per call of mmioRead, mmioWrite or mmioSeek however many system
-// calls serve it. Descend, ascend and create chunk count the reads, writes and seeks they make.
-// The byte counts are the bytes actually transferred.
+// calls serve it, none when the buffer does. Descend, ascend and create chunk count the reads,
+// writes and seeks they make. The byte counts are the bytes delivered to or taken from callers.
 struct MmioCounters {
     std::int64_t reads = 0;
     std::int64_t writes = 0;
@@ -65,7 +66,7 @@ void mmioResetCounters();
 // fails with EIO or moves fewer bytes, as a test arranges.
 class MmioFaultyCalls : public MmioSystemCalls {
 public:
-    enum class Call { Open, Read, Write, Seek, Close, Flush, Stat, Truncate, Rename };
+    enum class Call { Open, Read, Write, Seek, Close, Flush, Stat, Chmod, Rename };
 
     // The call fails without doing anything; a failing close still releases the descriptor, as
     // close does on Linux.
@@ -85,7 +86,7 @@ public:
     int close(int fd) override;
     int fsync(int fd) override;
     int fstat(int fd, struct stat* status) override;
-    int ftruncate(int fd, off_t length) override;
+    int fchmod(int fd, mode_t mode) override;
     int rename(const char* from, const char* to) override;
 
 private:

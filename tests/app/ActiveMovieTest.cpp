@@ -8,9 +8,9 @@
 
 #include "RiffWriter.h"
 #include "ViewerTestSupport.h"
-#include "player/ActiveMovie.h"
 #include "app/OverviewPage.h"
 #include "framework/DialogTemplate.h"
+#include "player/ActiveMovie.h"
 #include "player/MediaPlayerControl.h"
 
 namespace {

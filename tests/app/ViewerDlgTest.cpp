@@ -58,7 +58,7 @@ protected:
     }
     CString Title() const { return dlg->GetWindowText(); }
     CChunkPage* Page(int nChunk) const {
-        return dlg->m_pRoot->GetChild(nChunk)->CreatePage(dlg.get());
+        return CreatePageOf(dlg->m_pRoot->GetChild(nChunk), dlg.get());
     }
     void ClickTab(int nIndex) {
         QTest::mouseClick(Bar(), Qt::LeftButton, {}, Bar()->tabRect(nIndex).center());
@@ -211,12 +211,10 @@ TEST_F(ViewerDlgTest, ALongDroppedPathIsTakenWhole) {
     ExpectFileShown(strLong);
 }
 
-TEST_F(ViewerDlgTest, AFileDroppedOnAnEditBoxOpensItButTheWelcomePageIgnoresDrops) {
+TEST_F(ViewerDlgTest, AFileDroppedOnTheWelcomePageOrAnEditBoxOpens) {
     const CString strFirst = WriteWave("first.wav");
     Start(CString());
     Drop({strFirst}, dlg->m_welcomePage.GetSafeHwnd());
-    ExpectEmptyState();
-    Drop({strFirst}, dlg->GetSafeHwnd());
     ExpectFileShown(strFirst);
     // The bext page's description box would take a dropped file as text.
     QWidget* pEdit = Page(0)->GetDlgItem(1009)->GetSafeHwnd();
@@ -237,7 +235,9 @@ TEST_F(ViewerDlgTest, OpenAsksForAudioFilesAndLoadsTheChoice) {
     EXPECT_TRUE(request.bOpenFileDialog);
     EXPECT_EQ(request.strTitle, "Open audio file");
     EXPECT_EQ(request.strFilter,
-              "Files (*.wav; *.mp2; *.mpg; *.snd;)|*.wav; *.mp2; *.mpg; *.snd;||");
+              "Files (*.wav; *.mp2; *.mpg; *.snd;)|*.wav; *.mp2; *.mpg; *.snd;|"
+              "Broadcast Wave (*.wav *.bwf *.rf64 *.bw64)|*.wav;*.bwf;*.rf64;*.bw64|"
+              "All files (*)|*||");
     QTest::mouseClick(dlg->m_btnOpen.GetSafeHwnd(), Qt::LeftButton);
     ExpectFileShown(strPath);
 }

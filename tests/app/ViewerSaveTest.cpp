@@ -37,7 +37,7 @@ protected:
         ASSERT_TRUE(dlg->Create(130));
         dlg->GetSafeHwnd()->show();
     }
-    CChunkPage& BextPage() { return *dlg->m_pRoot->GetChild(0)->CreatePage(dlg.get()); }
+    CChunkPage& BextPage() { return *CreatePageOf(dlg->m_pRoot->GetChild(0), dlg.get()); }
     void PressCtrlS() {
         QWidget* pWindow = dlg->GetSafeHwnd();
         pWindow->activateWindow();

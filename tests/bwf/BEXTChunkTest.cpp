@@ -5,8 +5,8 @@
 
 #include "BwfTestHelpers.h"
 #include "bwf/BEXTChunk.h"
-#include "model/ChunkRegistry.h"
-#include "model/Overview.h"
+#include "core/chunks/ChunkRegistry.h"
+#include "core/chunks/Overview.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "BEXTPageFixture.h"
-#include "model/Overview.h"
+#include "core/chunks/Overview.h"
 
 namespace {
 

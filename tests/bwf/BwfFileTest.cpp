@@ -8,9 +8,9 @@
 #include "BwfTestHelpers.h"
 #include "bwf/BEXTChunk.h"
 #include "bwf/MEXTChunk.h"
-#include "format/AudioSummary.h"
-#include "model/Overview.h"
-#include "model/RiffChunk.h"
+#include "core/chunks/Overview.h"
+#include "core/fields/AudioSummary.h"
+#include "pages/RiffChunk.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ class LoadedFile {
 public:
     explicit LoadedFile(const std::string& path) : m_bLoaded(m_root.Load(path)) {
         for (CObject* pChild : m_root) {
-            static_cast<CChunk*>(pChild)->CreatePage(nullptr);
+            CreatePageOf(static_cast<CChunk*>(pChild), nullptr);
         }
     }
     LoadedFile(const testfiles::TempDir& dir, const Bytes& file) : LoadedFile(Written(dir, file)) {}

@@ -9,7 +9,7 @@
 
 #include "RiffWriter.h"
 #include "TestFiles.h"
-#include "model/Chunk.h"
+#include "core/chunks/Chunk.h"
 #include "pages/ChunkPage.h"
 
 namespace bwftest {

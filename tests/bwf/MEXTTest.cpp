@@ -5,8 +5,8 @@
 
 #include "BwfTestHelpers.h"
 #include "bwf/MEXTChunk.h"
+#include "core/chunks/ChunkRegistry.h"
 #include "framework/MessageBox.h"
-#include "model/ChunkRegistry.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-// Large batches, which are shared among worker processes: the results still come in file order,
-// each failure named in its place, and the same as for the files one at a time.
+// Large batches: the results come in file order, each failure named in its place, and the same
+// as for the files one at a time.
 
 #include <gtest/gtest.h>
 

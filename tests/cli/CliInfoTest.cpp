@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QJsonDocument>
+#include <cstdlib>
+
 #include "CliRunner.h"
 #include "CliTestFiles.h"
 #include "TestFiles.h"
@@ -107,6 +110,38 @@ TEST_F(CliInfoTest, FilesThatDoNotLoadAreNamedAndTheOthersListed) {
     EXPECT_FALSE(files.at(0).toObject().contains("chunks"));
     EXPECT_FALSE(files.at(1).toObject().contains("error"));
     EXPECT_EQ(files.at(1).toObject()["chunks"].toArray().size(), 5);
+}
+
+// A file name need not be UTF-8, but the JSON must be: such bytes show as U+FFFD. The name goes
+// through a shell, as the test's process runner would make it UTF-8 on the way.
+TEST_F(CliInfoTest, JsonNamesAPathThatIsNotUtf8) {
+    const std::string path = Write("take\xE9.wav", FileWithEveryFieldPage());
+    const std::string out = m_dir.file("info.json");
+    ASSERT_TRUE(
+        std::system(("'" OVALIS_CLI_PATH "' info --json '" + path + "' >'" + out + "'").c_str()) ==
+        0);
+    const Bytes json = testfiles::readFile(out);
+    const QJsonObject file =
+        QJsonDocument::fromJson(QByteArray(reinterpret_cast<const char*>(json.data()),
+                                           static_cast<qsizetype>(json.size())))
+            .object()["files"]
+            .toArray()
+            .at(0)
+            .toObject();
+    EXPECT_TRUE(file["path"].toString().endsWith(QString::fromUtf8("/take\xEF\xBF\xBD.wav")))
+        << file["path"].toString().toStdString();
+    EXPECT_EQ(file["chunks"].toArray().size(), 5);
+}
+
+// Scripts may compare documents as text: members by name, four spaces a level, a final break.
+TEST_F(CliInfoTest, JsonDocumentLayout) {
+    const std::string path = Write("text.wav", testfiles::ByteBuilder().text("hello there!"));
+    const CliResult result = RunCli({"info", "--json", path});
+    EXPECT_EQ(result.exitCode, 1);
+    const std::string error =
+        InfoFiles({path}, 1).at(0).toObject()["error"].toString().toStdString();
+    EXPECT_EQ(result.out, "{\n    \"files\": [\n        {\n            \"error\": \"" + error +
+                              "\",\n            \"path\": \"" + path + "\"\n        }\n    ]\n}\n");
 }
 
 TEST_F(CliInfoTest, TextListingShowsMultiLineFieldsIndented) {

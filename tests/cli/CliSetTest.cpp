@@ -1,5 +1,6 @@
-// set: values typed into the pages' boxes and saved as the window saves, byte for byte the same
-// as the edit made on the page; files it cannot edit are named and left as they were.
+// set: values stored as the pages store what is typed and saved as the window saves, byte for
+// byte the same as the edit made on the page; files it cannot edit are named and left as they
+// were.
 
 #include <gtest/gtest.h>
 
@@ -10,8 +11,8 @@
 #include "CliTestFiles.h"
 #include "TestFiles.h"
 #include "format/ChunkOnDisk.h"
-#include "model/RiffChunk.h"
 #include "pages/ChunkPage.h"
+#include "pages/RiffChunk.h"
 
 namespace {
 
@@ -40,7 +41,9 @@ void EditOnThePages(const std::string& path,
     ASSERT_TRUE(root->Load(path));
     std::vector<CChunkPage*> pages;
     for (CObject* pObject : *root) {
-        pages.push_back(static_cast<CChunk*>(pObject)->CreatePage(&host));
+        if (CChunkPage* pPage = CreatePageOf(static_cast<CChunk*>(pObject), &host)) {
+            pages.push_back(pPage);
+        }
     }
     for (const auto& [nID, text] : boxes) {
         bool bTyped = false;
@@ -104,6 +107,18 @@ TEST_F(CliSetTest, DryRunPrintsWhatWouldChangeAndWritesNothing) {
 
     const CliResult same = RunCli({"set", "--dry-run", "OriginationDate=2024-05-06", path});
     EXPECT_EQ(same.out, path + ": nothing would change\n");
+}
+
+// The page stores a multi-line field's breaks as CR LF, so a value typed with LF breaks, or cut
+// to the field's width, is the text already stored.
+TEST_F(CliSetTest, DryRunComparesTextsAsThePageStoresThem) {
+    const std::string path = Write("a.wav", FileWithEveryFieldPage());
+    const std::string lfHistory = "A=PCM,F=48000,W=24,M=stereo,T=original\nA=PCM,F=48000,T=copy";
+    const std::string longDate = "2024-05-06 and more";
+    const CliResult result = RunCli({"set", "--dry-run", "CodingHistory=" + lfHistory,
+                                     "OriginationDate=" + longDate, "nChannels=+2", path});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, path + ": nothing would change\n");
 }
 
 struct LackingCase {

@@ -8,8 +8,11 @@
 
 #include "BrokenFiles.h"
 #include "HeldChunks.h"
+#include "PageRoundTrip.h"
 #include "app/ViewerDlg.h"
 #include "app/ViewerTestSupport.h"
+#include "core/chunks/Overview.h"
+#include "core/chunks/OverviewText.h"
 
 namespace {
 
@@ -55,8 +58,10 @@ protected:
         EXPECT_EQ(root.Load(strPath), file.bLoads ? TRUE : FALSE);
         EXPECT_EQ(ChunkNames(root), file.tabs);
         for (CObject* pObject : root) {
-            static_cast<CChunk*>(pObject)->CreatePage(dlg.get());
+            CreatePageOf(static_cast<CChunk*>(pObject), dlg.get());
         }
+        // The text the pages built is the one the core builds for listings without pages.
+        EXPECT_EQ(OverviewOf(root), g_strOverview);
         if (file.bLoads) {
             EXPECT_EQ(testfiles::DescribeSaveRoundTrip(root, dir.file("saved.wav"), dlg.get()), "");
         }

@@ -1,10 +1,10 @@
 // The line that a PCM format page adds to the overview text when it is created.
 
-#include "format/AudioSummary.h"
+#include "core/fields/AudioSummary.h"
 
 #include "FormatChunkFixture.h"
+#include "core/chunks/Overview.h"
 #include "format/fmtChunk.h"
-#include "model/Overview.h"
 
 namespace {
 

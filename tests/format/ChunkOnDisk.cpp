@@ -4,9 +4,9 @@
 
 #include <QLineEdit>
 
+#include "core/chunks/Chunk.h"
 #include "framework/DialogTemplate.h"
 #include "framework/Wnd.h"
-#include "model/Chunk.h"
 
 namespace testfiles {
 

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "ChunkOnDisk.h"
-#include "model/ChunkRegistry.h"
+#include "core/chunks/ChunkRegistry.h"
 #include "pages/ChunkPage.h"
 
 template <class TChunk>

@@ -6,9 +6,9 @@
 #include <cstdlib>
 
 #include "ChunkOnDisk.h"
-#include "model/Overview.h"
-#include "model/RiffChunk.h"
+#include "core/chunks/Overview.h"
 #include "pages/ChunkPage.h"
+#include "pages/RiffChunk.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ protected:
         CRiffChunk root;
         EXPECT_TRUE(root.Load(path));
         for (int i = 0; i < root.GetCount(); ++i) {
-            root.GetChild(i)->CreatePage(nullptr);
+            CreatePageOf(root.GetChild(i), nullptr);
         }
         return g_strOverview;
     }

@@ -89,6 +89,24 @@ TEST_F(MediaPlayerControlTest, LoadsASampleWaveOrSaysWhyNot) {
     EXPECT_NE(control->PlaybackState(), QMediaPlayer::PlayingState);
 }
 
+TEST_F(MediaPlayerControlTest, ANameThatIsNotUtf8LoadsByItsBytes) {
+    // Latin-1 "café.wav": the byte 0xE9 alone is no UTF-8.
+    const CString strPath = dir.file("caf\xE9.wav");
+    testfiles::writeFile(strPath, testfiles::BroadcastWave(testfiles::BextFields(), 44100 * 4));
+    ASSERT_TRUE(Put(MediaPlayerControl::kDispAutoStart, FALSE));
+    ASSERT_TRUE(Put(MediaPlayerControl::kDispFileName, strPath));
+    EXPECT_EQ(Path(), strPath);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return control->MediaStatus() == QMediaPlayer::LoadedMedia || !events.empty(); },
+        kWaitMs));
+    EXPECT_EQ(control->MediaStatus(), QMediaPlayer::LoadedMedia);
+    for (const Event& event : events) {
+        ADD_FAILURE() << event.strDescription;
+    }
+    ASSERT_TRUE(Put(MediaPlayerControl::kDispFileName, CString()));
+    EXPECT_FALSE(HoldsFile(strPath));
+}
+
 TEST_F(MediaPlayerControlTest, AnEmptyPathLetsGoOfTheFile) {
     const CString strPath = WriteSample();
     ASSERT_TRUE(Put(MediaPlayerControl::kDispFileName, strPath));

@@ -6,11 +6,11 @@
 #include <QWidget>
 #include <memory>
 
-#include "model/DataChunk.h"
-#include "model/ListChunk.h"
-#include "model/RiffChunk.h"
-#include "model/UnknownChunk.h"
 #include "pages/ChunkPage.h"
+#include "pages/DataChunk.h"
+#include "pages/ListChunk.h"
+#include "pages/RiffChunk.h"
+#include "pages/UnknownChunk.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ TEST(ChunkPagesTest, EachChunkKindShowsItsOwnPageOnce) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
-        CChunkPage* pPage = row.pChunk->CreatePage(nullptr);
+        CChunkPage* pPage = CreatePageOf(row.pChunk.get(), nullptr);
         ASSERT_NE(pPage, nullptr);
         ASSERT_NE(pPage->GetSafeHwnd(), nullptr);
         EXPECT_EQ(pPage->m_pChunk, row.pChunk.get());
@@ -34,7 +34,7 @@ TEST(ChunkPagesTest, EachChunkKindShowsItsOwnPageOnce) {
         const QList<QLabel*> labels = pWindow->findChildren<QLabel*>();
         ASSERT_EQ(labels.size(), 1);
         EXPECT_EQ(labels[0]->text().toStdString(), row.text);
-        EXPECT_EQ(row.pChunk->CreatePage(nullptr), pPage);
+        EXPECT_EQ(CreatePageOf(row.pChunk.get(), nullptr), pPage);
         EXPECT_EQ(pPage->GetSafeHwnd(), pWindow);
     }
 }

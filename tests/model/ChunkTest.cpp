@@ -7,9 +7,9 @@
 
 #include "RiffWriter.h"
 #include "TestFiles.h"
-#include "model/Chunk.h"
+#include "core/chunks/Chunk.h"
 #include "core/fields/PayloadField.h"
-#include "model/UnknownChunk.h"
+#include "pages/UnknownChunk.h"
 
 namespace {
 
@@ -163,7 +163,7 @@ TEST(ChunkTreeTest, AddChildTwiceAddsOnceAndDeleteChildrenEmpties) {
 
 TEST(ChunkTreeTest, BaseChunkHasNoPage) {
     CChunk chunk;
-    EXPECT_EQ(chunk.CreatePage(nullptr), nullptr);
+    EXPECT_EQ(CreatePageOf(&chunk, nullptr), nullptr);
 }
 
 TEST(ChunkTreeTest, CreatePageTwiceReturnsTheSamePageWithOneWindow) {

@@ -6,7 +6,7 @@
 
 #include "RiffWriter.h"
 #include "TestFiles.h"
-#include "model/RiffChunk.h"
+#include "pages/RiffChunk.h"
 
 namespace {
 

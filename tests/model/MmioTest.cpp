@@ -290,13 +290,18 @@ TEST_F(MmioTest, ChunkIsDirtyOnlyWhenItsWholeHeaderWasWritten) {
              c.failAt(Call::Write, 2);
          }},
     };
+    // The header is the write that finds the buffer full, so its request meets the system's
+    // failure when the bytes held are written out.
+    const std::string held(kMmioBufferSize - 4, 'x');
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         openWith({}, kSaveTarget);
+        ASSERT_EQ(mmioWrite(m_hmmio, held.data(), static_cast<LONG>(held.size())),
+                  static_cast<LONG>(held.size()));
         MmioFaultyCalls calls;
         row.arrange(calls);
         MmioSystemCallsScope scope(calls);
-        MMCKINFO ck{id("abcd"), 0, id("WAVE"), 0, MMIO_DIRTY};
+        MMCKINFO ck{id("abcd"), 0, id("WAVE"), static_cast<DWORD>(held.size()), MMIO_DIRTY};
         EXPECT_NE(mmioCreateChunk(m_hmmio, &ck, row.mode), 0u);
         EXPECT_EQ(ck.dwFlags & MMIO_DIRTY, 0u);
         closeFile();
@@ -304,33 +309,42 @@ TEST_F(MmioTest, ChunkIsDirtyOnlyWhenItsWholeHeaderWasWritten) {
 }
 
 TEST_F(MmioTest, AscendFromCreatedChunkReportsEveryFailedStep) {
+    // Data larger than the buffer goes straight to the file, so the size field lies outside the
+    // bytes held: it is written out when the position moves back to the end, and the pad byte by
+    // the close.
     const struct {
         const char* name;
         Call call;
         int n;
-        MMRESULT result;
+        MMRESULT ascended;
+        MMRESULT closed;
     } rows[] = {
-        {"seek to the size field", Call::Seek, 1, MMIOERR_CANNOTSEEK},
-        {"size field write", Call::Write, 1, MMIOERR_CANNOTWRITE},
-        {"seek back to the end", Call::Seek, 2, MMIOERR_CANNOTSEEK},
-        {"pad byte write", Call::Write, 2, MMIOERR_CANNOTWRITE},
+        {"seek to the size field", Call::Seek, 1, MMIOERR_CANNOTSEEK, 0},
+        {"size field write", Call::Write, 1, MMIOERR_CANNOTWRITE, 0},
+        {"seek back to the end", Call::Seek, 2, MMIOERR_CANNOTSEEK, 0},
+        {"pad byte write", Call::Write, 2, 0, MMIOERR_CANNOTWRITE},
     };
+    const std::string data(kMmioBufferSize + 1, 'd');
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         openWith({}, kSaveTarget);
         MMCKINFO ck{id("abcd"), 0, 0, 0, 0};
         ASSERT_EQ(mmioCreateChunk(m_hmmio, &ck, 0), 0u);
-        ASSERT_EQ(mmioWrite(m_hmmio, "xyz", 3), 3);
+        ASSERT_EQ(mmioWrite(m_hmmio, data.data(), static_cast<LONG>(data.size())),
+                  static_cast<LONG>(data.size()));
         MmioFaultyCalls calls;
         calls.failAt(row.call, row.n);
         MmioSystemCallsScope scope(calls);
-        EXPECT_EQ(mmioAscend(m_hmmio, &ck, 0), row.result);
-        closeFile();
+        EXPECT_EQ(mmioAscend(m_hmmio, &ck, 0), row.ascended);
+        EXPECT_EQ(mmioClose(std::exchange(m_hmmio, nullptr), 0), row.closed);
     }
 }
 
 TEST_F(MmioTest, FailedSystemCallsGiveTheOperationsFailureResult) {
-    const ByteBuilder file = ByteBuilder().text("abcd").le32(2).text("hi").text("data").le32(0);
+    // A first chunk larger than the buffer, so that skipping it takes a seek of the system's.
+    const auto big = static_cast<DWORD>(kMmioBufferSize);
+    const ByteBuilder file = ByteBuilder().text("abcd").le32(big).zeros(big).text("data").le32(0);
+    const std::string block(kMmioBufferSize, 'b');
     const struct {
         const char* name;
         Call call;
@@ -343,7 +357,14 @@ TEST_F(MmioTest, FailedSystemCallsGiveTheOperationsFailureResult) {
              return mmioRead(h, b, 4);
          },
          -1},
-        {"write", Call::Write, [](HMMIO& h) { return mmioWrite(h, "ab", 2); }, -1},
+        {"write held until the flush", Call::Write,
+         [](HMMIO& h) {
+             EXPECT_EQ(mmioWrite(h, "ab", 2), 2);
+             return mmioFlush(h, 0);
+         },
+         MMIOERR_CANNOTWRITE},
+        {"write of the buffer's size", Call::Write,
+         [&](HMMIO& h) { return mmioWrite(h, block.data(), static_cast<LONG>(block.size())); }, -1},
         {"seek", Call::Seek, [](HMMIO& h) { return mmioSeek(h, 4, SEEK_FROM_START); }, -1},
         {"flush", Call::Flush, [](HMMIO& h) { return mmioFlush(h, 0); }, MMIOERR_CANNOTWRITE},
         {"file size", Call::Stat, [](HMMIO& h) { return mmioFileSize(h); }, -1},
@@ -391,14 +412,19 @@ TEST_F(MmioTest, PartialTransfersAreRepeatedAndCountedAsOneRequest) {
     EXPECT_EQ(std::string(buffer), text);
     EXPECT_EQ(mmioRead(m_hmmio, buffer, 16), 0);
     EXPECT_EQ(mmioWrite(m_hmmio, "abcdef", 6), 6);
-    calls.shortenAt(Call::Write, calls.count(Call::Write) + 2, 0);
-    EXPECT_EQ(mmioWrite(m_hmmio, "gh", 2), 1);
+    EXPECT_EQ(mmioWrite(m_hmmio, "gh", 2), 2);
+    // Held until the flush, which writes a byte at a time and reports the write that made no
+    // progress; the byte it could not write stays held for the close.
+    calls.shortenAt(Call::Write, 8, 0);
+    EXPECT_EQ(mmioFlush(m_hmmio, 0), MMIOERR_CANNOTWRITE);
+    EXPECT_EQ(testfiles::readFile(path()), ByteBuilder().text(text).text("abcdefg").bytes());
     EXPECT_EQ(calls.count(Call::Read), 12);
+    EXPECT_EQ(calls.count(Call::Write), 8);
     EXPECT_EQ(mmioCounters().reads, 2);
     EXPECT_EQ(mmioCounters().writes, 2);
     EXPECT_EQ(mmioCounters().bytesRead, 10);
-    EXPECT_EQ(mmioCounters().bytesWritten, 7);
-    EXPECT_EQ(closeAndRead(), ByteBuilder().text(text).text("abcdefg").bytes());
+    EXPECT_EQ(mmioCounters().bytesWritten, 8);
+    EXPECT_EQ(closeAndRead(), ByteBuilder().text(text).text("abcdefgh").bytes());
 }
 
 TEST_F(MmioTest, OpenModesCreateTruncateOrKeepAsAsked) {

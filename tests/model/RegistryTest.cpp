@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "model/Chunk.h"
-#include "model/ChunkRegistry.h"
-#include "model/ListChunk.h"
+#include "core/chunks/Chunk.h"
+#include "core/chunks/ChunkRegistry.h"
+#include "pages/ListChunk.h"
 
 namespace {
 
@@ -59,12 +59,12 @@ TEST(ChunkRegistryTest, IdsFindTheirClassWhateverTheLetterCase) {
         const char* className;
         const char* name;
     } rows[] = {
-        {"RIFF", "CRiffChunk", "RIFF"}, {"riff", "CRiffChunk", "RIFF"},
-        {"LIST", "CListChunk", "LIST"}, {"list", "CListChunk", "LIST"},
-        {"data", "CdataChunk", "data"}, {"Data", "CdataChunk", "data"},
-        {"DATA", "CdataChunk", "data"}, {"junk", "CChunk", "Unknown"},
-        {"JUNK", "CChunk", "Unknown"},  {"dat", "CChunk", "Unknown"},
-        {"", "CChunk", "Unknown"},      {"datax", "CdataChunk", "data"},
+        {"RIFF", "CRiffChunk", "RIFF"},       {"riff", "CRiffChunk", "RIFF"},
+        {"LIST", "CListChunk", "LIST"},       {"list", "CListChunk", "LIST"},
+        {"data", "CdataChunk", "data"},       {"Data", "CdataChunk", "data"},
+        {"DATA", "CdataChunk", "data"},       {"junk", "CUnknownChunk", "Unknown"},
+        {"JUNK", "CUnknownChunk", "Unknown"}, {"dat", "CUnknownChunk", "Unknown"},
+        {"", "CUnknownChunk", "Unknown"},     {"datax", "CdataChunk", "data"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.id);

@@ -1,6 +1,7 @@
 // Saves that fail part way: every failure leaves the loaded file exactly as it was, removes the
 // incomplete file, says what failed in one message box and gives FALSE.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 
@@ -14,7 +15,7 @@
 
 #include "SaveSupport.h"
 #include "core/io/MmioSeam.h"
-#include "model/RiffChunk.h"
+#include "pages/RiffChunk.h"
 
 namespace {
 
@@ -25,34 +26,30 @@ using savetest::FileState;
 using savetest::StateOf;
 using Names = std::vector<std::string>;
 
-// 30,000 bytes of samples: three passes of 12,000, 12,000 and 6,000 bytes. The save's writes are
-// the form header (1), the fmt header and payload (2, 3), the data header (4), then the passes.
-constexpr std::size_t kSamples = 30000;
-constexpr int kFirstPass = 5;
-constexpr int kLastPass = 7;
+// 300,000 bytes of samples, copied in 25 passes of 12,000 bytes into the target's buffer, which
+// the system gets as four full buffers while the samples are copied and the rest at the flush.
+constexpr std::size_t kSamples = 300000;
+constexpr int kLastWrite = 5;
 constexpr UINT kMessageType = MB_OK | MB_ICONEXCLAMATION;
 
-// Moves the loaded file away once the target has been written to, as when another program
-// deletes or renames it while the save runs.
+// Moves the loaded file away once the target has been made, as when another program deletes or
+// renames it while the save runs.
 class VanishingSource : public MmioSystemCalls {
 public:
     VanishingSource(std::string source, std::string away)
         : m_source(std::move(source)), m_away(std::move(away)) {}
-    ssize_t write(int fd, const void* buffer, std::size_t count) override {
-        m_bWritten = true;
-        return MmioSystemCalls::write(fd, buffer, count);
-    }
     int open(const char* path, int flags, mode_t mode) override {
-        if (m_bWritten && path == m_source && !fs::exists(m_away)) {
+        if (m_bTargetMade && path == m_source && !fs::exists(m_away)) {
             fs::rename(m_source, m_away);
         }
+        m_bTargetMade = m_bTargetMade || (flags & O_CREAT) != 0;
         return MmioSystemCalls::open(path, flags, mode);
     }
 
 private:
     std::string m_source;
     std::string m_away;
-    bool m_bWritten = false;
+    bool m_bTargetMade = false;
 };
 
 class SaveFaultTest : public ::testing::Test {
@@ -107,7 +104,7 @@ protected:
 };
 
 TEST_F(SaveFaultTest, EveryFailedStepOfAReplacementLeavesTheLoadedFileAsItWas) {
-    ASSERT_EQ(CleanCount(m_path, Call::Write), kLastPass);
+    ASSERT_EQ(CleanCount(m_path, Call::Write), kLastWrite);
     const int nLastClose = CleanCount(m_path, Call::Close);
     const std::string temporary = Temporary();
     const struct {
@@ -117,25 +114,23 @@ TEST_F(SaveFaultTest, EveryFailedStepOfAReplacementLeavesTheLoadedFileAsItWas) {
     } rows[] = {
         {"target cannot be opened", [](auto& c) { c.failAt(Call::Open, 1); },
          "Couldn't open " + temporary + " for writing:\r\nInput/output error"},
-        {"target cannot be emptied", [](auto& c) { c.failAt(Call::Truncate, 1); },
-         "Couldn't empty " + temporary},
-        {"form header not written", [](auto& c) { c.failAt(Call::Write, 1); },
-         "Couldn't write the RIFF header to " + temporary},
-        {"fmt payload short", [](auto& c) { c.shortenAt(Call::Write, 3, 0); },
-         "Couldn't write the chunk \"fmt \" to " + temporary +
+        {"target cannot take the permissions", [](auto& c) { c.failAt(Call::Chmod, 1); },
+         "Couldn't give " + temporary + " the permissions of " + m_path},
+        {"first buffer not written", [](auto& c) { c.failAt(Call::Write, 1); },
+         "Couldn't copy the samples of " + m_path + " to " + temporary + ":\r\nInput/output error"},
+        {"first buffer short", [](auto& c) { c.shortenAt(Call::Write, 1, 0); },
+         "Couldn't copy the samples of " + m_path + " to " + temporary +
              ":\r\nfewer bytes were written than asked"},
-        {"first pass short", [](auto& c) { c.shortenAt(Call::Write, kFirstPass, 0); },
-         "Couldn't copy the samples of " + m_path + " to " + temporary},
-        {"middle pass short", [](auto& c) { c.shortenAt(Call::Write, kFirstPass + 1, 0); },
+        {"middle buffer short", [](auto& c) { c.shortenAt(Call::Write, 3, 0); },
          "Couldn't copy the samples of " + m_path},
-        {"last pass short", [](auto& c) { c.shortenAt(Call::Write, kLastPass, 0); },
-         "Couldn't copy the samples of " + m_path},
-        {"middle pass partly written, then an error",
+        {"middle buffer partly written, then an error",
          [](auto& c) {
-             c.shortenAt(Call::Write, kFirstPass + 1, 100);
-             c.failAt(Call::Write, kFirstPass + 2);
+             c.shortenAt(Call::Write, 3, 100);
+             c.failAt(Call::Write, 4);
          },
          ":\r\nInput/output error"},
+        {"last bytes short at the flush", [](auto& c) { c.shortenAt(Call::Write, kLastWrite, 0); },
+         "Couldn't write " + temporary + " to disk:\r\nfewer bytes were written than asked"},
         {"source read error", [](auto& c) { c.failAt(Call::Read, 2); },
          "Couldn't copy the samples of " + m_path + " to " + temporary + ":\r\nInput/output error"},
         {"flush fails", [](auto& c) { c.failAt(Call::Flush, 1); },
@@ -180,25 +175,33 @@ TEST_F(SaveFaultTest, SourceVanishedBeforeTheSampleCopy) {
 
 TEST_F(SaveFaultTest, FailedSaveUnderAnotherNameRemovesWhatItWrote) {
     const int nLastClose = CleanCount(Copy(), Call::Close);
+    const Bytes there = testfiles::ByteBuilder().text("there before");
     const struct {
         const char* name;
         bool bExisted;
         std::function<void(MmioFaultyCalls&)> arrange;
     } rows[] = {
-        {"middle pass short", false, [](auto& c) { c.shortenAt(Call::Write, kFirstPass + 1, 0); }},
+        {"middle buffer short", false, [](auto& c) { c.shortenAt(Call::Write, 3, 0); }},
         {"close fails", false, [&](auto& c) { c.failAt(Call::Close, nLastClose); }},
         {"over a file that was there, flush fails", true,
          [](auto& c) { c.failAt(Call::Flush, 1); }},
+        {"over a file that was there, a write fails", true,
+         [](auto& c) { c.failAt(Call::Write, 2); }},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         if (row.bExisted) {
-            testfiles::writeFile(Copy(), testfiles::ByteBuilder().text("given up"));
+            testfiles::writeFile(Copy(), there);
         }
         MmioFaultyCalls calls;
         row.arrange(calls);
         SaveFails(Copy(), calls);
-        EXPECT_FALSE(fs::exists(Copy()));
+        EXPECT_EQ(savetest::Names(dir.path()),
+                  row.bExisted ? Names({"Copy.wav", "Take.wav"}) : Names({"Take.wav"}));
+        if (row.bExisted) {
+            EXPECT_EQ(testfiles::readFile(Copy()), there);
+            fs::remove(Copy());
+        }
     }
 }
 

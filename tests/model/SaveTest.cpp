@@ -14,8 +14,8 @@
 #include "SaveSupport.h"
 #include "SparseFile.h"
 #include "core/io/MmioSeam.h"
-#include "model/RiffChunk.h"
 #include "pages/ChunkPage.h"
+#include "pages/RiffChunk.h"
 
 namespace {
 
@@ -26,14 +26,15 @@ using savetest::StateOf;
 using testfiles::ByteBuilder;
 using Names = std::vector<std::string>;
 
-// Records the paths opened for writing.
+// Records the paths opened for writing; a name found taken is no file written.
 class OpenRecorder : public MmioSystemCalls {
 public:
     int open(const char* path, int flags, mode_t mode) override {
-        if ((flags & O_ACCMODE) != O_RDONLY) {
+        const int fd = MmioSystemCalls::open(path, flags, mode);
+        if (fd >= 0 && (flags & O_ACCMODE) != O_RDONLY) {
             written.emplace_back(path);
         }
-        return MmioSystemCalls::open(path, flags, mode);
+        return fd;
     }
     std::vector<std::string> written;
 };
@@ -51,7 +52,7 @@ protected:
         EXPECT_TRUE(root->Load(path)) << path;
         return *root;
     }
-    CChunkPage& PageOf(int nChunk) { return *root->GetChild(nChunk)->CreatePage(nullptr); }
+    CChunkPage& PageOf(int nChunk) { return *CreatePageOf(root->GetChild(nChunk), nullptr); }
     void ExpectNoMessage() {
         for (const savetest::Message& message : log.messages) {
             ADD_FAILURE() << "message: " << message.text;
@@ -162,8 +163,8 @@ TEST_F(SaveTest, TemporaryFileIsMadeInTheLoadedFilesFolderUnderAFreeName) {
         {"a stale temporary file",
          "Take.wav",
          [&](const std::string& f) { testfiles::writeFile(f + "/$$temp.wav", other); },
-         "$$temp.wav",
-         {"Take.wav"}},
+         "$$temp1.wav",
+         {"$$temp.wav", "Take.wav"}},
         {"a link there",
          "Take.wav",
          [&](const std::string& f) {
@@ -172,6 +173,11 @@ TEST_F(SaveTest, TemporaryFileIsMadeInTheLoadedFilesFolderUnderAFreeName) {
          },
          "$$temp1.wav",
          {"$$temp.wav", "Take.wav", "other.wav"}},
+        {"a link to no file",
+         "Take.wav",
+         [](const std::string& f) { fs::create_symlink(f + "/nowhere.wav", f + "/$$temp.wav"); },
+         "$$temp1.wav",
+         {"$$temp.wav", "Take.wav"}},
         {"a second name of the loaded file",
          "Take.wav",
          [](const std::string& f) { fs::create_hard_link(f + "/Take.wav", f + "/$$temp.wav"); },
@@ -199,7 +205,9 @@ TEST_F(SaveTest, TemporaryFileIsMadeInTheLoadedFilesFolderUnderAFreeName) {
         EXPECT_EQ(savetest::Names(folder), row.after);
         EXPECT_EQ(testfiles::readFile(path), bytes);
     }
+    EXPECT_EQ(testfiles::readFile(dir.file("a stale temporary file/$$temp.wav")), other);
     EXPECT_EQ(testfiles::readFile(dir.file("a link there/other.wav")), other);
+    EXPECT_FALSE(fs::exists(dir.file("a link to no file/nowhere.wav")));
     EXPECT_EQ(testfiles::readFile(dir.file("a second name of the loaded file/$$temp.wav")), bytes);
 }
 

@@ -10,8 +10,8 @@
 
 #include "SaveSupport.h"
 #include "TestFiles.h"
-#include "model/RiffChunk.h"
 #include "pages/ChunkPage.h"
+#include "pages/RiffChunk.h"
 
 namespace {
 
@@ -102,7 +102,7 @@ TEST_F(SaveToolsTest, EditedDescriptionIsAllThatChanges) {
         }
     }
     ASSERT_NE(pBext, nullptr);
-    savetest::SetBoxText(*pBext->CreatePage(nullptr), 1009, "Take two");
+    savetest::SetBoxText(*CreatePageOf(pBext, nullptr), 1009, "Take two");
     ASSERT_TRUE(root.Save(m_source));
     probed.replace(probed.find("Take one"), 8, "Take two");
     EXPECT_EQ(Probe(m_source), probed);

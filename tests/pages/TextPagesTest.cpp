@@ -4,9 +4,9 @@
 
 #include <QLabel>
 
+#include "core/chunks/Chunk.h"
 #include "framework/DialogBuilder.h"
 #include "framework/DialogTemplate.h"
-#include "model/Chunk.h"
 #include "pages/LISTPropertyPage.h"
 #include "pages/RIFFPropertyPage.h"
 #include "pages/UnknownPropertyPage.h"

@@ -9,8 +9,11 @@
 #include <filesystem>
 
 #include "HeldChunks.h"
+#include "PageRoundTrip.h"
 #include "app/ViewerDlg.h"
 #include "app/ViewerTestSupport.h"
+#include "core/chunks/Overview.h"
+#include "core/chunks/OverviewText.h"
 
 namespace {
 
@@ -95,8 +98,10 @@ protected:
             EXPECT_EQ(bLoaded, nLeft <= 0 ? TRUE : FALSE) << nLeft << " bytes left";
         }
         for (CObject* pObject : root) {
-            static_cast<CChunk*>(pObject)->CreatePage(dlg.get());
+            CreatePageOf(static_cast<CChunk*>(pObject), dlg.get());
         }
+        // The text the pages built is the one the core builds for listings without pages.
+        EXPECT_EQ(OverviewOf(root), g_strOverview);
         // Also a tree that did not load whole keeps what it held through a save.
         EXPECT_EQ(testfiles::DescribeSaveRoundTrip(root, dir.file("saved.wav"), dlg.get()), "");
         dlg->LoadFile(strPath);

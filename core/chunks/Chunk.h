@@ -1,0 +1,56 @@
+#pragma once
+// The base of every chunk of an opened file: the header exactly as found, the payload that was
+// loaded, a display name, and the child chunks.
+
+#include <memory>
+
+#include "core/base/ObList.h"
+#include "core/io/Mmio.h"
+
+class CChunk : public CObList {
+    DECLARE_DYNCREATE(CChunk)
+public:
+    CChunk();
+    ~CChunk() override;
+    CChunk(const CChunk&) = delete;
+    CChunk& operator=(const CChunk&) = delete;
+
+    // Reads the chunk that starts at the current position; with bLoad, also its payload.
+    virtual BOOL Read(HMMIO hmmio, BOOL bLoad);
+    // Writes the header as held and the payload; the caller closes the chunk with an ascend.
+    // FALSE unless every byte held was written.
+    virtual BOOL Write(HMMIO hmmio);
+    virtual CString GetDescription();
+
+    void AddChild(CChunk* pChild);
+    void DeleteChildren();
+    CChunk* GetChild(int nIndex) const;
+
+    // The payload bytes that are held: the chunk's data portion as far as the file held it.
+    BYTE* Data() const { return m_pData.get(); }
+    DWORD DataSize() const { return m_nDataSize; }
+
+    MMCKINFO m_ck;
+    CChunk* m_pParent = nullptr;
+    std::unique_ptr<BYTE[]> m_pData;
+    CString m_strName;
+    CString m_strPath;
+
+protected:
+    // The registering constructors of the chunk classes: the id upper-cased into ckid, the id
+    // text as the name, and with bRegister the object joins the registry as a prototype.
+    void Register(const CString& strId, BOOL bRegister);
+    // Replaces the payload with a buffer of nSize bytes, zero-filled; FALSE when it cannot be had.
+    bool AllocateData(DWORD nSize);
+
+private:
+    DWORD m_nDataSize = 0;
+};
+
+// Writes exactly nLen bytes into pField: the text's bytes while they last, zeros after; a longer
+// text is cut. Returns nLen, or 0 when nLen is 0 or less.
+int CopyTextToField(const CString* pText, BYTE* pField, int nLen);
+// Adds the little-endian value of nLen bytes (0 to 4) to *pValue. Returns nLen.
+int AddLittleEndian(DWORD* pValue, const BYTE* pBytes, int nLen);
+// Stores the low nLen bytes (0 to 4) of *pValue, lowest first. Returns nLen.
+int StoreLittleEndian(const DWORD* pValue, BYTE* pBytes, int nLen);

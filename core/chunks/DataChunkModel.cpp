@@ -1,0 +1,87 @@
+#include "core/chunks/DataChunkModel.h"
+
+#include <algorithm>
+#include <array>
+
+IMPLEMENT_DYNCREATE(CdataChunkModel, CChunk)
+
+namespace {
+
+// A recording that was never closed leaves this in the size field: its samples run to the end of
+// the file, and so does the walk, whose offsets could not go past it anyway.
+constexpr DWORD kUnclosedSize = 0xFFFFFFFF;
+constexpr DWORD kSourceFlags = MMIO_READ | MMIO_DENYNONE;
+constexpr DWORD kPassSize = 12000;
+
+// Whether a read that found nothing at nPosition stands at the source file's real end. One that
+// finds an end inside the file would leave samples behind that the file still holds.
+bool AtEndOfFile(HMMIO hmmioSource, std::int64_t nPosition) {
+    const std::int64_t nFileSize = mmioFileSize(hmmioSource);
+    return nFileSize >= 0 && nFileSize <= nPosition;
+}
+
+// One read and one write per pass, so the samples never pass through more memory than a pass.
+// The source's end stops the copy without error (a file cut short holds fewer samples than its
+// header says); a read error or a write that comes up short fails it.
+bool CopySamples(HMMIO hmmioSource, std::int64_t nOffset, HMMIO hmmioTarget, DWORD nSize) {
+    std::array<char, kPassSize> buffer;
+    for (DWORD nCopied = 0; nCopied != nSize;) {
+        const auto nRequest = static_cast<LONG>(std::min(nSize - nCopied, kPassSize));
+        const LONG nGot = mmioRead(hmmioSource, buffer.data(), nRequest);
+        if (nGot == 0) {
+            return AtEndOfFile(hmmioSource, nOffset + nCopied);
+        }
+        if (nGot < 0 || mmioWrite(hmmioTarget, buffer.data(), nGot) != nGot) {
+            return false;
+        }
+        nCopied += static_cast<DWORD>(nGot);
+    }
+    return true;
+}
+
+}  // namespace
+
+CdataChunkModel::CdataChunkModel(const CString& strId, BOOL bRegister) {
+    Register(strId, bRegister);
+}
+
+BOOL CdataChunkModel::Read(HMMIO hmmio, BOOL) {
+    if (mmioDescend(hmmio, &m_ck, nullptr, MMIO_FINDCHUNK) != 0) {
+        return FALSE;
+    }
+    if (m_ck.cksize == kUnclosedSize) {
+        const std::int64_t end = mmioFileSize(hmmio);
+        return end >= 0 && mmioSeek(hmmio, end, SEEK_FROM_START) == end ? TRUE : FALSE;
+    }
+    return mmioAscend(hmmio, &m_ck, 0) == 0 ? TRUE : FALSE;
+}
+
+BOOL CdataChunkModel::Write(HMMIO) {
+    return FALSE;
+}
+
+BOOL CdataChunkModel::WriteFrom(HMMIO hmmio, const CString& strSource) {
+    const std::int64_t sampleOffset = m_ck.dwDataOffset;  // creating the chunk moves it
+    HMMIO hmmioSource = mmioOpen(strSource.c_str(), nullptr, kSourceFlags);
+    // Written into itself, the file would lose the samples before they are read: refused before
+    // a byte is written.
+    if (hmmioSource != nullptr && mmioSameFile(hmmioSource, hmmio)) {
+        mmioClose(hmmioSource, 0);
+        return FALSE;
+    }
+    BOOL bResult = CChunk::Write(hmmio);
+    if (hmmioSource == nullptr) {
+        return FALSE;
+    }
+    if (bResult) {
+        const bool bCopied = mmioSeek(hmmioSource, sampleOffset, SEEK_FROM_START) == sampleOffset &&
+                             CopySamples(hmmioSource, sampleOffset, hmmio, m_ck.cksize);
+        bResult = bCopied ? TRUE : FALSE;
+    }
+    mmioClose(hmmioSource, 0);
+    return bResult;
+}
+
+CString CdataChunkModel::GetDescription() {
+    return "Data Chunk\r\n" + CChunk::GetDescription() + "\r\n";
+}

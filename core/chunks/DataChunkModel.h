@@ -1,0 +1,24 @@
+#pragma once
+// The data chunk: only the position and size of the samples are held; a write streams the
+// samples from the file they were loaded from.
+
+#include "core/chunks/Chunk.h"
+
+class CdataChunkModel : public CChunk {
+    DECLARE_DYNCREATE(CdataChunkModel)
+public:
+    CdataChunkModel() = default;
+    CdataChunkModel(const CString& strId, BOOL bRegister);
+
+    // The header only, whatever bLoad says.
+    BOOL Read(HMMIO hmmio, BOOL bLoad) override;
+    // FALSE: the samples cannot be written without the file that holds them.
+    BOOL Write(HMMIO hmmio) override;
+    // The header, then the samples copied from strSource, the file the chunk was loaded from.
+    // FALSE when the target is that file itself (nothing written then), when the header cannot
+    // be written, when strSource cannot be opened, positioned or read, or when a write comes up
+    // short; a source file that ends before the chunk's size ends the copy without error, but a
+    // read that finds an end inside the file fails it.
+    BOOL WriteFrom(HMMIO hmmio, const CString& strSource);
+    CString GetDescription() override;
+};

@@ -1,0 +1,17 @@
+#pragma once
+// The fmt chunk: the audio format record, kept as read and written back as it is held.
+
+#include "core/chunks/Chunk.h"
+
+class CfmtChunkModel : public CChunk {
+    DECLARE_DYNCREATE(CfmtChunkModel)
+public:
+    CfmtChunkModel() = default;
+    CfmtChunkModel(const CString& strId, BOOL bRegister);
+
+    // The payload is always loaded: it is the format record (Data(), DataSize()).
+    BOOL Read(HMMIO hmmio, BOOL bLoad) override;
+    CString GetDescription() override;
+    // The format tag; 0, which no format has, when the record is too short to hold one.
+    WORD FormatTag() const;
+};

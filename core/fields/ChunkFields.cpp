@@ -1,0 +1,42 @@
+#include "core/fields/ChunkFields.h"
+
+#include "core/chunks/BEXTChunkModel.h"
+#include "core/chunks/MEXTChunkModel.h"
+#include "core/chunks/factChunkModel.h"
+#include "core/chunks/fmtChunkModel.h"
+#include "core/fields/BextFields.h"
+#include "core/fields/FactFields.h"
+#include "core/fields/FormatFields.h"
+#include "core/fields/MextFields.h"
+
+namespace {
+const FieldTable* const kTables[] = {&kPcmFormatFields, &kMpegFormatFields, &kFactFields,
+                                     &kBextFields, &kMextFields};
+}
+
+const FieldTable* FieldTableOf(const CChunk& chunk) {
+    if (const auto* pFormat = dynamic_cast<const CfmtChunkModel*>(&chunk)) {
+        switch (pFormat->FormatTag()) {
+            case WAVE_FORMAT_PCM:
+                return &kPcmFormatFields;
+            case WAVE_FORMAT_MPEG:
+                return &kMpegFormatFields;
+            default:
+                return nullptr;
+        }
+    }
+    if (dynamic_cast<const CfactChunkModel*>(&chunk)) {
+        return &kFactFields;
+    }
+    if (dynamic_cast<const CBEXTChunkModel*>(&chunk)) {
+        return &kBextFields;
+    }
+    if (dynamic_cast<const CMEXTChunkModel*>(&chunk)) {
+        return &kMextFields;
+    }
+    return nullptr;
+}
+
+std::span<const FieldTable* const> FieldTables() {
+    return kTables;
+}

@@ -1,0 +1,47 @@
+#pragma once
+// Reading a field's value from a payload and writing a typed value back, by the rules the pages
+// show and store fields with. A payload may be shorter than its layout: a number is held only
+// when all of its bytes are there, a text with as many bytes as are there.
+
+#include <optional>
+
+#include "core/fields/FieldEncoding.h"
+#include "core/fields/FieldLayout.h"
+
+class CChunk;
+
+// What a number field says when its text is refused.
+inline constexpr const char* kNumberRuleMessage = "Please enter a positive integer.";
+
+// The payload bytes the field may use: its width, or what the payload holds of it; 0 when not
+// held. A number is held whole or not at all.
+DWORD HeldWidth(const FieldLayout& field, DWORD dwSize);
+bool IsFieldHeld(const FieldLayout& field, DWORD dwSize);
+bool IsFieldHeld(const CChunk& chunk, const FieldLayout& field);
+
+// A number field's value, widened with zeros; 0 when the payload does not hold it.
+DWORD ReadNumber(const BYTE* pPayload, DWORD dwSize, const FieldLayout& field);
+DWORD ReadNumber(const CChunk& chunk, const FieldLayout& field);
+// Stores the low bytes of dwValue when the payload holds the field.
+void WriteNumber(BYTE* pPayload, DWORD dwSize, const FieldLayout& field, DWORD dwValue);
+
+// Every line break (CR LF, LF or CR alone) as CR LF.
+CString WithCrLfLineBreaks(const CString& strText);
+// A text field's bytes: up to its first zero byte, at most its held width, trimmed of trailing
+// white space where the field is.
+CString ReadTextBytes(const BYTE* pPayload, DWORD dwSize, const FieldLayout& field);
+// How the bytes show: as UTF-8, the line breaks of a multi-line field as CR LF.
+CString ShownText(const FieldLayout& field, const CString& strBytes);
+// The bytes an edited text is stored as: a multi-line field's breaks as CR LF, in the encoding
+// the field was read with where every character has a byte there.
+CString EditedBytes(const FieldLayout& field, const CString& strText, FieldEncoding encoding);
+// Writes the bytes cut to the held width (never inside a UTF-8 character), zero-filled.
+void WriteTextBytes(BYTE* pPayload, DWORD dwSize, const FieldLayout& field,
+                    const CString& strBytes);
+
+// The field as shown; nothing when the payload does not hold it.
+std::optional<CString> ReadFieldText(const CChunk& chunk, const FieldLayout& field);
+// Stores a typed value into a field that is stored and held: a text the same as the one shown
+// keeps the bytes read, any other is stored as edited; a number by the number rule. Empty on
+// success, else why the value was refused (the payload is then untouched).
+CString WriteFieldText(CChunk& chunk, const FieldLayout& field, const CString& strTyped);

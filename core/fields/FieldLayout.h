@@ -1,0 +1,37 @@
+#pragma once
+// Where a field stands in its chunk's payload and how its bytes read: the one place a field is
+// known. Pages and ovalis-cli both read and write fields through these tables.
+
+#include <span>
+
+#include "core/base/Types.h"
+
+enum class FieldKind {
+    Number,     // little-endian, shown as an unsigned decimal number
+    HexNumber,  // little-endian, shown in upper-case hexadecimal
+    FixedText,  // 8-bit text of a fixed width, ended by a zero byte or the width
+    TextToEnd,  // 8-bit text from the offset to the end of the payload
+};
+
+struct FieldLayout {
+    const char* name;  // as the page's label names it ("nChannels", "Originator")
+    DWORD offset;
+    DWORD width;  // bytes; 2 or 4 for numbers, 0 for text to the end
+    FieldKind kind;
+    bool stored;  // a save writes an edit of it back; else it is shown only
+    bool multiLine = false;
+    // Trailing white space is not part of the shown text, nor of what a save writes back.
+    bool trimmed = false;
+    // Shown as this text instead of the value, when the payload holds the field.
+    const char* shownAs = nullptr;
+};
+
+// The fields of one chunk kind, in the order a listing shows them.
+struct FieldTable {
+    const char* title;    // "fmt (PCM)", "bext"
+    const char* chunkId;  // the chunk whose payload holds them
+    std::span<const FieldLayout> fields;
+
+    // The field of that name, or null.
+    const FieldLayout* Find(const CString& strName) const;
+};

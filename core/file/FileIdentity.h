@@ -1,0 +1,21 @@
+#pragma once
+// Which file a path names and in what state: enough to tell that another program replaced or
+// changed it since it was read.
+
+#include <cstdint>
+
+#include "core/base/Types.h"
+
+struct FileIdentity {
+    bool bKnown = false;
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::int64_t size = 0;
+    std::int64_t modifiedSeconds = 0;
+    std::int64_t modifiedNanoseconds = 0;
+
+    bool operator==(const FileIdentity&) const = default;
+};
+
+// Unknown when the path cannot be examined.
+FileIdentity FileIdentityOf(const CString& strPath);

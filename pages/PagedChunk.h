@@ -1,0 +1,20 @@
+#pragma once
+// The side of a chunk class that the window adds: the page that shows the chunk.
+
+class CChunk;
+class CChunkPage;
+class CWnd;
+
+class CPagedChunk {
+public:
+    virtual ~CPagedChunk() = default;
+    // The chunk's page, its window created under pParent on the first call (with no parent,
+    // hidden under the main window); the same page afterwards.
+    virtual CChunkPage* CreatePage(CWnd* pParent) = 0;
+};
+
+// The page of a chunk whose class has one; null for a chunk without.
+CChunkPage* CreatePageOf(CChunk* pChunk, CWnd* pParent);
+// Lets the chunk's page, when it has one, store its values into the chunk, as a save does
+// just before it writes the chunk.
+void StorePageValues(CChunk& chunk);
