@@ -46,6 +46,9 @@ HeldChunk Held(const CChunk& chunk, const std::string& strSource) {
 
 // The first offset at which the two differ, leaving out what a bext page may rewrite.
 std::size_t FirstDifference(const HeldChunk& expected, const HeldChunk& actual, bool bPagesStored) {
+    if (expected.bytes == actual.bytes) {
+        return std::string::npos;
+    }
     const std::size_t n = std::min(expected.bytes.size(), actual.bytes.size());
     for (std::size_t i = 0; i < n; ++i) {
         const bool bPageText = bPagesStored && expected.bBextTextStored &&
@@ -80,18 +83,20 @@ std::string DescribeDifference(const HeldTree& expected, const HeldTree& actual,
                std::to_string(actual.size()) + " held";
     }
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        const std::string strWhere =
-            "chunk " + std::to_string(i) + " '" + IdText(expected[i].ckid) + "': ";
+        // Made only for a difference: trees of thousands of equal chunks are compared often.
+        const auto strWhere = [&] {
+            return "chunk " + std::to_string(i) + " '" + IdText(expected[i].ckid) + "': ";
+        };
         if (expected[i].ckid != actual[i].ckid) {
-            return strWhere + "held as '" + IdText(actual[i].ckid) + "'";
+            return strWhere() + "held as '" + IdText(actual[i].ckid) + "'";
         }
         if (expected[i].size != actual[i].size) {
-            return strWhere + "size " + Hex(expected[i].size) + " expected, " +
+            return strWhere() + "size " + Hex(expected[i].size) + " expected, " +
                    Hex(actual[i].size) + " held";
         }
         const std::size_t nAt = FirstDifference(expected[i], actual[i], bPagesStored);
         if (nAt != std::string::npos) {
-            return strWhere + "bytes differ from offset " + Hex(static_cast<unsigned>(nAt));
+            return strWhere() + "bytes differ from offset " + Hex(static_cast<unsigned>(nAt));
         }
     }
     return {};
