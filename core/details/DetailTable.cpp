@@ -13,6 +13,7 @@ CString RowText(const std::vector<CString>& cells, const std::vector<std::size_t
     for (std::size_t i = 0; i < cells.size(); ++i) {
         strLine += i + 1 < cells.size() ? Padded(cells[i], widths[i]) + "  " : cells[i];
     }
+    strLine.erase(strLine.find_last_not_of(' ') + 1);
     return strLine + "\n";
 }
 
