@@ -29,8 +29,8 @@ CString FileDetailsText(const CChunk& root) {
     if (bits != facts.end()) {
         bits->second += " bits";
     }
-    return Joined(facts, {{"Format", ""}, {"Channels", "channels "}, {"Sample rate", ""},
-                          {"Bits", ""}}) +
+    return Joined(facts,
+                  {{"Format", ""}, {"Channels", "channels "}, {"Sample rate", ""}, {"Bits", ""}}) +
            Joined(facts, {{"Duration", "duration "}, {"Form", "form "}}) +
            Joined(facts, {{"Time reference", "time reference "}});
 }

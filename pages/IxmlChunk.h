@@ -1,5 +1,6 @@
 #pragma once
-// An iXML chunk: its main fields, its tracks and the whole document, read-only, as a chunk with its page.
+// An iXML chunk: its main fields, its tracks and the whole document, read-only, as a chunk with its
+// page.
 
 #include "core/chunks/IxmlChunkModel.h"
 #include "pages/IxmlPropertyPage.h"

@@ -40,8 +40,8 @@ CString ChunkByteView(const CChunk& chunk) {
         strText += std::to_string(chunk.DataSize() - nShown) + " more bytes not shown\n";
     }
     if (ck.cksize > chunk.DataSize()) {
-        strText += std::to_string(ck.cksize - chunk.DataSize()) +
-                   " declared bytes are not in the file\n";
+        strText +=
+            std::to_string(ck.cksize - chunk.DataSize()) + " declared bytes are not in the file\n";
     }
     return strText;
 }

@@ -51,8 +51,8 @@ std::vector<AdtlEntry> FileAdtlEntries(const CChunk& chunk) {
 }  // namespace
 
 DetailTable CueDetails(const CChunk& chunk) {
-    DetailTable table{"Markers", {"Id", "Samples", "Time", "Timecode", "Label", "Note", "Length"},
-                      {}, {}};
+    DetailTable table{
+        "Markers", {"Id", "Samples", "Time", "Timecode", "Label", "Note", "Length"}, {}, {}};
     const AudioFacts facts = chunk.m_pParent ? AudioFactsOf(*chunk.m_pParent) : AudioFacts{};
     const std::vector<AdtlEntry> entries = FileAdtlEntries(chunk);
     const auto declared = PayloadNumber(chunk, 0, 4);
@@ -68,8 +68,8 @@ DetailTable CueDetails(const CChunk& chunk) {
         const Labels labels = LabelsOf(dwId, entries);
         table.rows.push_back({std::to_string(dwId), std::to_string(samples),
                               ClockText(samples, facts.dwSampleRate),
-                              TimecodeText(samples, facts.dwSampleRate, facts.Rate()),
-                              labels.label, labels.note, labels.length});
+                              TimecodeText(samples, facts.dwSampleRate, facts.Rate()), labels.label,
+                              labels.note, labels.length});
     }
     if (*declared > held) {
         table.text = "The chunk declares " + std::to_string(*declared) + " cue points but holds " +

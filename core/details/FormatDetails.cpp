@@ -14,18 +14,18 @@ struct TagName {
 };
 
 constexpr TagName kTagNames[] = {
-    {0x0001, "PCM"},         {0x0002, "MS ADPCM"},      {0x0003, "IEEE float"},
-    {0x0006, "A-law"},       {0x0007, "mu-law"},        {0x0011, "IMA ADPCM"},
-    {0x0031, "GSM 6.10"},    {0x0050, "MPEG"},          {0x0055, "MPEG Layer 3"},
-    {0x0092, "AC-3 SPDIF"},  {0x2000, "AC-3"},          {0xFFFE, "extensible"},
+    {0x0001, "PCM"},        {0x0002, "MS ADPCM"}, {0x0003, "IEEE float"},
+    {0x0006, "A-law"},      {0x0007, "mu-law"},   {0x0011, "IMA ADPCM"},
+    {0x0031, "GSM 6.10"},   {0x0050, "MPEG"},     {0x0055, "MPEG Layer 3"},
+    {0x0092, "AC-3 SPDIF"}, {0x2000, "AC-3"},     {0xFFFE, "extensible"},
 };
 
 constexpr const char* kSpeakers[] = {
-    "Front Left",       "Front Right",       "Front Center",    "Low Frequency",
-    "Back Left",        "Back Right",        "Front Left of Center", "Front Right of Center",
-    "Back Center",      "Side Left",         "Side Right",      "Top Center",
-    "Top Front Left",   "Top Front Center",  "Top Front Right", "Top Back Left",
-    "Top Back Center",  "Top Back Right",
+    "Front Left",      "Front Right",      "Front Center",         "Low Frequency",
+    "Back Left",       "Back Right",       "Front Left of Center", "Front Right of Center",
+    "Back Center",     "Side Left",        "Side Right",           "Top Center",
+    "Top Front Left",  "Top Front Center", "Top Front Right",      "Top Back Left",
+    "Top Back Center", "Top Back Right",
 };
 
 // The tail that every sub-format GUID derived from a format tag shares.
@@ -42,8 +42,8 @@ struct Row {
 };
 
 constexpr Row kRows[] = {
-    {"wFormatTag", 0, 2},       {"nChannels", 2, 2},      {"nSamplesPerSec", 4, 4},
-    {"nAvgBytesPerSec", 8, 4},  {"nBlockAlign", 12, 2},   {"wBitsPerSample", 14, 2},
+    {"wFormatTag", 0, 2},      {"nChannels", 2, 2},    {"nSamplesPerSec", 4, 4},
+    {"nAvgBytesPerSec", 8, 4}, {"nBlockAlign", 12, 2}, {"wBitsPerSample", 14, 2},
     {"cbSize", 16, 2},
 };
 
@@ -87,19 +87,18 @@ CString SpeakerNames(DWORD dwMask) {
         }
         strNames += strNames.empty() ? "" : ", ";
         strNames += bit < int(std::size(kSpeakers)) ? CString(kSpeakers[bit])
-                                                     : "bit " + std::to_string(bit);
+                                                    : "bit " + std::to_string(bit);
     }
     return strNames;
 }
 
 CString GuidText(const BYTE* pGuid) {
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer,
-                  "%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X",
+    std::snprintf(buffer, sizeof buffer, "%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X",
                   static_cast<unsigned>(LittleEndian(pGuid, 4)),
                   static_cast<unsigned>(LittleEndian(pGuid + 4, 2)),
-                  static_cast<unsigned>(LittleEndian(pGuid + 6, 2)), pGuid[8], pGuid[9],
-                  pGuid[10], pGuid[11], pGuid[12], pGuid[13], pGuid[14], pGuid[15]);
+                  static_cast<unsigned>(LittleEndian(pGuid + 6, 2)), pGuid[8], pGuid[9], pGuid[10],
+                  pGuid[11], pGuid[12], pGuid[13], pGuid[14], pGuid[15]);
     return buffer;
 }
 

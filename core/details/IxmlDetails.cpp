@@ -12,7 +12,8 @@ constexpr const char* kMainFields[] = {"PROJECT", "SCENE", "TAKE", "TAPE", "CIRC
 
 // The payload without the zero bytes and white space that writers pad it with.
 CString DocumentText(const CChunk& chunk) {
-    CString strText(reinterpret_cast<const char*>(chunk.Data()), chunk.Data() ? chunk.DataSize() : 0);
+    CString strText(reinterpret_cast<const char*>(chunk.Data()),
+                    chunk.Data() ? chunk.DataSize() : 0);
     strText.erase(strText.find_last_not_of(CString(" \t\r\n\0", 5)) + 1);
     return strText;
 }
@@ -64,7 +65,8 @@ std::vector<DetailTable> IxmlDetails(const CChunk& chunk) {
     if (!parse.root) {
         return {{"iXML document", {}, {}, "Not well formed: " + parse.error + ".\n" + strText}};
     }
-    return {FieldsTable(*parse.root), TracksTable(*parse.root),
+    return {FieldsTable(*parse.root),
+            TracksTable(*parse.root),
             {"iXML document", {}, {}, IndentedXml(*parse.root)}};
 }
 
@@ -74,5 +76,6 @@ std::optional<TimecodeRate> IxmlTimecodeRate(const CChunk& chunk) {
     if (!pSpeed) {
         return std::nullopt;
     }
-    return ParseTimecodeRate(pSpeed->ChildText("TIMECODE_RATE"), pSpeed->ChildText("TIMECODE_FLAG"));
+    return ParseTimecodeRate(pSpeed->ChildText("TIMECODE_RATE"),
+                             pSpeed->ChildText("TIMECODE_FLAG"));
 }

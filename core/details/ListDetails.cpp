@@ -12,14 +12,14 @@ struct InfoName {
 };
 
 constexpr InfoName kInfoNames[] = {
-    {"IARL", "Archival location"}, {"IART", "Artist"},       {"ICMS", "Commissioned"},
-    {"ICMT", "Comments"},          {"ICOP", "Copyright"},    {"ICRD", "Creation date"},
-    {"ICRP", "Cropped"},           {"IDIM", "Dimensions"},   {"IDPI", "Dots per inch"},
-    {"IENG", "Engineer"},          {"IGNR", "Genre"},        {"IKEY", "Keywords"},
-    {"ILGT", "Lightness"},         {"IMED", "Medium"},       {"INAM", "Name"},
-    {"IPLT", "Palette setting"},   {"IPRD", "Product"},      {"ISBJ", "Subject"},
-    {"ISFT", "Software"},          {"ISHP", "Sharpness"},    {"ISRC", "Source"},
-    {"ISRF", "Source form"},       {"ITCH", "Technician"},   {"ITRK", "Track number"},
+    {"IARL", "Archival location"}, {"IART", "Artist"},     {"ICMS", "Commissioned"},
+    {"ICMT", "Comments"},          {"ICOP", "Copyright"},  {"ICRD", "Creation date"},
+    {"ICRP", "Cropped"},           {"IDIM", "Dimensions"}, {"IDPI", "Dots per inch"},
+    {"IENG", "Engineer"},          {"IGNR", "Genre"},      {"IKEY", "Keywords"},
+    {"ILGT", "Lightness"},         {"IMED", "Medium"},     {"INAM", "Name"},
+    {"IPLT", "Palette setting"},   {"IPRD", "Product"},    {"ISBJ", "Subject"},
+    {"ISFT", "Software"},          {"ISHP", "Sharpness"},  {"ISRC", "Source"},
+    {"ISRF", "Source form"},       {"ITCH", "Technician"}, {"ITRK", "Track number"},
 };
 
 CString Truncation(const SubChunk& sub) {

@@ -9,11 +9,11 @@
 class CChunk;
 
 struct SubChunk {
-    CString id;           // as IdText shows it
-    DWORD offset;         // of its data, from the start of the list's payload
-    DWORD declared;       // its size field
-    CString bytes;        // the data held, at most the declared size
-    bool truncated;       // the list ends before the declared size
+    CString id;      // as IdText shows it
+    DWORD offset;    // of its data, from the start of the list's payload
+    DWORD declared;  // its size field
+    CString bytes;   // the data held, at most the declared size
+    bool truncated;  // the list ends before the declared size
 };
 
 // The list type: the payload's first four bytes, "" when it holds fewer.

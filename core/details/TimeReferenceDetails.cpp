@@ -1,8 +1,8 @@
 #include "core/details/TimeReferenceDetails.h"
 
+#include <cstdio>
 #include "core/chunks/Chunk.h"
 #include "core/details/AudioFacts.h"
-#include <cstdio>
 
 #include "core/details/PayloadBytes.h"
 

@@ -61,8 +61,9 @@ void AddIndented(const XmlElement& element, const CString& strIndent, CString& s
         strOpen += " " + name + "=\"" + value + "\"";
     }
     if (element.children.empty()) {
-        strText += strIndent + strOpen +
-                   (element.text.empty() ? "/>\n" : ">" + element.text + "</" + element.name + ">\n");
+        strText +=
+            strIndent + strOpen +
+            (element.text.empty() ? "/>\n" : ">" + element.text + "</" + element.name + ">\n");
         return;
     }
     strText += strIndent + strOpen + ">\n";
