@@ -66,8 +66,8 @@ Bytes Joined(std::initializer_list<Bytes> parts) {
     return all;
 }
 
-Bytes CueLabel(std::uint32_t id, const std::string& text) {
-    return Joined({ByteBuilder().le32(id).bytes(), Bytes(text.begin(), text.end())});
+Bytes TextBytes(const std::string& text) {
+    return Bytes(text.begin(), text.end());
 }
 
 Bytes CuePoints(std::uint32_t declared, std::initializer_list<std::pair<int, int>> points) {
@@ -103,6 +103,13 @@ std::string Ixml(const std::string& inside) {
            inside + "</BWFXML>";
 }
 
+testfiles::BextFields BextWithTimeReference(std::uint32_t low, std::uint32_t high) {
+    testfiles::BextFields fields;
+    fields.timeReferenceLow = low;
+    fields.timeReferenceHigh = high;
+    return fields;
+}
+
 struct DetailsRow {
     const char* what;
     std::vector<ChunkSpec> chunks;
@@ -135,7 +142,8 @@ TEST(ChunkDetailsTest, EachKindShowsWhatItsBytesHold) {
         {"cue points with their labels, notes and regions",
          {{"fmt ", pcm},
           {"cue ", CuePoints(2, {{1, 48000}, {2, 96000}})},
-          {"LIST", Joined({ByteBuilder().text("adtl").bytes(), Sub("labl", "\x01\0\0\0Clap"),
+          {"LIST", Joined({ByteBuilder().text("adtl").bytes(),
+                           Sub("labl", std::string("\x01\x00\x00\x00", 4) + "Clap"),
                            Sub("note", std::string("\x01\x00\x00\x00", 4) + "loud"),
                            Sub("ltxt", std::string("\x02\x00\x00\x00\x80\xBB\x00\x00", 8) +
                                            std::string(16, '\0') + "Line")})}},
@@ -148,16 +156,16 @@ TEST(ChunkDetailsTest, EachKindShowsWhatItsBytesHold) {
          {"0:00:00.500", "declares 5 cue points but holds 1."}},
         {"an empty cue chunk", {{"cue ", {}}}, "cue ", {"holds no count of cue points"}},
         {"an iXML document with its fields, speed and tracks",
-         {{"iXML", Bytes(Ixml("<SPEED><TIMECODE_RATE>30000/1001</TIMECODE_RATE><TIMECODE_FLAG>"
-                              "DF</TIMECODE_FLAG></SPEED><TRACK_LIST><TRACK><CHANNEL_INDEX>1"
-                              "</CHANNEL_INDEX><NAME>Boom</NAME><FUNCTION>M</FUNCTION></TRACK>"
-                              "</TRACK_LIST>") +
-                         std::string(3, '\0'))}},
+         {{"iXML", TextBytes(Ixml("<SPEED><TIMECODE_RATE>30000/1001</TIMECODE_RATE><TIMECODE_FLAG>"
+                                  "DF</TIMECODE_FLAG></SPEED><TRACK_LIST><TRACK><CHANNEL_INDEX>1"
+                                  "</CHANNEL_INDEX><NAME>Boom</NAME><FUNCTION>M</FUNCTION></TRACK>"
+                                  "</TRACK_LIST>") +
+                             std::string(3, '\0'))}},
          "iXML",
          {"PROJECT              Ovalis", "SCENE                12A", "30000/1001", "DF", "Boom  M",
           "  <PROJECT>Ovalis</PROJECT>"}},
         {"an iXML document that is not well formed",
-         {{"iXML", Bytes(std::string("<BWFXML><PROJECT>x</BWFXML>"))}},
+         {{"iXML", TextBytes("<BWFXML><PROJECT>x</BWFXML>")}},
          "iXML",
          {"Not well formed: mismatched tag at line 1", "<BWFXML><PROJECT>x</BWFXML>"}},
         {"an empty iXML chunk", {{"iXML", {}}}, "iXML", {"the chunk holds no document"}},
@@ -174,9 +182,7 @@ TEST(ChunkDetailsTest, EachKindShowsWhatItsBytesHold) {
          {"IEEE float", "44100"}},
         {"a format record of 3 bytes", {{"fmt ", Bytes{7, 0, 1}}}, "fmt ", {"mu-law"}},
         {"the time reference at the format's rate",
-         {{"fmt ", pcm},
-          {"bext",
-           testfiles::BextPayload({.timeReferenceLow = 48000u * 3600, .timeReferenceHigh = 1})}},
+         {{"fmt ", pcm}, {"bext", testfiles::BextPayload(BextWithTimeReference(48000u * 3600, 1))}},
          "bext",
          {"Samples   4467767296", "Time      25:51:18.485", "Timecode  01:51:18:12 (25 fps"}},
     };
@@ -219,7 +225,7 @@ TEST(ChunkDetailsTest, AnyChunksBytesShowTheFirst64KiB) {
 TEST(ChunkDetailsTest, FileDetailsTellFormatChannelsDurationAndTimecode) {
     const DetailsFile file(
         {{"fmt ", Extensible(2, 0x3)},
-         {"iXML", Bytes(Ixml("<SPEED><TIMECODE_RATE>24</TIMECODE_RATE></SPEED>"))},
+         {"iXML", TextBytes(Ixml("<SPEED><TIMECODE_RATE>24</TIMECODE_RATE></SPEED>"))},
          {"data", Bytes(48000 * 6, 0)}});
     ASSERT_TRUE(file.Loaded());
     std::map<CString, CString> details;
