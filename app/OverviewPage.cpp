@@ -1,5 +1,9 @@
 #include "app/OverviewPage.h"
 
+#include <QLabel>
+#include <QScrollArea>
+
+#include "app/FileDetailsText.h"
 #include "core/chunks/Overview.h"
 #include "framework/DialogTemplate.h"
 #include "framework/MessageBox.h"
@@ -11,6 +15,7 @@ constexpr int IDC_INSTALL_GROUP = 1024;
 constexpr int IDC_INSTALL_HINT = 1025;
 constexpr int IDC_CONVERT = 1027;
 constexpr int IDC_INFO = 1028;
+constexpr int IDC_FILE_DETAILS = 1030;
 constexpr DISPID kDispPlayerError = 999;
 
 // One package to a line: a name broken at its hyphens could not be typed as it is shown.
@@ -49,8 +54,28 @@ int COverviewPage::OnCreate() {
     return 0;
 }
 
+namespace {
+
+// The overview text stays in its box and scrolls there when it is longer than the box.
+void PutInScrollArea(CWnd* pInfo) {
+    auto* pLabel = pInfo ? qobject_cast<QLabel*>(pInfo->GetSafeHwnd()) : nullptr;
+    if (!pLabel) {
+        return;
+    }
+    auto* pArea = new QScrollArea(pLabel->parentWidget());
+    pArea->setGeometry(pLabel->geometry());
+    pArea->setFrameShape(QFrame::NoFrame);
+    pArea->setWidgetResizable(true);
+    pArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pArea->setWidget(pLabel);
+    pArea->show();
+}
+
+}  // namespace
+
 BOOL COverviewPage::OnInitDialog() {
     CDialog::OnInitDialog();
+    PutInScrollArea(GetDlgItem(IDC_INFO));
     // The hint's controls exist only now, after the window's creation.
     if (!m_bPlayer) {
         m_stcInstallHint.SetWindowText(kInstallHint);
@@ -71,6 +96,12 @@ void COverviewPage::SetFileInfo(const CString& strPath) {
             m_player.HaltPlayback();
         }
         m_player.SetMediaPath(strPath);
+    }
+}
+
+void COverviewPage::SetFileDetails(const CChunk* pRoot) {
+    if (CWnd* pText = GetDlgItem(IDC_FILE_DETAILS)) {
+        pText->SetWindowText(pRoot ? FileDetailsText(*pRoot) : CString());
     }
 }
 

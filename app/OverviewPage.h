@@ -7,11 +7,15 @@
 #include "framework/Static.h"
 #include "player/ActiveMovie.h"
 
+class CChunk;
+
 class COverviewPage : public CDialog {
 public:
     // Shows the overview text of the file just opened (a non-empty path) and hands the path to
     // the player; an empty path only makes the player let go of its file.
     void SetFileInfo(const CString& strPath);
+    // Shows the File details of the tree under pRoot; none for a null root.
+    void SetFileDetails(const CChunk* pRoot);
 
     CStatic m_stcInstallHint;
     CButton m_grpInstallHint;

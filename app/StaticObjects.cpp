@@ -8,7 +8,9 @@
 #include "core/chunks/Overview.h"
 #include "format/factChunk.h"
 #include "format/fmtChunk.h"
+#include "pages/CueChunk.h"
 #include "pages/DataChunk.h"
+#include "pages/IxmlChunk.h"
 #include "pages/ListChunk.h"
 #include "pages/RiffChunk.h"
 #include "pages/UnknownChunk.h"
@@ -24,6 +26,8 @@ CMEXTChunk g_mextPrototype("mext", TRUE);
 CfmtChunk g_fmtPrototype("fmt ", TRUE);
 CfactChunk g_factPrototype("fact", TRUE);
 CdataChunk g_dataPrototype("data", TRUE);
+CiXMLChunk g_ixmlPrototype("iXML", TRUE);
+CcueChunk g_cuePrototype("cue ", TRUE);
 
 // The player control is installed with the program: windows create it by its class id.
 const bool g_bPlayerRegistered =

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/AboutText.h"
+#include "core/chunks/ChunkId.h"
 #include "framework/AboutBox.h"
 #include "framework/DialogTemplate.h"
 #include "framework/DropFiles.h"
@@ -181,12 +182,14 @@ void CViewerDlg::RebuildTabs() {
         int nIndex = 1;
         for (CObject* pObject : *m_pRoot) {
             auto* pChunk = static_cast<CChunk*>(pObject);
-            m_tab.InsertItem(nIndex++, pChunk->m_strName);
+            m_tab.InsertItem(nIndex, pChunk->m_strName);
+            m_tab.SetItemToolTip(nIndex++, "Chunk id '" + IdText(pChunk->m_ck.ckid) + "'");
             if (CChunkPage* pPage = CreatePageOf(pChunk, this)) {
                 PlacePage(pPage);
             }
         }
         // The pages are all made now, and with them the overview text.
+        m_overviewPage.SetFileDetails(m_pRoot.get());
         m_overviewPage.SetFileInfo(m_pRoot->m_strOpenedPath);
         ShowPage(0);
         m_btnSave.EnableWindow(TRUE);

@@ -1,6 +1,7 @@
 #include "bwf/BEXTPropertyPage.h"
 
 #include "bwf/BEXTChunk.h"
+#include "bwf/TimeReferenceText.h"
 #include "core/chunks/Overview.h"
 #include "core/chunks/OverviewText.h"
 #include "core/fields/BextFields.h"
@@ -70,6 +71,7 @@ BOOL CBEXTPropertyPage::OnInitDialog() {
     g_strOverview = BextOverview(m_strDescription, m_strCodingHistory);
     LockFieldsOutsidePayload();
     UpdateData(FALSE);
+    ShowTimeReference(*this, m_pChunk);
     return TRUE;
 }
 

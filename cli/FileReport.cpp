@@ -3,6 +3,8 @@
 #include "cli/LoadedFile.h"
 #include "core/chunks/ChunkId.h"
 #include "core/chunks/OverviewText.h"
+#include "core/details/AudioFacts.h"
+#include "core/details/ChunkDetails.h"
 #include "core/fields/ChunkFields.h"
 #include "core/fields/FieldCodec.h"
 
@@ -15,17 +17,19 @@ std::vector<FieldValue> FieldsOf(const CChunk& chunk, const FieldTable& table) {
 }
 
 FileReport ReportOf(const CLoadedFile& file) {
-    FileReport report{file.Path(), file.Failure(), {}, {}};
+    FileReport report{file.Path(), file.Failure(), {}, {}, {}};
     if (!file.IsLoaded()) {
         return report;
     }
     report.strOverview = OverviewOf(file.Root());
+    report.details = FileDetails(file.Root());
     for (const CChunk* pChunk : file.Chunks()) {
         const MMCKINFO& ck = pChunk->m_ck;
         const FieldTable* pTable = FieldTableOf(*pChunk);
         report.chunks.push_back({pChunk->m_strName, IdText(ck.ckid), ck.cksize, ck.dwDataOffset,
                                  pTable,
-                                 pTable ? FieldsOf(*pChunk, *pTable) : std::vector<FieldValue>()});
+                                 pTable ? FieldsOf(*pChunk, *pTable) : std::vector<FieldValue>(),
+                                 DetailsOf(*pChunk)});
     }
     return report;
 }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/details/DetailTable.h"
 #include "core/fields/FieldLayout.h"
 
 class CChunk;
@@ -22,6 +23,7 @@ struct ChunkReport {
     DWORD dwOffset;            // of the chunk's data
     const FieldTable* pTable;  // null for a chunk without fields
     std::vector<FieldValue> fields;
+    std::vector<DetailTable> details;  // what the chunk's pages show beyond its fields
 };
 
 struct FileReport {
@@ -29,6 +31,7 @@ struct FileReport {
     CString strFailure;  // empty when the file loaded
     CString strOverview;
     std::vector<ChunkReport> chunks;
+    std::vector<std::pair<CString, CString>> details;  // the File details, name and value
 };
 
 FileReport ReportOf(const CLoadedFile& file);

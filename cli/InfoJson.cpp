@@ -25,6 +25,26 @@ Json FieldJson(const FieldValue& field) {
     return *field.text;
 }
 
+// A table's rows as objects keyed by its columns; a document as its text.
+Json DetailJson(const DetailTable& table) {
+    Json rows = Json::array();
+    for (const auto& row : table.rows) {
+        Json object = Json::object();
+        for (std::size_t i = 0; i < row.size() && i < table.columns.size(); ++i) {
+            object[table.columns[i]] = row[i];
+        }
+        rows.push_back(std::move(object));
+    }
+    Json json{{"title", table.title}};
+    if (!table.columns.empty()) {
+        json["rows"] = std::move(rows);
+    }
+    if (!table.text.empty()) {
+        json["text"] = table.text;
+    }
+    return json;
+}
+
 Json ChunkJson(const ChunkReport& chunk) {
     Json json{{"tab", chunk.strTab},
               {"id", chunk.strId},
@@ -36,6 +56,13 @@ Json ChunkJson(const ChunkReport& chunk) {
             fields[field.pField->name] = FieldJson(field);
         }
         json["fields"] = std::move(fields);
+    }
+    if (!chunk.details.empty()) {
+        Json details = Json::array();
+        for (const DetailTable& table : chunk.details) {
+            details.push_back(DetailJson(table));
+        }
+        json["details"] = std::move(details);
     }
     return json;
 }
@@ -52,6 +79,11 @@ Json FileJson(const FileReport& report) {
     }
     json["overview"] = report.strOverview;
     json["chunks"] = std::move(chunks);
+    Json details = Json::object();
+    for (const auto& [name, value] : report.details) {
+        details[name] = value;
+    }
+    json["details"] = std::move(details);
     return json;
 }
 

@@ -34,6 +34,25 @@ CString FieldLines(const ChunkReport& chunk, std::size_t nIndex) {
     return strText;
 }
 
+CString DetailLines(const ChunkReport& chunk, std::size_t nIndex) {
+    CString strText =
+        "  details of " + chunk.strTab + " (chunk " + std::to_string(nIndex + 1) + "):\n";
+    for (const DetailTable& table : chunk.details) {
+        CString strTable = DetailTableText(table);
+        strTable.erase(strTable.find_last_not_of('\n') + 1);
+        strText += "    " + Indented(strTable, "      ") + "\n";
+    }
+    return strText;
+}
+
+CString FileDetailLines(const FileReport& report) {
+    CString strText = "  file details:\n";
+    for (const auto& [name, value] : report.details) {
+        strText += "    " + name + ": " + value + "\n";
+    }
+    return strText;
+}
+
 }  // namespace
 
 CString InfoText(const FileReport& report) {
@@ -48,9 +67,13 @@ CString InfoText(const FileReport& report) {
     CString strOverview = report.strOverview;
     strOverview.erase(strOverview.find_last_not_of("\r\n") + 1);
     strText += "  overview:\n    " + Indented(strOverview, "    ") + "\n";
+    strText += FileDetailLines(report);
     for (std::size_t i = 0; i < report.chunks.size(); ++i) {
         if (report.chunks[i].pTable) {
             strText += FieldLines(report.chunks[i], i);
+        }
+        if (!report.chunks[i].details.empty()) {
+            strText += DetailLines(report.chunks[i], i);
         }
     }
     return strText;

@@ -5,7 +5,9 @@
 
 #include "core/chunks/BEXTChunkModel.h"
 #include "core/chunks/ChunkRegistry.h"
+#include "core/chunks/CueChunkModel.h"
 #include "core/chunks/DataChunkModel.h"
+#include "core/chunks/IxmlChunkModel.h"
 #include "core/chunks/ListChunkModel.h"
 #include "core/chunks/MEXTChunkModel.h"
 #include "core/chunks/Overview.h"
@@ -24,3 +26,5 @@ CMEXTChunkModel g_mextPrototype("mext", TRUE);
 CfmtChunkModel g_fmtPrototype("fmt ", TRUE);
 CfactChunkModel g_factPrototype("fact", TRUE);
 CdataChunkModel g_dataPrototype("data", TRUE);
+CiXMLChunkModel g_ixmlPrototype("iXML", TRUE);
+CcueChunkModel g_cuePrototype("cue ", TRUE);

@@ -16,6 +16,15 @@ int CTabCtrl::InsertItem(int nItem, const CString& strText) {
     return pBar ? pBar->insertTab(nItem, QString::fromStdString(strText)) : -1;
 }
 
+BOOL CTabCtrl::SetItemToolTip(int nItem, const CString& strText) {
+    QTabBar* pBar = Bar(*this);
+    if (!pBar || nItem < 0 || nItem >= pBar->count()) {
+        return FALSE;
+    }
+    pBar->setTabToolTip(nItem, QString::fromStdString(strText));
+    return TRUE;
+}
+
 BOOL CTabCtrl::DeleteAllItems() {
     QTabBar* pBar = Bar(*this);
     if (!pBar) {

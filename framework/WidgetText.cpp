@@ -77,5 +77,12 @@ QWidget* FindControl(const QWidget* pParent, int nID) {
             return pWidget;
         }
     }
+    // A control that a page placed inside a widget of its own (a scroll area) is still its own.
+    for (QWidget* pWidget : pParent->findChildren<QWidget*>()) {
+        const QVariant id = pWidget->property(kControlIdProperty);
+        if (id.isValid() && id.toInt() == nID) {
+            return pWidget;
+        }
+    }
     return nullptr;
 }

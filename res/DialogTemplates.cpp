@@ -21,6 +21,17 @@ DialogTemplate TextPage(UINT nID, int cy, const char* text, int x, int y, int cx
             kPageFont, 8,   kPage, {{K::Text, IDC_STATIC, text, x, y, cx, 8, kText}}};
 }
 
+// The box below a page's line that shows the chunk's details (pages/ChunkDetailsView.h).
+constexpr int IDC_CHUNK_DETAILS = 1100;
+constexpr DWORD kDetailsBox = kMultiLineBox | WS_VSCROLL | ES_READONLY;
+
+// A text page with the details box below its line, down to the page's bottom.
+DialogTemplate DetailsPage(UINT nID, int cy, const char* text, int x, int y, int cx) {
+    DialogTemplate page = TextPage(nID, cy, text, x, y, cx);
+    page.controls.push_back({K::Edit, IDC_CHUNK_DETAILS, "", 7, 20, 256, cy - 27, kDetailsBox});
+    return page;
+}
+
 // The seven rows that the PCM and MPEG format pages share, label at x 16, box at x 112.
 std::vector<DialogControl> FormatRows(const char* formatName) {
     return {
@@ -114,6 +125,8 @@ DialogTemplate BextPage() {
                 {K::Text, IDC_STATIC, "(version.release)", 184, 152, 52, 8, kText},
                 {K::Edit, 1016, "", 110, 150, 70, 12, kTextBox},
                 {K::Text, IDC_STATIC, "CHAR Reserved[254]:", 7, 166, 100, 8, kText},
+                // The time reference as samples, clock time and timecode (bwf/TimeReferenceText).
+                {K::Edit, 1101, "", 203, 120, 62, 44, kMultiLineBox | ES_READONLY},
             }};
 }
 
@@ -192,17 +205,22 @@ DialogTemplate OverviewPage() {
                 {K::Text, 1025, "", 17, 13, 169, 42, SS_CENTER},
                 {K::Text, 1028, "Information about the opened file...", 9, 73, 252, 117, kText},
                 {K::PushButton, 1027, "&Convert...", 101, 201, 67, 16, WS_TABSTOP},
+                // Below the overview text, a few lines of what the file's chunks say together.
+                {K::GroupBox, 1029, "File details", 9, 192, 252, 36, kText},
+                {K::Text, 1030, "", 14, 201, 242, 26, kText},
             }};
 }
 
 std::map<UINT, DialogTemplate> AllTemplates() {
     std::map<UINT, DialogTemplate> templates;
     for (DialogTemplate t : {
-             TextPage(132, 230, "Not supported WAVE format.", 7, 9, 92),
+             DetailsPage(132, 230, "Not supported WAVE format.", 7, 9, 92),
              TextPage(134, 200, "data chunk.", 7, 9, 39),
              TextPage(135, 200, "RIFF Chunk", 7, 9, 42),
-             TextPage(136, 200, "LIST chunk", 7, 9, 38),
-             TextPage(137, 230, "Unknown Chunk", 7, 7, 60),
+             DetailsPage(136, 200, "LIST chunk", 7, 9, 38),
+             DetailsPage(137, 230, "Unknown Chunk", 7, 7, 60),
+             DetailsPage(150, 230, "Markers of the cue chunk", 7, 9, 120),
+             DetailsPage(151, 230, "iXML chunk", 7, 9, 60),
              PcmPage(),
              MpegPage(),
              FactPage(),

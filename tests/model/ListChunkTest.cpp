@@ -37,7 +37,8 @@ TEST(ListAndUnknownChunkTest, AreWrittenBackWithTheirOwnIdsAndBytes) {
     CRiffChunk root;
     ASSERT_TRUE(root.Load(path));
     ASSERT_EQ(root.GetCount(), 4);
-    const char* names[] = {"LIST", "Unknown", "Unknown", "LIST"};
+    // cue and iXML have chunk classes of their own; they too write back every byte as read.
+    const char* names[] = {"LIST", "cue ", "iXML", "LIST"};
     for (int i = 0; i < 4; ++i) {
         SCOPED_TRACE(chunks[i].id);
         CChunk& chunk = *root.GetChild(i);

@@ -1,0 +1,11 @@
+#pragma once
+// An iXML chunk: the recorder's XML document, kept as read and written back unchanged.
+
+#include "core/chunks/Chunk.h"
+
+class CiXMLChunkModel : public CChunk {
+    DECLARE_DYNCREATE(CiXMLChunkModel)
+public:
+    CiXMLChunkModel() = default;
+    CiXMLChunkModel(const CString& strId, BOOL bRegister);
+};

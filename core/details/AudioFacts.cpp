@@ -1,0 +1,112 @@
+#include "core/details/AudioFacts.h"
+
+#include "core/chunks/Chunk.h"
+#include "core/chunks/ChunkId.h"
+#include "core/details/FormatDetails.h"
+#include "core/details/IxmlDetails.h"
+#include "core/details/PayloadBytes.h"
+
+namespace {
+
+const CChunk* FirstOf(const CChunk& root, const char* pId) {
+    for (CObject* pObject : root) {
+        const auto* pChunk = static_cast<const CChunk*>(pObject);
+        if (IdText(pChunk->m_ck.ckid) == pId) {
+            return pChunk;
+        }
+    }
+    return nullptr;
+}
+
+CString ChannelsText(const CChunk& format) {
+    const auto channels = PayloadNumber(format, 2, 2);
+    if (!channels) {
+        return {};
+    }
+    CString strText = std::to_string(*channels);
+    const auto mask = PayloadNumber(format, 20, 4);
+    if (PayloadNumber(format, 0, 2) == WAVE_FORMAT_EXTENSIBLE && mask && *mask) {
+        strText += " (" + SpeakerNames(static_cast<DWORD>(*mask)) + ")";
+    } else if (*channels <= 2) {
+        strText += *channels == 1 ? " (mono)" : *channels == 2 ? " (stereo)" : "";
+    }
+    return strText;
+}
+
+CString FormatName(const CChunk& format) {
+    const auto tag = PayloadNumber(format, 0, 2);
+    if (!tag) {
+        return {};
+    }
+    CString strName = FormatTagName(static_cast<WORD>(*tag));
+    if (*tag == WAVE_FORMAT_EXTENSIBLE && PayloadNumber(format, 32, 8)) {
+        const CString strSub = SubFormatName(format.Data() + 24);
+        strName += strSub.empty() ? "" : ", " + strSub;
+    }
+    return strName.empty() ? "tag " + std::to_string(*tag) : strName;
+}
+
+// The amount of audio: whole blocks of the data chunk.
+std::optional<std::uint64_t> SampleFrames(const AudioFacts& facts) {
+    const auto align = facts.pFormat ? PayloadNumber(*facts.pFormat, 12, 2) : std::nullopt;
+    if (!facts.pData || !align || *align == 0) {
+        return std::nullopt;
+    }
+    return facts.pData->m_ck.cksize / *align;
+}
+
+}  // namespace
+
+CString AudioFacts::RateNote() const {
+    return "(" + TimecodeRateName(Rate()) + (ixmlRate ? ", from iXML)" : ", no iXML rate)");
+}
+
+AudioFacts AudioFactsOf(const CChunk& root) {
+    AudioFacts facts;
+    facts.pFormat = FirstOf(root, "fmt ");
+    facts.pData = FirstOf(root, "data");
+    facts.pBext = FirstOf(root, "bext");
+    facts.pIxml = FirstOf(root, "iXML");
+    if (facts.pFormat) {
+        facts.dwSampleRate = static_cast<DWORD>(PayloadNumber(*facts.pFormat, 4, 4).value_or(0));
+    }
+    if (facts.pBext) {
+        facts.timeReference = PayloadNumber(*facts.pBext, 338, 8);
+    }
+    if (facts.pIxml) {
+        facts.ixmlRate = IxmlTimecodeRate(*facts.pIxml);
+    }
+    return facts;
+}
+
+CString SampleTimeText(std::uint64_t samples, const AudioFacts& facts) {
+    if (facts.dwSampleRate == 0) {
+        return "(no sample rate)";
+    }
+    return ClockText(samples, facts.dwSampleRate) + ", timecode " +
+           TimecodeText(samples, facts.dwSampleRate, facts.Rate()) + " " + facts.RateNote();
+}
+
+std::vector<std::pair<CString, CString>> FileDetails(const CChunk& root) {
+    const AudioFacts facts = AudioFactsOf(root);
+    std::vector<std::pair<CString, CString>> details;
+    details.emplace_back("Form", IdText(root.m_ck.ckid));
+    if (facts.pFormat) {
+        details.emplace_back("Format", FormatName(*facts.pFormat));
+        details.emplace_back("Channels", ChannelsText(*facts.pFormat));
+        if (facts.dwSampleRate) {
+            details.emplace_back("Sample rate", std::to_string(facts.dwSampleRate) + " Hz");
+        }
+        if (const auto bits = PayloadNumber(*facts.pFormat, 14, 2)) {
+            details.emplace_back("Bits", std::to_string(*bits));
+        }
+    }
+    if (const auto frames = SampleFrames(facts); frames && facts.dwSampleRate) {
+        details.emplace_back("Duration", ClockText(*frames, facts.dwSampleRate) + " (" +
+                                             std::to_string(*frames) + " samples)");
+    }
+    if (facts.timeReference) {
+        details.emplace_back("Time reference", SampleTimeText(*facts.timeReference, facts));
+    }
+    return details;
+}

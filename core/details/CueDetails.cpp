@@ -1,0 +1,82 @@
+#include "core/details/CueDetails.h"
+
+#include <algorithm>
+
+#include "core/chunks/Chunk.h"
+#include "core/details/AudioFacts.h"
+#include "core/details/ListDetails.h"
+#include "core/details/PayloadBytes.h"
+
+namespace {
+
+constexpr DWORD kPointSize = 24;
+constexpr DWORD kSampleOffsetAt = 20;
+
+struct Labels {
+    CString label;
+    CString note;
+    CString length;
+};
+
+Labels LabelsOf(DWORD dwId, const std::vector<AdtlEntry>& entries) {
+    Labels labels;
+    for (const AdtlEntry& entry : entries) {
+        if (entry.cuePointId != dwId) {
+            continue;
+        }
+        if (entry.kind == "labl") {
+            labels.label = entry.text;
+        } else if (entry.kind == "note") {
+            labels.note = entry.text;
+        } else {
+            labels.length = entry.length;
+            labels.label = labels.label.empty() ? entry.text : labels.label;
+        }
+    }
+    return labels;
+}
+
+std::vector<AdtlEntry> FileAdtlEntries(const CChunk& chunk) {
+    std::vector<AdtlEntry> entries;
+    if (!chunk.m_pParent) {
+        return entries;
+    }
+    for (CObject* pObject : *chunk.m_pParent) {
+        const auto more = AdtlEntries(*static_cast<const CChunk*>(pObject));
+        entries.insert(entries.end(), more.begin(), more.end());
+    }
+    return entries;
+}
+
+}  // namespace
+
+DetailTable CueDetails(const CChunk& chunk) {
+    DetailTable table{
+        "Markers", {"Id", "Samples", "Time", "Timecode", "Label", "Note", "Length"}, {}, {}};
+    const AudioFacts facts = chunk.m_pParent ? AudioFactsOf(*chunk.m_pParent) : AudioFacts{};
+    const std::vector<AdtlEntry> entries = FileAdtlEntries(chunk);
+    const auto declared = PayloadNumber(chunk, 0, 4);
+    if (!declared) {
+        table.text = "The chunk holds no count of cue points.";
+        return table;
+    }
+    const std::uint64_t held = (chunk.DataSize() - 4) / kPointSize;
+    for (std::uint64_t i = 0; i < std::min<std::uint64_t>(*declared, held); ++i) {
+        const DWORD at = static_cast<DWORD>(4 + i * kPointSize);
+        const DWORD dwId = static_cast<DWORD>(*PayloadNumber(chunk, at, 4));
+        const std::uint64_t samples = *PayloadNumber(chunk, at + kSampleOffsetAt, 4);
+        const Labels labels = LabelsOf(dwId, entries);
+        table.rows.push_back({std::to_string(dwId), std::to_string(samples),
+                              ClockText(samples, facts.dwSampleRate),
+                              TimecodeText(samples, facts.dwSampleRate, facts.Rate()), labels.label,
+                              labels.note, labels.length});
+    }
+    if (*declared > held) {
+        table.text = "The chunk declares " + std::to_string(*declared) + " cue points but holds " +
+                     std::to_string(held) + ".";
+    } else if (facts.dwSampleRate) {
+        table.text = "Timecode at " + TimecodeRateName(facts.Rate()) +
+                     (facts.ixmlRate ? ", from iXML." : ", no iXML rate.");
+    }
+    return table;
+}

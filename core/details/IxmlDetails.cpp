@@ -1,0 +1,81 @@
+#include "core/details/IxmlDetails.h"
+
+#include "core/chunks/Chunk.h"
+#include "core/details/XmlTree.h"
+
+namespace {
+
+// Larger documents are shown raw: no recorder writes one, and the parse would hold it twice.
+constexpr std::size_t kLargestParsed = 16 * 1024 * 1024;
+
+constexpr const char* kMainFields[] = {"PROJECT", "SCENE", "TAKE", "TAPE", "CIRCLED", "NOTE"};
+
+// The payload without the zero bytes and white space that writers pad it with.
+CString DocumentText(const CChunk& chunk) {
+    CString strText(reinterpret_cast<const char*>(chunk.Data()),
+                    chunk.Data() ? chunk.DataSize() : 0);
+    strText.erase(strText.find_last_not_of(CString(" \t\r\n\0", 5)) + 1);
+    return strText;
+}
+
+XmlParse Parsed(const CString& strText) {
+    if (strText.size() > kLargestParsed) {
+        return {nullptr, "the document is larger than " + std::to_string(kLargestParsed) +
+                             " bytes and is not parsed"};
+    }
+    if (strText.empty()) {
+        return {nullptr, "the chunk holds no document"};
+    }
+    return ParseXml(strText);
+}
+
+DetailTable FieldsTable(const XmlElement& root) {
+    DetailTable table{"iXML fields", {"Field", "Value"}, {}, {}};
+    for (const char* pName : kMainFields) {
+        table.rows.push_back({pName, root.ChildText(pName)});
+    }
+    const XmlElement* pSpeed = root.Child("SPEED");
+    table.rows.push_back({"SPEED/TIMECODE_RATE", pSpeed ? pSpeed->ChildText("TIMECODE_RATE") : ""});
+    table.rows.push_back({"SPEED/TIMECODE_FLAG", pSpeed ? pSpeed->ChildText("TIMECODE_FLAG") : ""});
+    table.rows.push_back({"FILE_UID", root.ChildText("FILE_UID")});
+    return table;
+}
+
+DetailTable TracksTable(const XmlElement& root) {
+    DetailTable table{"iXML tracks", {"Channel", "Interleave", "Name", "Function"}, {}, {}};
+    const XmlElement* pList = root.Child("TRACK_LIST");
+    if (!pList) {
+        return table;
+    }
+    for (const auto& pTrack : pList->children) {
+        if (pTrack->name == "TRACK") {
+            table.rows.push_back({pTrack->ChildText("CHANNEL_INDEX"),
+                                  pTrack->ChildText("INTERLEAVE_INDEX"), pTrack->ChildText("NAME"),
+                                  pTrack->ChildText("FUNCTION")});
+        }
+    }
+    return table;
+}
+
+}  // namespace
+
+std::vector<DetailTable> IxmlDetails(const CChunk& chunk) {
+    const CString strText = DocumentText(chunk);
+    const XmlParse parse = Parsed(strText);
+    if (!parse.root) {
+        return {{"iXML document", {}, {}, "Not well formed: " + parse.error + ".\n" + strText}};
+    }
+    return {FieldsTable(*parse.root),
+            TracksTable(*parse.root),
+            {"iXML document", {}, {}, IndentedXml(*parse.root)}};
+}
+
+std::optional<TimecodeRate> IxmlTimecodeRate(const CChunk& chunk) {
+    const XmlParse parse = Parsed(DocumentText(chunk));
+    const XmlElement* pSpeed = parse.root ? parse.root->Child("SPEED") : nullptr;
+    if (!pSpeed) {
+        return std::nullopt;
+    }
+    return ParseTimecodeRate(pSpeed->ChildText("TIMECODE_RATE"),
+                             pSpeed->ChildText("TIMECODE_FLAG"));
+}

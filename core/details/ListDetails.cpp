@@ -1,0 +1,99 @@
+#include "core/details/ListDetails.h"
+
+#include "core/chunks/Chunk.h"
+#include "core/details/PayloadBytes.h"
+#include "core/details/SubChunks.h"
+
+namespace {
+
+struct InfoName {
+    const char* id;
+    const char* name;
+};
+
+constexpr InfoName kInfoNames[] = {
+    {"IARL", "Archival location"}, {"IART", "Artist"},     {"ICMS", "Commissioned"},
+    {"ICMT", "Comments"},          {"ICOP", "Copyright"},  {"ICRD", "Creation date"},
+    {"ICRP", "Cropped"},           {"IDIM", "Dimensions"}, {"IDPI", "Dots per inch"},
+    {"IENG", "Engineer"},          {"IGNR", "Genre"},      {"IKEY", "Keywords"},
+    {"ILGT", "Lightness"},         {"IMED", "Medium"},     {"INAM", "Name"},
+    {"IPLT", "Palette setting"},   {"IPRD", "Product"},    {"ISBJ", "Subject"},
+    {"ISFT", "Software"},          {"ISHP", "Sharpness"},  {"ISRC", "Source"},
+    {"ISRF", "Source form"},       {"ITCH", "Technician"}, {"ITRK", "Track number"},
+};
+
+CString Truncation(const SubChunk& sub) {
+    return sub.truncated ? " (cut: " + std::to_string(sub.bytes.size()) + " of " +
+                               std::to_string(sub.declared) + " bytes held)"
+                         : CString();
+}
+
+DetailTable InfoTable(const CChunk& chunk) {
+    DetailTable table{"INFO entries", {"Id", "Field", "Text"}, {}, {}};
+    for (const SubChunk& sub : SubChunksOf(chunk)) {
+        table.rows.push_back(
+            {sub.id, InfoFieldName(sub.id), SubChunkText(sub.bytes) + Truncation(sub)});
+    }
+    return table;
+}
+
+DetailTable AdtlTable(const CChunk& chunk) {
+    DetailTable table{"Associated data", {"Kind", "Cue point id", "Text", "Length"}, {}, {}};
+    for (const AdtlEntry& entry : AdtlEntries(chunk)) {
+        table.rows.push_back(
+            {entry.kind, std::to_string(entry.cuePointId), entry.text, entry.length});
+    }
+    return table;
+}
+
+AdtlEntry EntryOf(const SubChunk& sub) {
+    const auto* pBytes = reinterpret_cast<const BYTE*>(sub.bytes.data());
+    const DWORD nHeld = static_cast<DWORD>(sub.bytes.size());
+    AdtlEntry entry{sub.id, nHeld >= 4 ? DWORD(LittleEndian(pBytes, 4)) : 0, {}, {}};
+    // A labelled text holds its region's length, a purpose, a country, language, dialect and
+    // code page before its text: 20 bytes after the cue point id.
+    const DWORD nTextAt = sub.id == "ltxt" ? 24 : 4;
+    if (sub.id == "ltxt" && nHeld >= 8) {
+        entry.length = std::to_string(LittleEndian(pBytes + 4, 4));
+    }
+    if (nHeld > nTextAt) {
+        entry.text = SubChunkText(sub.bytes.substr(nTextAt));
+    }
+    entry.text += Truncation(sub);
+    return entry;
+}
+
+}  // namespace
+
+CString InfoFieldName(const CString& strId) {
+    for (const InfoName& entry : kInfoNames) {
+        if (strId == entry.id) {
+            return entry.name;
+        }
+    }
+    return {};
+}
+
+std::vector<AdtlEntry> AdtlEntries(const CChunk& chunk) {
+    std::vector<AdtlEntry> entries;
+    if (ListType(chunk) != "adtl") {
+        return entries;
+    }
+    for (const SubChunk& sub : SubChunksOf(chunk)) {
+        if (sub.id == "labl" || sub.id == "note" || sub.id == "ltxt") {
+            entries.push_back(EntryOf(sub));
+        }
+    }
+    return entries;
+}
+
+std::vector<DetailTable> ListDetails(const CChunk& chunk) {
+    const CString strType = ListType(chunk);
+    if (strType == "INFO") {
+        return {InfoTable(chunk)};
+    }
+    if (strType == "adtl") {
+        return {AdtlTable(chunk)};
+    }
+    return {};
+}

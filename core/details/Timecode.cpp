@@ -1,0 +1,89 @@
+#include "core/details/Timecode.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// A sample count times a frame rate needs more than 64 bits.
+__extension__ typedef unsigned __int128 Wide;
+
+std::uint64_t NominalFps(const TimecodeRate& rate) {
+    return (static_cast<std::uint64_t>(rate.num) + rate.den / 2) / rate.den;
+}
+
+// Drop-frame timecode skips the first frame numbers of every minute but each tenth, so that it
+// keeps pace with the clock; the frame count gets the skipped numbers added back.
+std::uint64_t WithDroppedNumbers(std::uint64_t frames, std::uint64_t fps) {
+    const std::uint64_t dropped = fps / 15;
+    const std::uint64_t perMinute = fps * 60 - dropped;
+    const std::uint64_t perTenMinutes = fps * 600 - dropped * 9;
+    const std::uint64_t tens = frames / perTenMinutes;
+    const std::uint64_t rest = frames % perTenMinutes;
+    frames += dropped * 9 * tens;
+    if (rest > dropped) {
+        frames += dropped * ((rest - dropped) / perMinute);
+    }
+    return frames;
+}
+
+}  // namespace
+
+CString ClockText(std::uint64_t samples, DWORD dwSampleRate) {
+    if (dwSampleRate == 0) {
+        return {};
+    }
+    const std::uint64_t ms = static_cast<std::uint64_t>(Wide(samples) * 1000 / dwSampleRate);
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, "%llu:%02llu:%02llu.%03llu",
+                  static_cast<unsigned long long>(ms / 3600000),
+                  static_cast<unsigned long long>(ms / 60000 % 60),
+                  static_cast<unsigned long long>(ms / 1000 % 60),
+                  static_cast<unsigned long long>(ms % 1000));
+    return buffer;
+}
+
+CString TimecodeText(std::uint64_t samples, DWORD dwSampleRate, const TimecodeRate& rate) {
+    const std::uint64_t fps = rate.den ? NominalFps(rate) : 0;
+    if (dwSampleRate == 0 || fps == 0) {
+        return {};
+    }
+    std::uint64_t frames =
+        static_cast<std::uint64_t>(Wide(samples) * rate.num / (Wide(rate.den) * dwSampleRate));
+    if (rate.drop && fps % 30 == 0) {
+        frames = WithDroppedNumbers(frames, fps);
+    }
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, "%02llu:%02llu:%02llu%c%02llu",
+                  static_cast<unsigned long long>(frames / (fps * 3600) % 24),
+                  static_cast<unsigned long long>(frames / (fps * 60) % 60),
+                  static_cast<unsigned long long>(frames / fps % 60), rate.drop ? ';' : ':',
+                  static_cast<unsigned long long>(frames % fps));
+    return buffer;
+}
+
+CString TimecodeRateName(const TimecodeRate& rate) {
+    char buffer[32];
+    const double fps = rate.den ? double(rate.num) / rate.den : 0.0;
+    std::snprintf(buffer, sizeof buffer, rate.num % (rate.den ? rate.den : 1) ? "%.3f" : "%.0f",
+                  fps);
+    CString strText = buffer;
+    if (strText.find('.') != CString::npos) {
+        strText.erase(strText.find_last_not_of('0') + 1);
+    }
+    return strText + " fps" + (rate.drop ? " drop frame" : "");
+}
+
+std::optional<TimecodeRate> ParseTimecodeRate(const CString& strRate, const CString& strFlag) {
+    char* pEnd = nullptr;
+    const unsigned long num = std::strtoul(strRate.c_str(), &pEnd, 10);
+    unsigned long den = 1;
+    if (*pEnd == '/') {
+        den = std::strtoul(pEnd + 1, &pEnd, 10);
+    }
+    if (num == 0 || den == 0 || num > 1000000 || den > 1000000 || *pEnd != '\0') {
+        return std::nullopt;
+    }
+    return TimecodeRate{static_cast<DWORD>(num), static_cast<DWORD>(den),
+                        strFlag.rfind("DF", 0) == 0};
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The read-only box below a page's line that shows what Ovalis reads out of the chunk: its
+// detail tables, and for a chunk without fields its bytes.
+
+#include "core/base/Types.h"
+
+class CChunk;
+class CWnd;
+
+// The id of that box in every template that has one.
+inline constexpr int IDC_CHUNK_DETAILS = 1100;
+
+// Puts the text into the page's box, in a fixed-width font so that columns line up.
+void ShowDetailsText(CWnd& page, const CString& strText);
+// The chunk's detail tables, then its bytes when bBytes.
+CString ChunkDetailsText(const CChunk* pChunk, bool bBytes);
