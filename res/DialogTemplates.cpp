@@ -126,7 +126,7 @@ DialogTemplate BextPage() {
                 {K::Edit, 1016, "", 110, 150, 70, 12, kTextBox},
                 {K::Text, IDC_STATIC, "CHAR Reserved[254]:", 7, 166, 100, 8, kText},
                 // The time reference as samples, clock time and timecode (bwf/TimeReferenceText).
-                {K::Edit, 1101, "", 203, 120, 62, 44, kMultiLineBox | ES_READONLY},
+                {K::Edit, 1101, "", 203, 92, 62, 56, kMultiLineBox | ES_READONLY | WS_VSCROLL},
             }};
 }
 
