@@ -11,6 +11,7 @@
 #include "core/chunks/Overview.h"
 #include "core/chunks/RiffChunkModel.h"
 #include "core/chunks/UnknownChunkModel.h"
+#include "core/chunks/ds64ChunkModel.h"
 #include "core/chunks/factChunkModel.h"
 #include "core/chunks/fmtChunkModel.h"
 
@@ -24,3 +25,4 @@ CMEXTChunkModel g_mextPrototype("mext", TRUE);
 CfmtChunkModel g_fmtPrototype("fmt ", TRUE);
 CfactChunkModel g_factPrototype("fact", TRUE);
 CdataChunkModel g_dataPrototype("data", TRUE);
+Cds64ChunkModel g_ds64Prototype("ds64", TRUE);
