@@ -9,6 +9,7 @@
 
 #include "CliRunner.h"
 #include "CliTestFiles.h"
+#include "RiffWriter.h"
 #include "TestFiles.h"
 
 namespace {
@@ -79,5 +80,21 @@ INSTANTIATE_TEST_SUITE_P(Ffmpeg, CliWideFormTest,
                          ::testing::Values(FfmpegCase{"always", "always", "RF64", true},
                                            FfmpegCase{"auto", "auto", "RIFF", false}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The JSON listing names the form and gives the ds64 sizes as whole numbers past 32 bits.
+TEST(CliWideFormJsonTest, Bw64FormAndItsSizesAreListed) {
+    testfiles::TempDir dir;
+    const std::string path = dir.file("bw64.wav");
+    const testfiles::Ds64Sizes sizes{(6ULL << 30) + 2, 6ULL << 30, 3ULL << 29, {}};
+    testfiles::writeFile(path, testfiles::WideWaveFile("BW64", {{"ds64", Ds64Payload(sizes)}}));
+    const QJsonObject file = clitest::InfoFiles({path}).at(0).toObject();
+    EXPECT_EQ(file["form"], "BW64");
+    EXPECT_TRUE(file["overview"].toString().startsWith("BW64 WAVE file."));
+    const QJsonObject fields = clitest::ChunkFields(file, "ds64");
+    EXPECT_EQ(fields["riffSize"].toDouble(), static_cast<double>((6ULL << 30) + 2));
+    EXPECT_EQ(fields["dataSize"].toDouble(), static_cast<double>(6ULL << 30));
+    EXPECT_EQ(fields["sampleCount"].toDouble(), static_cast<double>(3ULL << 29));
+    EXPECT_EQ(fields["tableLength"], 0);
+}
 
 }  // namespace
