@@ -6,6 +6,7 @@
 #include "bwf/MEXTChunk.h"
 #include "core/chunks/ChunkRegistry.h"
 #include "core/chunks/Overview.h"
+#include "format/ds64Chunk.h"
 #include "format/factChunk.h"
 #include "format/fmtChunk.h"
 #include "pages/CueChunk.h"
@@ -28,6 +29,7 @@ CfactChunk g_factPrototype("fact", TRUE);
 CdataChunk g_dataPrototype("data", TRUE);
 CiXMLChunk g_ixmlPrototype("iXML", TRUE);
 CcueChunk g_cuePrototype("cue ", TRUE);
+Cds64Chunk g_ds64Prototype("ds64", TRUE);
 
 // The player control is installed with the program: windows create it by its class id.
 const bool g_bPlayerRegistered =

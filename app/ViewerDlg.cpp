@@ -41,6 +41,12 @@ constexpr const char* kMoreFilters =
 constexpr int kPageTop = 28;
 constexpr int kPageMargin = 4;
 
+// The welcome page's line that says why the last file did not open.
+constexpr int kIdLoadFailure = 1001;
+// More tabs than this are of no use to a person, and each costs a page.
+constexpr int kMostChunkTabs = 200;
+constexpr UINT kIdMoreChunksPage = 144;
+constexpr int kIdMoreChunksNote = 1001;
 const CString kEmptyTitle = CString("Ovalis - version ") + kOvalisVersion;
 constexpr const char* kFileTitlePrefix = "Ovalis - ";
 constexpr qsizetype kTitlePathMax = 42;
@@ -105,6 +111,8 @@ BOOL CViewerDlg::OnInitDialog() {
     m_welcomePage.ShowWindow(SW_HIDE);
     m_overviewPage.Create(IDD_OVERVIEW, this);
     m_overviewPage.ShowWindow(SW_HIDE);
+    m_moreChunksPage.Create(kIdMoreChunksPage, this);
+    m_moreChunksPage.ShowWindow(SW_HIDE);
     m_tab.GetWindowRect(&m_rcPage);
     ScreenToClient(&m_rcPage);
     m_rcPage.left += kPageMargin;
@@ -161,12 +169,22 @@ void CViewerDlg::LoadFile(const CString& strPath) {
     m_overviewPage.SetFileInfo(CString());
     m_pRoot.reset();
     m_pRoot = std::make_unique<CRiffChunk>();
-    if (!m_pRoot->Load(strPath)) {
+    const BOOL bLoaded = m_pRoot->Load(strPath);
+    const CString strFailure = m_pRoot->LoadFailure();
+    if (!bLoaded) {
         m_pRoot.reset();
     } else {
         SetWindowText(kFileTitlePrefix + FileTitle(strPath));
     }
+    ShowLoadFailure(strFailure.empty() || HasChunks() ? CString() : strPath + ": " + strFailure);
     RebuildTabs();
+}
+
+// No message box: a failed load shows the empty state, and the welcome page says why.
+void CViewerDlg::ShowLoadFailure(const CString& strLine) {
+    if (CWnd* pLine = m_welcomePage.GetDlgItem(kIdLoadFailure)) {
+        pLine->SetWindowText(strLine);
+    }
 }
 
 void CViewerDlg::RebuildTabs() {
@@ -181,12 +199,18 @@ void CViewerDlg::RebuildTabs() {
         PlacePage(&m_overviewPage);
         int nIndex = 1;
         for (CObject* pObject : *m_pRoot) {
+            if (nIndex > kMostChunkTabs) {
+                break;
+            }
             auto* pChunk = static_cast<CChunk*>(pObject);
             m_tab.InsertItem(nIndex, pChunk->m_strName);
             m_tab.SetItemToolTip(nIndex++, "Chunk id '" + IdText(pChunk->m_ck.ckid) + "'");
             if (CChunkPage* pPage = CreatePageOf(pChunk, this)) {
                 PlacePage(pPage);
             }
+        }
+        if (m_pRoot->GetCount() > kMostChunkTabs) {
+            AddMoreChunksTab(nIndex);
         }
         // The pages are all made now, and with them the overview text.
         m_overviewPage.SetFileDetails(m_pRoot.get());
@@ -204,20 +228,34 @@ void CViewerDlg::RebuildTabs() {
     }
 }
 
+void CViewerDlg::AddMoreChunksTab(int nIndex) {
+    const int nMore = m_pRoot->GetCount() - kMostChunkTabs;
+    m_tab.InsertItem(nIndex, std::to_string(nMore) + " more");
+    PlacePage(&m_moreChunksPage);
+    if (CWnd* pNote = m_moreChunksPage.GetDlgItem(kIdMoreChunksNote)) {
+        pNote->SetWindowText(m_pRoot->LoadNote());
+    }
+}
+
 void CViewerDlg::ShowPage(int nIndex) {
     if (HasChunks()) {
         m_welcomePage.ShowWindow(SW_HIDE);
         m_overviewPage.ShowWindow(nIndex == 0 ? SW_SHOW : SW_HIDE);
         int nCounter = 1;
         for (CObject* pObject : *m_pRoot) {
+            if (nCounter > kMostChunkTabs) {
+                break;
+            }
             if (CChunkPage* pPage = CreatePageOf(static_cast<CChunk*>(pObject), this)) {
                 pPage->ShowWindow(nCounter == nIndex ? SW_SHOW : SW_HIDE);
                 ++nCounter;
             }
         }
+        m_moreChunksPage.ShowWindow(nIndex > kMostChunkTabs ? SW_SHOW : SW_HIDE);
     } else {
         m_welcomePage.ShowWindow(SW_SHOW);
         m_overviewPage.ShowWindow(SW_HIDE);
+        m_moreChunksPage.ShowWindow(SW_HIDE);
     }
     Invalidate(TRUE);
 }

@@ -19,6 +19,7 @@ public:
     // Replaces the tree by the file at strPath; a file that does not load leaves none.
     void LoadFile(const CString& strPath);
     void RebuildTabs();
+    void ShowLoadFailure(const CString& strLine);
     void ShowPage(int nIndex);
     // Saves the tree to strPath, then shows the file the tree came from, loaded afresh.
     void SaveFile(const CString& strPath);
@@ -31,6 +32,8 @@ public:
     std::unique_ptr<CRiffChunk> m_pRoot;
     CRect m_rcPage;
     CWelcomePage m_welcomePage;
+    // The page of the one tab behind which chunks past kMostChunkTabs are grouped.
+    CDialog m_moreChunksPage;
     CString m_strFile;
     int m_nCurTab = 0;
     COverviewPage m_overviewPage;
@@ -66,6 +69,7 @@ protected:
 private:
     bool HasChunks() const;
     void PlacePage(CWnd* pPage);
+    void AddMoreChunksTab(int nIndex);
     // Ctrl+O, Ctrl+W and Ctrl+Q press their buttons; Ctrl+S saves; F1 shows the About box.
     void AddShortcuts();
     void PressButton(int nID);

@@ -30,8 +30,7 @@ int main(int argc, char* argv[]) {
     for (CObject* pObject : root) {
         const MMCKINFO& ck = static_cast<const CChunk*>(pObject)->m_ck;
         PrintId(ck.ckid);
-        std::printf(" %10u bytes at %u\n", static_cast<unsigned>(ck.cksize),
-                    static_cast<unsigned>(ck.dwDataOffset - 8));
+        std::printf(" %10" PRId64 " bytes at %" PRId64 "\n", ck.llDataSize, ck.llDataOffset - 8);
     }
     const MmioCounters& counters = mmioCounters();
     std::printf("%d chunks, %s; %" PRId64 " bytes read in %" PRId64 " reads, %" PRId64 " seeks\n",

@@ -17,16 +17,17 @@ std::vector<FieldValue> FieldsOf(const CChunk& chunk, const FieldTable& table) {
 }
 
 FileReport ReportOf(const CLoadedFile& file) {
-    FileReport report{file.Path(), file.Failure(), {}, {}, {}};
+    FileReport report{file.Path(), file.Failure(), {}, file.Root().LoadNote(), {}, {}, {}};
     if (!file.IsLoaded()) {
         return report;
     }
+    report.strForm = FormName(file.Root().m_ck.ckid);
     report.strOverview = OverviewOf(file.Root());
     report.details = FileDetails(file.Root());
     for (const CChunk* pChunk : file.Chunks()) {
         const MMCKINFO& ck = pChunk->m_ck;
         const FieldTable* pTable = FieldTableOf(*pChunk);
-        report.chunks.push_back({pChunk->m_strName, IdText(ck.ckid), ck.cksize, ck.dwDataOffset,
+        report.chunks.push_back({pChunk->m_strName, IdText(ck.ckid), ck.llDataSize, ck.llDataOffset,
                                  pTable,
                                  pTable ? FieldsOf(*pChunk, *pTable) : std::vector<FieldValue>(),
                                  DetailsOf(*pChunk)});

@@ -2,6 +2,7 @@
 // What the window shows of one file, as data: the chunk list, the overview text and the fields
 // of every chunk with a field table. info prints it as text or JSON.
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -19,8 +20,8 @@ struct FieldValue {
 struct ChunkReport {
     CString strTab;            // the tab's name
     CString strId;             // as stored, see IdText
-    DWORD dwSize;              // as declared
-    DWORD dwOffset;            // of the chunk's data
+    std::int64_t llSize;       // as declared, or the real size a ds64 chunk or the file gives
+    std::int64_t llOffset;     // of the chunk's data
     const FieldTable* pTable;  // null for a chunk without fields
     std::vector<FieldValue> fields;
     std::vector<DetailTable> details;  // what the chunk's pages show beyond its fields
@@ -29,6 +30,8 @@ struct ChunkReport {
 struct FileReport {
     CString strPath;
     CString strFailure;  // empty when the file loaded
+    CString strForm;     // "RIFF", "RF64" or "BW64"
+    CString strNote;     // what a load that succeeded left out, or empty
     CString strOverview;
     std::vector<ChunkReport> chunks;
     std::vector<std::pair<CString, CString>> details;  // the File details, name and value

@@ -17,6 +17,9 @@ Json FieldJson(const FieldValue& field) {
     if (!field.text) {
         return nullptr;
     }
+    if (field.pField->kind == FieldKind::Number && field.pField->width == 8) {
+        return std::stoull(*field.text);
+    }
     if (field.pField->kind == FieldKind::Number) {
         if (const std::optional<DWORD> value = ParsePositiveInteger(*field.text)) {
             return *value;
@@ -48,8 +51,8 @@ Json DetailJson(const DetailTable& table) {
 Json ChunkJson(const ChunkReport& chunk) {
     Json json{{"tab", chunk.strTab},
               {"id", chunk.strId},
-              {"size", chunk.dwSize},
-              {"offset", chunk.dwOffset}};
+              {"size", chunk.llSize},
+              {"offset", chunk.llOffset}};
     if (chunk.pTable) {
         Json fields = Json::object();
         for (const FieldValue& field : chunk.fields) {
@@ -76,6 +79,10 @@ Json FileJson(const FileReport& report) {
     Json chunks = Json::array();
     for (const ChunkReport& chunk : report.chunks) {
         chunks.push_back(ChunkJson(chunk));
+    }
+    json["form"] = report.strForm;
+    if (!report.strNote.empty()) {
+        json["note"] = report.strNote;
     }
     json["overview"] = report.strOverview;
     json["chunks"] = std::move(chunks);

@@ -20,7 +20,7 @@ CString Indented(const CString& strText, const CString& strIndent) {
 
 CString ChunkLine(const ChunkReport& chunk) {
     return "    " + chunk.strTab + "  id '" + chunk.strId + "'  size " +
-           std::to_string(chunk.dwSize) + "  offset " + std::to_string(chunk.dwOffset) + "\n";
+           std::to_string(chunk.llSize) + "  offset " + std::to_string(chunk.llOffset) + "\n";
 }
 
 CString FieldLines(const ChunkReport& chunk, std::size_t nIndex) {
@@ -59,6 +59,10 @@ CString InfoText(const FileReport& report) {
     CString strText = report.strPath + "\n";
     if (!report.strFailure.empty()) {
         return strText + "  not loaded: " + report.strFailure + "\n";
+    }
+    strText += "  form: " + report.strForm + "\n";
+    if (!report.strNote.empty()) {
+        strText += "  note: " + report.strNote + "\n";
     }
     strText += "  chunks:\n";
     for (const ChunkReport& chunk : report.chunks) {

@@ -33,7 +33,8 @@ import    applies such a table (TABLE may be - for standard input): a row per fi
           CSV as in RFC 4180; line breaks inside quoted cells are kept.
 
 Line breaks in multi-line fields (Description, CodingHistory) are CR LF, as the page stores
-them. A file is opened for reading and writing, as the window opens it.
+them. A file is opened for reading, as the window opens it; set and import then save over it
+unless it is read-only.
 
 Exit status: 0 all done, 1 some file failed (each named on standard error), 2 wrong usage.
 )";

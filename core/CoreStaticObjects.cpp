@@ -13,6 +13,7 @@
 #include "core/chunks/Overview.h"
 #include "core/chunks/RiffChunkModel.h"
 #include "core/chunks/UnknownChunkModel.h"
+#include "core/chunks/ds64ChunkModel.h"
 #include "core/chunks/factChunkModel.h"
 #include "core/chunks/fmtChunkModel.h"
 
@@ -28,3 +29,4 @@ CfactChunkModel g_factPrototype("fact", TRUE);
 CdataChunkModel g_dataPrototype("data", TRUE);
 CiXMLChunkModel g_ixmlPrototype("iXML", TRUE);
 CcueChunkModel g_cuePrototype("cue ", TRUE);
+Cds64ChunkModel g_ds64Prototype("ds64", TRUE);

@@ -20,9 +20,10 @@ constexpr std::size_t kBextNumbersEnd = 602;
 Bytes SamplesInFile(const std::string& path, const MMCKINFO& ck) {
     std::ifstream file(path, std::ios::binary | std::ios::ate);
     const std::streamoff fileSize = file.tellg();
-    const std::streamoff available = std::max<std::streamoff>(0, fileSize - ck.dwDataOffset);
-    Bytes samples(static_cast<std::size_t>(std::min<std::streamoff>(ck.cksize, available)));
-    file.seekg(ck.dwDataOffset);
+    // The real size: for RF64 the ds64 chunk's, for a recording never closed the file's rest.
+    const std::streamoff available = std::max<std::streamoff>(0, fileSize - ck.llDataOffset);
+    Bytes samples(static_cast<std::size_t>(std::min<std::streamoff>(ck.llDataSize, available)));
+    file.seekg(ck.llDataOffset);
     file.read(reinterpret_cast<char*>(samples.data()),
               static_cast<std::streamsize>(samples.size()));
     samples.resize(static_cast<std::size_t>(std::max<std::streamsize>(0, file.gcount())));

@@ -40,6 +40,33 @@ Bytes WaveFile(const std::vector<ChunkSpec>& chunks, const std::string& formType
     return file;
 }
 
+Bytes Ds64Payload(const Ds64Sizes& sizes) {
+    Bytes payload;
+    const auto append64 = [&payload](std::uint64_t value) {
+        appendLe32(payload, static_cast<std::uint32_t>(value));
+        appendLe32(payload, static_cast<std::uint32_t>(value >> 32));
+    };
+    append64(sizes.riffSize);
+    append64(sizes.dataSize);
+    append64(sizes.sampleCount);
+    if (!sizes.withTableLength) {
+        return payload;
+    }
+    appendLe32(payload, static_cast<std::uint32_t>(sizes.table.size()));
+    for (const auto& [id, size] : sizes.table) {
+        appendText(payload, id);
+        append64(size);
+    }
+    return payload;
+}
+
+Bytes WideWaveFile(const std::string& formId, const std::vector<ChunkSpec>& chunks,
+                   std::uint32_t formSize) {
+    Bytes file = WaveFile(chunks, "WAVE", formSize);
+    std::copy(formId.begin(), formId.end(), file.begin());
+    return file;
+}
+
 Bytes PcmFormat(std::uint16_t channels, std::uint32_t samplesPerSec, std::uint16_t bitsPerSample,
                 bool withCbSize) {
     const std::uint16_t blockAlign = static_cast<std::uint16_t>(channels * bitsPerSample / 8);

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "TestFiles.h"
@@ -22,6 +23,22 @@ Bytes ChunkBytes(const ChunkSpec& chunk);
 // "RIFF", the form size (by default what follows it), the form type, then the chunks.
 Bytes WaveFile(const std::vector<ChunkSpec>& chunks, const std::string& formType = "WAVE",
                std::optional<std::uint32_t> formSize = std::nullopt);
+
+// The sizes a ds64 chunk gives: of the form, of the data chunk, the length in samples, and of
+// other chunks by id. Without the table length the payload is the 24 bytes some writers make.
+struct Ds64Sizes {
+    std::uint64_t riffSize = 0;
+    std::uint64_t dataSize = 0;
+    std::uint64_t sampleCount = 0;
+    std::vector<std::pair<std::string, std::uint64_t>> table{};
+    bool withTableLength = true;
+};
+Bytes Ds64Payload(const Ds64Sizes& sizes);
+
+// A WAVE file of the form formId ("RF64", "BW64"): its size field 0xFFFFFFFF unless given, then
+// "WAVE" and the chunks, the ds64 chunk among them as the caller places it.
+Bytes WideWaveFile(const std::string& formId, const std::vector<ChunkSpec>& chunks,
+                   std::uint32_t formSize = 0xFFFFFFFF);
 
 // A PCM format record of 16 bytes, or 18 with cbSize.
 Bytes PcmFormat(std::uint16_t channels, std::uint32_t samplesPerSec, std::uint16_t bitsPerSample,

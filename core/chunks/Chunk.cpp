@@ -20,7 +20,7 @@ DWORD BytesBackedByFile(HMMIO hmmio, const MMCKINFO& ck) {
     if (fileSize < 0) {
         return ck.cksize;
     }
-    const std::int64_t available = std::max<std::int64_t>(0, fileSize - ck.dwDataOffset);
+    const std::int64_t available = std::max<std::int64_t>(0, fileSize - ck.llDataOffset);
     return static_cast<DWORD>(std::min<std::int64_t>(ck.cksize, available));
 }
 
@@ -79,12 +79,13 @@ BOOL CChunk::Read(HMMIO hmmio, BOOL bLoad) {
     if (mmioDescend(hmmio, &m_ck, nullptr, MMIO_FINDCHUNK) != 0) {
         return FALSE;
     }
-    if (bLoad && m_ck.cksize > 0) {
+    m_bLeftInFile = bLoad && BytesBackedByFile(hmmio, m_ck) > kLargestHeld;
+    if (bLoad && m_ck.cksize > 0 && !m_bLeftInFile) {
         if (!AllocateData(BytesBackedByFile(hmmio, m_ck))) {
             return FALSE;
         }
         // The whole data portion, so a LIST payload begins with its list type.
-        if (mmioSeek(hmmio, m_ck.dwDataOffset, SEEK_FROM_START) >= 0) {
+        if (mmioSeek(hmmio, m_ck.llDataOffset, SEEK_FROM_START) >= 0) {
             ReadInto(hmmio, m_pData.get(), m_nDataSize);
         }
     }

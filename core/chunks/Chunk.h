@@ -29,6 +29,9 @@ public:
     // The payload bytes that are held: the chunk's data portion as far as the file held it.
     BYTE* Data() const { return m_pData.get(); }
     DWORD DataSize() const { return m_nDataSize; }
+    // A payload too large to hold sensibly stays in the file: a save copies it from there.
+    bool IsLeftInFile() const { return m_bLeftInFile; }
+    static constexpr std::int64_t kLargestHeld = 64 << 20;
 
     MMCKINFO m_ck;
     CChunk* m_pParent = nullptr;
@@ -45,6 +48,7 @@ protected:
 
 private:
     DWORD m_nDataSize = 0;
+    bool m_bLeftInFile = false;
 };
 
 // Writes exactly nLen bytes into pField: the text's bytes while they last, zeros after; a longer

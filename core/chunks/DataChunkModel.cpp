@@ -7,9 +7,9 @@ IMPLEMENT_DYNCREATE(CdataChunkModel, CChunk)
 
 namespace {
 
-// A recording that was never closed leaves this in the size field: its samples run to the end of
-// the file, and so does the walk, whose offsets could not go past it anyway.
-constexpr DWORD kUnclosedSize = 0xFFFFFFFF;
+// RF64 and a recording that was never closed leave this in the size field: the walk that knows
+// the real size (from the ds64 chunk, or the file's end) places the next chunk.
+constexpr DWORD kStandInSize = 0xFFFFFFFF;
 constexpr DWORD kSourceFlags = MMIO_READ | MMIO_DENYNONE;
 constexpr DWORD kPassSize = 12000;
 
@@ -23,10 +23,10 @@ bool AtEndOfFile(HMMIO hmmioSource, std::int64_t nPosition) {
 // One read and one write per pass, so the samples never pass through more memory than a pass.
 // The source's end stops the copy without error (a file cut short holds fewer samples than its
 // header says); a read error or a write that comes up short fails it.
-bool CopySamples(HMMIO hmmioSource, std::int64_t nOffset, HMMIO hmmioTarget, DWORD nSize) {
+bool CopySamples(HMMIO hmmioSource, std::int64_t nOffset, HMMIO hmmioTarget, std::int64_t nSize) {
     std::array<char, kPassSize> buffer;
-    for (DWORD nCopied = 0; nCopied != nSize;) {
-        const auto nRequest = static_cast<LONG>(std::min(nSize - nCopied, kPassSize));
+    for (std::int64_t nCopied = 0; nCopied != nSize;) {
+        const auto nRequest = static_cast<LONG>(std::min<std::int64_t>(nSize - nCopied, kPassSize));
         const LONG nGot = mmioRead(hmmioSource, buffer.data(), nRequest);
         if (nGot == 0) {
             return AtEndOfFile(hmmioSource, nOffset + nCopied);
@@ -34,7 +34,7 @@ bool CopySamples(HMMIO hmmioSource, std::int64_t nOffset, HMMIO hmmioTarget, DWO
         if (nGot < 0 || mmioWrite(hmmioTarget, buffer.data(), nGot) != nGot) {
             return false;
         }
-        nCopied += static_cast<DWORD>(nGot);
+        nCopied += nGot;
     }
     return true;
 }
@@ -49,9 +49,8 @@ BOOL CdataChunkModel::Read(HMMIO hmmio, BOOL) {
     if (mmioDescend(hmmio, &m_ck, nullptr, MMIO_FINDCHUNK) != 0) {
         return FALSE;
     }
-    if (m_ck.cksize == kUnclosedSize) {
-        const std::int64_t end = mmioFileSize(hmmio);
-        return end >= 0 && mmioSeek(hmmio, end, SEEK_FROM_START) == end ? TRUE : FALSE;
+    if (m_ck.cksize == kStandInSize) {
+        return TRUE;
     }
     return mmioAscend(hmmio, &m_ck, 0) == 0 ? TRUE : FALSE;
 }
@@ -61,7 +60,9 @@ BOOL CdataChunkModel::Write(HMMIO) {
 }
 
 BOOL CdataChunkModel::WriteFrom(HMMIO hmmio, const CString& strSource) {
-    const std::int64_t sampleOffset = m_ck.dwDataOffset;  // creating the chunk moves it
+    // Creating the chunk moves these to the target's.
+    const std::int64_t sampleOffset = m_ck.llDataOffset;
+    const std::int64_t sampleSize = m_ck.llDataSize;
     HMMIO hmmioSource = mmioOpen(strSource.c_str(), nullptr, kSourceFlags);
     // Written into itself, the file would lose the samples before they are read: refused before
     // a byte is written.
@@ -75,7 +76,7 @@ BOOL CdataChunkModel::WriteFrom(HMMIO hmmio, const CString& strSource) {
     }
     if (bResult) {
         const bool bCopied = mmioSeek(hmmioSource, sampleOffset, SEEK_FROM_START) == sampleOffset &&
-                             CopySamples(hmmioSource, sampleOffset, hmmio, m_ck.cksize);
+                             CopySamples(hmmioSource, sampleOffset, hmmio, sampleSize);
         bResult = bCopied ? TRUE : FALSE;
     }
     mmioClose(hmmioSource, 0);

@@ -37,8 +37,18 @@ CString PcmOverviewLine(const CChunk& chunk) {
                             ReadNumber(chunk, channels));
 }
 
+CString FormName(FOURCC formId) {
+    const bool bWide =
+        formId == mmioStringToFOURCC("RF64", 0) || formId == mmioStringToFOURCC("BW64", 0);
+    return bWide ? CString(reinterpret_cast<const char*>(&formId), 4) : CString("RIFF");
+}
+
+CString OverviewOfLoad(FOURCC formId) {
+    return FormName(formId) + " WAVE file.\r\n\r\n";
+}
+
 CString OverviewOf(const CRiffChunkModel& root) {
-    CString strOverview = kOverviewOfLoad;
+    CString strOverview = OverviewOfLoad(root.m_ck.ckid);
     for (CObject* pObject : root) {
         const auto& chunk = *static_cast<const CChunk*>(pObject);
         if (dynamic_cast<const CBEXTChunkModel*>(&chunk)) {

@@ -5,16 +5,19 @@
 #include <system_error>
 
 #include "core/chunks/ChunkRegistry.h"
+#include "core/chunks/DataChunkModel.h"
+#include "core/chunks/DataSizeMend.h"
 #include "core/chunks/Overview.h"
 #include "core/chunks/OverviewText.h"
+#include "core/chunks/ds64ChunkModel.h"
 #include "core/file/LoadFailure.h"
 
 IMPLEMENT_DYNCREATE(CRiffChunkModel, CChunk)
 
 namespace {
 
-constexpr DWORD kLoadFlags = MMIO_READWRITE | MMIO_DENYNONE;
-constexpr std::int64_t kLastOffset = 0xFFFFFFFF;
+// Reading only: a file the user may read is shown, whether or not it may be written.
+constexpr DWORD kLoadFlags = MMIO_READ | MMIO_DENYNONE;
 
 // A FIFO would block the open and a device such as /dev/zero would feed the walk empty chunks
 // for ever; a folder holds no chunks at all.
@@ -33,86 +36,96 @@ CString LowerCase(CString strText) {
     return strText;
 }
 
-bool IsPrintable(BYTE c) {
-    return c >= 0x20 && c <= 0x7E;
+// Some writers leave out the pad byte after an odd-sized chunk, and the walk then lands one byte
+// late, inside the next header. When a header with a printable id starts on the pad's place (so
+// the byte there is not zero, which is no id character), whether or not its size fits the file
+// (a recording cut off after it), and none that fits starts one byte later, the next chunk is
+// taken to start on the pad's place. Otherwise the walk goes on where the chunk's read left it
+// (after the pad, or inside a form among the chunks). FALSE on a read or seek error. rNext
+// becomes where the next chunk starts.
+BOOL MendMissingPad(HMMIO hmmio, const MMCKINFO& ck, std::int64_t fileSize, std::int64_t& rNext) {
+    rNext = mmioSeek(hmmio, 0, SEEK_FROM_CURRENT);
+    const std::int64_t padPlace = ck.llDataOffset + ck.llDataSize;
+    if ((ck.llDataSize & 1) != 0 && rNext == padPlace + 1 &&
+        IsPlausibleHeaderAt(hmmio, padPlace, fileSize, false) &&
+        !IsPlausibleHeaderAt(hmmio, padPlace + 1, fileSize, true)) {
+        rNext = padPlace;
+    }
+    return rNext >= 0 && mmioSeek(hmmio, rNext, SEEK_FROM_START) == rNext ? TRUE : FALSE;
 }
 
-// A header that a writer could have meant: an id of printable characters and a size that fits
-// in the file.
-bool IsPlausibleHeader(const BYTE* pHeader, std::int64_t offset, std::int64_t fileSize) {
-    if (offset + 8 > fileSize) {
-        return false;
-    }
-    for (int i = 0; i < 4; ++i) {
-        if (!IsPrintable(pHeader[i])) {
-            return false;
+const Cds64ChunkModel* Ds64Of(const CChunk& root) {
+    for (CObject* pChild : root) {
+        if (const auto* pDs64 = dynamic_cast<const Cds64ChunkModel*>(pChild)) {
+            return pDs64;
         }
     }
-    DWORD size = 0;
-    AddLittleEndian(&size, pHeader + 4, 4);
-    return offset + 8 + size <= fileSize;
+    return nullptr;
 }
 
-// Some writers leave out the pad byte after an odd-sized chunk, and the walk then lands one byte
-// late, inside the next header. When a plausible header starts on the pad's place (so the byte
-// there is not zero, which is no id character) and none starts one byte later, the next chunk is
-// taken to start on the pad's place; otherwise it starts after the pad. FALSE on a read or seek
-// error. rNext becomes where the next chunk starts.
-BOOL MendMissingPad(HMMIO hmmio, const MMCKINFO& ck, std::int64_t fileSize, std::int64_t& rNext) {
-    const std::int64_t padPlace = std::int64_t{ck.dwDataOffset} + ck.cksize;
-    rNext = padPlace + (ck.cksize & 1);
-    if ((ck.cksize & 1) == 0 || padPlace + 8 > fileSize) {
-        return TRUE;
+// The data chunk's read took its header's size; the real one may differ (see MendedDataSize),
+// and the walk goes on after it. FALSE on a seek error.
+bool MendDataSize(HMMIO hmmio, const CChunk& root, CChunk& chunk, std::int64_t fileSize) {
+    if (!chunk.IsKindOf(RUNTIME_CLASS(CdataChunkModel))) {
+        return true;
     }
-    BYTE bytes[9] = {};
-    if (mmioSeek(hmmio, padPlace, SEEK_FROM_START) != padPlace ||
-        mmioRead(hmmio, reinterpret_cast<char*>(bytes), sizeof bytes) < 0) {
-        return FALSE;
-    }
-    const bool bPadMissing = IsPlausibleHeader(bytes, padPlace, fileSize) &&
-                             !IsPlausibleHeader(bytes + 1, padPlace + 1, fileSize);
-    rNext = bPadMissing ? padPlace : padPlace + 1;
-    return mmioSeek(hmmio, rNext, SEEK_FROM_START) == rNext ? TRUE : FALSE;
+    MMCKINFO& ck = chunk.m_ck;
+    ck.llDataSize = MendedDataSize(hmmio, root.m_ck, ck, Ds64Of(root), fileSize);
+    const std::int64_t end = ck.llDataOffset + ck.llDataSize + (ck.llDataSize & 1);
+    return mmioSeek(hmmio, end, SEEK_FROM_START) == end;
 }
 
 enum class Step { Next, End, Failed };
 
 // Reads the chunk at the current position, rOffset, through the class registered for its id and
-// appends it to the root; rOffset then moves on to the next chunk.
-Step ReadNextChunk(HMMIO hmmio, CChunk& root, std::int64_t fileSize, std::int64_t& rOffset) {
-    char id[5] = {};
-    const LONG nGot = mmioRead(hmmio, id, 4);
+// appends it to the root; rOffset then moves on to the next chunk. One to seven bytes left are
+// no chunk: they end the walk, kept in rTrailing for a save to write back.
+Step ReadNextChunk(HMMIO hmmio, CChunk& root, std::int64_t fileSize, std::int64_t& rOffset,
+                   CString& rTrailing) {
+    char id[8] = {};
+    const LONG nGot = mmioRead(hmmio, id, 8);
     if (nGot == 0) {
         return Step::End;
     }
-    // With 1 to 3 bytes the chunk's own read fails: fewer than 8 bytes are left.
+    if (nGot > 0 && nGot < 8 && rOffset + nGot == fileSize) {
+        rTrailing.assign(id, static_cast<std::size_t>(nGot));
+        return Step::End;
+    }
     if (nGot < 0 || mmioSeek(hmmio, -nGot, SEEK_FROM_CURRENT) < 0) {
         return Step::Failed;
     }
+    id[4] = '\0';
     std::unique_ptr<CChunk> pChunk(g_chunkRegistry.CreateChunk(CString(id)));
     if (!pChunk || !pChunk->Read(hmmio, TRUE)) {
         return Step::Failed;
     }
     CChunk* pRead = pChunk.release();
     root.AddChild(pRead);
-    return MendMissingPad(hmmio, pRead->m_ck, fileSize, rOffset) ? Step::Next : Step::Failed;
+    const bool bMended = MendDataSize(hmmio, root, *pRead, fileSize) &&
+                         MendMissingPad(hmmio, pRead->m_ck, fileSize, rOffset);
+    return bMended ? Step::Next : Step::Failed;
 }
 
-// -1 when the walk reached the end of the file without error; else the offset of the chunk
-// it could not read.
-std::int64_t ReadTopLevelChunks(HMMIO hmmio, CChunk& root) {
+// -1 when the walk reached the end of the file without error, or the most chunks a load takes
+// (then rUnwalked is where it stopped); else the offset of the chunk it could not read.
+std::int64_t ReadTopLevelChunks(HMMIO hmmio, CChunk& root, CString& rTrailing,
+                                std::int64_t& rUnwalked) {
     std::int64_t offset = mmioSeek(hmmio, 0, SEEK_FROM_CURRENT);
-    // A search for the form that skipped a chunk ending past the 32-bit offset range stopped
-    // there: no chunk beyond has an offset that a header record can hold.
-    if (offset > kLastOffset) {
-        return offset;
-    }
     const std::int64_t fileSize = mmioFileSize(hmmio);
     Step step = Step::Next;
-    while (step == Step::Next) {
-        step = ReadNextChunk(hmmio, root, fileSize, offset);
+    while (step == Step::Next && root.GetCount() < CRiffChunkModel::kMostChunks) {
+        step = ReadNextChunk(hmmio, root, fileSize, offset, rTrailing);
     }
-    return step == Step::End ? -1 : offset;
+    if (step == Step::Next && offset < fileSize) {
+        rUnwalked = offset;
+    }
+    return step == Step::Failed ? offset : -1;
+}
+
+CString UnwalkedNote(std::int64_t unwalked, std::int64_t fileSize) {
+    return "only the first " + std::to_string(CRiffChunkModel::kMostChunks) +
+           " chunks are shown; the " + std::to_string(fileSize - unwalked) + " bytes from offset " +
+           std::to_string(unwalked) + " on are kept as they are";
 }
 
 }  // namespace
@@ -132,6 +145,9 @@ CRiffChunkModel::~CRiffChunkModel() {
 BOOL CRiffChunkModel::Load(const CString& strPath) {
     g_bHasBext = FALSE;
     m_strLoadFailure.clear();
+    m_strTrailing.clear();
+    m_strLoadNote.clear();
+    m_llUnwalked = -1;
     if (!IsRegularFile(strPath)) {
         m_strLoadFailure = ExplainOpenFailure(strPath);
         return FALSE;
@@ -142,11 +158,11 @@ BOOL CRiffChunkModel::Load(const CString& strPath) {
         return FALSE;
     }
     m_loadedFile = FileIdentityOf(strPath);
-    g_strOverview = kOverviewOfLoad;
     // Without a WAVE form the search stops at or beyond the end of the file, and the walk finds
     // nothing there.
     Read(hmmio, FALSE);
-    const std::int64_t stop = ReadTopLevelChunks(hmmio, *this);
+    g_strOverview = OverviewOfLoad(m_ck.ckid);
+    const std::int64_t stop = ReadTopLevelChunks(hmmio, *this, m_strTrailing, m_llUnwalked);
     const std::int64_t fileSize = mmioFileSize(hmmio);
     mmioClose(hmmio, 0);
     m_strPath = LowerCase(strPath);
@@ -155,6 +171,8 @@ BOOL CRiffChunkModel::Load(const CString& strPath) {
         m_strLoadFailure = ExplainWalkFailure(strPath, stop, fileSize);
     } else if (IsEmpty()) {
         m_strLoadFailure = ExplainEmptyTree(strPath, fileSize);
+    } else if (m_llUnwalked >= 0) {
+        m_strLoadNote = UnwalkedNote(m_llUnwalked, fileSize);
     }
     return stop < 0 ? TRUE : FALSE;
 }

@@ -38,7 +38,20 @@ public:
     // program changed or replaced it since.
     const FileIdentity& LoadedFile() const { return m_loadedFile; }
 
+    // Where the walk stopped because the file held more top-level chunks than a load takes
+    // (kMostChunks), or -1; a save copies the bytes from there on as they are.
+    std::int64_t UnwalkedOffset() const { return m_llUnwalked; }
+    // Empty, or what a load that succeeded left out, for the user.
+    const CString& LoadNote() const { return m_strLoadNote; }
+    static constexpr int kMostChunks = 100000;
+
+    // One to seven bytes after the last whole chunk, which a save writes back after the form.
+    const CString& TrailingBytes() const { return m_strTrailing; }
+
 private:
     CString m_strLoadFailure;
+    CString m_strTrailing;
+    CString m_strLoadNote;
+    std::int64_t m_llUnwalked = -1;
     FileIdentity m_loadedFile;
 };

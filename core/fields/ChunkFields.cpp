@@ -2,16 +2,18 @@
 
 #include "core/chunks/BEXTChunkModel.h"
 #include "core/chunks/MEXTChunkModel.h"
+#include "core/chunks/ds64ChunkModel.h"
 #include "core/chunks/factChunkModel.h"
 #include "core/chunks/fmtChunkModel.h"
 #include "core/fields/BextFields.h"
+#include "core/fields/Ds64Fields.h"
 #include "core/fields/FactFields.h"
 #include "core/fields/FormatFields.h"
 #include "core/fields/MextFields.h"
 
 namespace {
 const FieldTable* const kTables[] = {&kPcmFormatFields, &kMpegFormatFields, &kFactFields,
-                                     &kBextFields, &kMextFields};
+                                     &kBextFields,      &kMextFields,       &kDs64Fields};
 }
 
 const FieldTable* FieldTableOf(const CChunk& chunk) {
@@ -33,6 +35,9 @@ const FieldTable* FieldTableOf(const CChunk& chunk) {
     }
     if (dynamic_cast<const CMEXTChunkModel*>(&chunk)) {
         return &kMextFields;
+    }
+    if (dynamic_cast<const Cds64ChunkModel*>(&chunk)) {
+        return &kDs64Fields;
     }
     return nullptr;
 }

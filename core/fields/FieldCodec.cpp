@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/chunks/Chunk.h"
+#include "core/chunks/ds64ChunkModel.h"
 #include "core/fields/PayloadField.h"
 #include "core/fields/PositiveInteger.h"
 
@@ -116,6 +117,9 @@ void WriteTextBytes(BYTE* pPayload, DWORD dwSize, const FieldLayout& field,
 std::optional<CString> ReadFieldText(const CChunk& chunk, const FieldLayout& field) {
     if (!IsFieldHeld(chunk, field)) {
         return std::nullopt;
+    }
+    if (IsNumber(field) && field.width == 8) {
+        return std::to_string(ReadLittleEndian64(chunk.Data(), chunk.DataSize(), field.offset));
     }
     if (IsNumber(field)) {
         return NumberText(field, ReadNumber(chunk, field));

@@ -16,7 +16,7 @@ enum class FieldKind {
 struct FieldLayout {
     const char* name;  // as the page's label names it ("nChannels", "Originator")
     DWORD offset;
-    DWORD width;  // bytes; 2 or 4 for numbers, 0 for text to the end
+    DWORD width;  // bytes; 2 or 4 for numbers (8 for shown-only ones), 0 for text to the end
     FieldKind kind;
     bool stored;  // a save writes an edit of it back; else it is shown only
     bool multiLine = false;

@@ -45,10 +45,9 @@ CString ExplainOpenFailure(const CString& strPath) {
     if (!std::filesystem::is_regular_file(status)) {
         return "not a regular file";
     }
-    const int fd = ::open(strPath.c_str(), O_RDWR);
+    const int fd = ::open(strPath.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        return CString("cannot be opened for reading and writing (") + std::strerror(errno) +
-               "), as every file is opened for editing";
+        return CString("cannot be opened for reading (") + std::strerror(errno) + ")";
     }
     ::close(fd);
     return "cannot be opened";
@@ -82,11 +81,20 @@ CString ExplainEmptyTree(const CString& strPath, std::int64_t fileSize) {
     if (fileSize < static_cast<std::int64_t>(sizeof bytes) || !file.read(bytes, sizeof bytes)) {
         return "only " + std::to_string(fileSize) + " bytes, too short for a RIFF WAVE header";
     }
-    if (std::memcmp(bytes, "RIFF", 4) != 0) {
+    if (std::memcmp(bytes, "RIFX", 4) == 0) {
+        return "a big-endian RIFX file, which Ovalis cannot read: only little-endian RIFF, RF64 "
+               "and BW64 forms";
+    }
+    if (std::memcmp(bytes, "ID3", 3) == 0) {
+        return "starts with an ID3 tag, which Ovalis cannot read: the file must start with its "
+               "RIFF form";
+    }
+    if (std::memcmp(bytes, "RIFF", 4) != 0 && std::memcmp(bytes, "RF64", 4) != 0 &&
+        std::memcmp(bytes, "BW64", 4) != 0) {
         return "not a RIFF WAVE file: it starts with '" + IdText(bytes) + "', not 'RIFF'";
     }
     if (std::memcmp(bytes + 8, "WAVE", 4) != 0) {
-        return "a RIFF form of type '" + IdText(bytes + 8) + "', not 'WAVE'";
+        return "a " + IdText(bytes) + " form of type '" + IdText(bytes + 8) + "', not 'WAVE'";
     }
     return "no chunks after the RIFF WAVE header";
 }

@@ -10,19 +10,19 @@
 #include "core/chunks/DataChunkModel.h"
 #include "core/chunks/RiffChunkModel.h"
 #include "core/file/FileIdentity.h"
+#include "core/file/FileRange.h"
+#include "core/file/Rf64Save.h"
 #include "core/file/SaveTarget.h"
 
 namespace {
 
-constexpr std::int64_t kLargestForm = 0xFFFFFFFF;
-
 // The bytes that a chunk's write puts after its header: what it holds, or for the data chunk
 // the samples the loaded file still has from the chunk's offset on.
 std::int64_t WrittenDataSize(const CChunk& chunk, std::int64_t sourceSize) {
-    if (chunk.IsKindOf(RUNTIME_CLASS(CdataChunkModel))) {
+    if (chunk.IsKindOf(RUNTIME_CLASS(CdataChunkModel)) || chunk.IsLeftInFile()) {
         const std::int64_t present =
-            std::max<std::int64_t>(0, sourceSize - chunk.m_ck.dwDataOffset);
-        return std::min<std::int64_t>(chunk.m_ck.cksize, present);
+            std::max<std::int64_t>(0, sourceSize - chunk.m_ck.llDataOffset);
+        return std::min<std::int64_t>(chunk.m_ck.llDataSize, present);
     }
     if (chunk.IsKindOf(RUNTIME_CLASS(CRiffChunkModel))) {
         return 4;  // a form among the chunks is written as its header and form type
@@ -41,6 +41,9 @@ std::int64_t FormSize(const CRiffChunkModel& root) {
     for (CObject* pObject : root) {
         const std::int64_t data = WrittenDataSize(*static_cast<CChunk*>(pObject), sourceSize);
         size += 8 + data + (data & 1);
+    }
+    if (root.UnwalkedOffset() >= 0) {
+        size += std::max<std::int64_t>(0, sourceSize - root.UnwalkedOffset());
     }
     return size;
 }
@@ -63,14 +66,31 @@ CString ChunkFailure(const CChunk& chunk, const CRiffChunkModel& root, const CSa
            strReason;
 }
 
+// A payload left in the loaded file is copied from there after the header.
+bool WriteLeftInFile(CChunk& chunk, HMMIO hmmio, const CString& strSource) {
+    const std::int64_t offset = chunk.m_ck.llDataOffset;
+    const std::int64_t size = chunk.m_ck.llDataSize;
+    return chunk.Write(hmmio) && CopyFileRange(strSource, offset, size, hmmio);
+}
+
 bool WriteChunk(CChunk& chunk, HMMIO hmmio, const CString& strSource) {
     errno = 0;
     auto* pData = dynamic_cast<CdataChunkModel*>(&chunk);
-    if (!(pData ? pData->WriteFrom(hmmio, strSource) : chunk.Write(hmmio))) {
+    const bool bWritten = pData                  ? pData->WriteFrom(hmmio, strSource)
+                          : chunk.IsLeftInFile() ? WriteLeftInFile(chunk, hmmio, strSource)
+                                                 : chunk.Write(hmmio);
+    if (!bWritten) {
         return false;
     }
     // The ascend sets the size to the bytes written and adds the pad byte after an odd size.
     return (chunk.m_ck.dwFlags & MMIO_DIRTY) == 0 || mmioAscend(hmmio, &chunk.m_ck, 0) == 0;
+}
+
+// One to seven bytes that followed the last whole chunk of the loaded file, after the form as
+// they were.
+bool WriteTrailingBytes(HMMIO hmmio, const CString& strBytes) {
+    const auto nBytes = static_cast<LONG>(strBytes.size());
+    return mmioWrite(hmmio, strBytes.data(), nBytes) == nBytes;
 }
 
 // Empty when the whole tree was written and the file is in place; else what failed. The target
@@ -78,10 +98,7 @@ bool WriteChunk(CChunk& chunk, HMMIO hmmio, const CString& strSource) {
 CString WriteTree(CRiffChunkModel& root, const CString& strPath,
                   const CRiffChunkModel::ChunkStep& step) {
     CSaveTarget target(strPath, root.m_strOpenedPath);
-    if (FormSize(root) > kLargestForm) {
-        return "Couldn't save " + strPath +
-               ":\r\nthe file would be larger than a RIFF file can be (4 GiB).";
-    }
+    CRf64Save rf64(root, FormSize(root));
     if (FileIdentityOf(root.m_strOpenedPath) != root.LoadedFile()) {
         return "Couldn't save " + strPath + ":\r\n" + root.m_strOpenedPath +
                " was changed or replaced by another program since it was opened; open it "
@@ -93,19 +110,32 @@ CString WriteTree(CRiffChunkModel& root, const CString& strPath,
     const HMMIO hmmio = target.Handle();
     step(root);
     errno = 0;
+    root.m_ck.ckid = rf64.FormId();
     if (!root.Write(hmmio)) {
         return "Couldn't write the RIFF header to " + target.Path() + ":\r\n" +
                CSaveTarget::Reason(errno);
     }
+    if (Cds64ChunkModel* pAdded = rf64.Ds64AfterHeader();
+        pAdded && !WriteChunk(*pAdded, hmmio, CString())) {
+        return ChunkFailure(*pAdded, root, target);
+    }
     for (CObject* pObject : root) {
-        auto* pChunk = static_cast<CChunk*>(pObject);
-        step(*pChunk);
-        if (!WriteChunk(*pChunk, hmmio, root.m_strOpenedPath)) {
-            return ChunkFailure(*pChunk, root, target);
+        CChunk& chunk = rf64.InPlaceOf(*static_cast<CChunk*>(pObject));
+        step(chunk);
+        if (!WriteChunk(chunk, hmmio, root.m_strOpenedPath)) {
+            return ChunkFailure(chunk, root, target);
         }
     }
     errno = 0;
-    if (mmioAscend(hmmio, &root.m_ck, 0) != 0) {
+    if (root.UnwalkedOffset() >= 0 &&
+        !CopyFileRange(root.m_strOpenedPath, root.UnwalkedOffset(),
+                       std::numeric_limits<std::int64_t>::max(), hmmio)) {
+        return "Couldn't copy the bytes after the first " + std::to_string(root.GetCount()) +
+               " chunks of " + root.m_strOpenedPath + " to " + target.Path() + ":\r\n" +
+               CSaveTarget::Reason(errno);
+    }
+    if (mmioAscend(hmmio, &root.m_ck, 0) != 0 || !rf64.StoreSizes(hmmio, root.m_ck) ||
+        !WriteTrailingBytes(hmmio, root.TrailingBytes())) {
         return "Couldn't close the RIFF form of " + target.Path() + ":\r\n" +
                CSaveTarget::Reason(errno);
     }

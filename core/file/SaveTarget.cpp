@@ -82,15 +82,19 @@ bool CSaveTarget::Open() {
     return TakeAttributes();
 }
 
-// A folder is no file to replace, nor is a file this user may not write, unless it is the loaded
-// file itself, which the user asked to save.
+// A folder is no file to replace, nor is a file this user may not write: the loaded file is
+// opened for reading only, so a save over it is where the user learns that it is read-only.
 bool CSaveTarget::MayReplace() {
     std::error_code error;
     const fs::file_status status = fs::status(m_strReplaced, error);
     if (fs::is_directory(status)) {
         errno = EISDIR;
-    } else if (m_bItself || !fs::exists(status) || ::access(m_strReplaced.c_str(), W_OK) == 0) {
+    } else if (!fs::exists(status) || ::access(m_strReplaced.c_str(), W_OK) == 0) {
         return true;
+    } else if (m_bItself) {
+        m_strFailure = "Couldn't save " + m_strReplaced + ":\r\nthe file is read-only (" +
+                       Reason(errno) + ").";
+        return false;
     }
     return Fail("Couldn't open " + m_strPath + " for writing");
 }

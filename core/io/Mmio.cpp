@@ -16,6 +16,8 @@ constexpr std::int64_t kLastOffset = 0xFFFFFFFF;
 constexpr DWORD kAccessMask = MMIO_WRITE | MMIO_READWRITE;
 constexpr FOURCC kRiff = 0x46464952;  // "RIFF"
 constexpr FOURCC kList = 0x5453494C;  // "LIST"
+constexpr FOURCC kRf64 = 0x34364652;  // "RF64"
+constexpr FOURCC kBw64 = 0x34365742;  // "BW64"
 
 MmioCounters g_counters;
 
@@ -65,33 +67,47 @@ bool writeExactly(HMMIO hmmio, const BYTE* pBytes, LONG cch) {
     return mmioWrite(hmmio, reinterpret_cast<const char*>(pBytes), cch) == cch;
 }
 
-// Where a chunk's data ends, its pad byte included, counted without wrapping so that a huge
-// declared size can never lead backwards.
-std::int64_t chunkEnd(const MMCKINFO& ck) {
-    return std::int64_t{ck.dwDataOffset} + ck.cksize + (ck.cksize & 1);
+std::int64_t dataOffsetOf(const MMCKINFO& ck) {
+    return ck.bSized64 ? ck.llDataOffset : std::int64_t{ck.dwDataOffset};
 }
 
-// Moves on to the end of the chunk. An end past the 32-bit offset range is reached but reported
-// as a failure: nothing after it has an offset that a record can hold.
+std::int64_t dataSizeOf(const MMCKINFO& ck) {
+    return ck.bSized64 ? ck.llDataSize : std::int64_t{ck.cksize};
+}
+
+// Where a chunk's data ends, its pad byte included, counted in 64 bits so that a huge declared
+// size can never lead backwards.
+std::int64_t chunkEnd(const MMCKINFO& ck) {
+    const std::int64_t size = dataSizeOf(ck);
+    return dataOffsetOf(ck) + size + (size & 1);
+}
+
+// Moves on to the end of the chunk. For a record of 32-bit fields only, an end past the 32-bit
+// offset range is reached but reported as a failure: nothing after it has an offset such a
+// record can hold.
 bool skipChunk(HMMIO hmmio, const MMCKINFO& ck) {
     const std::int64_t end = chunkEnd(ck);
-    return mmioSeek(hmmio, end, SEEK_FROM_START) == end && end <= kLastOffset;
+    return mmioSeek(hmmio, end, SEEK_FROM_START) == end && (ck.bSized64 || end <= kLastOffset);
+}
+
+bool hasFormType(FOURCC ckid) {
+    return ckid == kList || mmioIsFormId(ckid);
 }
 
 // Reads the header of the chunk at the current position into `ck`.
 bool readHeader(HMMIO hmmio, MMCKINFO& ck) {
-    if (hmmio->Position() + 8 > kLastOffset) {
-        return false;
-    }
     BYTE header[8] = {};
     if (!readExactly(hmmio, header, sizeof header)) {
         return false;
     }
     ck.ckid = fromLittleEndian(header);
     ck.cksize = fromLittleEndian(header + 4);
-    ck.dwDataOffset = static_cast<DWORD>(hmmio->Position());
+    ck.llDataOffset = hmmio->Position();
+    ck.llDataSize = ck.cksize;
+    ck.bSized64 = true;
+    ck.dwDataOffset = static_cast<DWORD>(ck.llDataOffset);
     ck.fccType = 0;
-    if (ck.ckid != kRiff && ck.ckid != kList) {
+    if (!hasFormType(ck.ckid)) {
         return true;
     }
     BYTE type[4] = {};
@@ -104,7 +120,7 @@ bool readHeader(HMMIO hmmio, MMCKINFO& ck) {
 
 bool matches(const MMCKINFO& found, const MMCKINFO& wanted, UINT fuDescend) {
     if ((fuDescend & MMIO_FINDRIFF) != 0) {
-        return found.ckid == kRiff && found.fccType == wanted.fccType;
+        return mmioIsFormId(found.ckid) && found.fccType == wanted.fccType;
     }
     if ((fuDescend & MMIO_FINDCHUNK) != 0) {
         return wanted.ckid == 0 || found.ckid == wanted.ckid;
@@ -114,7 +130,7 @@ bool matches(const MMCKINFO& found, const MMCKINFO& wanted, UINT fuDescend) {
 
 bool startsInside(HMMIO hmmio, const MMCKINFO* pParent) {
     return pParent == nullptr ||
-           hmmio->Position() + 8 <= std::int64_t{pParent->dwDataOffset} + pParent->cksize;
+           hmmio->Position() + 8 <= dataOffsetOf(*pParent) + dataSizeOf(*pParent);
 }
 
 // A seek request that tells a failure to write the bytes held from a failure to move.
@@ -127,14 +143,16 @@ MMRESULT seekTo(HMMIO hmmio, std::int64_t target) {
 // byte is added.
 MMRESULT closeCreatedChunk(HMMIO hmmio, MMCKINFO& ck) {
     const std::int64_t end = hmmio->Position();
-    const std::int64_t size = end - ck.dwDataOffset;
-    if (size < 0 || size > kLastOffset) {
+    const std::int64_t size = end - dataOffsetOf(ck);
+    if (size < 0 || (!ck.bSized64 && size > kLastOffset)) {
         return MMIOERR_CANNOTWRITE;
     }
-    if (size != ck.cksize) {
+    const DWORD field32 = size > kLastOffset ? 0xFFFFFFFF : static_cast<DWORD>(size);
+    ck.llDataSize = size;
+    if (field32 != ck.cksize) {
         BYTE field[4];
-        toLittleEndian(static_cast<DWORD>(size), field);
-        if (const MMRESULT result = seekTo(hmmio, std::int64_t{ck.dwDataOffset} - 4)) {
+        toLittleEndian(field32, field);
+        if (const MMRESULT result = seekTo(hmmio, dataOffsetOf(ck) - 4)) {
             return result;
         }
         if (!writeExactly(hmmio, field, sizeof field)) {
@@ -143,7 +161,7 @@ MMRESULT closeCreatedChunk(HMMIO hmmio, MMCKINFO& ck) {
         if (const MMRESULT result = seekTo(hmmio, end)) {
             return result;
         }
-        ck.cksize = static_cast<DWORD>(size);
+        ck.cksize = field32;
     }
     const BYTE pad = 0;
     if ((size & 1) != 0 && !writeExactly(hmmio, &pad, 1)) {
@@ -256,11 +274,8 @@ MMRESULT mmioCreateChunk(HMMIO hmmio, MMCKINFO* pmmcki, UINT fuCreate) {
         return MMIOERR_CANNOTWRITE;
     }
     pmmcki->dwFlags &= ~MMIO_DIRTY;
-    if (hmmio->Position() + 8 > kLastOffset) {
-        return MMIOERR_CANNOTWRITE;
-    }
     const bool riff = (fuCreate & MMIO_CREATERIFF) != 0;
-    if (riff) {
+    if (riff && !mmioIsFormId(pmmcki->ckid)) {
         pmmcki->ckid = kRiff;
     }
     BYTE header[12];
@@ -272,6 +287,9 @@ MMRESULT mmioCreateChunk(HMMIO hmmio, MMCKINFO* pmmcki, UINT fuCreate) {
         return MMIOERR_CANNOTWRITE;
     }
     pmmcki->dwDataOffset = static_cast<DWORD>(dataOffset);
+    pmmcki->llDataOffset = dataOffset;
+    pmmcki->llDataSize = pmmcki->cksize;
+    pmmcki->bSized64 = true;
     pmmcki->dwFlags = MMIO_DIRTY;
     return 0;
 }
@@ -288,6 +306,10 @@ FOURCC mmioStringToFOURCC(const char* sz, UINT uFlags) {
         id |= FOURCC{static_cast<unsigned char>(c)} << (8 * i);
     }
     return id;
+}
+
+BOOL mmioIsFormId(FOURCC ckid) {
+    return ckid == kRiff || ckid == kRf64 || ckid == kBw64 ? TRUE : FALSE;
 }
 
 MMRESULT mmioRename(const char* pszFileName, const char* pszNewFileName, const void* /*pmmioinfo*/,

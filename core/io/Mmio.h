@@ -13,6 +13,14 @@ struct MMCKINFO {
     FOURCC fccType = 0;
     DWORD dwDataOffset = 0;
     DWORD dwFlags = 0;
+    // Not part of the classic set: the data's offset and size in 64 bits, for files past 4 GiB,
+    // in records the layer filled (descend, create), which it marks with bSized64; a record
+    // filled by hand has only the 32-bit fields. The size starts as cksize; where the header's
+    // size is a stand-in (0xFFFFFFFF of RF64 or of a recording never closed) the reader that
+    // knows the real size sets it here, and the layer walks by it.
+    std::int64_t llDataOffset = 0;
+    std::int64_t llDataSize = 0;
+    bool bSized64 = false;
 };
 
 class MmioFile;
@@ -63,13 +71,17 @@ LONG mmioWrite(HMMIO hmmio, const char* pch, LONG cch);
 // The new position, or -1. Positions are 64-bit inside so that files past 2 GiB work.
 std::int64_t mmioSeek(HMMIO hmmio, std::int64_t lOffset, int iOrigin);
 // On failure the record is left as it was. A parent, when given, ends the search at the end of
-// its data. A chunk whose end lies past the 32-bit offset range ends the search.
+// its data. MMIO_FINDRIFF finds the forms RIFF, RF64 and BW64 of the type asked for.
 MMRESULT mmioDescend(HMMIO hmmio, MMCKINFO* pmmcki, const MMCKINFO* pmmckiParent, UINT fuDescend);
-// Fails, never moving backwards, for a read chunk whose end lies past the 32-bit offset range.
+// A created chunk whose size does not fit 32 bits gets 0xFFFFFFFF in its size field (its real
+// size in llDataSize), as an RF64 file's ds64 chunk then tells it.
 MMRESULT mmioAscend(HMMIO hmmio, MMCKINFO* pmmcki, UINT fuAscend);
-// dwFlags holds MMIO_DIRTY only after the whole header was written.
+// dwFlags holds MMIO_DIRTY only after the whole header was written. MMIO_CREATERIFF writes the
+// form id held when it is RF64 or BW64, else RIFF.
 MMRESULT mmioCreateChunk(HMMIO hmmio, MMCKINFO* pmmcki, UINT fuCreate);
 FOURCC mmioStringToFOURCC(const char* sz, UINT uFlags);
+// Not part of the classic set: TRUE for the ids of a WAVE form's header, RIFF, RF64 and BW64.
+BOOL mmioIsFormId(FOURCC ckid);
 // Renames a closed file, replacing the file of the new name in one step when there is one: 0, or
 // MMIOERR_CANNOTWRITE with the system's reason in errno. pmmioinfo and fdwRename are unused.
 MMRESULT mmioRename(const char* pszFileName, const char* pszNewFileName, const void* pmmioinfo,

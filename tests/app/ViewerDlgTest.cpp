@@ -159,6 +159,38 @@ TEST_F(ViewerDlgTest, AFailedOpenWhileAFileIsShownEndsEmpty) {
     EXPECT_TRUE(boxes.texts.empty());
 }
 
+// A failed open shows no message box: the welcome page says why, under its text, until the next
+// file opens.
+TEST_F(ViewerDlgTest, TheWelcomePageSaysWhyTheLastFileDidNotOpen) {
+    const struct {
+        const char* name;
+        testfiles::Bytes bytes;
+        const char* reason;
+    } rows[] = {
+        {"text.wav", testfiles::ByteBuilder().text("hello there, no wave"), "not a RIFF WAVE file"},
+        {"rifx.wav", testfiles::ByteBuilder().text("RIFX").le32(0).text("WAVE"), "big-endian RIFX"},
+        {"tagged.wav", testfiles::ByteBuilder().text("ID3").zeros(9), "ID3 tag"},
+        {"empty.wav", {}, "empty file"},
+    };
+    Start(WriteWave("good.wav"));
+    CWnd* pLine = dlg->m_welcomePage.GetDlgItem(1001);
+    ASSERT_NE(pLine, nullptr);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const CString strPath = dir.file(row.name);
+        testfiles::writeFile(strPath, row.bytes);
+        dlg->LoadFile(strPath);
+        ExpectEmptyState();
+        EXPECT_EQ(pLine->GetWindowText().rfind(strPath + ": ", 0), 0u) << pLine->GetWindowText();
+        EXPECT_NE(pLine->GetWindowText().find(row.reason), CString::npos) << pLine->GetWindowText();
+    }
+    dlg->LoadFile(dir.file("missing.wav"));
+    EXPECT_NE(pLine->GetWindowText().find("no such file"), CString::npos);
+    dlg->LoadFile(dir.file("good.wav"));
+    EXPECT_EQ(pLine->GetWindowText(), "");
+    EXPECT_TRUE(boxes.texts.empty());
+}
+
 TEST_F(ViewerDlgTest, ATabClickShowsThatPageAndHidesTheOthers) {
     Start(WriteWave("a.wav"));
     ClickTab(2);

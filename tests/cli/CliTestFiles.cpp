@@ -31,7 +31,7 @@ Bytes FileWithEveryFieldPage() {
 
 Bytes BrokenFile() {
     Bytes bytes = FileWithEveryFieldPage();
-    bytes.insert(bytes.end(), {'x', 'y', 'z'});
+    bytes[3] = 'X';
     return bytes;
 }
 

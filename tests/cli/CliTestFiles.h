@@ -15,7 +15,7 @@ using testfiles::Bytes;
 testfiles::BextFields SampleFields();
 // bext, PCM fmt with cbSize, fact, mext and data, in that order.
 Bytes FileWithEveryFieldPage();
-// A well-formed file followed by three stray bytes: loading stops there and fails.
+// A well-formed file whose form is the big-endian RIFX: it does not load.
 Bytes BrokenFile();
 
 // The "files" array of info --json over these paths; the test fails when it is not JSON.

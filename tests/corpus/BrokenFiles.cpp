@@ -122,9 +122,11 @@ void AddTruncations(Files& files) {
             2, 6, 8, 10, 8 + nPayload / 2, 8 + nPayload - 1, 8 + nPayload};
         for (std::size_t nCut : cuts) {
             const bool bHeaderWhole = nCut >= (bList ? 12u : 8u);
+            // Fewer than 8 bytes of a header are stray bytes after the last chunk: kept.
+            const bool bStray = nCut < 8;
             files.push_back({"cut-" + NameOf(chunks[k].id) +
                                  Numbered("-at-%u.wav", static_cast<unsigned>(nCut)),
-                             Prefix(whole, nStart + nCut), bHeaderWhole,
+                             Prefix(whole, nStart + nCut), bHeaderWhole || bStray,
                              FirstNames(bHeaderWhole ? k + 1 : k), false});
         }
         nStart += testfiles::ChunkBytes(chunks[k]).size();
@@ -149,9 +151,8 @@ void AddDeclaredSizes(Files& files) {
             {"size-0", {}, true, 0, !bList},
             {"size-odd", odd, true, {}, true},
             {"size-odd-unpadded", odd, false, {}, true},
-            // Only a data chunk may run to the end of the file that way; any other ends past
-            // what a 32-bit offset can reach.
-            {"size-ffffffff", Concat(head, Letters(6)), true, kUnclosed, id == "data"},
+            // Offsets are 64-bit: any chunk may run to the end of the file that way.
+            {"size-ffffffff", Concat(head, Letters(6)), true, kUnclosed, true},
             {"size-past-end", Concat(head, Letters(6)), true,
              static_cast<std::uint32_t>(head.size() + 7), true},
         };
@@ -236,11 +237,19 @@ void AddOtherForms(Files& files) {
     files.push_back(
         {"form-lower-case-wave.wav", testfiles::WaveFile(BaseChunks(), "wave"), true, {}, false});
     files.push_back({"form-rifx.wav", WithId(wave, "RIFX"), true, {}, false});
-    files.push_back({"form-rf64.wav",
-                     WithId(testfiles::WaveFile(BaseChunks(), "WAVE", kUnclosed), "RF64"),
-                     false,
-                     {},
-                     false});
+    // An RF64 form whose ds64 chunk holds the sizes; the 32-bit ones say "see ds64".
+    std::vector<ChunkSpec> rf64Chunks = BaseChunks();
+    testfiles::Ds64Sizes sizes;
+    for (const ChunkSpec& chunk : rf64Chunks) {
+        sizes.dataSize = chunk.id == "data" ? chunk.payload.size() : sizes.dataSize;
+    }
+    rf64Chunks.insert(rf64Chunks.begin(), {"ds64", testfiles::Ds64Payload(sizes)});
+    sizes.riffSize = testfiles::WideWaveFile("RF64", rf64Chunks).size() - 8;
+    rf64Chunks.front().payload = testfiles::Ds64Payload(sizes);
+    Names rf64Names = kBaseNames;
+    rf64Names.insert(rf64Names.begin(), "ds64");
+    files.push_back(
+        {"form-rf64.wav", testfiles::WideWaveFile("RF64", rf64Chunks), true, rf64Names, false});
     files.push_back({"junk-before-form.wav",
                      Concat(testfiles::ChunkBytes({"JUNK", Letters(10)}), wave), true, kBaseNames,
                      false});
@@ -259,13 +268,13 @@ void AddChunksAfterTheForm(Files& files) {
                      names, false});
 }
 
-// Fewer than 8 bytes after the last chunk are no chunk: the load fails with the chunks before.
+// Fewer than 8 bytes after the last chunk are no chunk: kept as stray bytes after the chunks.
 void AddTrailingBytes(Files& files) {
     const Bytes wave = testfiles::WaveFile(BaseChunks());
     for (unsigned n = 1; n <= 7; ++n) {
-        files.push_back({Numbered("trailing-%u-bytes.wav", n), Concat(wave, Bytes(n, 0xAA)), false,
+        files.push_back({Numbered("trailing-%u-bytes.wav", n), Concat(wave, Bytes(n, 0xAA)), true,
                          kBaseNames, false});
-        files.push_back({Numbered("trailing-%u-zeros.wav", n), Concat(wave, Bytes(n, 0)), false,
+        files.push_back({Numbered("trailing-%u-zeros.wav", n), Concat(wave, Bytes(n, 0)), true,
                          kBaseNames, false});
     }
 }

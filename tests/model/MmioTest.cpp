@@ -534,7 +534,9 @@ TEST_F(MmioLargeFile, ChunksBetween2And4GiBAreReadAndWritten) {
               ByteBuilder().text("abcd").le32(3).text("xyz").zeros(1).bytes());
 }
 
-TEST_F(MmioLargeFile, NoChunkStartsWhereItsDataOffsetWouldPassTheLastOffset) {
+// Past the 32-bit offset range the layer walks and creates with 64-bit offsets; dwDataOffset
+// holds their low 32 bits.
+TEST_F(MmioLargeFile, ChunksPastTheLastOffsetHaveTheir64BitOffsets) {
     const std::int64_t at = 0xFFFFFFF0;
     makeSparse(at + 32, at, ByteBuilder().text("abcd").le32(6).text("123456"));
     ASSERT_EQ(mmioSeek(m_hmmio, at, SEEK_FROM_START), at);
@@ -544,12 +546,14 @@ TEST_F(MmioLargeFile, NoChunkStartsWhereItsDataOffsetWouldPassTheLastOffset) {
     ASSERT_EQ(mmioAscend(m_hmmio, &ck, 0), 0u);
     EXPECT_EQ(position(), 0xFFFFFFFE);
     MMCKINFO next{};
-    EXPECT_EQ(mmioDescend(m_hmmio, &next, nullptr, MMIO_FINDCHUNK), MMIOERR_CHUNKNOTFOUND);
-    EXPECT_EQ(position(), 0xFFFFFFFE);
+    EXPECT_EQ(mmioDescend(m_hmmio, &next, nullptr, MMIO_FINDCHUNK), 0u);
+    EXPECT_EQ(next.llDataOffset, 0x100000006);
+    EXPECT_EQ(next.dwDataOffset, 6u);
+    EXPECT_EQ(position(), 0x100000006);
     MMCKINFO out{id("abcd"), 0, 0, 0, 0};
-    EXPECT_EQ(mmioCreateChunk(m_hmmio, &out, 0), MMIOERR_CANNOTWRITE);
-    EXPECT_EQ(out.dwFlags, 0u);
-    EXPECT_EQ(mmioFileSize(m_hmmio), at + 32);
+    EXPECT_EQ(mmioCreateChunk(m_hmmio, &out, 0), 0u);
+    EXPECT_EQ(out.llDataOffset, 0x10000000E);
+    EXPECT_EQ(out.dwFlags, MMIO_DIRTY);
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ namespace {
 
 // The order in which the chunk classes join the registry, which is also the order of the search.
 const std::vector<std::string> kRegistrationOrder = {"RIFF", "LIST", "bext", "mext",
-                                                     "fmt ", "fact", "data", "iXML", "cue "};
+                                                     "fmt ", "fact", "data", "iXML", "cue ", "ds64"};
 
 std::vector<const CChunk*> Prototypes() {
     std::vector<const CChunk*> prototypes;
@@ -50,7 +50,7 @@ TEST(ChunkRegistryTest, PrototypesStandInRegistrationOrder) {
     ASSERT_GE(names.size(), 3u);
     EXPECT_EQ(names.front(), "RIFF");
     EXPECT_EQ(names[1], "LIST");
-    EXPECT_EQ(names.back(), "cue ");
+    EXPECT_EQ(names.back(), "ds64");
 }
 
 TEST(ChunkRegistryTest, IdsFindTheirClassWhateverTheLetterCase) {

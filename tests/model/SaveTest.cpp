@@ -13,6 +13,7 @@
 #include "RiffWriter.h"
 #include "SaveSupport.h"
 #include "SparseFile.h"
+#include "core/file/Rf64Save.h"
 #include "core/io/MmioSeam.h"
 #include "pages/ChunkPage.h"
 #include "pages/RiffChunk.h"
@@ -330,30 +331,41 @@ TEST_F(SaveTest, ChunksCutShortByTheFilesEndAreWrittenWithTheBytesItHeld) {
     }
 }
 
-TEST_F(SaveTest, FormThatWouldOutgrowThirtyTwoBitsIsRefusedBeforeAnythingIsWritten) {
+// Decided before a byte is written, so that no test writes gigabytes: a RIFF form past 4 GiB is
+// written as RF64, its ds64 chunk in a JUNK chunk's place when there is one, else after the form
+// header; a form that fits stays RIFF.
+TEST_F(SaveTest, FormThatWouldOutgrowThirtyTwoBitsIsWrittenAsRf64) {
     // A recording never closed: its samples run to the end of a file past 4 GiB.
-    const Bytes head =
-        ByteBuilder().text("RIFF").le32(0xFFFFFFFF).text("WAVE").text("fmt ").le32(16).bytes();
-    Bytes start = head;
     const Bytes format = testfiles::PcmFormat(2, 44100, 16);
-    start.insert(start.end(), format.begin(), format.end());
-    const Bytes dataHeader = ByteBuilder().text("data").le32(0xFFFFFFFF);
-    start.insert(start.end(), dataHeader.begin(), dataHeader.end());
-    const std::string path = dir.file("Long.wav");
-    // Past 4 GiB, yet short of where a pad byte after the samples would be looked for.
-    const std::int64_t end = std::int64_t{0x100000000} + 48;
-    testfiles::writeSparseFile(path, start, end - 4, ByteBuilder().text("tail"));
-    savetest::AgeFile(path);
-    const auto mtime = fs::last_write_time(path);
-    Load(path);
-    for (const std::string& target : {path, dir.file("Copy.wav")}) {
-        log.messages.clear();
-        EXPECT_FALSE(root->Save(target));
-        ASSERT_EQ(log.messages.size(), 1u);
-        EXPECT_NE(log.messages[0].text.find("larger than a RIFF file can be"), std::string::npos);
-        EXPECT_EQ(savetest::Names(dir.path()), Names({"Long.wav"}));
-        EXPECT_EQ(fs::file_size(path), static_cast<std::uintmax_t>(end));
-        EXPECT_EQ(fs::last_write_time(path), mtime);
+    const struct {
+        const char* name;
+        bool bJunk;
+    } rows[] = {{"without JUNK", false}, {"with JUNK", true}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Bytes start = ByteBuilder().text("RIFF").le32(0xFFFFFFFF).text("WAVE").bytes();
+        if (row.bJunk) {
+            const Bytes junk = testfiles::ChunkBytes({"JUNK", Bytes(28, 0)});
+            start.insert(start.end(), junk.begin(), junk.end());
+        }
+        const Bytes fmt = testfiles::ChunkBytes({"fmt ", format});
+        start.insert(start.end(), fmt.begin(), fmt.end());
+        const Bytes dataHeader = ByteBuilder().text("data").le32(0xFFFFFFFF);
+        start.insert(start.end(), dataHeader.begin(), dataHeader.end());
+        const std::string path = dir.file("Long.wav");
+        const std::int64_t end = std::int64_t{0x100000000} + 48;
+        testfiles::writeSparseFile(path, start, end - 4, ByteBuilder().text("tail"));
+        Load(path);
+        CRf64Save large(*root, end);
+        EXPECT_EQ(large.FormId(), mmioStringToFOURCC("RF64", 0));
+        CChunk& first = *root->GetChild(0);
+        EXPECT_EQ(large.Ds64AfterHeader() != nullptr, !row.bJunk);
+        EXPECT_EQ(&large.InPlaceOf(first) != &first, row.bJunk);
+        CRf64Save small(*root, 0xFFFFFFFF);
+        EXPECT_EQ(small.FormId(), mmioStringToFOURCC("RIFF", 0));
+        EXPECT_EQ(small.Ds64AfterHeader(), nullptr);
+        EXPECT_EQ(&small.InPlaceOf(first), &first);
+        fs::remove(path);
     }
 }
 

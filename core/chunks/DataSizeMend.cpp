@@ -1,0 +1,55 @@
+#include "core/chunks/DataSizeMend.h"
+
+#include <algorithm>
+
+#include "core/chunks/ds64ChunkModel.h"
+
+namespace {
+
+constexpr DWORD kStandIn = 0xFFFFFFFF;
+
+bool IsPrintable(BYTE c) {
+    return c >= 0x20 && c <= 0x7E;
+}
+
+bool FormSizeIsStandIn(const MMCKINFO& form, std::int64_t fileSize) {
+    return form.cksize == 0 || form.cksize == kStandIn ||
+           form.llDataOffset + form.cksize != fileSize;
+}
+
+}  // namespace
+
+bool IsPlausibleHeaderAt(HMMIO hmmio, std::int64_t offset, std::int64_t fileSize,
+                         bool bSizeMustFit) {
+    BYTE header[8] = {};
+    if (offset + 8 > fileSize || mmioSeek(hmmio, offset, SEEK_FROM_START) != offset ||
+        mmioRead(hmmio, reinterpret_cast<char*>(header), sizeof header) != sizeof header ||
+        !std::all_of(header, header + 4, IsPrintable)) {
+        return false;
+    }
+    DWORD size = 0;
+    AddLittleEndian(&size, header + 4, 4);
+    return !bSizeMustFit || offset + 8 + size <= fileSize;
+}
+
+std::int64_t MendedDataSize(HMMIO hmmio, const MMCKINFO& form, const MMCKINFO& data,
+                            const Cds64ChunkModel* pDs64, std::int64_t fileSize) {
+    const std::int64_t rest = std::max<std::int64_t>(0, fileSize - data.llDataOffset);
+    if (data.cksize == kStandIn) {
+        const bool bSized = pDs64 != nullptr && form.ckid != mmioStringToFOURCC("RIFF", 0) &&
+                            pDs64->DataChunkSize() > 0;
+        return bSized ? pDs64->DataChunkSize() : rest;
+    }
+    const std::int64_t end = data.llDataOffset + data.cksize;
+    if (end > fileSize) {
+        return rest;  // cut off: the samples end with the file
+    }
+    // Fewer bytes than a header after the samples are stray bytes, not samples; a header there,
+    // even of a chunk cut off, is the next chunk.
+    if (end + (data.cksize & 1) + 8 > fileSize ||
+        IsPlausibleHeaderAt(hmmio, end, fileSize, false) ||
+        ((data.cksize & 1) != 0 && IsPlausibleHeaderAt(hmmio, end + 1, fileSize, false))) {
+        return data.cksize;
+    }
+    return data.cksize == 0 || FormSizeIsStandIn(form, fileSize) ? rest : data.cksize;
+}

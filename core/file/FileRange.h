@@ -1,0 +1,13 @@
+#pragma once
+// Bytes of the loaded file that a save copies as they are, without holding them in memory: a
+// chunk too large to hold, and what follows the chunks a load stopped at.
+
+#include <cstdint>
+
+#include "core/io/Mmio.h"
+
+// Copies nSize bytes of strSource from offset on to the target's position, in passes; a source
+// that ends first ends the copy. FALSE when the source cannot be opened or read, or a write
+// comes up short.
+bool CopyFileRange(const CString& strSource, std::int64_t offset, std::int64_t nSize,
+                   HMMIO hmmioTarget);

@@ -1,0 +1,73 @@
+#include "core/file/Rf64Save.h"
+
+#include "core/chunks/DataChunkModel.h"
+#include "core/chunks/RiffChunkModel.h"
+
+namespace {
+
+constexpr std::int64_t kLargestRiffForm = 0xFFFFFFFF;
+
+CChunk* FirstOf(const CRiffChunkModel& root, const CRuntimeClass* pClass, FOURCC ckid) {
+    for (CObject* pObject : root) {
+        auto* pChunk = static_cast<CChunk*>(pObject);
+        if (pClass ? pChunk->IsKindOf(pClass) : pChunk->m_ck.ckid == ckid) {
+            return pChunk;
+        }
+    }
+    return nullptr;
+}
+
+bool WriteAt(HMMIO hmmio, std::int64_t offset, const BYTE* pBytes, DWORD nBytes) {
+    const auto nCount = static_cast<LONG>(nBytes);
+    return mmioSeek(hmmio, offset, SEEK_FROM_START) == offset &&
+           mmioWrite(hmmio, reinterpret_cast<const char*>(pBytes), nCount) == nCount;
+}
+
+}  // namespace
+
+CRf64Save::CRf64Save(CRiffChunkModel& root, std::int64_t formSize)
+    : m_root(root), m_formId(root.m_ck.ckid) {
+    const FOURCC riff = mmioStringToFOURCC("RIFF", 0);
+    if (!mmioIsFormId(m_formId)) {
+        m_formId = riff;
+    }
+    if (m_formId == riff && formSize <= kLargestRiffForm) {
+        return;
+    }
+    if (m_formId == riff) {
+        m_formId = mmioStringToFOURCC("RF64", 0);
+    }
+    m_pWritten = static_cast<Cds64ChunkModel*>(FirstOf(root, RUNTIME_CLASS(Cds64ChunkModel), 0));
+    if (m_pWritten != nullptr) {
+        return;
+    }
+    m_pAdded = std::make_unique<Cds64ChunkModel>();
+    m_pWritten = m_pAdded.get();
+    m_pJunk = FirstOf(root, nullptr, mmioStringToFOURCC("JUNK", 0));
+    if (!m_pAdded->MakePlain()) {
+        m_pWritten = nullptr;
+    }
+}
+
+CChunk& CRf64Save::InPlaceOf(CChunk& chunk) {
+    return &chunk == m_pJunk && m_pAdded ? *m_pAdded : chunk;
+}
+
+bool CRf64Save::StoreSizes(HMMIO hmmio, const MMCKINFO& form) const {
+    if (m_pWritten == nullptr || (m_pWritten->m_ck.dwFlags & MMIO_DIRTY) == 0 ||
+        m_pWritten->DataSize() < Cds64ChunkModel::kPlainSize - 4) {
+        return true;
+    }
+    const CChunk* pData = FirstOf(m_root, RUNTIME_CLASS(CdataChunkModel), 0);
+    m_pWritten->StoreSizes(form.llDataSize, pData ? pData->m_ck.llDataSize : 0);
+    const std::int64_t end = mmioSeek(hmmio, 0, SEEK_FROM_CURRENT);
+    bool bWritten = end >= 0 && WriteAt(hmmio, m_pWritten->m_ck.llDataOffset, m_pWritten->Data(),
+                                        Cds64ChunkModel::kPlainSize - 4);
+    // The 32-bit sizes of the form and of the data chunk say "see ds64", as RF64 writers do.
+    const BYTE standIn[4] = {0xFF, 0xFF, 0xFF, 0xFF};
+    bWritten = bWritten && WriteAt(hmmio, form.llDataOffset - 4, standIn, 4);
+    if (pData && (pData->m_ck.dwFlags & MMIO_DIRTY) != 0) {
+        bWritten = bWritten && WriteAt(hmmio, pData->m_ck.llDataOffset - 4, standIn, 4);
+    }
+    return bWritten && mmioSeek(hmmio, end, SEEK_FROM_START) == end;
+}

@@ -1,0 +1,155 @@
+// Recordings that were never closed or were cut off, and stray bytes after the last chunk: the
+// samples show up to the end of the file, and a save keeps every byte of them.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "RiffWriter.h"
+#include "SparseFile.h"
+#include "pages/RiffChunk.h"
+
+namespace {
+
+using testfiles::ByteBuilder;
+using testfiles::Bytes;
+
+Bytes Samples(std::size_t n) {
+    Bytes bytes(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        bytes[i] = static_cast<std::uint8_t>(0x80 + i % 64);  // never a printable id
+    }
+    return bytes;
+}
+
+Bytes Concat(std::initializer_list<Bytes> parts) {
+    Bytes all;
+    for (const Bytes& part : parts) {
+        all.insert(all.end(), part.begin(), part.end());
+    }
+    return all;
+}
+
+std::vector<std::string> Names(const CChunk& root) {
+    std::vector<std::string> names;
+    for (CObject* pChild : root) {
+        names.push_back(static_cast<CChunk*>(pChild)->m_strName);
+    }
+    return names;
+}
+
+const CChunk* DataOf(const CChunk& root) {
+    for (CObject* pChild : root) {
+        if (static_cast<CChunk*>(pChild)->m_strName == "data") {
+            return static_cast<CChunk*>(pChild);
+        }
+    }
+    return nullptr;
+}
+
+struct UnclosedCase {
+    const char* name;
+    std::uint32_t formSize;
+    std::uint32_t dataSize;
+    std::size_t nPresent;  // sample bytes in the file
+    std::int64_t expectedSize;
+};
+
+constexpr std::uint32_t kStandIn = 0xFFFFFFFF;
+// RIFF header, fmt chunk, data header: where the samples start.
+constexpr std::uint32_t kSamplesAt = 12 + 24 + 8;
+
+class UnclosedRecordingTest : public ::testing::TestWithParam<UnclosedCase> {
+protected:
+    testfiles::TempDir m_dir;
+};
+
+TEST_P(UnclosedRecordingTest, SamplesRunToTheEndOfTheFileAndASaveKeepsThem) {
+    const UnclosedCase& c = GetParam();
+    const Bytes file = Concat({ByteBuilder().text("RIFF").le32(c.formSize).text("WAVE"),
+                               testfiles::ChunkBytes({"fmt ", testfiles::PcmFormat(1, 8000, 8)}),
+                               ByteBuilder().text("data").le32(c.dataSize), Samples(c.nPresent)});
+    const std::string path = m_dir.file("take.wav");
+    testfiles::writeFile(path, file);
+    CRiffChunk root;
+    ASSERT_TRUE(root.Load(path)) << root.LoadFailure();
+    EXPECT_EQ(Names(root), (std::vector<std::string>{"fmt ", "data"}));
+    ASSERT_NE(DataOf(root), nullptr);
+    EXPECT_EQ(DataOf(root)->m_ck.llDataSize, c.expectedSize);
+
+    const std::string saved = m_dir.file("saved.wav");
+    ASSERT_EQ(root.SaveTree(saved, {}), "");
+    CRiffChunk reloaded;
+    ASSERT_TRUE(reloaded.Load(saved));
+    ASSERT_NE(DataOf(reloaded), nullptr);
+    EXPECT_EQ(DataOf(reloaded)->m_ck.cksize, static_cast<DWORD>(c.nPresent));
+    const Bytes bytes = testfiles::readFile(saved);
+    EXPECT_EQ(Bytes(bytes.begin() + kSamplesAt, bytes.begin() + kSamplesAt + c.nPresent),
+              Samples(c.nPresent));
+}
+
+INSTANTIATE_TEST_SUITE_P(Recordings, UnclosedRecordingTest,
+                         ::testing::Values(UnclosedCase{"DataSizeStandIn", kStandIn, kStandIn, 100,
+                                                        100},
+                                           UnclosedCase{"DataSizeZero", 36, 0, 100, 100},
+                                           UnclosedCase{"FormSizeZero", 0, 40, 100, 100},
+                                           UnclosedCase{"FormSizeStandIn", kStandIn, 40, 100, 100},
+                                           UnclosedCase{"FormSizeDisagrees", 76, 40, 100, 100},
+                                           UnclosedCase{"CutOff", 1036, 1000, 100, 100}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(UnclosedRecordingSparseTest, UnclosedDataPastFourGiBRunsToTheEndOfTheFile) {
+    testfiles::TempDir dir;
+    const Bytes head = Concat({ByteBuilder().text("RIFF").le32(kStandIn).text("WAVE"),
+                               testfiles::ChunkBytes({"fmt ", testfiles::PcmFormat(1, 8000, 8)}),
+                               ByteBuilder().text("data").le32(kStandIn)});
+    const std::int64_t tailOffset = (std::int64_t{9} << 29) + 3;  // 4.5 GiB and an odd 3
+    const std::string path = dir.file("unclosed.wav");
+    testfiles::writeSparseFile(path, head, tailOffset, Samples(9));
+    CRiffChunk root;
+    ASSERT_TRUE(root.Load(path)) << root.LoadFailure();
+    EXPECT_EQ(Names(root), (std::vector<std::string>{"fmt ", "data"}));
+    EXPECT_EQ(DataOf(root)->m_ck.llDataSize, tailOffset + 9 - kSamplesAt);
+}
+
+// A writer that leaves out pad bytes, cut off inside the samples: the walk must not land a byte
+// late on the data header, or a save would lose the data chunk.
+TEST(CutOffRecordingTest, DataAfterAnOddChunkWithoutItsPadIsFound) {
+    testfiles::TempDir dir;
+    const Bytes file = Concat({ByteBuilder().text("RIFF").le32(4000).text("WAVE"),
+                               testfiles::ChunkBytes({"fmt ", testfiles::PcmFormat(1, 8000, 8)}),
+                               testfiles::ChunkBytes({"note", Bytes(5, 'n'), false}),
+                               ByteBuilder().text("data").le32(3000), Samples(70)});
+    const std::string path = dir.file("cut.wav");
+    testfiles::writeFile(path, file);
+    CRiffChunk root;
+    ASSERT_TRUE(root.Load(path)) << root.LoadFailure();
+    EXPECT_EQ(Names(root), (std::vector<std::string>{"fmt ", "Unknown", "data"}));
+    const std::string saved = dir.file("saved.wav");
+    ASSERT_EQ(root.SaveTree(saved, {}), "");
+    CRiffChunk reloaded;
+    ASSERT_TRUE(reloaded.Load(saved));
+    ASSERT_NE(DataOf(reloaded), nullptr);
+    EXPECT_EQ(DataOf(reloaded)->m_ck.cksize, 70u);
+}
+
+TEST(TrailingBytesTest, OneToSevenStrayBytesAreWrittenBackAfterTheForm) {
+    for (std::size_t n = 1; n <= 7; ++n) {
+        SCOPED_TRACE(n);
+        testfiles::TempDir dir;
+        Bytes file =
+            testfiles::WaveFile({{"fmt ", testfiles::PcmFormat(1, 8000, 8)}, {"data", Samples(5)}});
+        const Bytes stray(n, 'z');
+        file.insert(file.end(), stray.begin(), stray.end());
+        const std::string path = dir.file("stray.wav");
+        testfiles::writeFile(path, file);
+        CRiffChunk root;
+        ASSERT_TRUE(root.Load(path)) << root.LoadFailure();
+        const std::string saved = dir.file("saved.wav");
+        ASSERT_EQ(root.SaveTree(saved, {}), "");
+        EXPECT_EQ(testfiles::readFile(saved), file);
+    }
+}
+
+}  // namespace
