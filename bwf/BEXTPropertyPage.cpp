@@ -118,8 +118,11 @@ BOOL CBEXTPropertyPage::UpdateChunk() {
         return TRUE;
     }
     UpdateData(TRUE);
+    // A box left alone leaves its field's bytes as read, white space and bytes after a zero too.
     for (const TextBox& box : kTextBoxes) {
-        WriteTextBytes(Payload(), PayloadSize(), Field(box.pszField), this->*box.pBytes);
+        if ((this->*box.pText).IsEdited(GetDlgItem(box.nID))) {
+            WriteTextBytes(Payload(), PayloadSize(), Field(box.pszField), this->*box.pBytes);
+        }
     }
     return TRUE;
 }
