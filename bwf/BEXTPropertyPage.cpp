@@ -70,6 +70,8 @@ BOOL CBEXTPropertyPage::OnInitDialog() {
     g_strOverview = BextOverview(m_strDescription, m_strCodingHistory);
     LockFieldsOutsidePayload();
     UpdateData(FALSE);
+    m_versionBoxes.Show(*this, Payload() ? m_pChunk : nullptr);
+    m_scroller.Attach(GetSafeHwnd());
     return TRUE;
 }
 
@@ -124,5 +126,6 @@ BOOL CBEXTPropertyPage::UpdateChunk() {
             WriteTextBytes(Payload(), PayloadSize(), Field(box.pszField), this->*box.pBytes);
         }
     }
+    m_versionBoxes.Store(*this, Payload() ? m_pChunk : nullptr);
     return TRUE;
 }

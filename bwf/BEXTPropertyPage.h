@@ -3,8 +3,10 @@
 // and stored back in place at their widths; its initialisation rewrites the overview text.
 // Fields that a short payload does not hold show an empty read-only box and are never touched.
 
+#include "bwf/BextVersionBoxes.h"
 #include "bwf/FieldText.h"
 #include "pages/ChunkPage.h"
+#include "pages/PageScroller.h"
 
 class CBEXTPropertyPage : public CChunkPage {
     DECLARE_DYNCREATE(CBEXTPropertyPage)
@@ -35,6 +37,9 @@ public:
     CFieldText m_originationTimeText;
     CFieldText m_originationDateText;
     CFieldText m_originatorReferenceText;
+    // The UMID and loudness boxes, below the others; the page scrolls when they do not fit.
+    CBextVersionBoxes m_versionBoxes;
+    CPageScroller m_scroller;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
