@@ -305,11 +305,20 @@ bool CViewerDlg::SettleUnsavedEdits() {
     if (!HasUnsavedEdits()) {
         return true;
     }
+    if (IsBusy()) {
+        return false;  // a question or a save is already under way
+    }
     const CString strPath = m_pRoot->m_strOpenedPath;
-    switch (
-        AfxMessageBox("Save changes to " + strPath + "?", MB_SAVEDISCARDCANCEL | MB_ICONQUESTION)) {
+    int nAnswer = IDCANCEL;
+    {
+        // The question runs an event loop: a drop or command meanwhile is refused.
+        BusyScope busy(*this);
+        nAnswer = AfxMessageBox("Save changes to " + strPath + "?",
+                                MB_SAVEDISCARDCANCEL | MB_ICONQUESTION);
+    }
+    switch (nAnswer) {
         case IDYES:
-            return !IsBusy() && SaveFile(strPath);
+            return SaveFile(strPath);
         case IDNO:
             m_unsavedEdits.Clear();
             return true;

@@ -15,8 +15,9 @@ public:
     ~CBEXTPropertyPage() override;
 
     BOOL OnInitDialog() override;
-    // Stores the six text fields; the time reference and version are never written. A page
-    // that was never initialised stores nothing, so its empty members cannot wipe the fields.
+    // Stores the text fields and levels whose boxes were edited, leaving every byte of the
+    // others as read; the time reference, version and UMID are never written. A page that was
+    // never initialised stores nothing, so its empty members cannot wipe the fields.
     BOOL UpdateChunk() override;
 
     // The text members hold a field's bytes as they stand in the payload.

@@ -22,7 +22,8 @@ struct FieldLayout {
     FieldKind kind;
     bool stored;  // a save writes an edit of it back; else it is shown only
     bool multiLine = false;
-    // Trailing white space is not part of the shown text, nor of what a save writes back.
+    // Trailing white space is not part of the shown text, nor of an edited text a save writes
+    // back; a text left unchanged keeps it.
     bool trimmed = false;
     // Shown as this text instead of the value, when the payload holds the field.
     const char* shownAs = nullptr;

@@ -138,6 +138,18 @@ TEST_P(ViewerUnsavedEditsTest, WithoutAnEditNothingIsAsked) {
     EXPECT_EQ(testfiles::readFile(m_path), m_original);
 }
 
+// While the question waits for its answer, a drop must neither ask again nor replace the file
+// that the answer is about.
+TEST_F(ViewerUnsavedEditsTest, ADropWhileTheQuestionIsOpenIsRefused) {
+    savetest::SetBoxText(BextPage(), kDescriptionBox, "Evening news");
+    boxes.answer = IDNO;
+    boxes.onShow = [this] { Drop(m_other); };
+    Leave(Way::Close);
+    EXPECT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(dlg->m_pRoot, nullptr);
+    EXPECT_EQ(testfiles::readFile(m_path), m_original);
+}
+
 std::vector<LeaveRow> Rows() {
     const std::pair<const char*, Way> ways[] = {
         {"Close", Way::Close},
