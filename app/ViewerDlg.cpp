@@ -138,8 +138,13 @@ void CViewerDlg::AddShortcuts() {
     add(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { PressButton(IDC_OPEN); });
     add(QKeySequence(Qt::CTRL | Qt::Key_W), [this] { PressButton(IDC_CLOSE); });
     add(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { PressButton(IDCANCEL); });
-    // The Save button stays hidden; the standard shortcut is how a save is reached.
-    add(QKeySequence::Save, [this] {
+    // The Save button stays hidden; the standard shortcuts are how a save is reached.
+    add(QKeySequence(Qt::CTRL | Qt::Key_S), [this] {
+        if (HasChunks()) {
+            SaveOverLoadedFile();
+        }
+    });
+    add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] {
         if (HasChunks()) {
             OnSaveButton();
         }
@@ -193,6 +198,7 @@ void CViewerDlg::RebuildTabs() {
     if (!m_tab.DeleteAllItems()) {
         return;
     }
+    m_unsavedEdits.Clear();
     m_nCurTab = 0;
     if (HasChunks()) {
         m_tab.InsertItem(0, "Overview");
@@ -207,6 +213,7 @@ void CViewerDlg::RebuildTabs() {
             m_tab.SetItemToolTip(nIndex++, "Chunk id '" + IdText(pChunk->m_ck.ckid) + "'");
             if (CChunkPage* pPage = CreatePageOf(pChunk, this)) {
                 PlacePage(pPage);
+                m_unsavedEdits.Record(pPage->GetSafeHwnd());
             }
         }
         if (m_pRoot->GetCount() > kMostChunkTabs) {
@@ -274,6 +281,9 @@ void CViewerDlg::OnOpenButton() {
     if (IsBusy()) {
         return;
     }
+    if (!SettleUnsavedEdits()) {
+        return;
+    }
     CString strDir;
     CString strName;
     if (SelectFile(kOpenTitle, kOpenPattern, strDir, strName)) {
@@ -286,7 +296,7 @@ void CViewerDlg::OnNewButton() {
 }
 
 void CViewerDlg::OnCloseButton() {
-    if (IsBusy()) {
+    if (IsBusy() || !SettleUnsavedEdits()) {
         return;
     }
     BusyScope busy(*this);
@@ -308,17 +318,66 @@ void CViewerDlg::OnSaveButton() {
     }
 }
 
-void CViewerDlg::SaveFile(const CString& strPath) {
+BOOL CViewerDlg::SaveFile(const CString& strPath) {
     if (!m_pRoot) {
-        return;
+        return FALSE;
     }
     BusyScope busy(*this);
     CWaitCursor wait;
     // The player lets go of the file before it is rewritten.
     m_overviewPage.SetFileInfo(CString());
-    m_pRoot->Save(strPath);
+    const BOOL bSaved = m_pRoot->Save(strPath);
     // A copy: the load deletes the tree that holds the path.
     LoadFile(CString(m_pRoot->m_strOpenedPath));
+    return bSaved;
+}
+
+void CViewerDlg::SaveOverLoadedFile() {
+    if (!IsBusy() && m_pRoot) {
+        SaveFile(CString(m_pRoot->m_strOpenedPath));
+    }
+}
+
+bool CViewerDlg::HasUnsavedEdits() const {
+    return HasChunks() && m_unsavedEdits.Any();
+}
+
+bool CViewerDlg::SettleUnsavedEdits() {
+    if (!HasUnsavedEdits()) {
+        return true;
+    }
+    if (IsBusy()) {
+        return false;  // a question or a save is already under way
+    }
+    const CString strPath = m_pRoot->m_strOpenedPath;
+    int nAnswer = IDCANCEL;
+    {
+        // The question runs an event loop: a drop or command meanwhile is refused.
+        BusyScope busy(*this);
+        nAnswer = AfxMessageBox("Save changes to " + strPath + "?",
+                                MB_SAVEDISCARDCANCEL | MB_ICONQUESTION);
+    }
+    switch (nAnswer) {
+        case IDYES:
+            return SaveFile(strPath);
+        case IDNO:
+            m_unsavedEdits.Clear();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void CViewerDlg::OnOK() {
+    if (SettleUnsavedEdits()) {
+        CDialog::OnOK();
+    }
+}
+
+void CViewerDlg::OnCancel() {
+    if (SettleUnsavedEdits()) {
+        CDialog::OnCancel();
+    }
 }
 
 void CViewerDlg::OnDropFiles(HDROP hDropInfo) {
@@ -329,7 +388,7 @@ void CViewerDlg::OnDropFiles(HDROP hDropInfo) {
     DragQueryFile(hDropInfo, 0, buffer.data(), nLength + 1);
     const CString strPath(buffer.data(), nLength);
     DragFinish(hDropInfo);
-    if (!IsBusy() && !strPath.empty()) {
+    if (!IsBusy() && !strPath.empty() && SettleUnsavedEdits()) {
         LoadFile(strPath);
     }
 }

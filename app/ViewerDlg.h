@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/OverviewPage.h"
+#include "app/UnsavedEdits.h"
 #include "app/WelcomePage.h"
 #include "framework/Button.h"
 #include "framework/Dialog.h"
@@ -21,8 +22,11 @@ public:
     void RebuildTabs();
     void ShowLoadFailure(const CString& strLine);
     void ShowPage(int nIndex);
-    // Saves the tree to strPath, then shows the file the tree came from, loaded afresh.
-    void SaveFile(const CString& strPath);
+    // Saves the tree to strPath, then shows the file the tree came from, loaded afresh. FALSE
+    // when the save failed (and said why).
+    BOOL SaveFile(const CString& strPath);
+    // Whether a page holds text typed since the file was shown.
+    bool HasUnsavedEdits() const;
 
     CButton m_btnSave;
     CButton m_btnOpen;
@@ -63,18 +67,27 @@ protected:
     void OnCloseButton();
     void OnSaveButton();
     void OnDropFiles(HDROP hDropInfo);
+    // Enter, Escape, Exit and the window's close button, once unsaved edits are settled.
+    void OnOK() override;
+    void OnCancel() override;
 
     DECLARE_MESSAGE_MAP()
 
 private:
     bool HasChunks() const;
+    // With unsaved edits, asks "Save changes to FILE?": Save saves over the loaded file, Discard
+    // drops the edits; false when the user cancelled or the save failed, and the file stays.
+    bool SettleUnsavedEdits();
+    void SaveOverLoadedFile();
     void PlacePage(CWnd* pPage);
     void AddMoreChunksTab(int nIndex);
-    // Ctrl+O, Ctrl+W and Ctrl+Q press their buttons; Ctrl+S saves; F1 shows the About box.
+    // Ctrl+O, Ctrl+W and Ctrl+Q press their buttons; Ctrl+S saves over the loaded file,
+    // Ctrl+Shift+S asks for a name; F1 shows the About box.
     void AddShortcuts();
     void PressButton(int nID);
 
     int m_nBusy = 0;
+    CUnsavedEdits m_unsavedEdits;
 };
 
 // Shows the open-file dialog; on OK, the chosen path split after its last separator.

@@ -72,6 +72,8 @@ BOOL CBEXTPropertyPage::OnInitDialog() {
     LockFieldsOutsidePayload();
     UpdateData(FALSE);
     ShowTimeReference(*this, m_pChunk);
+    m_versionBoxes.Show(*this, Payload() ? m_pChunk : nullptr);
+    m_scroller.Attach(GetSafeHwnd());
     return TRUE;
 }
 
@@ -120,8 +122,12 @@ BOOL CBEXTPropertyPage::UpdateChunk() {
         return TRUE;
     }
     UpdateData(TRUE);
+    // A box left alone leaves its field's bytes as read, white space and bytes after a zero too.
     for (const TextBox& box : kTextBoxes) {
-        WriteTextBytes(Payload(), PayloadSize(), Field(box.pszField), this->*box.pBytes);
+        if ((this->*box.pText).IsEdited(GetDlgItem(box.nID))) {
+            WriteTextBytes(Payload(), PayloadSize(), Field(box.pszField), this->*box.pBytes);
+        }
     }
+    m_versionBoxes.Store(*this, Payload() ? m_pChunk : nullptr);
     return TRUE;
 }

@@ -3,8 +3,10 @@
 // and stored back in place at their widths; its initialisation rewrites the overview text.
 // Fields that a short payload does not hold show an empty read-only box and are never touched.
 
+#include "bwf/BextVersionBoxes.h"
 #include "bwf/FieldText.h"
 #include "pages/ChunkPage.h"
+#include "pages/PageScroller.h"
 
 class CBEXTPropertyPage : public CChunkPage {
     DECLARE_DYNCREATE(CBEXTPropertyPage)
@@ -13,8 +15,9 @@ public:
     ~CBEXTPropertyPage() override;
 
     BOOL OnInitDialog() override;
-    // Stores the six text fields; the time reference and version are never written. A page
-    // that was never initialised stores nothing, so its empty members cannot wipe the fields.
+    // Stores the text fields and levels whose boxes were edited, leaving every byte of the
+    // others as read; the time reference, version and UMID are never written. A page that was
+    // never initialised stores nothing, so its empty members cannot wipe the fields.
     BOOL UpdateChunk() override;
 
     // The text members hold a field's bytes as they stand in the payload.
@@ -35,6 +38,9 @@ public:
     CFieldText m_originationTimeText;
     CFieldText m_originationDateText;
     CFieldText m_originatorReferenceText;
+    // The UMID and loudness boxes, below the others; the page scrolls when they do not fit.
+    CBextVersionBoxes m_versionBoxes;
+    CPageScroller m_scroller;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

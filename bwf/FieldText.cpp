@@ -4,13 +4,18 @@
 #include "framework/DataExchange.h"
 #include "framework/Wnd.h"
 
-CFieldText::CFieldText(bool bCrLfLineBreaks) : m_bCrLfLineBreaks(bCrLfLineBreaks) {}
+CFieldText::CFieldText(bool bMultiLine) : m_bMultiLine(bMultiLine) {}
 
 void CFieldText::Show(CWnd* pBox, const CString& strBytes) {
     m_strShownBytes = strBytes;
     m_encoding = EncodingOf(strBytes);
     pBox->SetWindowText(DecodeFieldBytes(strBytes));
     m_strShownText = pBox->GetWindowText();
+    m_bShown = true;
+}
+
+bool CFieldText::IsEdited(const CWnd* pBox) const {
+    return m_bShown && pBox && pBox->GetWindowText() != m_strShownText;
 }
 
 CString CFieldText::Take(const CWnd* pBox) const {
@@ -18,7 +23,9 @@ CString CFieldText::Take(const CWnd* pBox) const {
     if (strText == m_strShownText) {
         return m_strShownBytes;
     }
-    return EncodeFieldText(m_bCrLfLineBreaks ? WithCrLfLineBreaks(strText) : strText, m_encoding);
+    const CString strLines =
+        m_bMultiLine ? WithLineBreaks(strText, LineBreakOf(m_strShownBytes)) : strText;
+    return EncodeFieldText(strLines, m_encoding);
 }
 
 void DDX_FieldText(CDataExchange* pDX, int nIDC, CString& strBytes, CFieldText& field) {

@@ -5,7 +5,9 @@
 
 #include "cli/Batch.h"
 #include "cli/Csv.h"
+#include "cli/FormulaCells.h"
 #include "cli/LoadedFile.h"
+#include "cli/TablePaths.h"
 #include "core/fields/BextFields.h"
 #include "core/fields/ChunkFields.h"
 #include "core/fields/FieldCodec.h"
@@ -14,7 +16,7 @@ namespace {
 
 // The cells of the file's first bext chunk; empty cells for a file without one.
 CsvRow ExportRow(const CLoadedFile& file) {
-    CsvRow row{file.Path()};
+    CsvRow row{ExportedCell(AbsolutePath(file.Path()))};
     const auto& chunks = file.Chunks();
     const auto bext = std::find_if(chunks.begin(), chunks.end(), [](const CChunk* pChunk) {
         return FieldTableOf(*pChunk) == &kBextFields;
@@ -23,7 +25,7 @@ CsvRow ExportRow(const CLoadedFile& file) {
         const FieldLayout* pField = kBextFields.Find(strColumn);
         const std::optional<CString> text =
             bext == chunks.end() ? std::nullopt : ReadFieldText(**bext, *pField);
-        row.push_back(text.value_or(CString()));
+        row.push_back(ExportedCell(text.value_or(CString())));
     }
     return row;
 }

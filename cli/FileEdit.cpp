@@ -1,5 +1,6 @@
 #include "cli/FileEdit.h"
 
+#include <cstdio>
 #include <iostream>
 
 #include "cli/Diagnostics.h"
@@ -37,6 +38,25 @@ CString TooShortFor(const CChunk& chunk, std::size_t nChunk, const CString& strN
            ") is too short to hold " + strName;
 }
 
+CString PayloadOf(const CChunk& chunk) {
+    return chunk.Data() ? CString(chunk.Data(), chunk.Data() + chunk.DataSize()) : CString();
+}
+
+CString Hex(DWORD dwValue) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%X", static_cast<unsigned>(dwValue));
+    return text;
+}
+
+// "bext (chunk 1) Originator: bytes 256-275 (file 0x1A4-0x1B7)", both ends included.
+CString RangeLine(const CString& strPath, const PayloadChange& change, const ByteRange& range) {
+    const DWORD dwLast = range.dwEnd - 1;
+    return strPath + ": " + change.strTab + " (chunk " + std::to_string(change.nChunk + 1) + ") " +
+           range.strField + ": bytes " + std::to_string(range.dwBegin) + "-" +
+           std::to_string(dwLast) + " (file " + Hex(change.dwDataOffset + range.dwBegin) + "-" +
+           Hex(change.dwDataOffset + dwLast) + ")\n";
+}
+
 CString ChangeLine(const CString& strPath, const FieldChange& change) {
     return strPath + ": " + change.strTab + " (chunk " + std::to_string(change.nChunk + 1) + ") " +
            change.strField + ": " + QuotedText(change.strBefore) + " -> " +
@@ -70,6 +90,7 @@ CString CFileEdit::StoreOne(const Assignment& assignment) {
             continue;
         }
         m_before.try_emplace(i, FieldsOf(chunk, *pTable));
+        m_payloadBefore.try_emplace(i, PayloadOf(chunk));
         const CString strRefused = WriteFieldText(chunk, *pField, assignment.strValue);
         if (!strRefused.empty()) {
             return assignment.strName + "=" + assignment.strValue + ": " + strRefused;
@@ -97,6 +118,20 @@ std::vector<FieldChange> CFileEdit::Changes() const {
     return changes;
 }
 
+std::vector<PayloadChange> CFileEdit::ByteChanges() const {
+    std::vector<PayloadChange> changes;
+    for (const auto& [nChunk, strBefore] : m_payloadBefore) {
+        const CChunk& chunk = *m_file.Chunks()[nChunk];
+        std::vector<ByteRange> ranges =
+            ChangedRanges(strBefore, PayloadOf(chunk), FieldTableOf(chunk));
+        if (!ranges.empty()) {
+            changes.push_back(
+                {nChunk, chunk.m_strName, chunk.m_ck.dwDataOffset, std::move(ranges)});
+        }
+    }
+    return changes;
+}
+
 CString CFileEdit::Save() {
     CRiffChunkModel& root = m_file.Root();
     const CString strFailure = root.SaveTree(root.m_strOpenedPath, {});
@@ -112,14 +147,20 @@ CString EditFile(const CString& strPath, const std::vector<Assignment>& assignme
     if (CString strProblem = edit.Store(assignments); !strProblem.empty()) {
         return strProblem + "; left untouched";
     }
+    const std::vector<PayloadChange> byteChanges = edit.ByteChanges();
     if (!bDryRun) {
-        return edit.Save();
+        // A save of unchanged payloads could still mend the file's framing: not asked for.
+        return byteChanges.empty() ? CString() : edit.Save();
     }
-    const std::vector<FieldChange> changes = edit.Changes();
-    for (const FieldChange& change : changes) {
+    for (const FieldChange& change : edit.Changes()) {
         std::cout << ChangeLine(strPath, change);
     }
-    if (changes.empty()) {
+    for (const PayloadChange& change : byteChanges) {
+        for (const ByteRange& range : change.ranges) {
+            std::cout << RangeLine(strPath, change, range);
+        }
+    }
+    if (byteChanges.empty()) {
         std::cout << strPath << ": nothing would change\n";
     }
     return CString();

@@ -9,6 +9,7 @@
 #include "cli/FileEdit.h"
 #include "cli/ImportTable.h"
 #include "cli/Progress.h"
+#include "cli/TablePaths.h"
 
 namespace {
 
@@ -45,9 +46,10 @@ int RunImport(const Invocation& invocation) {
     CProgress progress = StandardErrorProgress(rows.size());
     for (const ImportRow& row : rows) {
         if (!row.assignments.empty()) {
-            const CString strFailure = EditFile(row.strPath, row.assignments, invocation.bDryRun);
+            const CString strPath = PathFromTable(row.strPath, strTable);
+            const CString strFailure = EditFile(strPath, row.assignments, invocation.bDryRun);
             if (!strFailure.empty()) {
-                ReportFileFailure(row.strPath, strFailure);
+                ReportFileFailure(strPath, strFailure);
                 nExit = kExitSomeFailed;
             }
         }

@@ -4,6 +4,7 @@
 
 #include "cli/Csv.h"
 #include "cli/FieldCatalog.h"
+#include "cli/FormulaCells.h"
 
 namespace {
 
@@ -31,10 +32,11 @@ CString ReadRow(const CsvRow& header, const CsvRow& cells, ImportRow& row) {
                std::to_string(header.size());
     }
     for (std::size_t i = 0; i < header.size(); ++i) {
+        const CString strCell = ImportedCell(cells[i]);
         if (header[i] == kPathColumn) {
-            row.strPath = cells[i];
-        } else if (!cells[i].empty() && IsStoredField(header[i])) {
-            Assignment assignment{header[i], cells[i]};
+            row.strPath = strCell;
+        } else if (!strCell.empty() && IsStoredField(header[i])) {
+            Assignment assignment{header[i], strCell};
             if (CString strProblem = CheckAssignment(assignment); !strProblem.empty()) {
                 return strProblem;
             }

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/fields/FieldEncoding.h"
 #include "core/fields/PositiveInteger.h"
 
 using Json = nlohmann::json;
@@ -70,8 +71,24 @@ Json ChunkJson(const ChunkReport& chunk) {
     return json;
 }
 
+// A name that is not UTF-8 shows its bad bytes as U+FFFD in "path"; "path_bytes" then holds
+// every byte in hexadecimal, so that a script can name the file again.
+CString HexBytes(const CString& strBytes) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    CString strHex;
+    for (const char c : strBytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        strHex += kDigits[byte >> 4];
+        strHex += kDigits[byte & 0xF];
+    }
+    return strHex;
+}
+
 Json FileJson(const FileReport& report) {
     Json json{{"path", report.strPath}};
+    if (!IsValidUtf8(report.strPath)) {
+        json["path_bytes"] = HexBytes(report.strPath);
+    }
     if (!report.strFailure.empty()) {
         json["error"] = report.strFailure;
         return json;

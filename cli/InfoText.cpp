@@ -1,5 +1,7 @@
 #include "cli/InfoText.h"
 
+#include "cli/TerminalText.h"
+
 namespace {
 
 // Every line of the text after the first starts with the indent; CR LF and LF both break lines.
@@ -19,7 +21,7 @@ CString Indented(const CString& strText, const CString& strIndent) {
 }
 
 CString ChunkLine(const ChunkReport& chunk) {
-    return "    " + chunk.strTab + "  id '" + chunk.strId + "'  size " +
+    return "    " + WithControlsEscaped(chunk.strTab) + "  id '" + chunk.strId + "'  size " +
            std::to_string(chunk.llSize) + "  offset " + std::to_string(chunk.llOffset) + "\n";
 }
 
@@ -28,7 +30,8 @@ CString FieldLines(const ChunkReport& chunk, std::size_t nIndex) {
         "  fields of " + chunk.strTab + " (chunk " + std::to_string(nIndex + 1) + "):\n";
     for (const FieldValue& field : chunk.fields) {
         const CString strName = "    " + CString(field.pField->name) + ": ";
-        const CString strValue = field.text ? *field.text : "(not in the chunk's data)";
+        const CString strValue =
+            field.text ? WithControlsEscaped(*field.text) : "(not in the chunk's data)";
         strText += strName + Indented(strValue, CString(strName.size(), ' ')) + "\n";
     }
     return strText;
@@ -56,7 +59,7 @@ CString FileDetailLines(const FileReport& report) {
 }  // namespace
 
 CString InfoText(const FileReport& report) {
-    CString strText = report.strPath + "\n";
+    CString strText = WithControlsEscaped(report.strPath) + "\n";
     if (!report.strFailure.empty()) {
         return strText + "  not loaded: " + report.strFailure + "\n";
     }
@@ -68,7 +71,7 @@ CString InfoText(const FileReport& report) {
     for (const ChunkReport& chunk : report.chunks) {
         strText += ChunkLine(chunk);
     }
-    CString strOverview = report.strOverview;
+    CString strOverview = WithControlsEscaped(report.strOverview);
     strOverview.erase(strOverview.find_last_not_of("\r\n") + 1);
     strText += "  overview:\n    " + Indented(strOverview, "    ") + "\n";
     strText += FileDetailLines(report);

@@ -12,6 +12,22 @@ MessageBoxHook& Hook() {
     return hook;
 }
 
+int AskSaveDiscardCancel(const CString& strText) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Ovalis"),
+                    QString::fromStdString(strText),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return IDYES;
+        case QMessageBox::Discard:
+            return IDNO;
+        default:
+            return IDCANCEL;
+    }
+}
+
 }  // namespace
 
 int AfxMessageBox(const CString& strText, UINT nType) {
@@ -20,6 +36,9 @@ int AfxMessageBox(const CString& strText, UINT nType) {
     }
     if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
         return IDOK;  // no user interface to show it on
+    }
+    if ((nType & 0x000F) == MB_SAVEDISCARDCANCEL) {
+        return AskSaveDiscardCancel(strText);
     }
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Ovalis"), QString::fromStdString(strText),
                     QMessageBox::Ok, QApplication::activeWindow());

@@ -1,6 +1,7 @@
 #pragma once
 // Every message to the user goes through here: a message box captioned "Ovalis" with an
-// exclamation icon and OK. Tests redirect it to a recorder so that no test blocks on a modal box.
+// exclamation icon and OK, or a question with its answers. Tests redirect it to a recorder so that
+// no test blocks on a modal box.
 
 #include <functional>
 
@@ -8,6 +9,11 @@
 
 constexpr UINT MB_OK = 0x0000;
 constexpr UINT MB_ICONEXCLAMATION = 0x0030;
+// A question with the buttons Save (IDYES), Discard (IDNO) and Cancel (IDCANCEL).
+constexpr UINT MB_SAVEDISCARDCANCEL = 0x0003;
+constexpr UINT MB_ICONQUESTION = 0x0020;
+constexpr int IDYES = 6;
+constexpr int IDNO = 7;
 
 using MessageBoxHook = std::function<int(const CString& strText, UINT nType)>;
 

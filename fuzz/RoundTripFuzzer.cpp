@@ -37,8 +37,7 @@ std::string RoundTrip(const std::string& strInput, const std::string& strOutput)
         WriteShownValues(*static_cast<CChunk*>(pObject));
     }
     const testfiles::HeldTree stored = testfiles::HeldChunks(first);
-    if (std::string strFault = testfiles::DescribeDifference(loaded, stored, true);
-        !strFault.empty()) {
+    if (std::string strFault = testfiles::DescribeDifference(loaded, stored); !strFault.empty()) {
         return "writing the shown values changed " + strFault;
     }
     if (const CString strFailure = first.SaveTree(strOutput, {}); !strFailure.empty()) {

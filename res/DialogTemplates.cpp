@@ -127,6 +127,24 @@ DialogTemplate BextPage() {
                 {K::Text, IDC_STATIC, "CHAR Reserved[254]:", 7, 166, 100, 8, kText},
                 // The time reference as samples, clock time and timecode (bwf/TimeReferenceText).
                 {K::Edit, 1101, "", 203, 92, 62, 56, kMultiLineBox | ES_READONLY | WS_VSCROLL},
+                // Below the page's first height, shown by the chunk's version; the page scrolls.
+                {K::Text, 1040, "BYTE UMID[64]:", 7, 232, 100, 8, kText},
+                {K::Edit, 1041, "", 7, 242, 256, 22, kMultiLineBox | ES_READONLY},
+                {K::Text, 1042, "WORD LoudnessValue:", 7, 270, 100, 8, kText},
+                {K::Edit, 1043, "", 110, 268, 70, 12, kNumberBox},
+                {K::Text, 1044, "LUFS", 184, 270, 30, 8, kText},
+                {K::Text, 1045, "WORD LoudnessRange:", 7, 284, 100, 8, kText},
+                {K::Edit, 1046, "", 110, 282, 70, 12, kNumberBox},
+                {K::Text, 1047, "LU", 184, 284, 30, 8, kText},
+                {K::Text, 1048, "WORD MaxTruePeakLevel:", 7, 298, 100, 8, kText},
+                {K::Edit, 1049, "", 110, 296, 70, 12, kNumberBox},
+                {K::Text, 1050, "dBTP", 184, 298, 30, 8, kText},
+                {K::Text, 1051, "WORD MaxMomentaryLoudness:", 7, 312, 100, 8, kText},
+                {K::Edit, 1052, "", 110, 310, 70, 12, kNumberBox},
+                {K::Text, 1053, "LUFS", 184, 312, 30, 8, kText},
+                {K::Text, 1054, "WORD MaxShortTermLoudness:", 7, 326, 100, 8, kText},
+                {K::Edit, 1055, "", 110, 324, 70, 12, kNumberBox},
+                {K::Text, 1056, "LUFS", 184, 326, 30, 8, kText},
             }};
 }
 

@@ -4,18 +4,12 @@
 #include <cstdio>
 #include <fstream>
 
-#include "core/chunks/BEXTChunkModel.h"
 #include "core/chunks/DataChunkModel.h"
 #include "core/chunks/RiffChunkModel.h"
 
 namespace testfiles {
 
 namespace {
-
-// The time reference, version and reserved bytes lie between the text fields of the fixed
-// part and the coding history; the page never writes them.
-constexpr std::size_t kBextNumbersBegin = 338;
-constexpr std::size_t kBextNumbersEnd = 602;
 
 Bytes SamplesInFile(const std::string& path, const MMCKINFO& ck) {
     std::ifstream file(path, std::ios::binary | std::ios::ate);
@@ -39,22 +33,19 @@ HeldChunk Held(const CChunk& chunk, const std::string& strSource) {
         appendLe32(held.bytes, chunk.m_ck.fccType);
     } else {
         held.bytes.assign(chunk.Data(), chunk.Data() + chunk.DataSize());
-        held.bBextTextStored = chunk.IsKindOf(RUNTIME_CLASS(CBEXTChunkModel));
     }
     held.size = static_cast<DWORD>(held.bytes.size());
     return held;
 }
 
-// The first offset at which the two differ, leaving out what a bext page may rewrite.
-std::size_t FirstDifference(const HeldChunk& expected, const HeldChunk& actual, bool bPagesStored) {
+// The first offset at which the two differ.
+std::size_t FirstDifference(const HeldChunk& expected, const HeldChunk& actual) {
     if (expected.bytes == actual.bytes) {
         return std::string::npos;
     }
     const std::size_t n = std::min(expected.bytes.size(), actual.bytes.size());
     for (std::size_t i = 0; i < n; ++i) {
-        const bool bPageText = bPagesStored && expected.bBextTextStored &&
-                               (i < kBextNumbersBegin || i >= kBextNumbersEnd);
-        if (!bPageText && expected.bytes[i] != actual.bytes[i]) {
+        if (expected.bytes[i] != actual.bytes[i]) {
             return i;
         }
     }
@@ -77,8 +68,7 @@ HeldTree HeldChunks(const CRiffChunkModel& root) {
     return tree;
 }
 
-std::string DescribeDifference(const HeldTree& expected, const HeldTree& actual,
-                               bool bPagesStored) {
+std::string DescribeDifference(const HeldTree& expected, const HeldTree& actual) {
     if (expected.size() != actual.size()) {
         return std::to_string(expected.size()) + " chunks expected, " +
                std::to_string(actual.size()) + " held";
@@ -95,7 +85,7 @@ std::string DescribeDifference(const HeldTree& expected, const HeldTree& actual,
             return strWhere() + "size " + Hex(expected[i].size) + " expected, " +
                    Hex(actual[i].size) + " held";
         }
-        const std::size_t nAt = FirstDifference(expected[i], actual[i], bPagesStored);
+        const std::size_t nAt = FirstDifference(expected[i], actual[i]);
         if (nAt != std::string::npos) {
             return strWhere() + "bytes differ from offset " + Hex(static_cast<unsigned>(nAt));
         }

@@ -18,9 +18,6 @@ struct HeldChunk {
     // short holds what the file had.
     DWORD size = 0;
     Bytes bytes;
-    // The broadcast extension page stores its text fields back as it shows them, trimmed and
-    // ended at their first zero byte, so those bytes may change when the pages store their values.
-    bool bBextTextStored = false;
 };
 
 using HeldTree = std::vector<HeldChunk>;
@@ -30,11 +27,8 @@ using HeldTree = std::vector<HeldChunk>;
 // inside it were read as top-level chunks and are written after it.
 HeldTree HeldChunks(const CRiffChunkModel& root);
 
-// Empty when the trees hold the same chunks, else the first difference in words. With
-// bPagesStored, actual is expected after its pages stored their values: the text fields of a
-// broadcast extension may differ from expected's.
-std::string DescribeDifference(const HeldTree& expected, const HeldTree& actual,
-                               bool bPagesStored = false);
+// Empty when the trees hold the same chunks byte for byte, else the first difference in words.
+std::string DescribeDifference(const HeldTree& expected, const HeldTree& actual);
 
 // Loads the file a tree holding `stored` was saved to. Empty when it holds every chunk as
 // stored; else what went wrong.

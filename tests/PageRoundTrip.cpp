@@ -18,7 +18,7 @@ std::string DescribeSaveRoundTrip(CRiffChunk& root, const CString& strSaved, CWn
     const HeldTree loaded = HeldChunks(root);
     StorePageValues(root, pParent);
     const HeldTree stored = HeldChunks(root);
-    if (std::string strStoring = DescribeDifference(loaded, stored, true); !strStoring.empty()) {
+    if (std::string strStoring = DescribeDifference(loaded, stored); !strStoring.empty()) {
         return "storing the pages' values changed " + strStoring;
     }
     if (!root.Save(strSaved)) {

@@ -17,8 +17,7 @@ void StorePageValues(CRiffChunk& root, CWnd* pParent);
 
 // Lets the pages store their values (creating them under pParent), saves root to strSaved and
 // loads that file. Empty when the save succeeded and the file read back holds every chunk root
-// held, as its pages stored it, and storing changed nothing but the text fields of a broadcast
-// extension; else what went wrong.
+// held, and storing the unedited pages changed no byte of any chunk; else what went wrong.
 std::string DescribeSaveRoundTrip(CRiffChunk& root, const CString& strSaved, CWnd* pParent);
 
 }  // namespace testfiles

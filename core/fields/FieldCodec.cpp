@@ -5,13 +5,43 @@
 
 #include "core/chunks/Chunk.h"
 #include "core/chunks/ds64ChunkModel.h"
+#include "core/fields/ChunkFields.h"
+#include "core/fields/Hundredths.h"
 #include "core/fields/PayloadField.h"
 #include "core/fields/PositiveInteger.h"
+#include "core/fields/UmidText.h"
 
 namespace {
 
 bool IsNumber(const FieldLayout& field) {
     return field.kind == FieldKind::Number || field.kind == FieldKind::HexNumber;
+}
+
+// A field held whole or not at all.
+bool IsWhole(const FieldLayout& field) {
+    return IsNumber(field) || field.kind == FieldKind::Hundredths || field.kind == FieldKind::Umid;
+}
+
+// A field of a later version than the chunk's is reserved bytes to it.
+bool IsOfChunkVersion(const CChunk& chunk, const FieldLayout& field) {
+    if (field.sinceVersion == 0) {
+        return true;
+    }
+    const FieldTable* pTable = FieldTableOf(chunk);
+    const FieldLayout* pVersion = pTable ? pTable->Find("Version") : nullptr;
+    return pVersion && ReadNumber(chunk, *pVersion) >= field.sinceVersion;
+}
+
+CString WriteHundredths(CChunk& chunk, const FieldLayout& field, const CString& strTyped) {
+    if (strTyped == FormatHundredths(static_cast<WORD>(ReadNumber(chunk, field)))) {
+        return CString();
+    }
+    const std::optional<WORD> value = ParseHundredths(strTyped);
+    if (!value) {
+        return kHundredthsRuleMessage;
+    }
+    WriteNumber(chunk.Data(), chunk.DataSize(), field, *value);
+    return CString();
 }
 
 void RemoveTrailingWhiteSpace(CString& strText) {
@@ -34,12 +64,19 @@ CString NumberText(const FieldLayout& field, DWORD dwValue) {
 }  // namespace
 
 CString WithCrLfLineBreaks(const CString& strText) {
+    return WithLineBreaks(strText, LineBreak::CrLf);
+}
+
+CString WithLineBreaks(const CString& strText, LineBreak lineBreak) {
+    const char* pszBreak = lineBreak == LineBreak::CrLf ? "\r\n"
+                           : lineBreak == LineBreak::Lf ? "\n"
+                                                        : "\r";
     CString strResult;
     strResult.reserve(strText.size());
     for (std::size_t i = 0; i < strText.size(); ++i) {
         const char c = strText[i];
         if (c == '\r' || c == '\n') {
-            strResult += "\r\n";
+            strResult += pszBreak;
             if (c == '\r' && i + 1 < strText.size() && strText[i + 1] == '\n') {
                 ++i;
             }
@@ -50,8 +87,19 @@ CString WithCrLfLineBreaks(const CString& strText) {
     return strResult;
 }
 
+LineBreak LineBreakOf(const CString& strBytes) {
+    const std::size_t nAt = strBytes.find_first_of("\r\n");
+    if (nAt == CString::npos) {
+        return LineBreak::CrLf;
+    }
+    if (strBytes[nAt] == '\n') {
+        return LineBreak::Lf;
+    }
+    return nAt + 1 < strBytes.size() && strBytes[nAt + 1] == '\n' ? LineBreak::CrLf : LineBreak::Cr;
+}
+
 DWORD HeldWidth(const FieldLayout& field, DWORD dwSize) {
-    if (IsNumber(field)) {
+    if (IsWhole(field)) {
         return FieldFitsPayload(dwSize, field.offset, field.width) ? field.width : 0;
     }
     const DWORD dwWidth = field.kind == FieldKind::TextToEnd
@@ -65,7 +113,7 @@ bool IsFieldHeld(const FieldLayout& field, DWORD dwSize) {
 }
 
 bool IsFieldHeld(const CChunk& chunk, const FieldLayout& field) {
-    return chunk.Data() && IsFieldHeld(field, chunk.DataSize());
+    return chunk.Data() && IsFieldHeld(field, chunk.DataSize()) && IsOfChunkVersion(chunk, field);
 }
 
 DWORD ReadNumber(const BYTE* pPayload, DWORD dwSize, const FieldLayout& field) {
@@ -101,8 +149,10 @@ CString ShownText(const FieldLayout& field, const CString& strBytes) {
     return field.multiLine ? WithCrLfLineBreaks(strText) : strText;
 }
 
-CString EditedBytes(const FieldLayout& field, const CString& strText, FieldEncoding encoding) {
-    return EncodeFieldText(field.multiLine ? WithCrLfLineBreaks(strText) : strText, encoding);
+CString EditedBytes(const FieldLayout& field, const CString& strText, const CString& strRead) {
+    const CString strLines =
+        field.multiLine ? WithLineBreaks(strText, LineBreakOf(strRead)) : strText;
+    return EncodeFieldText(strLines, EncodingOf(strRead));
 }
 
 void WriteTextBytes(BYTE* pPayload, DWORD dwSize, const FieldLayout& field,
@@ -124,12 +174,21 @@ std::optional<CString> ReadFieldText(const CChunk& chunk, const FieldLayout& fie
     if (IsNumber(field)) {
         return NumberText(field, ReadNumber(chunk, field));
     }
+    if (field.kind == FieldKind::Hundredths) {
+        return FormatHundredths(static_cast<WORD>(ReadNumber(chunk, field)));
+    }
+    if (field.kind == FieldKind::Umid) {
+        return UmidText(chunk.Data() + field.offset, field.width);
+    }
     return ShownText(field, ReadTextBytes(chunk.Data(), chunk.DataSize(), field));
 }
 
 CString WriteFieldText(CChunk& chunk, const FieldLayout& field, const CString& strTyped) {
-    if (!field.stored || !IsFieldHeld(chunk, field)) {
+    if (!field.stored || !IsFieldHeld(chunk, field) || field.kind == FieldKind::Umid) {
         return CString();
+    }
+    if (field.kind == FieldKind::Hundredths) {
+        return WriteHundredths(chunk, field, strTyped);
     }
     if (IsNumber(field)) {
         const std::optional<DWORD> value = ParsePositiveInteger(strTyped);
@@ -142,7 +201,9 @@ CString WriteFieldText(CChunk& chunk, const FieldLayout& field, const CString& s
     const CString strRead = ReadTextBytes(chunk.Data(), chunk.DataSize(), field);
     const bool bSame =
         (field.multiLine ? WithCrLfLineBreaks(strTyped) : strTyped) == ShownText(field, strRead);
-    const CString strBytes = bSame ? strRead : EditedBytes(field, strTyped, EncodingOf(strRead));
-    WriteTextBytes(chunk.Data(), chunk.DataSize(), field, strBytes);
+    if (!bSame) {
+        WriteTextBytes(chunk.Data(), chunk.DataSize(), field,
+                       EditedBytes(field, strTyped, strRead));
+    }
     return CString();
 }

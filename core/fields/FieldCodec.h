@@ -25,16 +25,24 @@ DWORD ReadNumber(const CChunk& chunk, const FieldLayout& field);
 // Stores the low bytes of dwValue when the payload holds the field.
 void WriteNumber(BYTE* pPayload, DWORD dwSize, const FieldLayout& field, DWORD dwValue);
 
+// The ways a multi-line text breaks its lines.
+enum class LineBreak { CrLf, Lf, Cr };
+
 // Every line break (CR LF, LF or CR alone) as CR LF.
 CString WithCrLfLineBreaks(const CString& strText);
+// Every line break (CR LF, LF or CR alone) as lineBreak.
+CString WithLineBreaks(const CString& strText, LineBreak lineBreak);
+// The style of the first line break in the bytes; CR LF when they hold none, as broadcast
+// extension texts end their lines.
+LineBreak LineBreakOf(const CString& strBytes);
 // A text field's bytes: up to its first zero byte, at most its held width, trimmed of trailing
 // white space where the field is.
 CString ReadTextBytes(const BYTE* pPayload, DWORD dwSize, const FieldLayout& field);
 // How the bytes show: as UTF-8, the line breaks of a multi-line field as CR LF.
 CString ShownText(const FieldLayout& field, const CString& strBytes);
-// The bytes an edited text is stored as: a multi-line field's breaks as CR LF, in the encoding
-// the field was read with where every character has a byte there.
-CString EditedBytes(const FieldLayout& field, const CString& strText, FieldEncoding encoding);
+// The bytes an edited text is stored as: a multi-line field's breaks in the style of the bytes
+// read (strRead), in the encoding they were read with where every character has a byte there.
+CString EditedBytes(const FieldLayout& field, const CString& strText, const CString& strRead);
 // Writes the bytes cut to the held width (never inside a UTF-8 character), zero-filled.
 void WriteTextBytes(BYTE* pPayload, DWORD dwSize, const FieldLayout& field,
                     const CString& strBytes);
@@ -42,6 +50,7 @@ void WriteTextBytes(BYTE* pPayload, DWORD dwSize, const FieldLayout& field,
 // The field as shown; nothing when the payload does not hold it.
 std::optional<CString> ReadFieldText(const CChunk& chunk, const FieldLayout& field);
 // Stores a typed value into a field that is stored and held: a text the same as the one shown
-// keeps the bytes read, any other is stored as edited; a number by the number rule. Empty on
-// success, else why the value was refused (the payload is then untouched).
+// leaves every byte of the field as it was (white space and bytes after its first zero too),
+// any other is stored as edited; a number by the number rule. Empty on success, else why the
+// value was refused (the payload is then untouched).
 CString WriteFieldText(CChunk& chunk, const FieldLayout& field, const CString& strTyped);

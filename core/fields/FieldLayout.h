@@ -7,10 +7,12 @@
 #include "core/base/Types.h"
 
 enum class FieldKind {
-    Number,     // little-endian, shown as an unsigned decimal number
-    HexNumber,  // little-endian, shown in upper-case hexadecimal
-    FixedText,  // 8-bit text of a fixed width, ended by a zero byte or the width
-    TextToEnd,  // 8-bit text from the offset to the end of the payload
+    Number,      // little-endian, shown as an unsigned decimal number
+    HexNumber,   // little-endian, shown in upper-case hexadecimal
+    FixedText,   // 8-bit text of a fixed width, ended by a zero byte or the width
+    TextToEnd,   // 8-bit text from the offset to the end of the payload
+    Hundredths,  // signed little-endian 16-bit hundredths ("-23.00"); 0x7FFF is "not set"
+    Umid,        // 32 or 64 bytes of a unique material identifier, shown in hexadecimal groups
 };
 
 struct FieldLayout {
@@ -20,10 +22,13 @@ struct FieldLayout {
     FieldKind kind;
     bool stored;  // a save writes an edit of it back; else it is shown only
     bool multiLine = false;
-    // Trailing white space is not part of the shown text, nor of what a save writes back.
+    // Trailing white space is not part of the shown text, nor of an edited text a save writes
+    // back; a text left unchanged keeps it.
     bool trimmed = false;
     // Shown as this text instead of the value, when the payload holds the field.
     const char* shownAs = nullptr;
+    // The chunk's "Version" field must be at least this for the payload to hold the field.
+    WORD sinceVersion = 0;
 };
 
 // The fields of one chunk kind, in the order a listing shows them.

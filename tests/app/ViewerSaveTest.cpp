@@ -38,12 +38,13 @@ protected:
         dlg->GetSafeHwnd()->show();
     }
     CChunkPage& BextPage() { return *CreatePageOf(dlg->m_pRoot->GetChild(0), dlg.get()); }
-    void PressCtrlS() {
+    void PressCtrlS(Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
         QWidget* pWindow = dlg->GetSafeHwnd();
         pWindow->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(pWindow));
-        QTest::keyClick(pWindow, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(pWindow, Qt::Key_S, modifiers);
     }
+    void PressCtrlShiftS() { PressCtrlS(Qt::ControlModifier | Qt::ShiftModifier); }
     // The description that the reloaded tree's page shows.
     std::string ShownDescription() { return savetest::BoxText(BextPage(), kDescriptionBox); }
 
@@ -126,26 +127,42 @@ TEST_F(ViewerSaveTest, FailedSaveShowsOneMessageAndTheFileStaysShown) {
     EXPECT_EQ(dlg->GetWindowText(), "Ovalis - " + FileTitle(m_path));
 }
 
-TEST_F(ViewerSaveTest, CtrlSSavesOnlyWhileAFileIsShown) {
+TEST_F(ViewerSaveTest, CtrlShiftSAsksForANameOnlyWhileAFileIsShown) {
     Start(CString());
     {
         ScopedFileDialogAnswers answers({std::nullopt});
-        PressCtrlS();
+        PressCtrlShiftS();
         EXPECT_TRUE(answers.requests.empty());
     }
     dlg->LoadFile(m_path);
     {
         ScopedFileDialogAnswers answers({dir.file("Copy.wav")});
-        PressCtrlS();
+        PressCtrlShiftS();
         EXPECT_EQ(answers.requests.size(), 1u);
     }
     EXPECT_EQ(testfiles::readFile(dir.file("Copy.wav")), m_original);
     static_cast<QPushButton*>(dlg->m_btnClose.GetSafeHwnd())->click();
     {
         ScopedFileDialogAnswers answers({std::nullopt});
-        PressCtrlS();
+        PressCtrlShiftS();
         EXPECT_TRUE(answers.requests.empty());
     }
+}
+
+TEST_F(ViewerSaveTest, CtrlSSavesOverTheLoadedFileWithoutADialog) {
+    Start(CString());
+    ScopedFileDialogAnswers answers({});
+    PressCtrlS();
+    dlg->LoadFile(m_path);
+    PressCtrlS();
+    EXPECT_EQ(testfiles::readFile(m_path), m_original);  // nothing edited: the same bytes
+    savetest::SetBoxText(BextPage(), kDescriptionBox, "Evening news");
+    PressCtrlS();
+    EXPECT_TRUE(answers.requests.empty());
+    EXPECT_NE(testfiles::readFile(m_path), m_original);
+    EXPECT_EQ(ShownDescription(), "Evening news");
+    EXPECT_FALSE(dlg->HasUnsavedEdits());
+    EXPECT_TRUE(boxes.texts.empty());
 }
 
 }  // namespace

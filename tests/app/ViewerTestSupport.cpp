@@ -77,7 +77,7 @@ ScopedMessageBoxRecorder::ScopedMessageBoxRecorder() {
         if (onShow) {
             onShow();
         }
-        return 1;
+        return answer;
     });
 }
 

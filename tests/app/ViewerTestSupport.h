@@ -64,6 +64,8 @@ public:
 
     std::vector<CString> texts;
     std::function<void()> onShow;
+    // What every box answers (IDOK; IDYES, IDNO or IDCANCEL to a question).
+    int answer = 1;
 
 private:
     MessageBoxHook m_previous;

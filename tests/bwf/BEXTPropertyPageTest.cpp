@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QTest>
+#include <cstring>
+
 #include "BEXTPageFixture.h"
 #include "core/chunks/Overview.h"
 
@@ -25,7 +28,7 @@ TEST_F(BEXTPageTest, EveryFieldIsShownFromItsOffset) {
         {1014, "07:08:09"},
         {1015, "12345678"},
         {1008, "9ABCDEF0"},
-        {1016, "0.0"},
+        {1016, "2"},
         {1012, "A=PCM,F=48000,W=24,M=stereo,T=original"},
     };
     for (const auto& [nID, text] : expected) {
@@ -81,21 +84,21 @@ TEST_F(BEXTPageTest, FortyCharactersInTheOriginatorKeepTheFirst32) {
     EXPECT_EQ(BoxText(Page(), 1011), typed.substr(0, 32));
 }
 
-TEST_F(BEXTPageTest, TrailingWhiteSpaceLeavesBoxOverviewAndSavedBytes) {
+// The box and the overview leave the white space out; an unedited save keeps it in the file, so
+// that the coding history's last line still ends in CR LF.
+TEST_F(BEXTPageTest, TrailingWhiteSpaceLeavesBoxAndOverviewButNotTheSavedBytes) {
     testfiles::BextFields fields = bwftest::DistinctFields();
     fields.description = "Spoken word \t\v\f\r\n ";
     fields.codingHistory = "A=PCM,F=48000\r\nA=MPEG1L2,F=48000\r\n";
-    Show(testfiles::BextPayload(fields));
+    const Bytes payload = testfiles::BextPayload(fields);
+    Show(payload);
     EXPECT_EQ(BoxText(Page(), 1009), "Spoken word");
     EXPECT_EQ(QString::fromStdString(BoxText(Page(), 1012)),
               QStringLiteral("A=PCM,F=48000\nA=MPEG1L2,F=48000"));
     EXPECT_EQ(g_strOverview,
               "Broadcast Wave Format file:\r\n\r\nDescription:\r\nSpoken word\r\n\r\n"
               "Coding History:\r\nA=PCM,F=48000\r\nA=MPEG1L2,F=48000\r\n\r\n");
-    const Bytes saved = Saved();
-    EXPECT_EQ(Slice(saved, 0, 256), Field("Spoken word", 256));
-    EXPECT_EQ(Slice(saved, 602, saved.size() - 602),
-              Field("A=PCM,F=48000\r\nA=MPEG1L2,F=48000", saved.size() - 602));
+    EXPECT_EQ(Saved(), payload);
 }
 
 TEST_F(BEXTPageTest, OnlyTheSixAsciiCharactersCountAsTrailingWhiteSpace) {
@@ -123,11 +126,14 @@ TEST_F(BEXTPageTest, TimeReferenceIsShownInUpperCaseHexadecimal) {
     }
 }
 
-TEST_F(BEXTPageTest, StoredVersionOneStillShowsZeroPointZero) {
-    testfiles::BextFields fields = bwftest::DistinctFields();
-    fields.version = 1;
-    Show(testfiles::BextPayload(fields));
-    EXPECT_EQ(BoxText(Page(), 1016), "0.0");
+TEST_F(BEXTPageTest, StoredVersionIsShown) {
+    const std::pair<std::uint16_t, CString> cases[] = {{0, "0"}, {1, "1"}, {2, "2"}, {258, "258"}};
+    for (const auto& [wVersion, shown] : cases) {
+        testfiles::BextFields fields = bwftest::DistinctFields();
+        fields.version = wVersion;
+        Show(testfiles::BextPayload(fields));
+        EXPECT_EQ(BoxText(Page(), 1016), shown);
+    }
 }
 
 TEST_F(BEXTPageTest, NumbersVersionAndReservedBytesAreNeverWritten) {
@@ -156,14 +162,69 @@ TEST_F(BEXTPageTest, SavingKeepsTheChunkSize) {
     EXPECT_EQ(m_chunk->m_ck.cksize, 659u);
 }
 
-TEST_F(BEXTPageTest, UneditedSaveZeroesWhatFollowsTheFirstZeroByte) {
+TEST_F(BEXTPageTest, UneditedSaveKeepsWhatFollowsTheFirstZeroByte) {
     Bytes payload = bwftest::DistinctPayload();
     const std::string junk("AB\0leftover", 11);
     std::copy(junk.begin(), junk.end(), payload.begin() + 256);
     Show(payload);
-    const Bytes saved = Saved();
-    EXPECT_EQ(Slice(saved, 256, 32), Field("AB", 32));
-    EXPECT_EQ(Slice(saved, 288, saved.size() - 288), Slice(payload, 288, saved.size() - 288));
+    EXPECT_EQ(Saved(), payload);
+}
+
+struct OneEditRow {
+    int nID;
+    const char* typed;
+    std::size_t offset;  // of the field's bytes that may change
+    std::size_t width;
+};
+
+// An edit changes the bytes of its own field and no other, whatever the others hold.
+TEST_F(BEXTPageTest, AnEditOfOneFieldChangesOnlyThatFieldsBytes) {
+    Bytes payload = bwftest::DistinctPayload();
+    const std::string junk("AB\0leftover", 11);
+    std::copy(junk.begin(), junk.end(), payload.begin() + 288);
+    payload[255] = ' ';
+    const OneEditRow rows[] = {
+        {1009, "Edited", 0, 256},   {1011, "Someone", 256, 32},
+        {1010, "REF", 288, 32},     {1013, "2025-01-01", 320, 10},
+        {1014, "10:11:12", 330, 8}, {1012, "A=PCM", 602, payload.size() - 602},
+    };
+    for (const OneEditRow& row : rows) {
+        SCOPED_TRACE(row.nID);
+        Show(payload);
+        Type(Page(), row.nID, row.typed);
+        Bytes saved = Saved();
+        ASSERT_EQ(saved.size(), payload.size());
+        EXPECT_NE(Slice(saved, row.offset, row.width), Slice(payload, row.offset, row.width));
+        std::copy_n(payload.begin() + static_cast<std::ptrdiff_t>(row.offset), row.width,
+                    saved.begin() + static_cast<std::ptrdiff_t>(row.offset));
+        EXPECT_EQ(saved, payload);
+    }
+}
+
+struct BreakStyleRow {
+    const char* what;
+    const char* history;
+    const char* stored;  // after the edit, the field's width
+};
+
+TEST_F(BEXTPageTest, EditedCodingHistoryKeepsItsLineBreakStyle) {
+    const BreakStyleRow rows[] = {
+        {"CR LF", "A=PCM,F=48000\r\nA=PCM,F=44100\r\n", "A=PCM,F=48000\r\nT=edited\0\0\0\0\0\0\0"},
+        {"LF only", "A=PCM,F=48000\nA=PCM,F=44100\n", "A=PCM,F=48000\nT=edited\0\0\0\0\0\0"},
+        {"CR only", "A=PCM,F=48000\rA=PCM,F=44100\r", "A=PCM,F=48000\rT=edited\0\0\0\0\0\0"},
+    };
+    for (const BreakStyleRow& row : rows) {
+        SCOPED_TRACE(row.what);
+        testfiles::BextFields fields = bwftest::DistinctFields();
+        fields.codingHistory = row.history;
+        Show(testfiles::BextPayload(fields));
+        Type(Page(), 1012, "A=PCM,F=48000");
+        QTest::keyClick(bwftest::Box(Page(), 1012), Qt::Key_Return);
+        QTest::keyClicks(bwftest::Box(Page(), 1012), QStringLiteral("T=edited"));
+        const Bytes saved = Saved();
+        const std::size_t nWidth = std::strlen(row.history);
+        EXPECT_EQ(Slice(saved, 602, saved.size() - 602), Bytes(row.stored, row.stored + nWidth));
+    }
 }
 
 TEST_F(BEXTPageTest, PageThatWasNeverCreatedStoresNothing) {

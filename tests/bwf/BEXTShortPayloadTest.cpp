@@ -33,7 +33,7 @@ std::vector<ShortCase> Cases() {
     const BoxState time{1014, "07:08:09", false};
     const BoxState low{1015, "12345678", false};
     const BoxState high{1008, "9ABCDEF0", false};
-    const BoxState version{1016, "0.0", false};
+    const BoxState version{1016, "2", false};
     const auto outside = [](int nID) { return BoxState{nID, "", true}; };
     return {
         {0,

@@ -149,7 +149,7 @@ TEST(BwfFileTest, FileWrittenByFfmpegShowsItsBroadcastFields) {
         {1014, "07:08:09"},
         {1015, "1000"},
         {1008, "0"},
-        {1016, "0.0"},
+        {1016, "1"},
         {1012, "A=PCM,F=44100,W=16,M=mono"},
     };
     for (const auto& [nID, text] : expected) {

@@ -104,7 +104,9 @@ TEST_F(CliCsvRoundTripTest, TableFromStandardInputWithADryRun) {
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out, m_plain +
                               ": bext (chunk 1) Originator: \"Originating station\" -> "
-                              "\"Someone else\"\n");
+                              "\"Someone else\"\n" +
+                              m_plain +
+                              ": bext (chunk 1) Originator: bytes 256-274 (file 0x114-0x126)\n");
     EXPECT_EQ(testfiles::readFile(m_plain), testfiles::BroadcastWave(SampleFields()));
 }
 

@@ -55,7 +55,7 @@ TEST_F(CliInfoTest, JsonFieldsAreWhatThePagesShow) {
     EXPECT_EQ(bext["CodingHistory"].toString().toStdString(), SampleFields().codingHistory);
     EXPECT_EQ(bext["TimeReferenceLow"], "12345678");
     EXPECT_EQ(bext["TimeReferenceHigh"], "9ABCDEF0");
-    EXPECT_EQ(bext["Version"], "0.0");  // the page never shows the stored version
+    EXPECT_EQ(bext["Version"], 1);
     const QJsonObject fmt = ChunkFields(file, "fmt ");
     EXPECT_EQ(fmt["nSamplesPerSec"], 48000);
     EXPECT_EQ(fmt["nBlockAlign"], 6);

@@ -102,11 +102,30 @@ TEST_F(CliSetTest, DryRunPrintsWhatWouldChangeAndWritesNothing) {
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out, path + ": bext (chunk 1) Originator: \"Originating station\" -> \"" +
                               kLongOriginator.substr(0, 32) + "\"\n" + path +
-                              ": fmt  (chunk 2) nChannels: \"2\" -> \"4465\"\n");
+                              ": fmt  (chunk 2) nChannels: \"2\" -> \"4465\"\n" + path +
+                              ": bext (chunk 1) Originator: bytes 256-287 (file 0x114-0x133)\n" +
+                              path + ": fmt  (chunk 2) nChannels: bytes 2-3 (file 0x2B4-0x2B5)\n");
     EXPECT_EQ(testfiles::readFile(path), FileWithEveryFieldPage());
 
     const CliResult same = RunCli({"set", "--dry-run", "OriginationDate=2024-05-06", path});
     EXPECT_EQ(same.out, path + ": nothing would change\n");
+}
+
+// A save would also mend the form's size; an edit that changes no payload byte writes nothing.
+TEST_F(CliSetTest, EditThatChangesNoByteLeavesTheFileAsItWas) {
+    Bytes bytes = FileWithEveryFieldPage();
+    bytes[4] = static_cast<BYTE>(bytes[4] + 2);
+    const std::string path = Write("a.wav", bytes);
+    const std::string edits[] = {"OriginationDate=2024-05-06",
+                                 "OriginationDate=2024-05-06 and more", "nChannels=+2"};
+    for (const std::string& edit : edits) {
+        SCOPED_TRACE(edit);
+        const CliResult dry = RunCli({"set", "--dry-run", edit, path});
+        EXPECT_EQ(dry.out, path + ": nothing would change\n");
+        const CliResult result = RunCli({"set", edit, path});
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(testfiles::readFile(path), bytes);
+    }
 }
 
 // The page stores a multi-line field's breaks as CR LF, so a value typed with LF breaks, or cut

@@ -65,7 +65,8 @@ TEST(CliHelpTest, ListsEveryFieldNameByPage) {
         "fwHeadFlags dwPTSLow dwPTSHigh\n",
         "  fact: dwSampleLength\n",
         "  bext: Description Originator OriginatorReference OriginationDate OriginationTime "
-        "TimeReferenceLow* CodingHistory TimeReferenceHigh* Version*\n",
+        "TimeReferenceLow* CodingHistory TimeReferenceHigh* Version* UMID* LoudnessValue "
+        "LoudnessRange MaxTruePeakLevel MaxMomentaryLoudness MaxShortTermLoudness\n",
         "  mext: SoundInformation FrameSize AncillaryDataLength AncillaryDataDef Reserved\n",
     };
     for (const char* line : lines) {

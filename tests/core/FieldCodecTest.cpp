@@ -57,7 +57,7 @@ TEST(FieldCodecTest, ReadsEachKindOfFieldAsThePagesShowIt) {
         {"number cut off", kPcmFormatFields, "nSamplesPerSec", Cut(kPcm, 6), std::nullopt},
         {"last whole number", kPcmFormatFields, "cbSize", Cut(kPcm, 18), "0"},
         {"hex number", kBextFields, "TimeReferenceLow", kBext, "1A2B3C4D"},
-        {"version shown as 0.0", kBextFields, "Version", kBext, "0.0"},
+        {"version shown as stored", kBextFields, "Version", kBext, "2"},
         {"trailing white space trimmed", kBextFields, "Description", kBext, "Take 1"},
         {"Latin-1 shown as UTF-8", kBextFields, "Originator", kBext, "Caf\xC3\xA9"},
         {"empty text", kBextFields, "OriginatorReference", kBext, ""},
@@ -108,10 +108,12 @@ TEST(FieldCodecTest, WritesTypedValuesByThePagesRules) {
          ByteBuilder().text("Caf\xE9").zeros(28)},
         {"text cut to the width, not inside a character", kBextFields, "OriginationTime", kBext,
          "1234567\xC3\xA9", "", 330, ByteBuilder().text("1234567").zeros(1)},
-        {"line breaks stored as CR LF", kBextFields, "CodingHistory", kBext, "a\nb\rc", "", 602,
-         ByteBuilder().text("a\r\nb\r\nc").zeros(22)},
-        {"trimmed description written trimmed", kBextFields, "Description", kBext, "Take 1", "", 0,
-         ByteBuilder().text("Take 1").zeros(4)},
+        {"line breaks stored as the field's first one", kBextFields, "CodingHistory", kBext,
+         "a\nb\rc", "", 602, ByteBuilder().text("a\nb\nc").zeros(22)},
+        {"unedited description keeps its trailing white space", kBextFields, "Description", kBext,
+         "Take 1", "", 0, ByteBuilder().text("Take 1 \r\n ").zeros(4)},
+        {"edited description written as typed", kBextFields, "Description", kBext, "Take 2 ", "", 0,
+         ByteBuilder().text("Take 2 ").zeros(7)},
     };
     for (const WriteRow& row : rows) {
         SCOPED_TRACE(row.what);
@@ -124,6 +126,58 @@ TEST(FieldCodecTest, WritesTypedValuesByThePagesRules) {
                   payload.begin() + static_cast<std::ptrdiff_t>(row.offset + row.written.size())),
             row.written);
     }
+}
+
+struct LineBreakRow {
+    const char* what;
+    const char* history;  // as the file holds it
+    const char* typed;
+    const char* stored;
+};
+
+// An edit keeps the field's line-break style, so the text keeps its length and its tail.
+TEST(FieldCodecTest, EditedMultiLineTextKeepsItsLineBreakStyle) {
+    const LineBreakRow rows[] = {
+        {"CR LF", "A=PCM\r\nB=1\r\n", "A=PCM\r\nB=2", "A=PCM\r\nB=2\0\0"},
+        {"LF only", "A=PCM\nB=1\nC=3\n", "A=PCM\r\nB=2\r\nC=3", "A=PCM\nB=2\nC=3\0"},
+        {"CR only", "A=PCM\rB=1\rC=3\r", "A=PCM\nB=2\nC=3", "A=PCM\rB=2\rC=3\0"},
+        {"no break yet: CR LF", "A=PCM   ", "A=PCM\nB", "A=PCM\r\nB"},
+    };
+    for (const LineBreakRow& row : rows) {
+        SCOPED_TRACE(row.what);
+        BextFields fields;
+        fields.codingHistory = row.history;
+        HeldPayload chunk(BextPayload(fields));
+        const FieldLayout& field = *kBextFields.Find("CodingHistory");
+        EXPECT_EQ(WriteFieldText(chunk, field, row.typed), "");
+        const Bytes payload = chunk.Payload();
+        const std::size_t nStored = std::strlen(row.history);
+        EXPECT_EQ(CString(payload.begin() + 602, payload.end()),
+                  CString(row.stored, row.stored + nStored));
+    }
+}
+
+// Text after a field's first zero byte, and white space the page does not show, belong to the
+// file: a text stored back unchanged leaves them.
+TEST(FieldCodecTest, UnchangedTextLeavesEveryByteOfItsField) {
+    const Bytes payload = ByteBuilder()
+                              .text("Take 1 \t")
+                              .zeros(1)
+                              .text("hidden")
+                              .zeros(241)
+                              .text("Station")
+                              .zeros(1)
+                              .text("after zero")
+                              .zeros(14)
+                              .zeros(602 - 288)
+                              .text("A=PCM\r\n");
+    HeldPayload chunk(payload);
+    for (const FieldLayout& field : kBextFields.fields) {
+        if (const std::optional<CString> shown = ReadFieldText(chunk, field)) {
+            EXPECT_EQ(WriteFieldText(chunk, field, *shown), "") << field.name;
+        }
+    }
+    EXPECT_EQ(chunk.Payload(), payload);
 }
 
 TEST(FieldCodecTest, AFieldThePayloadDoesNotHoldIsNeverWritten) {

@@ -1,0 +1,43 @@
+#include "app/UnsavedEdits.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+// The box's text, when it is a box the user can type into.
+std::optional<QString> EditableText(const QWidget* pWidget) {
+    if (const auto* pLine = qobject_cast<const QLineEdit*>(pWidget)) {
+        return pLine->isReadOnly() ? std::nullopt : std::optional(pLine->text());
+    }
+    if (const auto* pText = qobject_cast<const QPlainTextEdit*>(pWidget)) {
+        return pText->isReadOnly() ? std::nullopt : std::optional(pText->toPlainText());
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+void CUnsavedEdits::Record(QWidget* pPage) {
+    if (!pPage) {
+        return;
+    }
+    for (QWidget* pBox : pPage->findChildren<QWidget*>()) {
+        if (const std::optional<QString> text = EditableText(pBox)) {
+            m_boxes.emplace_back(pBox, *text);
+        }
+    }
+}
+
+void CUnsavedEdits::Clear() {
+    m_boxes.clear();
+}
+
+bool CUnsavedEdits::Any() const {
+    return std::any_of(m_boxes.begin(), m_boxes.end(), [](const auto& box) {
+        const std::optional<QString> now = box.first ? EditableText(box.first) : std::nullopt;
+        return now && *now != box.second;
+    });
+}

@@ -1,0 +1,22 @@
+#pragma once
+// The texts of the pages' editable boxes as they were shown, so that the window can tell whether
+// the user has typed an edit that no save has stored yet.
+
+#include <QPointer>
+#include <QString>
+#include <utility>
+#include <vector>
+
+class QWidget;
+
+class CUnsavedEdits {
+public:
+    // Remembers the text of every editable box on pPage as it is now.
+    void Record(QWidget* pPage);
+    void Clear();
+    // Whether a remembered box holds other text now.
+    bool Any() const;
+
+private:
+    std::vector<std::pair<QPointer<QWidget>, QString>> m_boxes;
+};

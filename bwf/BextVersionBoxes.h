@@ -1,0 +1,23 @@
+#pragma once
+// The boxes below the broadcast extension page's first fields that show what later versions of
+// the chunk added: the UMID from version 1 (shown only) and the five loudness levels from
+// version 2, editable as numbers with two decimals. The rows of a field that the chunk's version
+// or payload does not have are hidden; a level is stored only when its text was changed.
+
+#include <map>
+
+#include "core/base/Types.h"
+
+class CChunk;
+class CDialog;
+
+class CBextVersionBoxes {
+public:
+    void Show(CDialog& page, const CChunk* pChunk);
+    // Stores every changed level through its field; a refused text is said, naming its field,
+    // and leaves the field's bytes as they were.
+    void Store(CDialog& page, CChunk* pChunk) const;
+
+private:
+    std::map<int, CString> m_shown;  // by box id, the boxes shown
+};
