@@ -31,6 +31,10 @@ HeldChunk Held(const CChunk& chunk, const std::string& strSource) {
         held.bytes = SamplesInFile(strSource, chunk.m_ck);
     } else if (chunk.IsKindOf(RUNTIME_CLASS(CRiffChunkModel))) {
         appendLe32(held.bytes, chunk.m_ck.fccType);
+    } else if (chunk.m_ck.ckid == mmioStringToFOURCC("ds64", 0)) {
+        // Its size alone: a save writes into it the sizes of what it wrote.
+        held.size = chunk.DataSize();
+        return held;
     } else {
         held.bytes.assign(chunk.Data(), chunk.Data() + chunk.DataSize());
     }
@@ -98,7 +102,24 @@ std::string DescribeSavedTree(const HeldTree& stored, const CString& strSaved) {
     if (!saved.Load(strSaved)) {
         return "the saved file does not load";
     }
-    const std::string strSaving = DescribeDifference(stored, HeldChunks(saved));
+    HeldTree expected = stored;
+    HeldTree held = HeldChunks(saved);
+    // The one chunk a save adds: the ds64 chunk that an RF64 or BW64 form lacked, first, in the
+    // place of a JUNK chunk where the form had one.
+    const auto isId = [](const char* pszId) {
+        return [ckid = mmioStringToFOURCC(pszId, 0)](const HeldChunk& chunk) {
+            return chunk.ckid == ckid;
+        };
+    };
+    if (!held.empty() && isId("ds64")(held.front()) &&
+        std::none_of(expected.begin(), expected.end(), isId("ds64"))) {
+        held.erase(held.begin());
+        const auto junk = std::find_if(expected.begin(), expected.end(), isId("JUNK"));
+        if (junk != expected.end() && held.size() + 1 == expected.size()) {
+            expected.erase(junk);
+        }
+    }
+    const std::string strSaving = DescribeDifference(expected, held);
     return strSaving.empty() ? strSaving : "the saved file differs: " + strSaving;
 }
 

@@ -24,7 +24,8 @@ using HeldTree = std::vector<HeldChunk>;
 
 // Every top-level chunk of root: the payload it holds; for a data chunk the samples that the
 // loaded file has; for a RIFF form met among the chunks its form type alone, since the chunks
-// inside it were read as top-level chunks and are written after it.
+// inside it were read as top-level chunks and are written after it; for a ds64 chunk its size
+// alone, since a save writes the sizes of what it wrote into it.
 HeldTree HeldChunks(const CRiffChunkModel& root);
 
 // Empty when the trees hold the same chunks byte for byte, else the first difference in words.
