@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/AboutText.h"
+#include "app/FileTrust.h"
 #include "core/chunks/ChunkId.h"
 #include "framework/AboutBox.h"
 #include "framework/DialogTemplate.h"
@@ -105,6 +106,12 @@ BOOL CViewerDlg::OnInitDialog() {
     m_welcomePage.ShowWindow(SW_HIDE);
     m_overviewPage.Create(IDD_OVERVIEW, this);
     m_overviewPage.ShowWindow(SW_HIDE);
+    m_overviewPage.m_onCheck = [this] {
+        if (m_pRoot && !IsBusy()) {
+            CheckInWindow(GetSafeHwnd(), *m_pRoot,
+                          [this] { SaveFile(CString(m_pRoot->m_strOpenedPath)); });
+        }
+    };
     m_tab.GetWindowRect(&m_rcPage);
     ScreenToClient(&m_rcPage);
     m_rcPage.left += kPageMargin;

@@ -29,6 +29,9 @@ public:
     // The payload bytes that are held: the chunk's data portion as far as the file held it.
     BYTE* Data() const { return m_pData.get(); }
     DWORD DataSize() const { return m_nDataSize; }
+    // Replaces the payload with a copy of nSize bytes, and the size in the header with nSize;
+    // FALSE, and nothing changed, when the copy cannot be had.
+    bool SetData(const BYTE* pBytes, DWORD nSize);
 
     MMCKINFO m_ck;
     CChunk* m_pParent = nullptr;

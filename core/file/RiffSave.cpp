@@ -11,6 +11,7 @@
 #include "core/chunks/RiffChunkModel.h"
 #include "core/file/FileIdentity.h"
 #include "core/file/SaveTarget.h"
+#include "core/integrity/SaveVerification.h"
 
 namespace {
 
@@ -91,6 +92,7 @@ CString WriteTree(CRiffChunkModel& root, const CString& strPath,
         return target.Failure();
     }
     const HMMIO hmmio = target.Handle();
+    const CSampleVerification verification(root);
     step(root);
     errno = 0;
     if (!root.Write(hmmio)) {
@@ -108,6 +110,10 @@ CString WriteTree(CRiffChunkModel& root, const CString& strPath,
     if (mmioAscend(hmmio, &root.m_ck, 0) != 0) {
         return "Couldn't close the RIFF form of " + target.Path() + ":\r\n" +
                CSaveTarget::Reason(errno);
+    }
+    if (const CString strDiffers = verification.Verify(root, hmmio, target.Path());
+        !strDiffers.empty()) {
+        return "Couldn't save " + strPath + ":\r\n" + strDiffers;
     }
     return target.Finish() ? CString() : target.Failure();
 }
