@@ -16,7 +16,7 @@ QString Summary(const CheckReport& report) {
         nErrors += finding.severity == Severity::Error;
         nWarnings += finding.severity == Severity::Warning;
     }
-    return QString("%1: %2 errors, %3 warnings")
+    return QString("%1 - errors: %2, warnings: %3")
         .arg(report.IsClean() ? "Clean" : "Not clean")
         .arg(nErrors)
         .arg(nWarnings);

@@ -293,6 +293,16 @@ bool IsDigits(const std::vector<BYTE>& b, std::size_t nAt, std::size_t nCount) {
                        [](BYTE c) { return c >= '0' && c <= '9'; });
 }
 
+// A fixed text field as a sentence may quote it: up to its first zero byte, other control
+// bytes as '?'.
+CString FieldText(const std::vector<BYTE>& b, std::size_t nAt, std::size_t nCount) {
+    CString strText;
+    for (std::size_t i = nAt; i < nAt + nCount && b[i] != 0; ++i) {
+        strText += b[i] < 0x20 ? '?' : static_cast<char>(b[i]);
+    }
+    return strText;
+}
+
 bool IsSeparator(BYTE c) {
     return c == '-' || c == '_' || c == ':' || c == ' ' || c == '.';
 }
@@ -311,9 +321,9 @@ Spots BextDate(const CheckInput& in) {
         IsDigits(b, 328, 2)) {
         return {};
     }
-    return {{"bext", pBext->DataOffset() + 320,
-             "the origination date \"" + CString(b.begin() + 320, b.begin() + 330) +
-                 "\" is not in the form yyyy-mm-dd."}};
+    return {
+        {"bext", pBext->DataOffset() + 320,
+         "the origination date \"" + FieldText(b, 320, 10) + "\" is not in the form yyyy-mm-dd."}};
 }
 
 Spots BextTime(const CheckInput& in) {
@@ -327,8 +337,7 @@ Spots BextTime(const CheckInput& in) {
         return {};
     }
     return {{"bext", pBext->DataOffset() + 330,
-             "the origination time \"" + CString(b.begin() + 330, b.begin() + 338) +
-                 "\" is not in the form hh:mm:ss."}};
+             "the origination time \"" + FieldText(b, 330, 8) + "\" is not in the form hh:mm:ss."}};
 }
 
 Spots CodingHistoryLines(const CheckInput& in) {

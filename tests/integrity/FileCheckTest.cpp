@@ -232,6 +232,15 @@ TEST(FileCheckTest, FindingsNameTheChunkAndOffset) {
     EXPECT_EQ(report.findings[0].strSentence, "5 bytes at the end of the file make no chunk.");
 }
 
+TEST(FileCheckTest, AFieldIsQuotedUpToItsFirstZeroByte) {
+    TempDir dir;
+    writeFile(dir.file("a.wav"), Plain({{"bext", Bext(1, "2024-05-06", "12h30")}}));
+    const CheckReport report = CheckFile(dir.file("a.wav"), {});
+    ASSERT_EQ(report.findings.size(), 1u);
+    EXPECT_EQ(report.findings[0].strSentence,
+              "the origination time \"12h30\" is not in the form hh:mm:ss.");
+}
+
 TEST(FileCheckTest, EveryCorpusFileAndAMissingOneGetAReport) {
     for (const corpus::BrokenFile& file : corpus::BrokenFiles()) {
         TempDir dir;
