@@ -13,7 +13,11 @@ namespace {
 CString Verify(const CLoadedFile& file, const Md5Digest& digest) {
     const ChecksumState state = StateOf(StoredChecksum(file.Root()), digest);
     std::cout << file.Path() << ": " << StateText(state) << "\n";
-    return state == ChecksumState::Matches ? CString() : "checksum " + StateText(state);
+    if (state == ChecksumState::Matches) {
+        return CString();
+    }
+    return state == ChecksumState::Differs ? "the samples' MD5 differs from the stored checksum"
+                                           : CString("no checksum stored to verify");
 }
 
 CString Embed(CLoadedFile& file, const Md5Digest& digest) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
 #include <limits>
 #include <memory>
 #include <vector>
@@ -51,9 +52,45 @@ void SetWeights(ebur128_state* pState, const SampleFormat& format) {
     }
 }
 
-struct Maxima {
+// The momentary (400 ms) and short-term (3 s) loudness, kept from the weighted energy of each
+// 100 ms block: the mean of the last 4 or 30 blocks is the energy of the longer window, so that a
+// step costs a 100 ms window instead of a 3 s one.
+class CMaxima {
+public:
+    void AddBlock(double dBlockLoudness) {
+        m_blocks.push_back(
+            std::isfinite(dBlockLoudness) ? std::pow(10.0, (dBlockLoudness + kOffset) / 10) : 0.0);
+        if (m_blocks.size() > kShortTermBlocks) {
+            m_blocks.pop_front();
+        }
+        if (m_blocks.size() >= kMomentaryBlocks) {
+            momentary = std::max(momentary, LoudnessOf(kMomentaryBlocks));
+        }
+        if (m_blocks.size() == kShortTermBlocks) {
+            shortTerm = std::max(shortTerm, LoudnessOf(kShortTermBlocks));
+        }
+    }
+
     double momentary = kSilence;
     double shortTerm = kSilence;
+
+private:
+    static constexpr double kOffset =
+        0.691;  // BS.1770's constant, as the block's loudness holds it
+    static constexpr std::size_t kMomentaryBlocks = 4;
+    static constexpr std::size_t kShortTermBlocks = 30;
+
+    double LoudnessOf(std::size_t nBlocks) const {
+        double dEnergy = 0;
+        for (auto it = m_blocks.end() - static_cast<std::ptrdiff_t>(nBlocks); it != m_blocks.end();
+             ++it) {
+            dEnergy += *it;
+        }
+        dEnergy /= static_cast<double>(nBlocks);
+        return dEnergy > 0 ? 10 * std::log10(dEnergy) - kOffset : kSilence;
+    }
+
+    std::deque<double> m_blocks;
 };
 
 class CReader {
@@ -76,11 +113,10 @@ private:
 // Feeds the samples 100 ms at a time, the step at which momentary and short-term loudness are
 // updated, keeping the largest of each.
 CString Feed(ebur128_state* pState, const SampleFormat& format, HMMIO hmmio, std::int64_t nSize,
-             const WorkProgress& progress, Maxima& maxima) {
+             const WorkProgress& progress, CMaxima& maxima) {
     const std::size_t nStepFrames = static_cast<std::size_t>(std::max(1L, format.nRate / 10));
     std::vector<BYTE> bytes(nStepFrames * static_cast<std::size_t>(format.nBlockAlign));
     std::vector<double> samples;
-    std::int64_t nFed = 0;
     for (std::int64_t nDone = 0; nDone < nSize;) {
         const auto nWant = static_cast<LONG>(std::min<std::int64_t>(nSize - nDone, bytes.size()));
         const LONG nGot = mmioRead(hmmio, reinterpret_cast<char*>(bytes.data()), nWant);
@@ -92,13 +128,9 @@ CString Feed(ebur128_state* pState, const SampleFormat& format, HMMIO hmmio, std
         samples.clear();
         DecodeFrames(format, bytes.data(), nFrames, samples);
         ebur128_add_frames_double(pState, samples.data(), nFrames);
-        nFed += static_cast<std::int64_t>(nFrames);
-        double dValue;
-        if (nFed * 10 >= format.nRate * 4 && ebur128_loudness_momentary(pState, &dValue) == 0) {
-            maxima.momentary = std::max(maxima.momentary, dValue);
-        }
-        if (nFed >= format.nRate * 3 && ebur128_loudness_shortterm(pState, &dValue) == 0) {
-            maxima.shortTerm = std::max(maxima.shortTerm, dValue);
+        double dBlock;
+        if (nFrames == nStepFrames && ebur128_loudness_window(pState, 100, &dBlock) == 0) {
+            maxima.AddBlock(dBlock);
         }
         if (progress && !progress(nDone, nSize)) {
             return kCancelled;
@@ -143,7 +175,7 @@ LoudnessResult MeasureLoudness(const SampleSource& source, const WorkProgress& p
         return {std::nullopt,
                 "couldn't read the samples at offset " + std::to_string(source.nOffset)};
     }
-    Maxima maxima;
+    CMaxima maxima;
     const CString strFailure =
         Feed(state.get(), *format, reader.Handle(), source.nSize, progress, maxima);
     if (!strFailure.empty()) {

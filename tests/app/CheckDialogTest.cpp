@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QPushButton>
 #include <QTreeWidget>
 #include <thread>
 
+#include "ViewerTestSupport.h"
 #include "app/BackgroundWork.h"
 #include "app/CheckDialog.h"
+#include "app/OverviewPage.h"
 
 namespace {
 
@@ -63,4 +66,27 @@ TEST(BackgroundWorkTest, WorkRunsOnAnotherThreadAndItsEndClosesTheProgress) {
     });
     EXPECT_TRUE(bDone);
     EXPECT_NE(worker, std::this_thread::get_id());
+}
+
+TEST(CheckDialogTest, TheCheckButtonStandsRightOfThePlayerClearOfThePagesControls) {
+    viewertest::ScopedFakePlayer player;
+    COverviewPage page;
+    ASSERT_TRUE(page.Create(142));
+    QWidget* pCheck = page.m_btnCheck.GetSafeHwnd();
+    ASSERT_NE(pCheck, nullptr);
+    EXPECT_FALSE(pCheck->isHidden());
+    EXPECT_EQ(static_cast<QPushButton*>(pCheck)->text(), "Chec&k...");
+    EXPECT_GE(pCheck->geometry().left(), player.control()->geometry().right());
+    for (const int nID : {1024, 1027, 1028, 1029, 1030}) {
+        const CWnd* pOther = page.GetDlgItem(nID);
+        ASSERT_NE(pOther, nullptr) << nID;
+        // Where the control stands on the page, the overview text inside its scroll area too.
+        const QWidget* pWidget = pOther->GetSafeHwnd();
+        const QRect placed(pWidget->mapTo(page.GetSafeHwnd(), QPoint(0, 0)), pWidget->size());
+        EXPECT_FALSE(pCheck->geometry().intersects(placed)) << nID;
+    }
+    int nCalls = 0;
+    page.m_onCheck = [&nCalls] { ++nCalls; };
+    static_cast<QPushButton*>(pCheck)->click();
+    EXPECT_EQ(nCalls, 1);
 }
