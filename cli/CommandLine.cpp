@@ -9,10 +9,10 @@
 namespace {
 
 const std::map<CString, Command> kCommands = {
-    {"info", Command::Info},     {"set", Command::Set},           {"export", Command::Export},
-    {"import", Command::Import}, {"help", Command::Help},         {"--help", Command::Help},
-    {"-h", Command::Help},       {"--version", Command::Version},
-    {"md5", Command::Md5},       {"loudness", Command::Loudness}, {"check", Command::Check},
+    {"info", Command::Info},         {"set", Command::Set},           {"export", Command::Export},
+    {"import", Command::Import},     {"help", Command::Help},         {"--help", Command::Help},
+    {"-h", Command::Help},           {"--version", Command::Version}, {"md5", Command::Md5},
+    {"loudness", Command::Loudness}, {"check", Command::Check},
 };
 
 struct Words {
