@@ -16,6 +16,7 @@ constexpr int IDC_INSTALL_HINT = 1025;
 constexpr int IDC_CONVERT = 1027;
 constexpr int IDC_INFO = 1028;
 constexpr int IDC_FILE_DETAILS = 1030;
+constexpr int IDC_CHECK = 1031;
 constexpr DISPID kDispPlayerError = 999;
 
 // One package to a line: a name broken at its hyphens could not be typed as it is shown.
@@ -29,6 +30,7 @@ constexpr const char* kInstallHint =
 
 BEGIN_MESSAGE_MAP(COverviewPage, CDialog)
 ON_BN_CLICKED(IDC_CONVERT, &COverviewPage::OnConvert)
+ON_BN_CLICKED(IDC_CHECK, &COverviewPage::OnCheck)
 END_MESSAGE_MAP()
 
 BEGIN_EVENTSINK_MAP(COverviewPage, CDialog)
@@ -39,6 +41,7 @@ void COverviewPage::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_INSTALL_HINT, m_stcInstallHint);
     DDX_Control(pDX, IDC_INSTALL_GROUP, m_grpInstallHint);
     DDX_Control(pDX, IDC_CONVERT, m_btnConvert);
+    DDX_Control(pDX, IDC_CHECK, m_btnCheck);
     DDX_Text(pDX, IDC_INFO, m_strInfo);
 }
 
@@ -100,6 +103,7 @@ void COverviewPage::SetFileInfo(const CString& strPath) {
 }
 
 void COverviewPage::SetFileDetails(const CChunk* pRoot) {
+    m_btnCheck.EnableWindow(pRoot != nullptr);
     if (CWnd* pText = GetDlgItem(IDC_FILE_DETAILS)) {
         pText->SetWindowText(pRoot ? FileDetailsText(*pRoot) : CString());
     }
@@ -107,6 +111,12 @@ void COverviewPage::SetFileDetails(const CChunk* pRoot) {
 
 void COverviewPage::OnConvert() {
     AfxMessageBox("Not yet implemented.");
+}
+
+void COverviewPage::OnCheck() {
+    if (m_onCheck) {
+        m_onCheck();
+    }
 }
 
 void COverviewPage::OnPlayerError(short /*nCode*/, const CString& strDescription,

@@ -7,6 +7,8 @@
 #include "framework/Static.h"
 #include "player/ActiveMovie.h"
 
+#include <functional>
+
 class CChunk;
 
 class COverviewPage : public CDialog {
@@ -20,6 +22,9 @@ public:
     CStatic m_stcInstallHint;
     CButton m_grpInstallHint;
     CButton m_btnConvert;
+    CButton m_btnCheck;
+    // What the Check button does; set by the window that shows the page.
+    std::function<void()> m_onCheck;
     CString m_strInfo;
     CActiveMovie m_player;
     BOOL m_bPlayer = FALSE;
@@ -30,6 +35,7 @@ protected:
     BOOL OnInitDialog() override;
 
     void OnConvert();
+    void OnCheck();
     void OnPlayerError(short nCode, const CString& strDescription, const CString& strSource,
                        BOOL* pbCancelDisplay);
 

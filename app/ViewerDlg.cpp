@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/AboutText.h"
+#include "app/FileTrust.h"
 #include "core/chunks/ChunkId.h"
 #include "framework/AboutBox.h"
 #include "framework/DialogTemplate.h"
@@ -113,6 +114,12 @@ BOOL CViewerDlg::OnInitDialog() {
     m_overviewPage.ShowWindow(SW_HIDE);
     m_moreChunksPage.Create(kIdMoreChunksPage, this);
     m_moreChunksPage.ShowWindow(SW_HIDE);
+    m_overviewPage.m_onCheck = [this] {
+        if (m_pRoot && !IsBusy()) {
+            CheckInWindow(GetSafeHwnd(), *m_pRoot,
+                          [this] { SaveFile(CString(m_pRoot->m_strOpenedPath)); });
+        }
+    };
     m_tab.GetWindowRect(&m_rcPage);
     ScreenToClient(&m_rcPage);
     m_rcPage.left += kPageMargin;

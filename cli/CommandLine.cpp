@@ -9,9 +9,10 @@
 namespace {
 
 const std::map<CString, Command> kCommands = {
-    {"info", Command::Info},     {"set", Command::Set},           {"export", Command::Export},
-    {"import", Command::Import}, {"help", Command::Help},         {"--help", Command::Help},
-    {"-h", Command::Help},       {"--version", Command::Version},
+    {"info", Command::Info},         {"set", Command::Set},           {"export", Command::Export},
+    {"import", Command::Import},     {"help", Command::Help},         {"--help", Command::Help},
+    {"-h", Command::Help},           {"--version", Command::Version}, {"md5", Command::Md5},
+    {"loudness", Command::Loudness}, {"check", Command::Check},
 };
 
 struct Words {
@@ -42,7 +43,13 @@ bool IsHelpOption(const CString& option) {
 
 bool Accepts(Command command, const CString& option) {
     if (option == "--json") {
-        return command == Command::Info;
+        return command == Command::Info || command == Command::Check;
+    }
+    if (option == "--verify" || option == "--embed") {
+        return command == Command::Md5;
+    }
+    if (option == "--write") {
+        return command == Command::Loudness;
     }
     if (option == "--dry-run") {
         return command == Command::Set || command == Command::Import;
@@ -61,12 +68,16 @@ CString TakeOptions(Invocation& invocation, const std::vector<CString>& options)
         }
         invocation.bJson |= option == "--json";
         invocation.bDryRun |= option == "--dry-run";
+        invocation.bVerify |= option == "--verify";
+        invocation.bEmbed |= option == "--embed";
+        invocation.bWrite |= option == "--write";
         bHelp |= IsHelpOption(option);
     }
     if (bHelp) {
         invocation.command = Command::Help;
     }
-    return CString();
+    return invocation.bVerify && invocation.bEmbed ? "md5 takes --verify or --embed, not both"
+                                                   : CString();
 }
 
 // Leading FIELD=VALUE words are assignments; the first other word, or "--", starts the files.
@@ -89,6 +100,9 @@ CString CheckOperands(const Invocation& invocation) {
         case Command::Info:
         case Command::Set:
         case Command::Export:
+        case Command::Md5:
+        case Command::Loudness:
+        case Command::Check:
             return invocation.files.empty() ? "no file named" : CString();
         case Command::Import:
             return invocation.files.size() == 1 ? CString() : "import takes one table";

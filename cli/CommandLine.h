@@ -6,7 +6,7 @@
 
 #include "core/base/Types.h"
 
-enum class Command { Help, Version, Info, Set, Export, Import };
+enum class Command { Help, Version, Info, Set, Export, Import, Md5, Loudness, Check };
 
 struct Assignment {
     CString strName;
@@ -17,6 +17,9 @@ struct Invocation {
     Command command = Command::Help;
     bool bJson = false;
     bool bDryRun = false;
+    bool bVerify = false;  // md5: compare with the stored checksum
+    bool bEmbed = false;   // md5: store the checksum in the file
+    bool bWrite = false;   // loudness: store the values in the bext chunk
     std::vector<Assignment> assignments;
     std::vector<CString> files;  // for import, the one table
 };

@@ -10,6 +10,9 @@ constexpr const char* kCommands =
   ovalis-cli set [--dry-run] FIELD=VALUE... [--] FILE...
   ovalis-cli export --csv FILE...
   ovalis-cli import --csv [--dry-run] TABLE
+  ovalis-cli md5 [--verify|--embed] FILE...
+  ovalis-cli loudness [--write] FILE...
+  ovalis-cli check [--json] FILE...
   ovalis-cli --help | --version
 
 Reads and edits RIFF WAVE and Broadcast Wave files through the same chunk model and field
@@ -31,12 +34,25 @@ export    writes a CSV table to standard output: a header row, then one row per 
 import    applies such a table (TABLE may be - for standard input): a row per file path, an
           empty cell leaves a field as it is, columns of fields that are shown only are ignored.
           CSV as in RFC 4180; line breaks inside quoted cells are kept.
+md5       prints the MD5 of each file's samples (the data chunk's payload as stored), as
+          md5sum prints it. --verify compares it with the checksum the file stores in its
+          "MD5 " chunk (matches, differs, no checksum stored; all but a match fail the file).
+          --embed stores it in that chunk, added after the data chunk when missing, and saves;
+          the save reads the written samples back and keeps the old file if their MD5 differs.
+loudness  measures each file (EBU R 128, ITU-R BS.1770-4): integrated loudness, loudness
+          range, maximum true peak, maximum momentary and short-term loudness. --write stores
+          them in the bext chunk's version 2 fields (x 100) and raises its version to 2; a bext
+          chunk too short for them is never grown, and a file without one is left untouched.
+check     lists each file's findings: severity (error, warning, note), rule, chunk, offset and a
+          sentence. A file with warnings only is clean. --json: one JSON document {"files":
+          [...]}; each file has "path", "clean" and "findings".
 
 Line breaks in multi-line fields (Description, CodingHistory) are CR LF, as the page stores
 them. A file is opened for reading, as the window opens it; set and import then save over it
 unless it is read-only.
 
-Exit status: 0 all done, 1 some file failed (each named on standard error), 2 wrong usage.
+Exit status: 0 all done, 1 some file failed (each named on standard error; for check, a file
+with findings of error severity), 2 wrong usage.
 )";
 
 CString FieldList(const FieldTable& table) {

@@ -3,11 +3,14 @@
 
 #include <iostream>
 
+#include "cli/CheckCommand.h"
 #include "cli/CommandLine.h"
 #include "cli/Diagnostics.h"
 #include "cli/ExportCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/InfoCommand.h"
+#include "cli/LoudnessCommand.h"
+#include "cli/Md5Command.h"
 #include "cli/SetCommand.h"
 #include "cli/Usage.h"
 
@@ -29,6 +32,12 @@ int Run(const Invocation& invocation) {
             return RunSet(invocation);
         case Command::Import:
             return RunImport(invocation);
+        case Command::Md5:
+            return RunMd5(invocation);
+        case Command::Loudness:
+            return RunLoudness(invocation);
+        case Command::Check:
+            return RunCheck(invocation);
     }
     return kExitUsage;
 }

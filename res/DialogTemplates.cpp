@@ -228,6 +228,8 @@ DialogTemplate OverviewPage() {
                 // Below the overview text, a few lines of what the file's chunks say together.
                 {K::GroupBox, 1029, "File details", 9, 192, 252, 36, kText},
                 {K::Text, 1030, "", 14, 201, 242, 26, kText},
+                // Right of the player, in the page's free corner.
+                {K::PushButton, 1031, "Chec&k...", 205, 9, 56, 16, WS_VISIBLE | WS_TABSTOP},
             }};
 }
 

@@ -61,6 +61,19 @@ void CChunk::Register(const CString& strId, BOOL bRegister) {
     }
 }
 
+bool CChunk::SetData(const BYTE* pBytes, DWORD nSize) {
+    std::unique_ptr<BYTE[]> pCopy(new (std::nothrow) BYTE[nSize > 0 ? nSize : 1]);
+    if (!pCopy) {
+        return false;
+    }
+    std::copy(pBytes, pBytes + nSize, pCopy.get());
+    m_pData = std::move(pCopy);
+    m_nDataSize = nSize;
+    m_ck.cksize = nSize;
+    m_ck.llDataSize = nSize;
+    return true;
+}
+
 bool CChunk::AllocateData(DWORD nSize) {
     m_pData.reset();
     m_nDataSize = 0;

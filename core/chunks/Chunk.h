@@ -32,6 +32,9 @@ public:
     // A payload too large to hold sensibly stays in the file: a save copies it from there.
     bool IsLeftInFile() const { return m_bLeftInFile; }
     static constexpr std::int64_t kLargestHeld = 64 << 20;
+    // Replaces the payload with a copy of nSize bytes, and the size in the header with nSize;
+    // FALSE, and nothing changed, when the copy cannot be had.
+    bool SetData(const BYTE* pBytes, DWORD nSize);
 
     MMCKINFO m_ck;
     CChunk* m_pParent = nullptr;

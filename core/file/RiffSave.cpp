@@ -13,6 +13,7 @@
 #include "core/file/FileRange.h"
 #include "core/file/Rf64Save.h"
 #include "core/file/SaveTarget.h"
+#include "core/integrity/SaveVerification.h"
 
 namespace {
 
@@ -108,6 +109,7 @@ CString WriteTree(CRiffChunkModel& root, const CString& strPath,
         return target.Failure();
     }
     const HMMIO hmmio = target.Handle();
+    const CSampleVerification verification(root);
     step(root);
     errno = 0;
     root.m_ck.ckid = rf64.FormId();
@@ -138,6 +140,10 @@ CString WriteTree(CRiffChunkModel& root, const CString& strPath,
         !WriteTrailingBytes(hmmio, root.TrailingBytes())) {
         return "Couldn't close the RIFF form of " + target.Path() + ":\r\n" +
                CSaveTarget::Reason(errno);
+    }
+    if (const CString strDiffers = verification.Verify(root, hmmio, target.Path());
+        !strDiffers.empty()) {
+        return "Couldn't save " + strPath + ":\r\n" + strDiffers;
     }
     return target.Finish() ? CString() : target.Failure();
 }

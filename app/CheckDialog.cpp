@@ -1,0 +1,77 @@
+#include "app/CheckDialog.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QString Summary(const CheckReport& report) {
+    int nErrors = 0;
+    int nWarnings = 0;
+    for (const Finding& finding : report.findings) {
+        nErrors += finding.severity == Severity::Error;
+        nWarnings += finding.severity == Severity::Warning;
+    }
+    return QString("%1 - errors: %2, warnings: %3")
+        .arg(report.IsClean() ? "Clean" : "Not clean")
+        .arg(nErrors)
+        .arg(nWarnings);
+}
+
+QTreeWidget* FindingList(const CheckReport& report) {
+    auto* pList = new QTreeWidget;
+    pList->setHeaderLabels({"Severity", "Chunk", "Offset", "Finding"});
+    pList->setRootIsDecorated(false);
+    pList->setWordWrap(true);
+    for (const Finding& finding : report.findings) {
+        auto* pItem = new QTreeWidgetItem(pList);
+        pItem->setText(0, QString::fromStdString(SeverityText(finding.severity)));
+        pItem->setText(1, QString::fromStdString("'" + finding.strChunk + "'"));
+        pItem->setText(2, QString::number(finding.nOffset));
+        pItem->setText(3, QString::fromStdString(finding.strSentence));
+        pItem->setToolTip(3, QString::fromStdString(finding.strRule + ": " + finding.strSentence));
+    }
+    for (int i = 0; i < 3; ++i) {
+        pList->resizeColumnToContents(i);
+    }
+    return pList;
+}
+
+}  // namespace
+
+QString ChecksumLine(const ChecksumResult& checksum, const std::optional<Md5Digest>& stored) {
+    if (!checksum.digest) {
+        return QString::fromStdString("Audio checksum (MD5): not taken: " + checksum.strFailure);
+    }
+    return QString::fromStdString("Audio checksum (MD5): " + Md5Text(*checksum.digest) + " - " +
+                                  StateText(StateOf(stored, *checksum.digest)));
+}
+
+CCheckDialog::CCheckDialog(QWidget* pParent, const CString& strPath, const CheckReport& report,
+                           const ChecksumResult& checksum, const std::optional<Md5Digest>& stored)
+    : QDialog(pParent), m_pFindings(FindingList(report)) {
+    setWindowTitle(QString::fromStdString("Check of " + strPath));
+    auto* pLayout = new QVBoxLayout(this);
+    pLayout->addWidget(new QLabel(Summary(report)));
+    pLayout->addWidget(m_pFindings);
+    pLayout->addWidget(new QLabel(ChecksumLine(checksum, stored)));
+    auto* pButtons = new QDialogButtonBox;
+    QPushButton* pEmbed = pButtons->addButton("&Embed checksum", QDialogButtonBox::ActionRole);
+    pEmbed->setEnabled(checksum.digest.has_value());
+    QPushButton* pLoudness = pButtons->addButton("&Write loudness", QDialogButtonBox::ActionRole);
+    pButtons->addButton(QDialogButtonBox::Close);
+    connect(pEmbed, &QPushButton::clicked, this, [this] { Choose(Choice::EmbedChecksum); });
+    connect(pLoudness, &QPushButton::clicked, this, [this] { Choose(Choice::WriteLoudness); });
+    connect(pButtons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    pLayout->addWidget(pButtons);
+    resize(760, 420);
+}
+
+void CCheckDialog::Choose(Choice choice) {
+    m_choice = choice;
+    accept();
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The list of a file's findings, with its audio checksum and how it compares with the stored
+// one; from here the user embeds the checksum or measures and writes the loudness.
+
+#include <optional>
+
+#include <QDialog>
+
+#include "core/integrity/ChecksumChunk.h"
+#include "core/integrity/FileCheck.h"
+#include "core/integrity/SampleChecksum.h"
+
+class QTreeWidget;
+
+class CCheckDialog : public QDialog {
+public:
+    enum class Choice { Close, EmbedChecksum, WriteLoudness };
+
+    CCheckDialog(QWidget* pParent, const CString& strPath, const CheckReport& report,
+                 const ChecksumResult& checksum, const std::optional<Md5Digest>& stored);
+
+    Choice Chosen() const { return m_choice; }
+    // The list, for tests: one row per finding.
+    QTreeWidget* Findings() const { return m_pFindings; }
+
+private:
+    void Choose(Choice choice);
+
+    QTreeWidget* m_pFindings;
+    Choice m_choice = Choice::Close;
+};
+
+// "Audio checksum (MD5): ... - matches" and the like.
+QString ChecksumLine(const ChecksumResult& checksum, const std::optional<Md5Digest>& stored);

@@ -1,0 +1,74 @@
+#include "app/FileTrust.h"
+
+#include "app/BackgroundWork.h"
+#include "app/CheckDialog.h"
+#include "core/chunks/RiffChunkModel.h"
+#include "core/integrity/BextLoudness.h"
+#include "framework/MessageBox.h"
+
+namespace {
+
+QString Named(const char* pszWhat, const CString& strPath) {
+    return QString(pszWhat) + " " + QString::fromStdString(strPath) + "...";
+}
+
+void Embed(CRiffChunkModel& root, const ChecksumResult& checksum,
+           const std::function<void()>& save) {
+    if (const CString strRefused = EmbedChecksum(root, *checksum.digest); !strRefused.empty()) {
+        AfxMessageBox("Couldn't embed the checksum: " + strRefused + ".");
+        return;
+    }
+    save();
+}
+
+void WriteMeasuredLoudness(QWidget* pParent, CRiffChunkModel& root,
+                           const std::function<void()>& save) {
+    CChunk* pBext = BextChunkOf(root);
+    if (!pBext) {
+        AfxMessageBox("The file has no bext chunk to hold its loudness; nothing was written.");
+        return;
+    }
+    const SampleSource source = SampleSourceOf(root);
+    LoudnessResult result;
+    if (!RunWithProgress(
+            pParent, Named("Measuring the loudness of", source.strPath),
+            [&](const WorkProgress& progress) { result = MeasureLoudness(source, progress); })) {
+        return;
+    }
+    if (!result.values) {
+        AfxMessageBox("Couldn't measure the loudness: " + result.strFailure + ".");
+        return;
+    }
+    if (const CString strRefused = WriteLoudness(*pBext, *result.values); !strRefused.empty()) {
+        AfxMessageBox("Couldn't write the loudness: " + strRefused + ".");
+        return;
+    }
+    save();
+}
+
+}  // namespace
+
+void CheckInWindow(QWidget* pParent, CRiffChunkModel& root, const std::function<void()>& save) {
+    const SampleSource source = SampleSourceOf(root);
+    CheckReport report;
+    ChecksumResult checksum;
+    if (!RunWithProgress(pParent, Named("Checking", source.strPath),
+                         [&](const WorkProgress& progress) {
+                             report = CheckFile(source.strPath, progress);
+                             checksum = SampleChecksum(source, progress);
+                         })) {
+        return;
+    }
+    CCheckDialog dialog(pParent, source.strPath, report, checksum, StoredChecksum(root));
+    dialog.exec();
+    switch (dialog.Chosen()) {
+        case CCheckDialog::Choice::EmbedChecksum:
+            Embed(root, checksum, save);
+            break;
+        case CCheckDialog::Choice::WriteLoudness:
+            WriteMeasuredLoudness(pParent, root, save);
+            break;
+        case CCheckDialog::Choice::Close:
+            break;
+    }
+}

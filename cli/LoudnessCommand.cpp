@@ -1,0 +1,64 @@
+#include "cli/LoudnessCommand.h"
+
+#include <cmath>
+#include <cstdio>
+#include <iostream>
+
+#include "cli/Batch.h"
+#include "cli/Diagnostics.h"
+#include "cli/LoadedFile.h"
+#include "core/integrity/BextLoudness.h"
+
+namespace {
+
+CString Value(double dValue, const char* pszUnit) {
+    if (!std::isfinite(dValue)) {
+        return CString("-inf ") + pszUnit;
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f %s", dValue, pszUnit);
+    return text;
+}
+
+CString ValuesLine(const CString& strPath, const LoudnessValues& values) {
+    return strPath + ": integrated " + Value(values.integrated, "LUFS") + ", range " +
+           Value(values.range, "LU") + ", true peak " + Value(values.truePeak, "dBTP") +
+           ", max momentary " + Value(values.maxMomentary, "LUFS") + ", max short-term " +
+           Value(values.maxShortTerm, "LUFS") + "\n";
+}
+
+CString Write(CLoadedFile& file, const LoudnessValues& values) {
+    CRiffChunkModel& root = file.Root();
+    CChunk* pBext = BextChunkOf(root);
+    if (!pBext) {
+        return "the file has no bext chunk to hold loudness; left untouched";
+    }
+    if (CString strRefused = WriteLoudness(*pBext, values); !strRefused.empty()) {
+        return strRefused + "; left untouched";
+    }
+    const CString strFailure = root.SaveTree(root.m_strOpenedPath, {});
+    return strFailure.empty() ? CString() : "not saved: " + OneLine(strFailure);
+}
+
+CString LoudnessOf(const CString& strPath, bool bWrite) {
+    CLoadedFile file(strPath);
+    if (!file.IsLoaded()) {
+        return file.Failure();
+    }
+    const LoudnessResult result = MeasureLoudness(file.Root(), {});
+    if (!result.values) {
+        return "loudness not measured: " + result.strFailure;
+    }
+    std::cout << ValuesLine(strPath, *result.values);
+    return bWrite ? Write(file, *result.values) : CString();
+}
+
+}  // namespace
+
+int RunLoudness(const Invocation& invocation) {
+    const int nExit = RunBatch(invocation.files, [&invocation](const CString& strPath) {
+        return LoudnessOf(strPath, invocation.bWrite);
+    });
+    std::cout << std::flush;
+    return nExit;
+}

@@ -1,0 +1,63 @@
+#include "cli/Md5Command.h"
+
+#include <iostream>
+
+#include "cli/Batch.h"
+#include "cli/Diagnostics.h"
+#include "cli/LoadedFile.h"
+#include "core/integrity/ChecksumChunk.h"
+#include "core/integrity/SampleChecksum.h"
+
+namespace {
+
+CString Verify(const CLoadedFile& file, const Md5Digest& digest) {
+    const ChecksumState state = StateOf(StoredChecksum(file.Root()), digest);
+    std::cout << file.Path() << ": " << StateText(state) << "\n";
+    if (state == ChecksumState::Matches) {
+        return CString();
+    }
+    return state == ChecksumState::Differs ? "the samples' MD5 differs from the stored checksum"
+                                           : CString("no checksum stored to verify");
+}
+
+CString Embed(CLoadedFile& file, const Md5Digest& digest) {
+    CRiffChunkModel& root = file.Root();
+    if (CString strRefused = EmbedChecksum(root, digest); !strRefused.empty()) {
+        return strRefused + "; left untouched";
+    }
+    const CString strFailure = root.SaveTree(root.m_strOpenedPath, {});
+    if (!strFailure.empty()) {
+        return "not saved: " + OneLine(strFailure);
+    }
+    std::cout << Md5Text(digest) << "  " << file.Path() << " (embedded)\n";
+    return CString();
+}
+
+CString Md5File(const CString& strPath, const Invocation& invocation) {
+    CLoadedFile file(strPath);
+    if (!file.IsLoaded()) {
+        return file.Failure();
+    }
+    const ChecksumResult result = SampleChecksum(file.Root(), {});
+    if (!result.digest) {
+        return result.strFailure;
+    }
+    if (invocation.bVerify) {
+        return Verify(file, *result.digest);
+    }
+    if (invocation.bEmbed) {
+        return Embed(file, *result.digest);
+    }
+    std::cout << Md5Text(*result.digest) << "  " << strPath << "\n";
+    return CString();
+}
+
+}  // namespace
+
+int RunMd5(const Invocation& invocation) {
+    const int nExit = RunBatch(invocation.files, [&invocation](const CString& strPath) {
+        return Md5File(strPath, invocation);
+    });
+    std::cout << std::flush;
+    return nExit;
+}

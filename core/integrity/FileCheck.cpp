@@ -1,0 +1,546 @@
+#include "core/integrity/FileCheck.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+#include "core/details/XmlTree.h"
+#include "core/integrity/Md5.h"
+#include "core/integrity/RawLayout.h"
+#include "core/integrity/SampleChecksum.h"
+
+namespace {
+
+struct Spot {
+    CString strChunk;
+    std::int64_t nOffset;
+    CString strSentence;
+};
+
+using Spots = std::vector<Spot>;
+
+struct CheckInput {
+    const RawLayout& layout;
+    const CString& strPath;
+    const WorkProgress& progress;
+    CString* pCancelled;
+};
+
+struct CheckRule {
+    const char* name;
+    Severity severity;
+    Spots (*find)(const CheckInput& input);
+};
+
+constexpr std::size_t kBextFixed = 602;
+constexpr std::size_t kVersionAt = 346;
+constexpr std::size_t kLoudnessAt = 412;
+constexpr std::int64_t kLoudnessUnset = 0x7FFF;
+
+std::int64_t Le(const std::vector<BYTE>& bytes, std::size_t nAt, int nBytes) {
+    std::int64_t value = 0;
+    for (int i = nBytes - 1; i >= 0; --i) {
+        value = (value << 8) | bytes[nAt + static_cast<std::size_t>(i)];
+    }
+    return value;
+}
+
+CString Text(std::int64_t n) {
+    return std::to_string(n);
+}
+
+Spots PadMissing(const CheckInput& in) {
+    Spots spots;
+    for (const RawChunk& chunk : in.layout.chunks) {
+        if (chunk.bPadMissing) {
+            spots.push_back({chunk.strId, chunk.End(),
+                             "the chunk's size " + Text(chunk.nSize) +
+                                 " is odd but no pad byte follows it; the next chunk starts at " +
+                                 Text(chunk.End()) + "."});
+        }
+    }
+    return spots;
+}
+
+Spots PastEnd(const CheckInput& in) {
+    Spots spots;
+    for (const RawChunk& chunk : in.layout.chunks) {
+        if (chunk.End() > in.layout.nFileSize) {
+            spots.push_back({chunk.strId, chunk.nOffset,
+                             "the chunk's size " + Text(chunk.nSize) + " runs to " +
+                                 Text(chunk.End()) + ", past the end of the file at " +
+                                 Text(in.layout.nFileSize) + "."});
+        }
+    }
+    return spots;
+}
+
+Spots PastForm(const CheckInput& in) {
+    Spots spots;
+    for (const RawChunk& chunk : in.layout.chunks) {
+        if (!chunk.bAfterForm && chunk.End() > in.layout.FormEnd()) {
+            spots.push_back({chunk.strId, chunk.nOffset,
+                             "the chunk runs to " + Text(chunk.End()) +
+                                 ", past the end of the form at " + Text(in.layout.FormEnd()) +
+                                 "."});
+        }
+    }
+    return spots;
+}
+
+Spots AfterForm(const CheckInput& in) {
+    Spots spots;
+    for (const RawChunk& chunk : in.layout.chunks) {
+        if (chunk.bAfterForm) {
+            spots.push_back({chunk.strId, chunk.nOffset,
+                             "the chunk stands after the end of the form at " +
+                                 Text(in.layout.FormEnd()) + "; other programs do not read it."});
+        }
+    }
+    return spots;
+}
+
+Spots Duplicate(const CheckInput& in, const CString& strId) {
+    Spots spots;
+    const RawChunk* pFirst = in.layout.Find(strId);
+    for (const RawChunk& chunk : in.layout.chunks) {
+        if (chunk.strId == strId && &chunk != pFirst) {
+            spots.push_back({strId, chunk.nOffset,
+                             "a second \"" + strId + "\" chunk; the first is at " +
+                                 Text(pFirst->nOffset) + "."});
+        }
+    }
+    return spots;
+}
+
+Spots DuplicateFormat(const CheckInput& in) {
+    return Duplicate(in, "fmt ");
+}
+Spots DuplicateData(const CheckInput& in) {
+    return Duplicate(in, "data");
+}
+
+Spots DataBeforeFormat(const CheckInput& in) {
+    const RawChunk* pFormat = in.layout.Find("fmt ");
+    const RawChunk* pData = in.layout.Find("data");
+    if (pData && (!pFormat || pData->nOffset < pFormat->nOffset)) {
+        return {{"data", pData->nOffset,
+                 pFormat
+                     ? "the data chunk comes before the fmt chunk at " + Text(pFormat->nOffset) +
+                           "; readers that stream the file cannot decode the samples."
+                     : CString("the file has samples but no fmt chunk to say what they are.")}};
+    }
+    return {};
+}
+
+Spots Trailing(const CheckInput& in) {
+    if (in.layout.nTrailingOffset < 0) {
+        return {};
+    }
+    return {{"RIFF", in.layout.nTrailingOffset,
+             Text(in.layout.nFileSize - in.layout.nTrailingOffset) +
+                 " bytes at the end of the file make no chunk."}};
+}
+
+Spots Form(const CheckInput& in) {
+    if (in.layout.strForm != "RIFF" && in.layout.strForm != "RF64") {
+        return {{in.layout.strForm, 0,
+                 "the file starts with \"" + in.layout.strForm + "\", not \"RIFF\" or \"RF64\"."}};
+    }
+    if (in.layout.strFormType != "WAVE") {
+        return {{in.layout.strForm, 8,
+                 "the form type is \"" + in.layout.strFormType + "\", not \"WAVE\"."}};
+    }
+    return {};
+}
+
+// A 32-bit size of an RF64 file either leaves the size to ds64 (0xFFFFFFFF) or gives it too.
+bool Agrees(std::int64_t nDeclared, std::int64_t nDs64) {
+    return nDeclared == 0xFFFFFFFF || nDeclared == nDs64;
+}
+
+Spots Rf64Sizes(const CheckInput& in) {
+    if (in.layout.strForm != "RF64") {
+        return {};
+    }
+    const RawChunk* pDs64 = in.layout.Find("ds64");
+    if (!in.layout.nDs64RiffSize) {
+        return {{"ds64", pDs64 ? pDs64->nOffset : 12,
+                 "an RF64 file needs a ds64 chunk of at least 16 bytes with its sizes."}};
+    }
+    Spots spots;
+    const std::int64_t nRiff = *in.layout.nDs64RiffSize;
+    if (nRiff + 8 != in.layout.nFileSize || !Agrees(in.layout.nFormDeclared, nRiff)) {
+        spots.push_back({"ds64", pDs64->nOffset,
+                         "ds64 gives the form size " + Text(nRiff) + "; the file holds " +
+                             Text(in.layout.nFileSize - 8) +
+                             " bytes after the form's header, whose size field says " +
+                             Text(in.layout.nFormDeclared) + "."});
+    }
+    const RawChunk* pData = in.layout.Find("data");
+    if (pData && !Agrees(pData->nDeclared, *in.layout.nDs64DataSize)) {
+        spots.push_back({"ds64", pDs64->nOffset,
+                         "ds64 gives the data size " + Text(*in.layout.nDs64DataSize) +
+                             " but the data chunk's header says " + Text(pData->nDeclared) + "."});
+    }
+    return spots;
+}
+
+Spots FormatFields(const CheckInput& in) {
+    const RawChunk* pFormat = in.layout.Find("fmt ");
+    if (!pFormat) {
+        return {};
+    }
+    const auto& b = pFormat->payload;
+    if (b.size() < 16) {
+        return {{"fmt ", pFormat->nOffset,
+                 "the fmt chunk holds " + Text(static_cast<std::int64_t>(b.size())) +
+                     " bytes; a format record needs 16."}};
+    }
+    const std::int64_t nTag = Le(b, 0, 2), nChannels = Le(b, 2, 2), nRate = Le(b, 4, 4);
+    const std::int64_t nPerSecond = Le(b, 8, 4), nAlign = Le(b, 12, 2), nBits = Le(b, 14, 2);
+    const bool bLinear = nTag == 1 || nTag == 3 || nTag == 0xFFFE;
+    Spots spots;
+    if (bLinear && nAlign != nChannels * ((nBits + 7) / 8)) {
+        spots.push_back({"fmt ", pFormat->DataOffset() + 12,
+                         "the block align is " + Text(nAlign) + "; " + Text(nChannels) +
+                             " channels of " + Text(nBits) + " bits need " +
+                             Text(nChannels * ((nBits + 7) / 8)) + "."});
+    }
+    if (bLinear && nPerSecond != nRate * nAlign) {
+        spots.push_back({"fmt ", pFormat->DataOffset() + 8,
+                         "the bytes per second are " + Text(nPerSecond) + "; " + Text(nRate) +
+                             " samples a second of " + Text(nAlign) + " bytes make " +
+                             Text(nRate * nAlign) + "."});
+    }
+    return spots;
+}
+
+Spots ExtensibleFields(const CheckInput& in) {
+    const RawChunk* pFormat = in.layout.Find("fmt ");
+    if (!pFormat || pFormat->payload.size() < 16 || Le(pFormat->payload, 0, 2) != 0xFFFE) {
+        return {};
+    }
+    const auto& b = pFormat->payload;
+    if (b.size() < 40 || Le(b, 16, 2) < 22) {
+        return {{"fmt ", pFormat->nOffset,
+                 "an extensible format needs cbSize 22 and 40 bytes; the chunk holds " +
+                     Text(static_cast<std::int64_t>(b.size())) + "."}};
+    }
+    const std::int64_t nValid = Le(b, 18, 2), nBits = Le(b, 14, 2), nChannels = Le(b, 2, 2);
+    Spots spots;
+    if (nValid > nBits) {
+        spots.push_back({"fmt ", pFormat->DataOffset() + 18,
+                         "the valid bits " + Text(nValid) + " exceed the container's " +
+                             Text(nBits) + " bits."});
+    }
+    const auto nMask = static_cast<std::uint32_t>(Le(b, 20, 4));
+    if (nMask != 0 && std::popcount(nMask) != nChannels) {
+        spots.push_back({"fmt ", pFormat->DataOffset() + 20,
+                         "the channel mask names " + Text(std::popcount(nMask)) + " speakers for " +
+                             Text(nChannels) + " channels."});
+    }
+    return spots;
+}
+
+const RawChunk* FullBext(const CheckInput& in) {
+    const RawChunk* pBext = in.layout.Find("bext");
+    return pBext && pBext->payload.size() >= kBextFixed ? pBext : nullptr;
+}
+
+Spots BextVersionUnknown(const CheckInput& in) {
+    const RawChunk* pBext = FullBext(in);
+    if (!pBext || Le(pBext->payload, kVersionAt, 2) <= 2) {
+        return {};
+    }
+    return {{"bext", pBext->DataOffset() + 346,
+             "bext version " + Text(Le(pBext->payload, kVersionAt, 2)) +
+                 " is unknown; versions 0, 1 and 2 are defined."}};
+}
+
+bool AnyLoudnessSet(const std::vector<BYTE>& b) {
+    for (std::size_t i = 0; i < 5; ++i) {
+        const std::int64_t nValue = Le(b, kLoudnessAt + 2 * i, 2);
+        if (nValue != 0 && nValue != kLoudnessUnset) {
+            return true;
+        }
+    }
+    return false;
+}
+
+Spots BextVersionFields(const CheckInput& in) {
+    const RawChunk* pBext = FullBext(in);
+    if (!pBext) {
+        return {};
+    }
+    const auto& b = pBext->payload;
+    const std::int64_t nVersion = Le(b, kVersionAt, 2);
+    const bool bUmid = std::any_of(b.begin() + 348, b.begin() + 412, [](BYTE c) { return c; });
+    if (nVersion == 0 && bUmid) {
+        return {{"bext", pBext->DataOffset() + 348,
+                 "the UMID is set but the version is 0; a UMID needs version 1 or 2."}};
+    }
+    if (nVersion < 2 && AnyLoudnessSet(b)) {
+        return {{"bext", pBext->DataOffset() + 412,
+                 "loudness values are set but the version is " + Text(nVersion) +
+                     "; they need version 2."}};
+    }
+    return {};
+}
+
+bool IsDigits(const std::vector<BYTE>& b, std::size_t nAt, std::size_t nCount) {
+    return std::all_of(b.begin() + nAt, b.begin() + nAt + nCount,
+                       [](BYTE c) { return c >= '0' && c <= '9'; });
+}
+
+// A fixed text field as a sentence may quote it: up to its first zero byte, other control
+// bytes as '?'.
+CString FieldText(const std::vector<BYTE>& b, std::size_t nAt, std::size_t nCount) {
+    CString strText;
+    for (std::size_t i = nAt; i < nAt + nCount && b[i] != 0; ++i) {
+        strText += b[i] < 0x20 ? '?' : static_cast<char>(b[i]);
+    }
+    return strText;
+}
+
+bool IsSeparator(BYTE c) {
+    return c == '-' || c == '_' || c == ':' || c == ' ' || c == '.';
+}
+
+bool IsEmpty(const std::vector<BYTE>& b, std::size_t nAt, std::size_t nCount) {
+    return std::all_of(b.begin() + nAt, b.begin() + nAt + nCount, [](BYTE c) { return c == 0; });
+}
+
+Spots BextDate(const CheckInput& in) {
+    const RawChunk* pBext = FullBext(in);
+    if (!pBext || IsEmpty(pBext->payload, 320, 10)) {
+        return {};
+    }
+    const auto& b = pBext->payload;
+    if (IsDigits(b, 320, 4) && IsSeparator(b[324]) && IsDigits(b, 325, 2) && IsSeparator(b[327]) &&
+        IsDigits(b, 328, 2)) {
+        return {};
+    }
+    return {
+        {"bext", pBext->DataOffset() + 320,
+         "the origination date \"" + FieldText(b, 320, 10) + "\" is not in the form yyyy-mm-dd."}};
+}
+
+Spots BextTime(const CheckInput& in) {
+    const RawChunk* pBext = FullBext(in);
+    if (!pBext || IsEmpty(pBext->payload, 330, 8)) {
+        return {};
+    }
+    const auto& b = pBext->payload;
+    if (IsDigits(b, 330, 2) && IsSeparator(b[332]) && IsDigits(b, 333, 2) && IsSeparator(b[335]) &&
+        IsDigits(b, 336, 2)) {
+        return {};
+    }
+    return {{"bext", pBext->DataOffset() + 330,
+             "the origination time \"" + FieldText(b, 330, 8) + "\" is not in the form hh:mm:ss."}};
+}
+
+Spots CodingHistoryLines(const CheckInput& in) {
+    const RawChunk* pBext = FullBext(in);
+    if (!pBext) {
+        return {};
+    }
+    const auto& b = pBext->payload;
+    const auto end = std::find(b.begin() + kBextFixed, b.end(), BYTE{0});
+    for (auto it = b.begin() + kBextFixed; it != end; ++it) {
+        const bool bLoneLf = *it == '\n' && (it == b.begin() + kBextFixed || it[-1] != '\r');
+        const bool bLoneCr = *it == '\r' && (it + 1 == end || it[1] != '\n');
+        if (bLoneLf || bLoneCr) {
+            return {{"bext", pBext->DataOffset() + (it - b.begin()),
+                     "a coding history line ends without CR LF."}};
+        }
+    }
+    if (end != b.begin() + kBextFixed && end[-1] != '\n') {
+        return {{"bext", pBext->DataOffset() + (end - b.begin()),
+                 "the last coding history line does not end with CR LF."}};
+    }
+    return {};
+}
+
+Spots LoudnessUnset(const CheckInput& in) {
+    const RawChunk* pBext = FullBext(in);
+    if (!pBext || Le(pBext->payload, kVersionAt, 2) != 2) {
+        return {};
+    }
+    for (std::size_t i = 0; i < 5; ++i) {
+        if (Le(pBext->payload, kLoudnessAt + 2 * i, 2) != 0) {
+            return {};
+        }
+    }
+    return {{"bext", pBext->DataOffset() + 412,
+             "the loudness values are all 0; a value not measured is 0x7FFF."}};
+}
+
+std::optional<std::int64_t> IxmlTimeReference(const RawChunk& ixml) {
+    const XmlParse parse = ParseXml(CString(ixml.payload.begin(), ixml.payload.end()));
+    const XmlElement* pBwf = parse.root ? parse.root->Child("BEXT") : nullptr;
+    if (!pBwf) {
+        return std::nullopt;
+    }
+    const CString strLow = pBwf->ChildText("BWF_TIME_REFERENCE_LOW");
+    const CString strHigh = pBwf->ChildText("BWF_TIME_REFERENCE_HIGH");
+    if (strLow.empty() || strLow.find_first_not_of("0123456789") != CString::npos ||
+        strHigh.find_first_not_of("0123456789") != CString::npos || strLow.size() > 10 ||
+        strHigh.size() > 10) {
+        return std::nullopt;
+    }
+    return (std::stoll(strHigh.empty() ? "0" : strHigh) << 32) + std::stoll(strLow);
+}
+
+Spots TimeReferenceAgreement(const CheckInput& in) {
+    const RawChunk* pBext = FullBext(in);
+    const RawChunk* pIxml = in.layout.Find("iXML");
+    if (!pBext || !pIxml) {
+        return {};
+    }
+    const std::optional<std::int64_t> ixml = IxmlTimeReference(*pIxml);
+    const std::int64_t nBext = Le(pBext->payload, 338, 4) + (Le(pBext->payload, 342, 4) << 32);
+    if (!ixml || *ixml == nBext) {
+        return {};
+    }
+    return {{"bext", pBext->DataOffset() + 338,
+             "the time reference " + Text(nBext) + " differs from iXML's " + Text(*ixml) + "."}};
+}
+
+Spots IxmlWellFormed(const CheckInput& in) {
+    const RawChunk* pIxml = in.layout.Find("iXML");
+    if (!pIxml) {
+        return {};
+    }
+    auto end = std::find(pIxml->payload.begin(), pIxml->payload.end(), BYTE{0});
+    const XmlParse parse = ParseXml(CString(pIxml->payload.begin(), end));
+    if (parse.root) {
+        return {};
+    }
+    return {{"iXML", pIxml->nOffset, "the iXML document is not well formed: " + parse.error}};
+}
+
+Spots CueInsideData(const CheckInput& in) {
+    const RawChunk* pCue = in.layout.Find("cue ");
+    const RawChunk* pFormat = in.layout.Find("fmt ");
+    const RawChunk* pData = in.layout.Find("data");
+    if (!pCue || !pFormat || !pData || pFormat->payload.size() < 16 || pCue->payload.size() < 4) {
+        return {};
+    }
+    const std::int64_t nAlign = Le(pFormat->payload, 12, 2);
+    if (nAlign == 0) {
+        return {};
+    }
+    const std::int64_t nFrames = pData->nSize / nAlign;
+    const auto& b = pCue->payload;
+    const std::int64_t nPoints = std::min<std::int64_t>(Le(b, 0, 4), (b.size() - 4) / 24);
+    Spots spots;
+    for (std::int64_t i = 0; i < nPoints; ++i) {
+        const std::size_t nAt = 4 + 24 * static_cast<std::size_t>(i);
+        const std::int64_t nSample = Le(b, nAt + 20, 4);
+        if (nSample > nFrames) {
+            spots.push_back({"cue ", pCue->DataOffset() + static_cast<std::int64_t>(nAt),
+                             "cue point " + Text(Le(b, nAt, 4)) + " is at sample " + Text(nSample) +
+                                 ", past the " + Text(nFrames) + " samples of the data."});
+        }
+    }
+    return spots;
+}
+
+Spots ChecksumMismatch(const CheckInput& in) {
+    const RawChunk* pSum = in.layout.Find("MD5 ");
+    const RawChunk* pData = in.layout.Find("data");
+    if (!pSum || !pData || pSum->payload.size() < 16) {
+        return {};
+    }
+    HMMIO hmmio = mmioOpen(in.strPath.c_str(), nullptr, MMIO_READ | MMIO_DENYNONE);
+    if (!hmmio) {
+        return {};
+    }
+    const ChecksumResult result =
+        ChecksumOfBytes(hmmio, pData->DataOffset(), pData->nSize, in.progress);
+    mmioClose(hmmio, 0);
+    if (!result.digest) {
+        *in.pCancelled = result.strFailure == kCancelled ? result.strFailure : CString();
+        return {};
+    }
+    if (std::equal(result.digest->begin(), result.digest->end(), pSum->payload.begin())) {
+        return {};
+    }
+    Md5Digest stored{};
+    std::copy_n(pSum->payload.begin(), stored.size(), stored.begin());
+    return {{"MD5 ", pSum->nOffset,
+             "the samples' MD5 is " + Md5Text(*result.digest) + "; the file stores " +
+                 Md5Text(stored) + "."}};
+}
+
+const CheckRule kRules[] = {
+    {"form", Severity::Error, Form},
+    {"pad-missing", Severity::Error, PadMissing},
+    {"past-end", Severity::Error, PastEnd},
+    {"past-form", Severity::Error, PastForm},
+    {"after-form", Severity::Error, AfterForm},
+    {"duplicate-fmt", Severity::Error, DuplicateFormat},
+    {"duplicate-data", Severity::Error, DuplicateData},
+    {"data-before-fmt", Severity::Error, DataBeforeFormat},
+    {"trailing-bytes", Severity::Error, Trailing},
+    {"rf64-sizes", Severity::Error, Rf64Sizes},
+    {"fmt-consistency", Severity::Error, FormatFields},
+    {"fmt-extensible", Severity::Error, ExtensibleFields},
+    {"bext-version-unknown", Severity::Error, BextVersionUnknown},
+    {"bext-version-fields", Severity::Warning, BextVersionFields},
+    {"bext-date", Severity::Warning, BextDate},
+    {"bext-time", Severity::Warning, BextTime},
+    {"coding-history-crlf", Severity::Warning, CodingHistoryLines},
+    {"loudness-unset", Severity::Warning, LoudnessUnset},
+    {"time-reference-ixml", Severity::Warning, TimeReferenceAgreement},
+    {"ixml-well-formed", Severity::Warning, IxmlWellFormed},
+    {"cue-inside-data", Severity::Warning, CueInsideData},
+    {"md5-mismatch", Severity::Error, ChecksumMismatch},
+};
+
+}  // namespace
+
+bool CheckReport::IsClean() const {
+    return std::none_of(findings.begin(), findings.end(),
+                        [](const Finding& f) { return f.severity == Severity::Error; });
+}
+
+CString SeverityText(Severity severity) {
+    switch (severity) {
+        case Severity::Error:
+            return "error";
+        case Severity::Warning:
+            return "warning";
+        case Severity::Note:
+            break;
+    }
+    return "note";
+}
+
+CheckReport CheckFile(const CString& strPath, const WorkProgress& progress) {
+    CheckReport report;
+    const RawLayout layout = ReadRawLayout(strPath);
+    if (!layout.strUnreadable.empty()) {
+        report.findings.push_back({Severity::Error, "form", "RIFF", 0, layout.strUnreadable + "."});
+        return report;
+    }
+    const CheckInput input{layout, strPath, progress, &report.strCancelled};
+    for (const CheckRule& rule : kRules) {
+        for (Spot& spot : rule.find(input)) {
+            report.findings.push_back({rule.severity, rule.name, std::move(spot.strChunk),
+                                       spot.nOffset, std::move(spot.strSentence)});
+        }
+    }
+    if (layout.nStoppedAt >= 0) {
+        report.findings.push_back({Severity::Note, "stopped", layout.strForm, layout.nStoppedAt,
+                                   "the check looked at the first " +
+                                       std::to_string(kMostRawChunks) +
+                                       " chunks only; the rest were not checked."});
+    }
+    if (report.findings.empty()) {
+        report.findings.push_back(
+            {Severity::Note, "clean", layout.strForm, 0, "no rule found anything to report."});
+    }
+    return report;
+}

@@ -1,0 +1,142 @@
+#include "core/integrity/RawLayout.h"
+
+#include <algorithm>
+#include <fstream>
+
+namespace {
+
+// The payloads a rule reads are small; a larger one is not held, so that a hostile size cannot
+// make the check allocate without bound.
+constexpr std::int64_t kLargestHeld = 16 << 20;
+constexpr std::uint32_t kUnset64 = 0xFFFFFFFF;
+
+std::int64_t Le(const BYTE* p, int nBytes) {
+    std::int64_t value = 0;
+    for (int i = nBytes - 1; i >= 0; --i) {
+        value = (value << 8) | p[i];
+    }
+    return value;
+}
+
+bool IsIdText(const BYTE* p) {
+    return std::all_of(p, p + 4, [](BYTE c) { return c >= 0x20 && c < 0x7F; });
+}
+
+bool IsHeld(const CString& strId) {
+    static const char* const kHeld[] = {"fmt ", "bext", "iXML", "cue ", "ds64", "MD5 ", "fact"};
+    return std::any_of(std::begin(kHeld), std::end(kHeld),
+                       [&strId](const char* p) { return strId == p; });
+}
+
+class CReader {
+public:
+    explicit CReader(const CString& strPath) : m_file(strPath, std::ios::binary) {}
+    bool IsOpen() const { return m_file.is_open(); }
+    std::vector<BYTE> Read(std::int64_t nOffset, std::int64_t nSize) {
+        std::vector<BYTE> bytes(static_cast<std::size_t>(std::max<std::int64_t>(nSize, 0)));
+        m_file.clear();
+        m_file.seekg(nOffset);
+        m_file.read(reinterpret_cast<char*>(bytes.data()),
+                    static_cast<std::streamsize>(bytes.size()));
+        bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(m_file.gcount(), 0)));
+        return bytes;
+    }
+
+private:
+    std::ifstream m_file;
+};
+
+void ReadDs64(RawLayout& layout, const RawChunk& chunk) {
+    if (chunk.payload.size() >= 16) {
+        layout.nDs64RiffSize = Le(chunk.payload.data(), 8);
+        layout.nDs64DataSize = Le(chunk.payload.data() + 8, 8);
+    }
+}
+
+// Whether the header at nOffset is a chunk header whose id reads as text.
+bool HeaderAt(CReader& reader, std::int64_t nOffset, std::int64_t nFileSize) {
+    if (nOffset + 8 > nFileSize) {
+        return false;
+    }
+    const std::vector<BYTE> header = reader.Read(nOffset, 8);
+    return header.size() == 8 && IsIdText(header.data());
+}
+
+// Where the chunk after this one starts: after the pad byte of an odd size, unless only the
+// place without it holds a chunk header.
+std::int64_t NextOffset(CReader& reader, RawChunk& chunk, std::int64_t nFileSize) {
+    if ((chunk.nSize & 1) == 0) {
+        return chunk.End();
+    }
+    if (!HeaderAt(reader, chunk.End() + 1, nFileSize) && HeaderAt(reader, chunk.End(), nFileSize)) {
+        chunk.bPadMissing = true;
+        return chunk.End();
+    }
+    return chunk.End() + 1;
+}
+
+void WalkChunks(CReader& reader, RawLayout& layout) {
+    for (std::int64_t nOffset = 12; nOffset < layout.nFileSize;) {
+        if (layout.chunks.size() == kMostRawChunks) {
+            layout.nStoppedAt = nOffset;
+            return;
+        }
+        if (!HeaderAt(reader, nOffset, layout.nFileSize)) {
+            layout.nTrailingOffset = nOffset;
+            return;
+        }
+        const std::vector<BYTE> header = reader.Read(nOffset, 8);
+        RawChunk chunk;
+        chunk.strId.assign(header.begin(), header.begin() + 4);
+        chunk.nOffset = nOffset;
+        chunk.nSize = Le(header.data() + 4, 4);
+        chunk.nDeclared = chunk.nSize;
+        chunk.bAfterForm = nOffset >= layout.FormEnd();
+        if (chunk.strId == "data" && layout.strForm == "RF64" && chunk.nSize == kUnset64 &&
+            layout.nDs64DataSize) {
+            chunk.nSize = *layout.nDs64DataSize;
+        }
+        if (IsHeld(chunk.strId) && chunk.nSize <= kLargestHeld) {
+            chunk.payload = reader.Read(chunk.DataOffset(), chunk.nSize);
+        }
+        if (chunk.strId == "ds64") {
+            ReadDs64(layout, chunk);
+        }
+        nOffset = NextOffset(reader, chunk, layout.nFileSize);
+        layout.chunks.push_back(std::move(chunk));
+    }
+}
+
+}  // namespace
+
+const RawChunk* RawLayout::Find(const CString& strId) const {
+    const auto found = std::find_if(chunks.begin(), chunks.end(), [&strId](const RawChunk& chunk) {
+        return chunk.strId == strId;
+    });
+    return found == chunks.end() ? nullptr : &*found;
+}
+
+RawLayout ReadRawLayout(const CString& strPath) {
+    RawLayout layout;
+    CReader reader(strPath);
+    if (!reader.IsOpen()) {
+        layout.strUnreadable = "couldn't open the file";
+        return layout;
+    }
+    std::ifstream sized(strPath, std::ios::binary | std::ios::ate);
+    layout.nFileSize = static_cast<std::int64_t>(sized.tellg());
+    const std::vector<BYTE> header = reader.Read(0, 12);
+    if (header.size() < 12) {
+        layout.strUnreadable = "the file is shorter than a RIFF header (12 bytes)";
+        return layout;
+    }
+    layout.strForm.assign(header.begin(), header.begin() + 4);
+    layout.strFormType.assign(header.begin() + 8, header.end());
+    layout.nFormSize = Le(header.data() + 4, 4);
+    layout.nFormDeclared = layout.nFormSize;
+    WalkChunks(reader, layout);
+    if (layout.strForm == "RF64" && layout.nFormSize == kUnset64 && layout.nDs64RiffSize) {
+        layout.nFormSize = *layout.nDs64RiffSize;
+    }
+    return layout;
+}

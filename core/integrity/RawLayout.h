@@ -1,0 +1,45 @@
+#pragma once
+// The file's chunks as its bytes lay them out, read without the mends a load makes, so that a
+// check can say what another program would find: the form, each top-level chunk's header, and
+// the payloads of the small chunks the rules look into.
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "core/base/Types.h"
+
+struct RawChunk {
+    CString strId;
+    std::int64_t nOffset = 0;    // of the header
+    std::int64_t nSize = 0;      // as declared (for RF64 data, from ds64 when it says so)
+    std::int64_t nDeclared = 0;  // the header's own 32-bit size
+    bool bAfterForm = false;     // the header lies past the form's end
+    bool bPadMissing = false;    // odd size, and the next chunk starts without the pad byte
+    std::vector<BYTE> payload;   // held for the small chunks the rules read, else empty
+
+    std::int64_t DataOffset() const { return nOffset + 8; }
+    std::int64_t End() const { return DataOffset() + nSize; }
+};
+
+struct RawLayout {
+    std::int64_t nFileSize = 0;
+    CString strForm;  // "RIFF", "RF64", or what stands in its place
+    CString strFormType;
+    std::int64_t nFormSize = 0;  // from ds64 when an RF64 header leaves it to ds64
+    std::int64_t nFormDeclared = 0;
+    std::optional<std::int64_t> nDs64RiffSize;  // the form size ds64 gives
+    std::optional<std::int64_t> nDs64DataSize;
+    std::vector<RawChunk> chunks;
+    std::int64_t nTrailingOffset = -1;  // bytes after the last chunk that make no chunk header
+    CString strUnreadable;              // when not even the form header could be read
+    std::int64_t nStoppedAt = -1;       // where the walk stopped after the most chunks it holds
+
+    std::int64_t FormEnd() const { return 8 + nFormSize; }
+    const RawChunk* Find(const CString& strId) const;
+};
+
+// The most chunks a walk records, so that a file of tiny chunks cannot take memory without bound.
+inline constexpr std::size_t kMostRawChunks = 100000;
+
+RawLayout ReadRawLayout(const CString& strPath);
