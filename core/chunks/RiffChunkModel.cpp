@@ -165,6 +165,9 @@ BOOL CRiffChunkModel::Load(const CString& strPath) {
     const std::int64_t stop = ReadTopLevelChunks(hmmio, *this, m_strTrailing, m_llUnwalked);
     const std::int64_t fileSize = mmioFileSize(hmmio);
     mmioClose(hmmio, 0);
+    // Written back outside a form that covered them, they would make its size disagree with
+    // the file, which a later load takes for a recording that was never closed.
+    m_bTrailingInForm = std::int64_t{m_ck.dwDataOffset} + m_ck.cksize >= fileSize;
     m_strPath = LowerCase(strPath);
     m_strOpenedPath = strPath;
     if (stop >= 0) {

@@ -45,12 +45,15 @@ public:
     const CString& LoadNote() const { return m_strLoadNote; }
     static constexpr int kMostChunks = 100000;
 
-    // One to seven bytes after the last whole chunk, which a save writes back after the form.
+    // One to seven bytes after the last whole chunk, which a save writes back where they were:
+    // inside the form when its size covered them, else after it.
     const CString& TrailingBytes() const { return m_strTrailing; }
+    bool TrailingBytesInForm() const { return m_bTrailingInForm; }
 
 private:
     CString m_strLoadFailure;
     CString m_strTrailing;
+    bool m_bTrailingInForm = false;
     CString m_strLoadNote;
     std::int64_t m_llUnwalked = -1;
     FileIdentity m_loadedFile;

@@ -87,11 +87,27 @@ bool WriteChunk(CChunk& chunk, HMMIO hmmio, const CString& strSource) {
     return (chunk.m_ck.dwFlags & MMIO_DIRTY) == 0 || mmioAscend(hmmio, &chunk.m_ck, 0) == 0;
 }
 
-// One to seven bytes that followed the last whole chunk of the loaded file, after the form as
-// they were.
+// One to seven bytes that followed the last whole chunk of the loaded file.
 bool WriteTrailingBytes(HMMIO hmmio, const CString& strBytes) {
     const auto nBytes = static_cast<LONG>(strBytes.size());
     return mmioWrite(hmmio, strBytes.data(), nBytes) == nBytes;
+}
+
+// A RIFF form whose size covered the trailing bytes covers them again, so that its size agrees
+// with the file as the loaded one's did (a later load takes a form shorter than its file for a
+// recording that was never closed). Written after the form's close, which would pad them.
+bool CoverTrailingBytes(HMMIO hmmio, const CRiffChunkModel& root) {
+    if (!root.TrailingBytesInForm() || root.TrailingBytes().empty() ||
+        root.m_ck.ckid != mmioStringToFOURCC("RIFF", 0)) {
+        return true;
+    }
+    const DWORD dwSize = root.m_ck.cksize + static_cast<DWORD>(root.TrailingBytes().size());
+    BYTE size[4];
+    StoreLittleEndian(&dwSize, size, 4);
+    const std::int64_t end = mmioSeek(hmmio, 0, SEEK_FROM_CURRENT);
+    return end >= 0 && mmioSeek(hmmio, 4, SEEK_FROM_START) == 4 &&
+           mmioWrite(hmmio, reinterpret_cast<const char*>(size), 4) == 4 &&
+           mmioSeek(hmmio, end, SEEK_FROM_START) == end;
 }
 
 // Empty when the whole tree was written and the file is in place; else what failed. The target
@@ -137,7 +153,8 @@ CString WriteTree(CRiffChunkModel& root, const CString& strPath,
                CSaveTarget::Reason(errno);
     }
     if (mmioAscend(hmmio, &root.m_ck, 0) != 0 || !rf64.StoreSizes(hmmio, root.m_ck) ||
-        !WriteTrailingBytes(hmmio, root.TrailingBytes())) {
+        !WriteTrailingBytes(hmmio, root.TrailingBytes()) ||
+        !CoverTrailingBytes(hmmio, root)) {
         return "Couldn't close the RIFF form of " + target.Path() + ":\r\n" +
                CSaveTarget::Reason(errno);
     }

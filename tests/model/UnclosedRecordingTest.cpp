@@ -134,13 +134,21 @@ TEST(CutOffRecordingTest, DataAfterAnOddChunkWithoutItsPadIsFound) {
     EXPECT_EQ(DataOf(reloaded)->m_ck.cksize, 70u);
 }
 
-TEST(TrailingBytesTest, OneToSevenStrayBytesAreWrittenBackAfterTheForm) {
-    for (std::size_t n = 1; n <= 7; ++n) {
-        SCOPED_TRACE(n);
+// Inside a form whose size covers them or after it, as the file had them, so that the saved
+// file's form size agrees with it as the loaded one's did.
+TEST(TrailingBytesTest, OneToSevenStrayBytesAreWrittenBackWhereTheyWere) {
+    for (std::size_t n = 1; n <= 14; ++n) {
+        const bool bInForm = n > 7;
+        const std::size_t nStray = bInForm ? n - 7 : n;
+        SCOPED_TRACE(testing::Message() << nStray << (bInForm ? " in the form" : " after it"));
         testfiles::TempDir dir;
-        Bytes file =
-            testfiles::WaveFile({{"fmt ", testfiles::PcmFormat(1, 8000, 8)}, {"data", Samples(5)}});
-        const Bytes stray(n, 'z');
+        const std::vector<testfiles::ChunkSpec> chunks = {
+            {"fmt ", testfiles::PcmFormat(1, 8000, 8)}, {"data", Samples(5)}};
+        const std::uint32_t formSize =
+            static_cast<std::uint32_t>(testfiles::WaveFile(chunks).size() - 8 + nStray);
+        Bytes file = bInForm ? testfiles::WaveFile(chunks, "WAVE", formSize)
+                             : testfiles::WaveFile(chunks);
+        const Bytes stray(nStray, 'z');
         file.insert(file.end(), stray.begin(), stray.end());
         const std::string path = dir.file("stray.wav");
         testfiles::writeFile(path, file);
@@ -149,6 +157,9 @@ TEST(TrailingBytesTest, OneToSevenStrayBytesAreWrittenBackAfterTheForm) {
         const std::string saved = dir.file("saved.wav");
         ASSERT_EQ(root.SaveTree(saved, {}), "");
         EXPECT_EQ(testfiles::readFile(saved), file);
+        CRiffChunk reloaded;
+        ASSERT_TRUE(reloaded.Load(saved));
+        EXPECT_EQ(Names(reloaded), Names(root));
     }
 }
 
