@@ -104,20 +104,21 @@ std::string DescribeSavedTree(const HeldTree& stored, const CString& strSaved) {
     }
     HeldTree expected = stored;
     HeldTree held = HeldChunks(saved);
-    // The one chunk a save adds: the ds64 chunk that an RF64 or BW64 form lacked, first, in the
-    // place of a JUNK chunk where the form had one.
+    // The one chunk a save adds: the ds64 chunk that an RF64 or BW64 form lacked, in the place
+    // of its first JUNK chunk, or else first.
     const auto isId = [](const char* pszId) {
         return [ckid = mmioStringToFOURCC(pszId, 0)](const HeldChunk& chunk) {
             return chunk.ckid == ckid;
         };
     };
-    if (!held.empty() && isId("ds64")(held.front()) &&
-        std::none_of(expected.begin(), expected.end(), isId("ds64"))) {
-        held.erase(held.begin());
-        const auto junk = std::find_if(expected.begin(), expected.end(), isId("JUNK"));
-        if (junk != expected.end() && held.size() + 1 == expected.size()) {
-            expected.erase(junk);
+    const auto added = std::find_if(held.begin(), held.end(), isId("ds64"));
+    if (added != held.end() && std::none_of(expected.begin(), expected.end(), isId("ds64"))) {
+        const auto place = expected.begin() + (added - held.begin());
+        if (place < expected.end() && isId("JUNK")(*place) &&
+            std::find_if(expected.begin(), place, isId("JUNK")) == place) {
+            expected.erase(place);
         }
+        held.erase(added);
     }
     const std::string strSaving = DescribeDifference(expected, held);
     return strSaving.empty() ? strSaving : "the saved file differs: " + strSaving;
