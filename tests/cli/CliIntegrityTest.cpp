@@ -25,15 +25,7 @@ Bytes PlainFile(bool withBext) {
     return testfiles::WaveFile(chunks);
 }
 
-class CliIntegrityTest : public ::testing::Test {
-protected:
-    std::string Write(const std::string& name, const Bytes& bytes) {
-        const std::string path = m_dir.file(name);
-        testfiles::writeFile(path, bytes);
-        return path;
-    }
-    testfiles::TempDir m_dir;
-};
+class CliIntegrityTest : public clitest::CliFilesTest {};
 
 }  // namespace
 

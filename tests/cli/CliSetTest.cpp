@@ -20,15 +20,7 @@ using namespace clitest;
 
 const std::string kLongOriginator = "An originator forty characters long ....";
 
-class CliSetTest : public ::testing::Test {
-protected:
-    std::string Write(const std::string& name, const Bytes& bytes) {
-        const std::string path = m_dir.file(name);
-        testfiles::writeFile(path, bytes);
-        return path;
-    }
-    testfiles::TempDir m_dir;
-};
+class CliSetTest : public clitest::CliFilesTest {};
 
 // The same edit as a user makes it in the window: the file loaded, its pages created, the text
 // typed into each box, and the window's save over the file.

@@ -1,8 +1,10 @@
 #pragma once
 // Files for the command-line tests, and the JSON that info gives for them.
 
+#include <gtest/gtest.h>
 #include <QJsonArray>
 #include <QJsonObject>
+
 #include <string>
 
 #include "RiffWriter.h"
@@ -22,5 +24,16 @@ Bytes BrokenFile();
 QJsonArray InfoFiles(const std::vector<std::string>& paths, int expectedExit = 0);
 // The fields of the first chunk with this id in one file's entry.
 QJsonObject ChunkFields(const QJsonObject& file, const char* id);
+
+// A test that writes its files into a folder of its own.
+class CliFilesTest : public ::testing::Test {
+protected:
+    std::string Write(const std::string& name, const Bytes& bytes) {
+        const std::string path = m_dir.file(name);
+        testfiles::writeFile(path, bytes);
+        return path;
+    }
+    testfiles::TempDir m_dir;
+};
 
 }  // namespace clitest
