@@ -29,8 +29,10 @@ CString FileDetailsText(const CChunk& root) {
     if (bits != facts.end()) {
         bits->second += " bits";
     }
-    return Joined(facts,
-                  {{"Format", ""}, {"Channels", "channels "}, {"Sample rate", ""}, {"Bits", ""}}) +
-           Joined(facts, {{"Duration", "duration "}, {"Form", "form "}}) +
+    // The channels have a line of their own: a layout of many speakers fills it.
+    return Joined(facts, {{"Format", ""}, {"Channels", "channels "}}) +
+           Joined(
+               facts,
+               {{"Sample rate", ""}, {"Bits", ""}, {"Duration", "duration "}, {"Form", "form "}}) +
            Joined(facts, {{"Time reference", "time reference "}});
 }

@@ -7,14 +7,15 @@
 #include "core/details/ChunkDetails.h"
 #include "framework/Wnd.h"
 
-void ShowDetailsText(CWnd& page, const CString& strText) {
+void ShowDetailsText(CWnd& page, const CString& strText, DetailsWrap wrap) {
     CWnd* pBox = page.GetDlgItem(IDC_CHUNK_DETAILS);
     if (!pBox) {
         return;
     }
     if (auto* pEdit = qobject_cast<QPlainTextEdit*>(pBox->GetSafeHwnd())) {
         pEdit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-        pEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
+        pEdit->setLineWrapMode(wrap == DetailsWrap::None ? QPlainTextEdit::NoWrap
+                                                         : QPlainTextEdit::WidgetWidth);
     }
     pBox->SetWindowText(strText);
 }

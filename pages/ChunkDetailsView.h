@@ -10,7 +10,9 @@ class CWnd;
 // The id of that box in every template that has one.
 inline constexpr int IDC_CHUNK_DETAILS = 1100;
 
-// Puts the text into the page's box, in a fixed-width font so that columns line up.
-void ShowDetailsText(CWnd& page, const CString& strText);
+enum class DetailsWrap { None, AtBoxEdge };
+// Puts the text into the page's box, in a fixed-width font so that columns line up. Lines stay
+// whole (a hex view) unless wrapped at the box's edge (a long list of speakers).
+void ShowDetailsText(CWnd& page, const CString& strText, DetailsWrap wrap = DetailsWrap::None);
 // The chunk's detail tables, then its bytes when bBytes.
 CString ChunkDetailsText(const CChunk* pChunk, bool bBytes);

@@ -6,6 +6,6 @@ IMPLEMENT_DYNCREATE(CfmtPropertyPage, CDialog)
 
 BOOL CfmtPropertyPage::OnInitDialog() {
     CChunkPage::OnInitDialog();
-    ShowDetailsText(*this, ChunkDetailsText(m_pChunk, false));
+    ShowDetailsText(*this, ChunkDetailsText(m_pChunk, false), DetailsWrap::AtBoxEdge);
     return TRUE;
 }

@@ -53,6 +53,28 @@ std::vector<DialogControl> FormatRows(const char* formatName) {
     };
 }
 
+// The iXML page: its main fields as read-only boxes in two columns, NOTE and FILE_UID across the
+// page, then the details box with the tracks and the document. The page names each row from the
+// chunk kind's table: label 1070 + row, box 1060 + row.
+DialogTemplate IxmlPage() {
+    DialogTemplate page = TextPage(151, 230, "iXML chunk", 7, 9, 60);
+    const auto addRow = [&page](int nRow, int x, int y, int cxBox) {
+        page.controls.push_back({K::Text, 1070 + nRow, "", x, y + 2, 64, 8, kText});
+        page.controls.push_back({K::Edit, 1060 + nRow, "", x + 66, y, cxBox, 12, kReadOnlyBox});
+    };
+    constexpr int kLeft = 7, kRight = 137, kHalf = 60, kWhole = 190;
+    const int rows[][3] = {
+        {kLeft, 22, kHalf},  {kRight, 22, kHalf}, {kLeft, 36, kHalf},   // PROJECT SCENE TAKE
+        {kRight, 36, kHalf}, {kLeft, 50, kHalf},  {kLeft, 78, kWhole},  // TAPE CIRCLED NOTE
+        {kLeft, 64, kHalf},  {kRight, 64, kHalf}, {kLeft, 92, kWhole},  // rate flag FILE_UID
+    };
+    for (int nRow = 0; nRow < 9; ++nRow) {
+        addRow(nRow, rows[nRow][0], rows[nRow][1], rows[nRow][2]);
+    }
+    page.controls.push_back({K::Edit, IDC_CHUNK_DETAILS, "", 7, 108, 256, 115, kDetailsBox});
+    return page;
+}
+
 DialogTemplate PcmPage() {
     return {140, 270, 230, "", kPageFont, 8, kPage, FormatRows("WAVE_FORMAT_PCM")};
 }
@@ -281,7 +303,7 @@ std::map<UINT, DialogTemplate> AllTemplates() {
              DetailsPage(136, 200, "LIST chunk", 7, 9, 38),
              DetailsPage(137, 230, "Unknown Chunk", 7, 7, 60),
              DetailsPage(150, 230, "Markers of the cue chunk", 7, 9, 120),
-             DetailsPage(151, 230, "iXML chunk", 7, 9, 60),
+             IxmlPage(),
              PcmPage(),
              MpegPage(),
              FactPage(),

@@ -1,5 +1,7 @@
 #include "core/details/AudioFacts.h"
 
+#include <bit>
+
 #include "core/chunks/Chunk.h"
 #include "core/chunks/ChunkId.h"
 #include "core/details/FormatDetails.h"
@@ -18,6 +20,7 @@ const CChunk* FirstOf(const CChunk& root, const char* pId) {
     return nullptr;
 }
 
+// Full speaker names for a pair; codes for more, so that a 7.1.4 layout fits a line.
 CString ChannelsText(const CChunk& format) {
     const auto channels = PayloadNumber(format, 2, 2);
     if (!channels) {
@@ -26,7 +29,10 @@ CString ChannelsText(const CChunk& format) {
     CString strText = std::to_string(*channels);
     const auto mask = PayloadNumber(format, 20, 4);
     if (PayloadNumber(format, 0, 2) == WAVE_FORMAT_EXTENSIBLE && mask && *mask) {
-        strText += " (" + SpeakerNames(static_cast<DWORD>(*mask)) + ")";
+        const auto dwMask = static_cast<DWORD>(*mask);
+        const bool bPair = std::popcount(dwMask) <= 2;
+        strText +=
+            " (" + SpeakerNames(dwMask, bPair ? SpeakerForm::Names : SpeakerForm::Codes) + ")";
     } else if (*channels <= 2) {
         strText += *channels == 1 ? " (mono)" : *channels == 2 ? " (stereo)" : "";
     }

@@ -4,6 +4,10 @@
 
 namespace {
 
+// Columns line up to this width; a longer cell (a GUID, a long label) pushes the rest of its row
+// instead of pushing the column for every row.
+constexpr std::size_t kWidestAligned = 24;
+
 CString Padded(const CString& strText, std::size_t nWidth) {
     return strText.size() >= nWidth ? strText : strText + CString(nWidth - strText.size(), ' ');
 }
@@ -25,7 +29,8 @@ CString DetailTableText(const DetailTable& table) {
     for (std::size_t i = 0; i < table.columns.size(); ++i) {
         widths[i] = table.columns[i].size();
         for (const auto& row : table.rows) {
-            widths[i] = std::max(widths[i], i < row.size() ? row[i].size() : 0);
+            const std::size_t nCell = i < row.size() ? row[i].size() : 0;
+            widths[i] = nCell > kWidestAligned ? widths[i] : std::max(widths[i], nCell);
         }
     }
     if (!table.columns.empty()) {

@@ -20,12 +20,31 @@ constexpr TagName kTagNames[] = {
     {0x0092, "AC-3 SPDIF"}, {0x2000, "AC-3"},     {0xFFFE, "extensible"},
 };
 
-constexpr const char* kSpeakers[] = {
-    "Front Left",      "Front Right",      "Front Center",         "Low Frequency",
-    "Back Left",       "Back Right",       "Front Left of Center", "Front Right of Center",
-    "Back Center",     "Side Left",        "Side Right",           "Top Center",
-    "Top Front Left",  "Top Front Center", "Top Front Right",      "Top Back Left",
-    "Top Back Center", "Top Back Right",
+// Each speaker of the channel mask, by bit: its name and its usual short code.
+struct Speaker {
+    const char* name;
+    const char* code;
+};
+
+constexpr Speaker kSpeakers[] = {
+    {"Front Left", "FL"},
+    {"Front Right", "FR"},
+    {"Front Center", "FC"},
+    {"Low Frequency", "LFE"},
+    {"Back Left", "BL"},
+    {"Back Right", "BR"},
+    {"Front Left of Center", "FLC"},
+    {"Front Right of Center", "FRC"},
+    {"Back Center", "BC"},
+    {"Side Left", "SL"},
+    {"Side Right", "SR"},
+    {"Top Center", "TC"},
+    {"Top Front Left", "TFL"},
+    {"Top Front Center", "TFC"},
+    {"Top Front Right", "TFR"},
+    {"Top Back Left", "TBL"},
+    {"Top Back Center", "TBC"},
+    {"Top Back Right", "TBR"},
 };
 
 // The tail that every sub-format GUID derived from a format tag shares.
@@ -79,15 +98,19 @@ CString FormatTagName(WORD wTag) {
     return {};
 }
 
-CString SpeakerNames(DWORD dwMask) {
+CString SpeakerNames(DWORD dwMask, SpeakerForm form) {
+    const bool bCodes = form == SpeakerForm::Codes;
     CString strNames;
     for (int bit = 0; bit < 32; ++bit) {
         if (!(dwMask & (1u << bit))) {
             continue;
         }
-        strNames += strNames.empty() ? "" : ", ";
-        strNames += bit < int(std::size(kSpeakers)) ? CString(kSpeakers[bit])
-                                                    : "bit " + std::to_string(bit);
+        strNames += strNames.empty() ? "" : bCodes ? " " : ", ";
+        if (bit >= int(std::size(kSpeakers))) {
+            strNames += "bit " + std::to_string(bit);
+        } else {
+            strNames += bCodes ? kSpeakers[bit].code : kSpeakers[bit].name;
+        }
     }
     return strNames;
 }

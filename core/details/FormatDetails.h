@@ -10,9 +10,10 @@ constexpr WORD WAVE_FORMAT_EXTENSIBLE = 0xFFFE;
 
 // "IEEE float", "A-law"; a tag Ovalis has no name for gives "".
 CString FormatTagName(WORD wTag);
-// The speakers of the mask's set bits in mask order, "Front Left, Front Right"; bits past the
-// named ones as "bit N".
-CString SpeakerNames(DWORD dwMask);
+enum class SpeakerForm { Names, Codes };
+// The speakers of the mask's set bits in mask order, "Front Left, Front Right", or as codes,
+// "FL FR"; bits past the named ones as "bit N".
+CString SpeakerNames(DWORD dwMask, SpeakerForm form = SpeakerForm::Names);
 // The name of a sub-format GUID given as its 16 stored bytes; "" when unknown.
 CString SubFormatName(const BYTE* pGuid);
 // The GUID in its usual text form, "00000001-0000-0010-8000-00AA00389B71".

@@ -8,7 +8,24 @@ namespace {
 // Larger documents are shown raw: no recorder writes one, and the parse would hold it twice.
 constexpr std::size_t kLargestParsed = 16 * 1024 * 1024;
 
-constexpr const char* kMainFields[] = {"PROJECT", "SCENE", "TAKE", "TAPE", "CIRCLED", "NOTE"};
+// A main field: its name, and the element that holds it under the root or under SPEED.
+struct MainField {
+    const char* name;
+    const char* parent;
+    const char* element;
+};
+
+constexpr MainField kMainFields[] = {
+    {"PROJECT", nullptr, "PROJECT"},
+    {"SCENE", nullptr, "SCENE"},
+    {"TAKE", nullptr, "TAKE"},
+    {"TAPE", nullptr, "TAPE"},
+    {"CIRCLED", nullptr, "CIRCLED"},
+    {"NOTE", nullptr, "NOTE"},
+    {"SPEED/TIMECODE_RATE", "SPEED", "TIMECODE_RATE"},
+    {"SPEED/TIMECODE_FLAG", "SPEED", "TIMECODE_FLAG"},
+    {"FILE_UID", nullptr, "FILE_UID"},
+};
 
 // The payload without the zero bytes and white space that writers pad it with.
 CString DocumentText(const CChunk& chunk) {
@@ -31,13 +48,10 @@ XmlParse Parsed(const CString& strText) {
 
 DetailTable FieldsTable(const XmlElement& root) {
     DetailTable table{"iXML fields", {"Field", "Value"}, {}, {}};
-    for (const char* pName : kMainFields) {
-        table.rows.push_back({pName, root.ChildText(pName)});
+    for (const MainField& field : kMainFields) {
+        const XmlElement* pParent = field.parent ? root.Child(field.parent) : &root;
+        table.rows.push_back({field.name, pParent ? pParent->ChildText(field.element) : ""});
     }
-    const XmlElement* pSpeed = root.Child("SPEED");
-    table.rows.push_back({"SPEED/TIMECODE_RATE", pSpeed ? pSpeed->ChildText("TIMECODE_RATE") : ""});
-    table.rows.push_back({"SPEED/TIMECODE_FLAG", pSpeed ? pSpeed->ChildText("TIMECODE_FLAG") : ""});
-    table.rows.push_back({"FILE_UID", root.ChildText("FILE_UID")});
     return table;
 }
 
@@ -68,6 +82,14 @@ std::vector<DetailTable> IxmlDetails(const CChunk& chunk) {
     return {FieldsTable(*parse.root),
             TracksTable(*parse.root),
             {"iXML document", {}, {}, IndentedXml(*parse.root)}};
+}
+
+std::vector<CString> IxmlFieldNames() {
+    std::vector<CString> names;
+    for (const MainField& field : kMainFields) {
+        names.emplace_back(field.name);
+    }
+    return names;
 }
 
 std::optional<TimecodeRate> IxmlTimecodeRate(const CChunk& chunk) {

@@ -9,8 +9,11 @@
 
 class CChunk;
 
-// The fields, the tracks and the document; a document that is not well formed gives its raw
-// text and where parsing stopped.
+// A well-formed document gives three tables: the main fields (Field, Value), the tracks and the
+// indented document; one that is not well formed gives one, its raw text and where parsing
+// stopped.
 std::vector<DetailTable> IxmlDetails(const CChunk& chunk);
+// The names of the main fields, in the rows' order, for a form that shows them.
+std::vector<CString> IxmlFieldNames();
 // The timecode rate and drop flag of the SPEED element, when the document gives them.
 std::optional<TimecodeRate> IxmlTimecodeRate(const CChunk& chunk);

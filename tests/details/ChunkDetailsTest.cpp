@@ -198,15 +198,20 @@ TEST(ChunkDetailsTest, EachKindShowsWhatItsBytesHold) {
 }
 
 TEST(ChunkDetailsTest, SpeakerNamesFollowTheMaskBits) {
-    const std::pair<DWORD, const char*> rows[] = {
-        {0, ""},
-        {0x4, "Front Center"},
-        {0x3F, "Front Left, Front Right, Front Center, Low Frequency, Back Left, Back Right"},
-        {0x600, "Side Left, Side Right"},
-        {0x80000001, "Front Left, bit 31"},
+    const std::tuple<DWORD, const char*, const char*> rows[] = {
+        {0, "", ""},
+        {0x4, "Front Center", "FC"},
+        {0x3F, "Front Left, Front Right, Front Center, Low Frequency, Back Left, Back Right",
+         "FL FR FC LFE BL BR"},
+        {0x600, "Side Left, Side Right", "SL SR"},
+        {0x2D63F, "", "FL FR FC LFE BL BR SL SR TFL TFR TBL TBR"},
+        {0x80000001, "Front Left, bit 31", "FL bit 31"},
     };
-    for (const auto& [mask, names] : rows) {
-        EXPECT_EQ(SpeakerNames(mask), names) << mask;
+    for (const auto& [mask, names, codes] : rows) {
+        if (*names) {
+            EXPECT_EQ(SpeakerNames(mask), names) << mask;
+        }
+        EXPECT_EQ(SpeakerNames(mask, SpeakerForm::Codes), codes) << mask;
     }
 }
 
@@ -239,6 +244,27 @@ TEST(ChunkDetailsTest, FileDetailsTellFormatChannelsDurationAndTimecode) {
     EXPECT_EQ(details["Duration"], "0:00:01.000 (48000 samples)");
     EXPECT_EQ(details.count("Time reference"), 0u);
     EXPECT_EQ(AudioFactsOf(file.Root()).RateNote(), "(24 fps, from iXML)");
+
+    const DetailsFile wide({{"fmt ", Extensible(12, 0x2D63F)}});
+    ASSERT_TRUE(wide.Loaded());
+    EXPECT_EQ(FileDetails(wide.Root())[2],
+              std::make_pair(CString("Channels"),
+                             CString("12 (FL FR FC LFE BL BR SL SR TFL TFR TBL TBR)")));
+}
+
+TEST(ChunkDetailsTest, ColumnsAlignUpToAWidthAndLongerCellsPushTheirRowOnly) {
+    const DetailTable table{"T",
+                            {"Field", "Value", "Meaning"},
+                            {{"a", "1", "one"},
+                             {"guid", "00000001-0000-0010-8000-00AA00389B71", "PCM"},
+                             {"bb", "22", "two"}},
+                            {}};
+    EXPECT_EQ(DetailTableText(table),
+              "T:\n"
+              "Field  Value  Meaning\n"
+              "a      1      one\n"
+              "guid   00000001-0000-0010-8000-00AA00389B71  PCM\n"
+              "bb     22     two\n");
 }
 
 }  // namespace
