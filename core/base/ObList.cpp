@@ -2,14 +2,20 @@
 
 IMPLEMENT_DYNAMIC(CObList, CObject)
 
-CObList::CObList(int nBlockSize) { m_items.reserve(nBlockSize > 0 ? nBlockSize : 0); }
-
 void CObList::AddTail(CObject* pObject) {
     m_items.push_back(pObject);
-    m_positions.emplace(pObject, m_items.size());
+    if (m_bIndexed) {
+        m_positions.emplace(pObject, m_items.size());
+    }
 }
 
 POSITION CObList::Find(const CObject* pObject) const {
+    if (!m_bIndexed) {
+        for (std::size_t i = 0; i < m_items.size(); ++i) {
+            m_positions.emplace(m_items[i], i + 1);
+        }
+        m_bIndexed = true;
+    }
     const auto found = m_positions.find(pObject);
     return found == m_positions.end() ? 0 : found->second;
 }

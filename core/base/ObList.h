@@ -13,7 +13,7 @@ using POSITION = std::size_t;
 class CObList : public CObject {
     DECLARE_DYNAMIC(CObList)
 public:
-    explicit CObList(int nBlockSize = 10);
+    CObList() = default;
 
     void AddTail(CObject* pObject);
     POSITION Find(const CObject* pObject) const;
@@ -25,6 +25,7 @@ public:
     void RemoveAll() {
         m_items.clear();
         m_positions.clear();
+        m_bIndexed = false;
     }
 
     auto begin() const { return m_items.begin(); }
@@ -33,6 +34,8 @@ public:
 private:
     std::vector<CObject*> m_items;
     // Where each element stands first, so that Find does not walk a list of thousands of
-    // chunks for every chunk added to it.
-    std::unordered_map<const CObject*, POSITION> m_positions;
+    // chunks for every chunk added to it. Built by the first Find and kept from then on: a list
+    // that is never searched (most chunks' lists) pays nothing for it.
+    mutable std::unordered_map<const CObject*, POSITION> m_positions;
+    mutable bool m_bIndexed = false;
 };

@@ -2,6 +2,7 @@
 // The object base with run-time class records, through which objects are created by class.
 
 #include <new>
+#include <type_traits>
 
 #include "core/base/Types.h"
 
@@ -34,23 +35,39 @@ protected:
 
 #define RUNTIME_CLASS(class_name) (&class_name::class##class_name)
 
-#define DECLARE_DYNAMIC(class_name)                          \
-public:                                                      \
-    static const CRuntimeClass class##class_name;            \
+// The object as To when its class is To or derives from it, else null: a walk over class records
+// by address, where dynamic_cast may compare type names (costly in the load's per-chunk paths).
+template <typename To, typename From>
+To* ClassCast(From* pObject) {
+    return pObject && pObject->IsKindOf(std::remove_const_t<To>::ThisClass())
+               ? static_cast<To*>(pObject)
+               : nullptr;
+}
+
+#define DECLARE_DYNAMIC(class_name)               \
+public:                                           \
+    static const CRuntimeClass class##class_name; \
+    static const CRuntimeClass* ThisClass() {     \
+        return &class##class_name;                \
+    }                                             \
     const CRuntimeClass* GetRuntimeClass() const override;
 
 #define DECLARE_DYNCREATE(class_name) \
     DECLARE_DYNAMIC(class_name)       \
     static CObject* CreateObject();
 
-#define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, pfnNew)                  \
-    const CRuntimeClass class_name::class##class_name = {#class_name, pfnNew,      \
+#define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, pfnNew)                       \
+    const CRuntimeClass class_name::class##class_name = {#class_name, pfnNew,             \
                                                          RUNTIME_CLASS(base_class_name)}; \
-    const CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
+    const CRuntimeClass* class_name::GetRuntimeClass() const {                            \
+        return RUNTIME_CLASS(class_name);                                                 \
+    }
 
 #define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
     IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, nullptr)
 
-#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                     \
-    CObject* class_name::CreateObject() { return new (std::nothrow) class_name; } \
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name) \
+    CObject* class_name::CreateObject() {                \
+        return new (std::nothrow) class_name;            \
+    }                                                    \
     IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, class_name::CreateObject)

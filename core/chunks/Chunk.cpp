@@ -122,7 +122,8 @@ CString CChunk::GetDescription() {
 }
 
 void CChunk::AddChild(CChunk* pChild) {
-    if (Find(pChild)) {
+    // Only a chunk that names this one as its parent can be in the list already.
+    if (pChild->m_pParent == this && Find(pChild)) {
         return;
     }
     AddTail(pChild);

@@ -51,7 +51,7 @@ CString OverviewOf(const CRiffChunkModel& root) {
     CString strOverview = OverviewOfLoad(root.m_ck.ckid);
     for (CObject* pObject : root) {
         const auto& chunk = *static_cast<const CChunk*>(pObject);
-        if (dynamic_cast<const CBEXTChunkModel*>(&chunk)) {
+        if (ClassCast<const CBEXTChunkModel>(&chunk)) {
             strOverview = BextOverviewOf(chunk);
         } else if (FieldTableOf(chunk) == &kPcmFormatFields) {
             strOverview += PcmOverviewLine(chunk);

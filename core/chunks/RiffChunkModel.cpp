@@ -56,7 +56,7 @@ BOOL MendMissingPad(HMMIO hmmio, const MMCKINFO& ck, std::int64_t fileSize, std:
 
 const Cds64ChunkModel* Ds64Of(const CChunk& root) {
     for (CObject* pChild : root) {
-        if (const auto* pDs64 = dynamic_cast<const Cds64ChunkModel*>(pChild)) {
+        if (const auto* pDs64 = ClassCast<const Cds64ChunkModel>(pChild)) {
             return pDs64;
         }
     }

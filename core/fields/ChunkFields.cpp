@@ -17,7 +17,7 @@ const FieldTable* const kTables[] = {&kPcmFormatFields, &kMpegFormatFields, &kFa
 }
 
 const FieldTable* FieldTableOf(const CChunk& chunk) {
-    if (const auto* pFormat = dynamic_cast<const CfmtChunkModel*>(&chunk)) {
+    if (const auto* pFormat = ClassCast<const CfmtChunkModel>(&chunk)) {
         switch (pFormat->FormatTag()) {
             case WAVE_FORMAT_PCM:
                 return &kPcmFormatFields;
@@ -27,16 +27,16 @@ const FieldTable* FieldTableOf(const CChunk& chunk) {
                 return nullptr;
         }
     }
-    if (dynamic_cast<const CfactChunkModel*>(&chunk)) {
+    if (ClassCast<const CfactChunkModel>(&chunk)) {
         return &kFactFields;
     }
-    if (dynamic_cast<const CBEXTChunkModel*>(&chunk)) {
+    if (ClassCast<const CBEXTChunkModel>(&chunk)) {
         return &kBextFields;
     }
-    if (dynamic_cast<const CMEXTChunkModel*>(&chunk)) {
+    if (ClassCast<const CMEXTChunkModel>(&chunk)) {
         return &kMextFields;
     }
-    if (dynamic_cast<const Cds64ChunkModel*>(&chunk)) {
+    if (ClassCast<const Cds64ChunkModel>(&chunk)) {
         return &kDs64Fields;
     }
     return nullptr;

@@ -76,7 +76,7 @@ bool WriteLeftInFile(CChunk& chunk, HMMIO hmmio, const CString& strSource) {
 
 bool WriteChunk(CChunk& chunk, HMMIO hmmio, const CString& strSource) {
     errno = 0;
-    auto* pData = dynamic_cast<CdataChunkModel*>(&chunk);
+    auto* pData = ClassCast<CdataChunkModel>(&chunk);
     const bool bWritten = pData                  ? pData->WriteFrom(hmmio, strSource)
                           : chunk.IsLeftInFile() ? WriteLeftInFile(chunk, hmmio, strSource)
                                                  : chunk.Write(hmmio);
@@ -153,8 +153,7 @@ CString WriteTree(CRiffChunkModel& root, const CString& strPath,
                CSaveTarget::Reason(errno);
     }
     if (mmioAscend(hmmio, &root.m_ck, 0) != 0 || !rf64.StoreSizes(hmmio, root.m_ck) ||
-        !WriteTrailingBytes(hmmio, root.TrailingBytes()) ||
-        !CoverTrailingBytes(hmmio, root)) {
+        !WriteTrailingBytes(hmmio, root.TrailingBytes()) || !CoverTrailingBytes(hmmio, root)) {
         return "Couldn't close the RIFF form of " + target.Path() + ":\r\n" +
                CSaveTarget::Reason(errno);
     }

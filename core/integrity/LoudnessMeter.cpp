@@ -18,6 +18,9 @@ namespace {
 constexpr double kSilence = -std::numeric_limits<double>::infinity();
 constexpr DWORD kLowFrequency = 0x8;
 constexpr DWORD kSurround = 0x10 | 0x20 | 0x200 | 0x400;  // back and side left and right
+// The meter holds 3 s of every channel as doubles: a header claiming 64 channels at 2.8 MHz would
+// have it ask for 4 GiB. 32 channels at 192 kHz (150 MiB) is the most it takes.
+constexpr std::int64_t kMostSamplesPerSecond = 32 * 192000;
 
 struct StateDeleter {
     void operator()(ebur128_state* pState) const { ebur128_destroy(&pState); }
@@ -150,6 +153,15 @@ double TruePeak(ebur128_state* pState, int nChannels) {
     return dPeak > 0 ? 20 * std::log10(dPeak) : kSilence;
 }
 
+CString TooManySamples(const SampleFormat& format) {
+    const std::int64_t nRate = std::int64_t{format.nChannels} * format.nRate;
+    if (nRate <= kMostSamplesPerSecond) {
+        return {};
+    }
+    return "the loudness meter takes at most " + std::to_string(kMostSamplesPerSecond) +
+           " samples a second (channels times rate); this format gives " + std::to_string(nRate);
+}
+
 }  // namespace
 
 LoudnessResult MeasureLoudness(const SampleSource& source, const WorkProgress& progress) {
@@ -161,6 +173,9 @@ LoudnessResult MeasureLoudness(const SampleSource& source, const WorkProgress& p
     const std::optional<SampleFormat> format = DecodableFormat(source.format, &strWhyNot);
     if (!format) {
         return {std::nullopt, strWhyNot};
+    }
+    if (CString strTooMany = TooManySamples(*format); !strTooMany.empty()) {
+        return {std::nullopt, strTooMany};
     }
     State state(ebur128_init(static_cast<unsigned>(format->nChannels),
                              static_cast<unsigned long>(format->nRate),

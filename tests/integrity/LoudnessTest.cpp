@@ -178,14 +178,26 @@ TEST(LoudnessTest, ChannelsAreWeightedForTheirSpeakerAndTheLfeIsLeftOut) {
     EXPECT_TRUE(std::isinf(Measure(dir.file("lfe.wav")).integrated));
 }
 
-TEST(LoudnessTest, FormatsThatAreNotLinearAreRefused) {
-    TempDir dir;
-    writeFile(dir.file("a.wav"), WaveFile({{"fmt ", MpegFormat()}, {"data", Bytes(16, 0)}}));
-    CRiffChunkModel root;
-    root.Load(dir.file("a.wav"));
-    const LoudnessResult result = MeasureLoudness(root, {});
-    EXPECT_FALSE(result.values);
-    EXPECT_NE(result.strFailure.find("not linear PCM"), CString::npos) << result.strFailure;
+TEST(LoudnessTest, FormatsItCannotMeasureAreRefused) {
+    const struct {
+        const char* name;
+        Bytes format;
+        const char* why;
+    } rows[] = {
+        {"MPEG", MpegFormat(), "not linear PCM"},
+        // 64 channels at 2.8 MHz: the meter would hold 3 s of them, 4 GiB.
+        {"more samples a second than the meter holds", PcmFormat(64, 2822400, 16),
+         "at most 6144000 samples a second"},
+    };
+    for (const auto& row : rows) {
+        TempDir dir;
+        writeFile(dir.file("a.wav"), WaveFile({{"fmt ", row.format}, {"data", Bytes(256, 0)}}));
+        CRiffChunkModel root;
+        root.Load(dir.file("a.wav"));
+        const LoudnessResult result = MeasureLoudness(root, {});
+        EXPECT_FALSE(result.values) << row.name;
+        EXPECT_NE(result.strFailure.find(row.why), CString::npos) << result.strFailure;
+    }
 }
 
 TEST(BextLoudnessTest, ValuesAreStoredTimesAHundredRoundedAndUnsetAs7FFF) {
