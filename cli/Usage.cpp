@@ -1,5 +1,6 @@
 #include "cli/Usage.h"
 
+#include "cli/DetailCatalog.h"
 #include "core/fields/ChunkFields.h"
 
 namespace {
@@ -20,11 +21,24 @@ tables as the pages of the Ovalis window, so an edit gives the same bytes as the
 on the page.
 
 info      lists, for each file, the chunks (tab name, id as stored, declared size, data offset),
-          the overview text and the fields of every fmt, fact, bext and mext chunk.
+          the overview text, the file details (format, channels, duration, time reference),
+          the fields of every fmt, fact, bext and mext chunk, and the details of every fmt,
+          bext, iXML, LIST and cue chunk, as listed under Details below: the fields of every
+          format tag with the channel mask's speakers and the sub-format, the time reference as
+          samples, seconds, time and timecode, the iXML fields, tracks and document, the INFO
+          entries with their field names, the labels, notes and labelled texts of adtl lists,
+          and the markers of cue points (position as samples, time and timecode, with their
+          labels and notes). Timecode runs at the rate of the iXML SPEED element, else at 25
+          fps. Texts of INFO and adtl entries are read as UTF-8 when they are, else as
+          Windows-1252; a chunk id matches in any case.
           --json: one JSON document {"files": [...]}; each file has "path" and either "error"
-          or "overview" and "chunks"; each chunk has "tab", "id", "size", "offset" and, for a
-          chunk whose page shows fields, "fields" (numbers as numbers, texts as strings, null
-          for a field the chunk's data does not hold).
+          or "form", "overview", "chunks" and "details" (the file details, name and text), and
+          "note" when the load left something out; each chunk has "tab", "id", "size",
+          "offset", for a chunk whose page shows fields "fields" (numbers as numbers, texts as
+          strings, null for a field the chunk's data does not hold), and for a chunk with
+          details "details": a list of tables, each with "title" and, as it has them, "rows"
+          (objects keyed by column, every cell a string) and "text" (a document, or a note on
+          the table).
 set       stores each VALUE in FIELD of every chunk that has it, as the page stores what is
           typed, then saves the file over itself as the window's save does. A file lacking the
           chunk of a field is reported and left untouched. --dry-run prints what would change
@@ -71,7 +85,8 @@ CString UsageText() {
         strText += FieldList(*pTable);
     }
     return strText +
-           "TimeReferenceLow and TimeReferenceHigh are hexadecimal, as the page shows them.\n";
+           "TimeReferenceLow and TimeReferenceHigh are hexadecimal, as the page shows them.\n" +
+           DetailCatalogText();
 }
 
 CString VersionText() {

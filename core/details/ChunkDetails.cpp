@@ -8,21 +8,37 @@
 #include "core/details/ListDetails.h"
 #include "core/details/TimeReferenceDetails.h"
 
+namespace {
+
+// The kind of a chunk goes by its id in upper case, as the registry picks its model: a chunk
+// stored as "list" is a LIST chunk on a LIST tab.
+CString KindOf(const CChunk& chunk) {
+    CString strKind = IdText(chunk.m_ck.ckid);
+    for (char& c : strKind) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return strKind;
+}
+
+}  // namespace
+
 std::vector<DetailTable> DetailsOf(const CChunk& chunk) {
-    const CString strId = IdText(chunk.m_ck.ckid);
-    if (strId == "fmt ") {
+    const CString strKind = KindOf(chunk);
+    if (strKind == "FMT ") {
         return {FormatDetails(chunk)};
     }
-    if (strId == "LIST") {
+    if (strKind == "LIST") {
         return ListDetails(chunk);
     }
-    if (strId == "cue ") {
+    if (strKind == "CUE ") {
         return {CueDetails(chunk)};
     }
-    if (strId == "iXML") {
+    if (strKind == "IXML") {
         return IxmlDetails(chunk);
     }
-    if (strId == "bext") {
+    if (strKind == "BEXT") {
         return {TimeReferenceDetails(chunk)};
     }
     return {};

@@ -7,7 +7,8 @@
 
 class CChunk;
 
-// By the chunk's id as stored: fmt, LIST, cue, iXML and bext have tables; others none.
+// By the chunk's id in any case, as its tab goes: fmt, LIST, cue, iXML and bext have tables;
+// others none.
 std::vector<DetailTable> DetailsOf(const CChunk& chunk);
 // Every table as text, one after another.
 CString DetailsText(const std::vector<DetailTable>& tables);

@@ -74,6 +74,14 @@ CString InfoFieldName(const CString& strId) {
     return {};
 }
 
+std::vector<CString> NamedInfoIds() {
+    std::vector<CString> ids;
+    for (const InfoName& entry : kInfoNames) {
+        ids.emplace_back(entry.id);
+    }
+    return ids;
+}
+
 std::vector<AdtlEntry> AdtlEntries(const CChunk& chunk) {
     std::vector<AdtlEntry> entries;
     if (ListType(chunk) != "adtl") {

@@ -10,6 +10,8 @@ class CChunk;
 
 // "Software" for ISFT; "" for an id Ovalis has no name for.
 CString InfoFieldName(const CString& strId);
+// The INFO ids that have a name, in the order of their ids.
+std::vector<CString> NamedInfoIds();
 // One table for an INFO or adtl list; none for other list types.
 std::vector<DetailTable> ListDetails(const CChunk& chunk);
 

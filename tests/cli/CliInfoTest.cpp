@@ -154,6 +154,40 @@ TEST_F(CliInfoTest, TextListingShowsMultiLineFieldsIndented) {
         << result.out;
 }
 
+// A chunk's details follow its tab, whatever the case of its stored id.
+TEST_F(CliInfoTest, DetailsOfAChunkWhoseIdIsStoredInAnotherCase) {
+    using testfiles::ByteBuilder;
+    struct Case {
+        const char* id;
+        Bytes payload;
+        const char* title;
+        const char* column;  // and its cell in the first row
+        const char* cell;
+    };
+    const Case cases[] = {
+        {"list", ByteBuilder().text("adtllabl").le32(7).le32(1).text("Cue").zeros(2),
+         "Associated data", "Text", "Cue"},
+        {"list", ByteBuilder().text("INFOISFT").le32(4).text("Rec").zeros(1), "INFO entries",
+         "Text", "Rec"},
+        {"ixml", ByteBuilder().text("<BWFXML><SCENE>12</SCENE></BWFXML>"), "iXML fields", "Field",
+         "PROJECT"},
+        {"Cue ", ByteBuilder().le32(1).le32(1).le32(0).text("data").le32(0).le32(0).le32(48),
+         "Markers", "Samples", "48"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id + std::string(" ") + c.title);
+        const Bytes file = testfiles::WaveFile(
+            {{"fmt ", testfiles::PcmFormat(1, 8000, 8)}, {"data", Bytes(4)}, {c.id, c.payload}});
+        const QJsonObject json = InfoFiles({Write("case.wav", file)}).at(0).toObject();
+        const QJsonObject chunk = json["chunks"].toArray().at(2).toObject();
+        EXPECT_EQ(chunk["id"].toString().toStdString(), c.id);
+        const QJsonObject table = chunk["details"].toArray().at(0).toObject();
+        EXPECT_EQ(table["title"].toString().toStdString(), c.title);
+        const QJsonObject row = table["rows"].toArray().at(0).toObject();
+        EXPECT_EQ(row[c.column].toString().toStdString(), c.cell);
+    }
+}
+
 // Scripts run where there is no display at all, and a platform chosen for other programs must
 // not reach this one.
 TEST_F(CliInfoTest, RunsWithoutAnyDisplay) {

@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
 #include "CliRunner.h"
 #include "CliTestFiles.h"
 #include "TestFiles.h"
@@ -72,6 +77,71 @@ TEST(CliHelpTest, ListsEveryFieldNameByPage) {
     for (const char* line : lines) {
         EXPECT_NE(result.out.find(line), std::string::npos) << line << "\nin\n" << result.out;
     }
+}
+
+std::string ReplacedAll(std::string text, const std::string& from, const std::string& to) {
+    for (std::size_t at; (at = text.find(from)) != std::string::npos;) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+// The help's lines as one: a line that goes on is indented by four.
+std::string Unwrapped(const std::string& text) {
+    return ReplacedAll(text, "\n    ", " ");
+}
+
+TEST(CliHelpTest, ListsEveryDetailByChunk) {
+    const std::string help = Unwrapped(RunCli({"--help"}).out);
+    const char* lines[] = {
+        "  fmt \"Format\": Field, Value, Meaning; rows: wFormatTag, nChannels, nSamplesPerSec, "
+        "nAvgBytesPerSec, nBlockAlign, wBitsPerSample, cbSize, wValidBitsPerSample, "
+        "dwChannelMask, SubFormat\n",
+        "  bext \"Time reference\": As, Value; rows: Samples, Seconds, Time, Timecode\n",
+        "  iXML \"iXML fields\": Field, Value; rows: PROJECT, SCENE, TAKE, TAPE, CIRCLED, NOTE, "
+        "SPEED/TIMECODE_RATE, SPEED/TIMECODE_FLAG, FILE_UID\n",
+        "  iXML \"iXML tracks\": Channel, Interleave, Name, Function\n",
+        "  iXML \"iXML document\": a document, as \"text\"\n",
+        "  LIST INFO \"INFO entries\": Id, Field, Text\n",
+        "  LIST adtl \"Associated data\": Kind, Cue point id, Text, Length\n",
+        "  cue \"Markers\": Id, Samples, Time, Timecode, Label, Note, Length\n",
+        "  File details: Form, Format, Channels, Sample rate, Bits, Duration, Time reference\n",
+    };
+    for (const char* line : lines) {
+        EXPECT_NE(help.find(line), std::string::npos) << line << "\nin\n" << help;
+    }
+    for (const char* item :
+         {"ISFT Software,", "ICRD Creation date,", "0x0001 PCM,", "0x0003 IEEE float,",
+          "0xFFFE extensible\n", "Low Frequency,", "Top Back Right\n"}) {
+        EXPECT_NE(help.find(item), std::string::npos) << item;
+    }
+}
+
+// Each name of the help's details, in the manual page's text as well.
+TEST(CliHelpTest, ManualPageNamesEveryDetailTheHelpNames) {
+    std::ifstream in(OVALIS_MAN_PAGE);
+    const std::string source(std::istreambuf_iterator<char>(in), {});
+    ASSERT_FALSE(source.empty());
+    const std::string page =
+        ReplacedAll(ReplacedAll(ReplacedAll(source, "\\-", "-"), "\\(dq", "\""), "\n", " ");
+    const std::string help = Unwrapped(RunCli({"--help"}).out);
+    std::istringstream lines(help.substr(help.find("\nDetails, by chunk") + 1));
+    std::string line;
+    std::getline(lines, line);
+    int nNames = 0;
+    while (std::getline(lines, line) && line.rfind("  ", 0) == 0) {
+        const std::size_t colon = line.find(": ");
+        const std::string names =
+            ReplacedAll(ReplacedAll(line.substr(2, colon - 2) + ", " + line.substr(colon + 2),
+                                    "; rows: ", ", "),
+                        "; ", ", ");
+        for (std::size_t start = 0, end; start < names.size(); start = end + 2, ++nNames) {
+            end = std::min(names.find(", ", start), names.size());
+            const std::string name = names.substr(start, end - start);
+            EXPECT_NE(page.find(name), std::string::npos) << name << " of " << line;
+        }
+    }
+    EXPECT_GT(nNames, 100);
 }
 
 }  // namespace
