@@ -66,6 +66,7 @@ std::string Hex(unsigned value) {
 
 HeldTree HeldChunks(const CRiffChunkModel& root) {
     HeldTree tree;
+    tree.reserve(static_cast<std::size_t>(root.GetCount()));
     for (CObject* pObject : root) {
         tree.push_back(Held(*static_cast<const CChunk*>(pObject), root.m_strOpenedPath));
     }
