@@ -1,10 +1,13 @@
 #include "bwf/TimeReferenceText.h"
 
+#include "core/chunks/Chunk.h"
+#include "core/details/AudioFacts.h"
 #include "core/details/TimeReferenceDetails.h"
 #include "framework/Wnd.h"
 
 CString TimeReferenceText(const CChunk& bext) {
-    const DetailTable table = TimeReferenceDetails(bext);
+    const AudioFacts facts = bext.m_pParent ? AudioFactsOf(*bext.m_pParent) : AudioFacts{};
+    const DetailTable table = TimeReferenceDetails(bext, facts);
     CString strText;
     for (const auto& row : table.rows) {
         if (row[0] == "Samples") {

@@ -24,13 +24,14 @@ FileReport ReportOf(const CLoadedFile& file) {
     report.strForm = FormName(file.Root().m_ck.ckid);
     report.strOverview = OverviewOf(file.Root());
     report.details = FileDetails(file.Root());
+    const AudioFacts facts = AudioFactsOf(file.Root());
     for (const CChunk* pChunk : file.Chunks()) {
         const MMCKINFO& ck = pChunk->m_ck;
         const FieldTable* pTable = FieldTableOf(*pChunk);
         report.chunks.push_back({pChunk->m_strName, IdText(ck.ckid), ck.llDataSize, ck.llDataOffset,
                                  pTable,
                                  pTable ? FieldsOf(*pChunk, *pTable) : std::vector<FieldValue>(),
-                                 DetailsOf(*pChunk)});
+                                 DetailsOf(*pChunk, facts)});
     }
     return report;
 }

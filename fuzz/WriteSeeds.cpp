@@ -53,6 +53,65 @@ Bytes ListAfterData() {
                                 {"JUNK", Bytes(3, 0)}});
 }
 
+// What the detail tables read: an extensible format, an iXML document, cue points with their
+// adtl labels, and INFO text.
+Bytes DetailedFile() {
+    const Bytes extensible = ByteBuilder()
+                                 .le16(0xFFFE)
+                                 .le16(2)
+                                 .le32(48000)
+                                 .le32(288000)
+                                 .le16(6)
+                                 .le16(24)
+                                 .le16(22)
+                                 .le16(24)
+                                 .le32(3)
+                                 .le32(1)
+                                 .le16(0)
+                                 .le16(0x10)
+                                 .text(std::string("\x80\x00\x00\xAA\x00\x38\x9B\x71", 8));
+    const std::string ixml =
+        "<?xml version=\"1.0\"?><BWFXML><PROJECT>P</PROJECT><SCENE>1</SCENE><TAKE>2</TAKE>"
+        "<SPEED><TIMECODE_RATE>30000/1001</TIMECODE_RATE><TIMECODE_FLAG>DF</TIMECODE_FLAG>"
+        "</SPEED><TRACK_LIST><TRACK><CHANNEL_INDEX>1</CHANNEL_INDEX><NAME>Boom</NAME></TRACK>"
+        "</TRACK_LIST></BWFXML>";
+    const Bytes cue = ByteBuilder()
+                          .le32(2)
+                          .le32(1)
+                          .le32(0)
+                          .text("data")
+                          .le32(0)
+                          .le32(0)
+                          .le32(12)
+                          .le32(2)
+                          .le32(0)
+                          .text("data")
+                          .le32(0)
+                          .le32(0)
+                          .le32(24);
+    const Bytes adtl = ByteBuilder()
+                           .text("adtl")
+                           .text("labl")
+                           .le32(9)
+                           .le32(1)
+                           .text("Clap")
+                           .zeros(2)
+                           .text("ltxt")
+                           .le32(25)
+                           .le32(2)
+                           .le32(6)
+                           .zeros(16)
+                           .text("R")
+                           .zeros(1);
+    const Bytes info = ByteBuilder().text("INFO").text("ICRD").le32(5).text("2024").zeros(2);
+    return testfiles::WaveFile({{"fmt ", extensible},
+                                {"iXML", Bytes(ixml.begin(), ixml.end())},
+                                {"cue ", cue},
+                                {"LIST", adtl},
+                                {"LIST", info},
+                                {"data", Bytes(36, 0x22)}});
+}
+
 bool Write(const std::string& strFolder, const std::string& strName, const Bytes& bytes) {
     try {
         testfiles::writeFile(strFolder + "/" + strName, bytes);
@@ -74,7 +133,8 @@ int main(int argc, char* argv[]) {
     bool bWritten =
         Write(strFolder, "writer-broadcast-wave.wav", testfiles::BroadcastWave(LongBext(), 64)) &&
         Write(strFolder, "writer-mpeg.wav", MpegFile()) &&
-        Write(strFolder, "writer-list-after-data.wav", ListAfterData());
+        Write(strFolder, "writer-list-after-data.wav", ListAfterData()) &&
+        Write(strFolder, "writer-details.wav", DetailedFile());
     for (const corpus::BrokenFile& file : corpus::BrokenFiles()) {
         bWritten = bWritten && Write(strFolder, "corpus-" + file.name, file.bytes);
     }

@@ -1,23 +1,38 @@
 #include "core/details/AudioFacts.h"
 
 #include <bit>
+#include <utility>
 
 #include "core/chunks/Chunk.h"
 #include "core/chunks/ChunkId.h"
 #include "core/details/FormatDetails.h"
 #include "core/details/IxmlDetails.h"
 #include "core/details/PayloadBytes.h"
+#include "core/io/Mmio.h"
 
 namespace {
 
-const CChunk* FirstOf(const CChunk& root, const char* pId) {
-    for (CObject* pObject : root) {
-        const auto* pChunk = static_cast<const CChunk*>(pObject);
-        if (IdText(pChunk->m_ck.ckid) == pId) {
-            return pChunk;
+// The first chunk of each kind, in one walk that ends when all four are found: a file of
+// thousands of chunks is asked this for each of its bext and cue chunks.
+void FindFirsts(const CChunk& root, AudioFacts& facts) {
+    static const FOURCC kFormat = mmioStringToFOURCC("fmt ", 0);
+    static const FOURCC kData = mmioStringToFOURCC("data", 0);
+    static const FOURCC kBext = mmioStringToFOURCC("bext", 0);
+    static const FOURCC kIxml = mmioStringToFOURCC("iXML", 0);
+    const std::pair<FOURCC, const CChunk**> kinds[] = {{kFormat, &facts.pFormat},
+                                                       {kData, &facts.pData},
+                                                       {kBext, &facts.pBext},
+                                                       {kIxml, &facts.pIxml}};
+    int nFound = 0;
+    for (auto it = root.begin(); it != root.end() && nFound < 4; ++it) {
+        const auto* pChunk = static_cast<const CChunk*>(*it);
+        for (const auto& [ckid, ppFirst] : kinds) {
+            if (pChunk->m_ck.ckid == ckid && !*ppFirst) {
+                *ppFirst = pChunk;
+                ++nFound;
+            }
         }
     }
-    return nullptr;
 }
 
 // Full speaker names for a pair; codes for more, so that a 7.1.4 layout fits a line.
@@ -69,10 +84,7 @@ CString AudioFacts::RateNote() const {
 
 AudioFacts AudioFactsOf(const CChunk& root) {
     AudioFacts facts;
-    facts.pFormat = FirstOf(root, "fmt ");
-    facts.pData = FirstOf(root, "data");
-    facts.pBext = FirstOf(root, "bext");
-    facts.pIxml = FirstOf(root, "iXML");
+    FindFirsts(root, facts);
     if (facts.pFormat) {
         facts.dwSampleRate = static_cast<DWORD>(PayloadNumber(*facts.pFormat, 4, 4).value_or(0));
     }

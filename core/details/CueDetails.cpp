@@ -50,10 +50,9 @@ std::vector<AdtlEntry> FileAdtlEntries(const CChunk& chunk) {
 
 }  // namespace
 
-DetailTable CueDetails(const CChunk& chunk) {
+DetailTable CueDetails(const CChunk& chunk, const AudioFacts& facts) {
     DetailTable table{
         "Markers", {"Id", "Samples", "Time", "Timecode", "Label", "Note", "Length"}, {}, {}};
-    const AudioFacts facts = chunk.m_pParent ? AudioFactsOf(*chunk.m_pParent) : AudioFacts{};
     const std::vector<AdtlEntry> entries = FileAdtlEntries(chunk);
     const auto declared = PayloadNumber(chunk, 0, 4);
     if (!declared) {

@@ -5,4 +5,7 @@
 
 class CChunk;
 
-DetailTable CueDetails(const CChunk& chunk);
+struct AudioFacts;
+
+// The facts give the sample rate and timecode rate of the times.
+DetailTable CueDetails(const CChunk& chunk, const AudioFacts& facts);

@@ -6,14 +6,13 @@
 
 #include "core/details/PayloadBytes.h"
 
-DetailTable TimeReferenceDetails(const CChunk& bext) {
+DetailTable TimeReferenceDetails(const CChunk& bext, const AudioFacts& facts) {
     DetailTable table{"Time reference", {"As", "Value"}, {}, {}};
     const auto samples = PayloadNumber(bext, 338, 8);
     if (!samples) {
         table.text = "The chunk does not hold the time reference.";
         return table;
     }
-    const AudioFacts facts = bext.m_pParent ? AudioFactsOf(*bext.m_pParent) : AudioFacts{};
     table.rows.push_back({"Samples", std::to_string(*samples)});
     if (facts.dwSampleRate == 0) {
         table.text = "No sample rate: the file has no readable fmt chunk.";

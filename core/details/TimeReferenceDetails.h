@@ -5,4 +5,7 @@
 
 class CChunk;
 
-DetailTable TimeReferenceDetails(const CChunk& bext);
+struct AudioFacts;
+
+// The facts give the sample rate and timecode rate.
+DetailTable TimeReferenceDetails(const CChunk& bext, const AudioFacts& facts);
