@@ -31,7 +31,10 @@ void WriteShownValues(CChunk& chunk) {
 
 std::string RoundTrip(const std::string& strInput, const std::string& strOutput) {
     CRiffChunkModel first;
-    first.Load(strInput);
+    // The window keeps no tree of a file that failed to load, so there is nothing to save.
+    if (!first.Load(strInput)) {
+        return {};
+    }
     const testfiles::HeldTree loaded = testfiles::HeldChunks(first);
     for (CObject* pObject : first) {
         WriteShownValues(*static_cast<CChunk*>(pObject));

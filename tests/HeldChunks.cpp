@@ -6,6 +6,7 @@
 
 #include "core/chunks/DataChunkModel.h"
 #include "core/chunks/RiffChunkModel.h"
+#include "core/chunks/ds64ChunkModel.h"
 
 namespace testfiles {
 
@@ -31,8 +32,9 @@ HeldChunk Held(const CChunk& chunk, const std::string& strSource) {
         held.bytes = SamplesInFile(strSource, chunk.m_ck);
     } else if (chunk.IsKindOf(RUNTIME_CLASS(CRiffChunkModel))) {
         appendLe32(held.bytes, chunk.m_ck.fccType);
-    } else if (chunk.m_ck.ckid == mmioStringToFOURCC("ds64", 0)) {
-        // Its size alone: a save writes into it the sizes of what it wrote.
+    } else if (chunk.IsKindOf(RUNTIME_CLASS(Cds64ChunkModel))) {
+        // Its size alone, whatever the case of its id: a save writes into it the sizes of what it
+        // wrote.
         held.size = chunk.DataSize();
         return held;
     } else {

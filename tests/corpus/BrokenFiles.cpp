@@ -250,6 +250,10 @@ void AddOtherForms(Files& files) {
     rf64Names.insert(rf64Names.begin(), "ds64");
     files.push_back(
         {"form-rf64.wav", testfiles::WideWaveFile("RF64", rf64Chunks), true, rf64Names, false});
+    // The same chunk under an id of other case, holding no form size: a save writes the real one.
+    rf64Chunks.front() = {"Ds64", testfiles::Ds64Payload({0, sizes.dataSize, 0})};
+    files.push_back({"form-rf64-ds64-other-case.wav", testfiles::WideWaveFile("RF64", rf64Chunks),
+                     true, rf64Names, false});
     files.push_back({"junk-before-form.wav",
                      Concat(testfiles::ChunkBytes({"JUNK", Letters(10)}), wave), true, kBaseNames,
                      false});
