@@ -12,7 +12,16 @@ bool IsPrintable(BYTE c) {
     return c >= 0x20 && c <= 0x7E;
 }
 
-bool FormSizeIsStandIn(const MMCKINFO& form, std::int64_t fileSize) {
+bool IsWideForm(const MMCKINFO& form, const Cds64ChunkModel* pDs64) {
+    return pDs64 != nullptr && form.ckid != mmioStringToFOURCC("RIFF", 0);
+}
+
+// An RF64 form's 32-bit size always stands in; its ds64 chunk's says whether the form was closed.
+bool FormSizeIsStandIn(const MMCKINFO& form, const Cds64ChunkModel* pDs64, std::int64_t fileSize) {
+    if (form.cksize == kStandIn && IsWideForm(form, pDs64)) {
+        const std::int64_t size = pDs64->RiffFormSize();
+        return size == 0 || form.llDataOffset + size != fileSize;
+    }
     return form.cksize == 0 || form.cksize == kStandIn ||
            form.llDataOffset + form.cksize != fileSize;
 }
@@ -36,8 +45,7 @@ std::int64_t MendedDataSize(HMMIO hmmio, const MMCKINFO& form, const MMCKINFO& d
                             const Cds64ChunkModel* pDs64, std::int64_t fileSize) {
     const std::int64_t rest = std::max<std::int64_t>(0, fileSize - data.llDataOffset);
     if (data.cksize == kStandIn) {
-        const bool bSized = pDs64 != nullptr && form.ckid != mmioStringToFOURCC("RIFF", 0) &&
-                            pDs64->DataChunkSize() > 0;
+        const bool bSized = IsWideForm(form, pDs64) && pDs64->DataChunkSize() > 0;
         return bSized ? pDs64->DataChunkSize() : rest;
     }
     const std::int64_t end = data.llDataOffset + data.cksize;
@@ -51,5 +59,5 @@ std::int64_t MendedDataSize(HMMIO hmmio, const MMCKINFO& form, const MMCKINFO& d
         ((data.cksize & 1) != 0 && IsPlausibleHeaderAt(hmmio, end + 1, fileSize, false))) {
         return data.cksize;
     }
-    return data.cksize == 0 || FormSizeIsStandIn(form, fileSize) ? rest : data.cksize;
+    return data.cksize == 0 || FormSizeIsStandIn(form, pDs64, fileSize) ? rest : data.cksize;
 }

@@ -162,6 +162,14 @@ CString TooManySamples(const SampleFormat& format) {
            " samples a second (channels times rate); this format gives " + std::to_string(nRate);
 }
 
+// The range needs the 3 s window, which the meter then holds for every channel; with less audio
+// than that the range is 0 either way, and the meter holds 400 ms.
+int MeterMode(const SampleSource& source, const SampleFormat& format) {
+    const std::int64_t nFrames = source.nSize / std::max<std::int64_t>(format.nBlockAlign, 1);
+    const int nRange = nFrames > std::int64_t{3} * format.nRate ? EBUR128_MODE_LRA : 0;
+    return EBUR128_MODE_I | EBUR128_MODE_TRUE_PEAK | nRange;
+}
+
 }  // namespace
 
 LoudnessResult MeasureLoudness(const SampleSource& source, const WorkProgress& progress) {
@@ -179,7 +187,7 @@ LoudnessResult MeasureLoudness(const SampleSource& source, const WorkProgress& p
     }
     State state(ebur128_init(static_cast<unsigned>(format->nChannels),
                              static_cast<unsigned long>(format->nRate),
-                             EBUR128_MODE_I | EBUR128_MODE_LRA | EBUR128_MODE_TRUE_PEAK));
+                             MeterMode(source, *format)));
     CReader reader(source.strPath);
     if (!state || !reader.Handle()) {
         return {std::nullopt, state ? "couldn't open " + source.strPath

@@ -97,7 +97,10 @@ void WalkChunks(CReader& reader, RawLayout& layout) {
             chunk.nSize = *layout.nDs64DataSize;
         }
         if (IsHeld(chunk.strId) && chunk.nSize <= kLargestHeld) {
-            chunk.payload = reader.Read(chunk.DataOffset(), chunk.nSize);
+            // No more than the file holds: a size past its end would be zero-filled for nothing.
+            const std::int64_t nHeld = std::min(
+                chunk.nSize, std::max<std::int64_t>(layout.nFileSize - chunk.DataOffset(), 0));
+            chunk.payload = reader.Read(chunk.DataOffset(), nHeld);
         }
         if (chunk.strId == "ds64") {
             ReadDs64(layout, chunk);

@@ -138,6 +138,23 @@ TEST_F(LoudnessSignalTest, Tech3342SignalsGiveTheirLoudnessRangeWithinOneLu) {
     }
 }
 
+// The range needs two 3-s windows, 1 s apart: a file of 3 s has none, one of 5 s has three.
+TEST_F(LoudnessSignalTest, TheRangeStartsWithTheSecondThreeSecondWindow) {
+    const struct {
+        const char* name;
+        std::vector<Segment> segments;
+        bool bRange;
+    } rows[] = {
+        {"3 s", {{1.5, -40}, {1.5, -20}}, false},
+        {"5 s", {{2.5, -40}, {2.5, -20}}, true},
+    };
+    for (const auto& row : rows) {
+        const LoudnessValues values = Measure(MakeSignal(dir, row.segments));
+        EXPECT_EQ(values.range > 1, row.bRange) << row.name << ": " << values.range;
+        EXPECT_NEAR(values.maxMomentary, -20, 0.1) << row.name;
+    }
+}
+
 TEST_F(LoudnessSignalTest, TruePeaksBetweenSamplesAreFoundWithinTheTolerance) {
     const struct {
         const char* name;

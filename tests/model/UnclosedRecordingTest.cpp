@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -99,6 +100,42 @@ INSTANTIATE_TEST_SUITE_P(Recordings, UnclosedRecordingTest,
                                            UnclosedCase{"CutOff", 1036, 1000, 100, 100}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// An RF64 form's 32-bit size always stands in: its ds64 chunk's form size says whether the form
+// was closed, and with it whether a data size followed by no chunk header is to be believed.
+TEST(UnclosedRecordingTest, AnRf64FormIsClosedWhenItsDs64FormSizeFitsTheFile) {
+    const struct {
+        const char* name;
+        std::int64_t nFormSizeOver;  // added to the size that fits the file
+        std::int64_t expectedSize;
+        std::vector<std::string> names;
+    } rows[] = {
+        {"fits", 0, 40, {"ds64", "fmt ", "data", "Unknown", "Unknown"}},
+        {"too small", -16, 56, {"ds64", "fmt ", "data"}},
+        {"unset", std::numeric_limits<std::int64_t>::min(), 56, {"ds64", "fmt ", "data"}},
+    };
+    testfiles::TempDir dir;
+    for (const auto& row : rows) {
+        const Bytes chunks =
+            Concat({testfiles::ChunkBytes({"fmt ", testfiles::PcmFormat(1, 8000, 8)}),
+                    ByteBuilder().text("data").le32(40), Samples(40), Bytes(16, 0)});
+        const std::int64_t nFits = 4 + 8 + 28 + static_cast<std::int64_t>(chunks.size());
+        testfiles::Ds64Sizes sizes;
+        sizes.riffSize = row.nFormSizeOver == std::numeric_limits<std::int64_t>::min()
+                             ? 0
+                             : static_cast<std::uint64_t>(nFits + row.nFormSizeOver);
+        const Bytes file =
+            Concat({ByteBuilder().text("RF64").le32(kStandIn).text("WAVE"),
+                    testfiles::ChunkBytes({"ds64", testfiles::Ds64Payload(sizes)}), chunks});
+        const std::string path = dir.file("take.wav");
+        testfiles::writeFile(path, file);
+        CRiffChunk root;
+        ASSERT_TRUE(root.Load(path)) << row.name << ": " << root.LoadFailure();
+        EXPECT_EQ(Names(root), row.names) << row.name;
+        ASSERT_NE(DataOf(root), nullptr) << row.name;
+        EXPECT_EQ(DataOf(root)->m_ck.llDataSize, row.expectedSize) << row.name;
+    }
+}
+
 TEST(UnclosedRecordingSparseTest, UnclosedDataPastFourGiBRunsToTheEndOfTheFile) {
     testfiles::TempDir dir;
     const Bytes head = Concat({ByteBuilder().text("RIFF").le32(kStandIn).text("WAVE"),
@@ -146,8 +183,8 @@ TEST(TrailingBytesTest, OneToSevenStrayBytesAreWrittenBackWhereTheyWere) {
             {"fmt ", testfiles::PcmFormat(1, 8000, 8)}, {"data", Samples(5)}};
         const std::uint32_t formSize =
             static_cast<std::uint32_t>(testfiles::WaveFile(chunks).size() - 8 + nStray);
-        Bytes file = bInForm ? testfiles::WaveFile(chunks, "WAVE", formSize)
-                             : testfiles::WaveFile(chunks);
+        Bytes file =
+            bInForm ? testfiles::WaveFile(chunks, "WAVE", formSize) : testfiles::WaveFile(chunks);
         const Bytes stray(nStray, 'z');
         file.insert(file.end(), stray.begin(), stray.end());
         const std::string path = dir.file("stray.wav");
