@@ -1,6 +1,7 @@
 #include "core/details/CueDetails.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "core/chunks/Chunk.h"
 #include "core/details/AudioFacts.h"
@@ -18,12 +19,13 @@ struct Labels {
     CString length;
 };
 
-Labels LabelsOf(DWORD dwId, const std::vector<AdtlEntry>& entries) {
-    Labels labels;
+using LabelsById = std::unordered_map<DWORD, Labels>;
+
+// One walk over the entries, in their order: a later label or note replaces an earlier one.
+LabelsById LabelsOf(const std::vector<AdtlEntry>& entries) {
+    LabelsById byId;
     for (const AdtlEntry& entry : entries) {
-        if (entry.cuePointId != dwId) {
-            continue;
-        }
+        Labels& labels = byId[entry.cuePointId];
         if (entry.kind == "labl") {
             labels.label = entry.text;
         } else if (entry.kind == "note") {
@@ -33,7 +35,7 @@ Labels LabelsOf(DWORD dwId, const std::vector<AdtlEntry>& entries) {
             labels.label = labels.label.empty() ? entry.text : labels.label;
         }
     }
-    return labels;
+    return byId;
 }
 
 std::vector<AdtlEntry> FileAdtlEntries(const CChunk& chunk) {
@@ -53,7 +55,7 @@ std::vector<AdtlEntry> FileAdtlEntries(const CChunk& chunk) {
 DetailTable CueDetails(const CChunk& chunk, const AudioFacts& facts) {
     DetailTable table{
         "Markers", {"Id", "Samples", "Time", "Timecode", "Label", "Note", "Length"}, {}, {}};
-    const std::vector<AdtlEntry> entries = FileAdtlEntries(chunk);
+    const LabelsById labelsById = LabelsOf(FileAdtlEntries(chunk));
     const auto declared = PayloadNumber(chunk, 0, 4);
     if (!declared) {
         table.text = "The chunk holds no count of cue points.";
@@ -64,7 +66,8 @@ DetailTable CueDetails(const CChunk& chunk, const AudioFacts& facts) {
         const DWORD at = static_cast<DWORD>(4 + i * kPointSize);
         const DWORD dwId = static_cast<DWORD>(*PayloadNumber(chunk, at, 4));
         const std::uint64_t samples = *PayloadNumber(chunk, at + kSampleOffsetAt, 4);
-        const Labels labels = LabelsOf(dwId, entries);
+        const auto found = labelsById.find(dwId);
+        const Labels labels = found == labelsById.end() ? Labels{} : found->second;
         table.rows.push_back({std::to_string(dwId), std::to_string(samples),
                               ClockText(samples, facts.dwSampleRate),
                               TimecodeText(samples, facts.dwSampleRate, facts.Rate()), labels.label,

@@ -8,17 +8,17 @@ namespace {
 // instead of pushing the column for every row.
 constexpr std::size_t kWidestAligned = 24;
 
-CString Padded(const CString& strText, std::size_t nWidth) {
-    return strText.size() >= nWidth ? strText : strText + CString(nWidth - strText.size(), ' ');
-}
-
-CString RowText(const std::vector<CString>& cells, const std::vector<std::size_t>& widths) {
-    CString strLine;
+// Appends the row to rText, each cell but the last padded to its column's width.
+void AppendRow(CString& rText, const std::vector<CString>& cells,
+               const std::vector<std::size_t>& widths) {
     for (std::size_t i = 0; i < cells.size(); ++i) {
-        strLine += i + 1 < cells.size() ? Padded(cells[i], widths[i]) + "  " : cells[i];
+        rText += cells[i];
+        if (i + 1 < cells.size()) {
+            rText.append(widths[i] > cells[i].size() ? widths[i] - cells[i].size() + 2 : 2, ' ');
+        }
     }
-    strLine.erase(strLine.find_last_not_of(' ') + 1);
-    return strLine + "\n";
+    rText.erase(rText.find_last_not_of(' ') + 1);
+    rText += '\n';
 }
 
 }  // namespace
@@ -34,10 +34,10 @@ CString DetailTableText(const DetailTable& table) {
         }
     }
     if (!table.columns.empty()) {
-        strText += RowText(table.columns, widths);
+        AppendRow(strText, table.columns, widths);
     }
     for (const auto& row : table.rows) {
-        strText += RowText(row, widths);
+        AppendRow(strText, row, widths);
     }
     if (!table.text.empty()) {
         strText += table.text + (table.text.back() == '\n' ? "" : "\n");
