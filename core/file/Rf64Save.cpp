@@ -23,6 +23,12 @@ bool WriteAt(HMMIO hmmio, std::int64_t offset, const BYTE* pBytes, DWORD nBytes)
            mmioWrite(hmmio, reinterpret_cast<const char*>(pBytes), nCount) == nCount;
 }
 
+// A reader meets the data chunk's size before a ds64 chunk that comes after it (a file that
+// broke the order): that size stays the real one while it fits 32 bits.
+bool NeedsStandIn(const CChunk& data, const CChunk& ds64) {
+    return ds64.m_ck.llDataOffset < data.m_ck.llDataOffset || data.m_ck.llDataSize > 0xFFFFFFFE;
+}
+
 }  // namespace
 
 CRf64Save::CRf64Save(CRiffChunkModel& root, std::int64_t formSize)
@@ -66,7 +72,7 @@ bool CRf64Save::StoreSizes(HMMIO hmmio, const MMCKINFO& form) const {
     // The 32-bit sizes of the form and of the data chunk say "see ds64", as RF64 writers do.
     const BYTE standIn[4] = {0xFF, 0xFF, 0xFF, 0xFF};
     bWritten = bWritten && WriteAt(hmmio, form.llDataOffset - 4, standIn, 4);
-    if (pData && (pData->m_ck.dwFlags & MMIO_DIRTY) != 0) {
+    if (pData && (pData->m_ck.dwFlags & MMIO_DIRTY) != 0 && NeedsStandIn(*pData, *m_pWritten)) {
         bWritten = bWritten && WriteAt(hmmio, pData->m_ck.llDataOffset - 4, standIn, 4);
     }
     return bWritten && mmioSeek(hmmio, end, SEEK_FROM_START) == end;

@@ -110,6 +110,34 @@ INSTANTIATE_TEST_SUITE_P(Forms, WideFormTest,
                                            WideCase{"Rf64WithRealSizes", "RF64", true, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A ds64 chunk after the data chunk is met only after the data chunk's size: a save keeps that
+// size real, so that the saved file loads as the first did.
+TEST(WideFormTest, ADs64ChunkAfterTheDataKeepsTheDataSizeReal) {
+    testfiles::TempDir dir;
+    const Bytes list = testfiles::ByteBuilder().text("INFO").text("ISFT").le32(2).text("ov");
+    const std::uint32_t nForm = 4 + (8 + 16) + (8 + 44) + (8 + 28) + (8 + 14);
+    const std::string path = dir.file("late.wav");
+    testfiles::writeFile(path,
+                         testfiles::WideWaveFile("BW64",
+                                                 {{"fmt ", testfiles::PcmFormat(2, 44100, 16)},
+                                                  {"data", Samples(44)},
+                                                  {"ds64", testfiles::Ds64Payload({nForm, 44, 11})},
+                                                  {"LIST", list}},
+                                                 nForm));
+    CRiffChunk root;
+    ASSERT_TRUE(root.Load(path)) << root.LoadFailure();
+    const std::vector<std::string> names{"fmt ", "data", "ds64", "LIST"};
+    ASSERT_EQ(Names(root), names);
+
+    const std::string saved = dir.file("saved.wav");
+    ASSERT_EQ(root.SaveTree(saved, {}), "");
+    CRiffChunk reloaded;
+    ASSERT_TRUE(reloaded.Load(saved)) << reloaded.LoadFailure();
+    ASSERT_EQ(Names(reloaded), names);
+    EXPECT_EQ(reloaded.GetChild(1)->m_ck.cksize, 44u);
+    EXPECT_EQ(Payload(*reloaded.GetChild(3)), list);
+}
+
 TEST(WideFormSparseTest, ChunksAfterDataPastFourGiBAreFound) {
     testfiles::TempDir dir;
     constexpr std::uint64_t kFiveGiB = 5ULL << 30;
