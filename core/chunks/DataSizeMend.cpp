@@ -46,7 +46,8 @@ std::int64_t MendedDataSize(HMMIO hmmio, const MMCKINFO& form, const MMCKINFO& d
     const std::int64_t rest = std::max<std::int64_t>(0, fileSize - data.llDataOffset);
     if (data.cksize == kStandIn) {
         const bool bSized = IsWideForm(form, pDs64) && pDs64->DataChunkSize() > 0;
-        return bSized ? pDs64->DataChunkSize() : rest;
+        // A size past the end is cut off there, as a 32-bit one is below.
+        return bSized ? std::min(pDs64->DataChunkSize(), rest) : rest;
     }
     const std::int64_t end = data.llDataOffset + data.cksize;
     if (end > fileSize) {

@@ -23,10 +23,12 @@ bool WriteAt(HMMIO hmmio, std::int64_t offset, const BYTE* pBytes, DWORD nBytes)
            mmioWrite(hmmio, reinterpret_cast<const char*>(pBytes), nCount) == nCount;
 }
 
-// A reader meets the data chunk's size before a ds64 chunk that comes after it (a file that
-// broke the order): that size stays the real one while it fits 32 bits.
+// "See ds64" in the data chunk's size field, unless a reader would be misled: a ds64 chunk after
+// the data chunk (a file that broke the order) is met only after the data, and a size of 0 there
+// says "not known". The real size is kept then, as long as it fits 32 bits.
 bool NeedsStandIn(const CChunk& data, const CChunk& ds64) {
-    return ds64.m_ck.llDataOffset < data.m_ck.llDataOffset || data.m_ck.llDataSize > 0xFFFFFFFE;
+    const std::int64_t nSize = data.m_ck.llDataSize;
+    return nSize > 0xFFFFFFFE || (nSize > 0 && ds64.m_ck.llDataOffset < data.m_ck.llDataOffset);
 }
 
 }  // namespace

@@ -136,6 +136,24 @@ TEST(UnclosedRecordingTest, AnRf64FormIsClosedWhenItsDs64FormSizeFitsTheFile) {
     }
 }
 
+// A ds64 data size past the end of the file is cut off there, as a 32-bit one is.
+TEST(UnclosedRecordingTest, ADs64DataSizePastTheEndRunsToTheEndOfTheFile) {
+    testfiles::TempDir dir;
+    for (const std::uint64_t nDeclared : {std::uint64_t{400}, std::uint64_t{0x7FFFFFFFFFFFFFD4}}) {
+        const Bytes file =
+            Concat({ByteBuilder().text("RF64").le32(kStandIn).text("WAVE"),
+                    testfiles::ChunkBytes({"ds64", testfiles::Ds64Payload({0, nDeclared, 0})}),
+                    testfiles::ChunkBytes({"fmt ", testfiles::PcmFormat(1, 8000, 8)}),
+                    ByteBuilder().text("data").le32(kStandIn), Samples(100)});
+        const std::string path = dir.file("take.wav");
+        testfiles::writeFile(path, file);
+        CRiffChunk root;
+        ASSERT_TRUE(root.Load(path)) << nDeclared << ": " << root.LoadFailure();
+        ASSERT_NE(DataOf(root), nullptr) << nDeclared;
+        EXPECT_EQ(DataOf(root)->m_ck.llDataSize, 100) << nDeclared;
+    }
+}
+
 TEST(UnclosedRecordingSparseTest, UnclosedDataPastFourGiBRunsToTheEndOfTheFile) {
     testfiles::TempDir dir;
     const Bytes head = Concat({ByteBuilder().text("RIFF").le32(kStandIn).text("WAVE"),

@@ -110,32 +110,39 @@ INSTANTIATE_TEST_SUITE_P(Forms, WideFormTest,
                                            WideCase{"Rf64WithRealSizes", "RF64", true, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// A ds64 chunk after the data chunk is met only after the data chunk's size: a save keeps that
-// size real, so that the saved file loads as the first did.
-TEST(WideFormTest, ADs64ChunkAfterTheDataKeepsTheDataSizeReal) {
+// The data chunk's 32-bit size stays real where "see ds64" would mislead a reader: before a ds64
+// chunk that comes after it, and when it is 0, which the ds64 chunk holds for "not known".
+TEST(WideFormTest, ASaveKeepsTheDataSizeRealWhereTheDs64ChunkCannotGiveIt) {
+    const struct {
+        const char* name;
+        std::uint32_t nSamples;
+        bool bDs64First;
+    } rows[] = {{"ds64 after the data", 44, false}, {"no samples", 0, true}};
     testfiles::TempDir dir;
     const Bytes list = testfiles::ByteBuilder().text("INFO").text("ISFT").le32(2).text("ov");
-    const std::uint32_t nForm = 4 + (8 + 16) + (8 + 44) + (8 + 28) + (8 + 14);
-    const std::string path = dir.file("late.wav");
-    testfiles::writeFile(path,
-                         testfiles::WideWaveFile("BW64",
-                                                 {{"fmt ", testfiles::PcmFormat(2, 44100, 16)},
-                                                  {"data", Samples(44)},
-                                                  {"ds64", testfiles::Ds64Payload({nForm, 44, 11})},
-                                                  {"LIST", list}},
-                                                 nForm));
-    CRiffChunk root;
-    ASSERT_TRUE(root.Load(path)) << root.LoadFailure();
-    const std::vector<std::string> names{"fmt ", "data", "ds64", "LIST"};
-    ASSERT_EQ(Names(root), names);
+    for (const auto& row : rows) {
+        const std::uint32_t nForm = 4 + (8 + 16) + (8 + row.nSamples) + (8 + 28) + (8 + 14);
+        std::vector<ChunkSpec> chunks{{"fmt ", testfiles::PcmFormat(2, 44100, 16)},
+                                      {"data", Samples(row.nSamples)},
+                                      {"LIST", list}};
+        chunks.insert(chunks.begin() + (row.bDs64First ? 0 : 2),
+                      {"ds64", testfiles::Ds64Payload({nForm, row.nSamples, row.nSamples / 4})});
+        const std::string path = dir.file("take.wav");
+        testfiles::writeFile(path, testfiles::WideWaveFile("BW64", chunks, nForm));
+        CRiffChunk root;
+        ASSERT_TRUE(root.Load(path)) << row.name << ": " << root.LoadFailure();
+        const std::vector<std::string> names = Names(root);
+        ASSERT_EQ(names.size(), 4u) << row.name;
 
-    const std::string saved = dir.file("saved.wav");
-    ASSERT_EQ(root.SaveTree(saved, {}), "");
-    CRiffChunk reloaded;
-    ASSERT_TRUE(reloaded.Load(saved)) << reloaded.LoadFailure();
-    ASSERT_EQ(Names(reloaded), names);
-    EXPECT_EQ(reloaded.GetChild(1)->m_ck.cksize, 44u);
-    EXPECT_EQ(Payload(*reloaded.GetChild(3)), list);
+        const std::string saved = dir.file("saved.wav");
+        ASSERT_EQ(root.SaveTree(saved, {}), "") << row.name;
+        CRiffChunk reloaded;
+        ASSERT_TRUE(reloaded.Load(saved)) << row.name << ": " << reloaded.LoadFailure();
+        ASSERT_EQ(Names(reloaded), names) << row.name;
+        const int nData = row.bDs64First ? 2 : 1;
+        EXPECT_EQ(reloaded.GetChild(nData)->m_ck.cksize, row.nSamples) << row.name;
+        EXPECT_EQ(Payload(*reloaded.GetChild(3)), list) << row.name;
+    }
 }
 
 TEST(WideFormSparseTest, ChunksAfterDataPastFourGiBAreFound) {
