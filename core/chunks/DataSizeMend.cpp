@@ -20,7 +20,7 @@ bool IsWideForm(const MMCKINFO& form, const Cds64ChunkModel* pDs64) {
 bool FormSizeIsStandIn(const MMCKINFO& form, const Cds64ChunkModel* pDs64, std::int64_t fileSize) {
     if (form.cksize == kStandIn && IsWideForm(form, pDs64)) {
         const std::int64_t size = pDs64->RiffFormSize();
-        return size == 0 || form.llDataOffset + size != fileSize;
+        return size == 0 || size != fileSize - form.llDataOffset;
     }
     return form.cksize == 0 || form.cksize == kStandIn ||
            form.llDataOffset + form.cksize != fileSize;

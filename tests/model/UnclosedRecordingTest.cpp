@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <string>
 #include <vector>
 
@@ -103,26 +102,26 @@ INSTANTIATE_TEST_SUITE_P(Recordings, UnclosedRecordingTest,
 // An RF64 form's 32-bit size always stands in: its ds64 chunk's form size says whether the form
 // was closed, and with it whether a data size followed by no chunk header is to be believed.
 TEST(UnclosedRecordingTest, AnRf64FormIsClosedWhenItsDs64FormSizeFitsTheFile) {
+    const Bytes chunks = Concat({testfiles::ChunkBytes({"fmt ", testfiles::PcmFormat(1, 8000, 8)}),
+                                 ByteBuilder().text("data").le32(40), Samples(40), Bytes(16, 0)});
+    const std::uint64_t nFits = 4 + 8 + 28 + chunks.size();
+    const std::vector<std::string> closed{"ds64", "fmt ", "data", "Unknown", "Unknown"};
+    const std::vector<std::string> unclosed{"ds64", "fmt ", "data"};
     const struct {
         const char* name;
-        std::int64_t nFormSizeOver;  // added to the size that fits the file
+        std::uint64_t nFormSize;
         std::int64_t expectedSize;
-        std::vector<std::string> names;
+        const std::vector<std::string>& names;
     } rows[] = {
-        {"fits", 0, 40, {"ds64", "fmt ", "data", "Unknown", "Unknown"}},
-        {"too small", -16, 56, {"ds64", "fmt ", "data"}},
-        {"unset", std::numeric_limits<std::int64_t>::min(), 56, {"ds64", "fmt ", "data"}},
+        {"fits", nFits, 40, closed},
+        {"too small", nFits - 16, 56, unclosed},
+        {"unset", 0, 56, unclosed},
+        {"past any file", 0x7FFFFFFFFFFFFFF0, 56, unclosed},
     };
     testfiles::TempDir dir;
     for (const auto& row : rows) {
-        const Bytes chunks =
-            Concat({testfiles::ChunkBytes({"fmt ", testfiles::PcmFormat(1, 8000, 8)}),
-                    ByteBuilder().text("data").le32(40), Samples(40), Bytes(16, 0)});
-        const std::int64_t nFits = 4 + 8 + 28 + static_cast<std::int64_t>(chunks.size());
         testfiles::Ds64Sizes sizes;
-        sizes.riffSize = row.nFormSizeOver == std::numeric_limits<std::int64_t>::min()
-                             ? 0
-                             : static_cast<std::uint64_t>(nFits + row.nFormSizeOver);
+        sizes.riffSize = row.nFormSize;
         const Bytes file =
             Concat({ByteBuilder().text("RF64").le32(kStandIn).text("WAVE"),
                     testfiles::ChunkBytes({"ds64", testfiles::Ds64Payload(sizes)}), chunks});
