@@ -170,7 +170,7 @@ Spots Rf64Sizes(const CheckInput& in) {
     }
     Spots spots;
     const std::int64_t nRiff = *in.layout.nDs64RiffSize;
-    if (nRiff + 8 != in.layout.nFileSize || !Agrees(in.layout.nFormDeclared, nRiff)) {
+    if (nRiff != in.layout.nFileSize - 8 || !Agrees(in.layout.nFormDeclared, nRiff)) {
         spots.push_back({"ds64", pDs64->nOffset,
                          "ds64 gives the form size " + Text(nRiff) + "; the file holds " +
                              Text(in.layout.nFileSize - 8) +

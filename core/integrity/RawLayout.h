@@ -4,10 +4,17 @@
 // the payloads of the small chunks the rules look into.
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <vector>
 
 #include "core/base/Types.h"
+
+// a + b for an offset a >= 0, held at the largest offset instead of overflowing.
+inline std::int64_t SaturatedSum(std::int64_t a, std::int64_t b) {
+    const std::int64_t nMost = std::numeric_limits<std::int64_t>::max();
+    return b > nMost - a ? nMost : a + b;
+}
 
 struct RawChunk {
     CString strId;
@@ -19,7 +26,8 @@ struct RawChunk {
     std::vector<BYTE> payload;   // held for the small chunks the rules read, else empty
 
     std::int64_t DataOffset() const { return nOffset + 8; }
-    std::int64_t End() const { return DataOffset() + nSize; }
+    // Saturated: a size from a ds64 chunk may be anything below 2^64.
+    std::int64_t End() const { return SaturatedSum(DataOffset(), nSize); }
 };
 
 struct RawLayout {
@@ -35,7 +43,7 @@ struct RawLayout {
     CString strUnreadable;              // when not even the form header could be read
     std::int64_t nStoppedAt = -1;       // where the walk stopped after the most chunks it holds
 
-    std::int64_t FormEnd() const { return 8 + nFormSize; }
+    std::int64_t FormEnd() const { return SaturatedSum(8, nFormSize); }
     const RawChunk* Find(const CString& strId) const;
 };
 

@@ -126,6 +126,8 @@ std::vector<Row> Rows() {
         {"RF64 data header giving the size too", Rf64(kRf64Size, 16, 16), "rf64-sizes", false},
         {"RF64 form size not the file's", Rf64(kRf64Size + 4, 16), "rf64-sizes", true},
         {"RF64 data header disagreeing", Rf64(kRf64Size, 16, 12), "rf64-sizes", true},
+        {"RF64 sizes near 2^64", Rf64(~std::uint64_t{15}, ~std::uint64_t{15}), "rf64-sizes", true},
+        {"RF64 sizes near 2^63", Rf64(0x7FFFFFFFFFFFFFF0, 0x7FFFFFFFFFFFFFF0), "rf64-sizes", true},
         {"fmt consistent", Plain(), "fmt-consistency", false},
         {"block align wrong", WaveFile({{"fmt ", FormatWith(12, 3)}, {"data", kSamples}}),
          "fmt-consistency", true},
