@@ -7,6 +7,7 @@ CChunkRegistry::CChunkRegistry(const CRuntimeClass* pUnknownClass)
 
 void CChunkRegistry::Add(CChunk* pPrototype) {
     AddTail(pPrototype);
+    m_byId.emplace(pPrototype->m_ck.ckid, pPrototype);
 }
 
 CChunk* CChunkRegistry::CreateChunk(const CString& strId) const {
@@ -14,16 +15,14 @@ CChunk* CChunkRegistry::CreateChunk(const CString& strId) const {
 }
 
 CChunk* CChunkRegistry::CreateChunk(FOURCC ckid) const {
-    for (CObject* pObject : *this) {
-        auto* pPrototype = static_cast<CChunk*>(pObject);
-        if (pPrototype->m_ck.ckid != ckid) {
-            continue;
-        }
-        auto* pChunk = static_cast<CChunk*>(pPrototype->GetRuntimeClass()->CreateObject());
-        if (pChunk) {
-            pChunk->m_strName = pPrototype->m_strName;
-        }
-        return pChunk;
+    const auto found = m_byId.find(ckid);
+    if (found == m_byId.end()) {
+        return static_cast<CChunk*>(m_pUnknownClass->CreateObject());
     }
-    return static_cast<CChunk*>(m_pUnknownClass->CreateObject());
+    const CChunk* pPrototype = found->second;
+    auto* pChunk = static_cast<CChunk*>(pPrototype->GetRuntimeClass()->CreateObject());
+    if (pChunk) {
+        pChunk->m_strName = pPrototype->m_strName;
+    }
+    return pChunk;
 }

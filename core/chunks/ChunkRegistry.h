@@ -1,6 +1,8 @@
 #pragma once
 // The prototype list that turns a chunk id into a new, empty object of the right chunk class.
 
+#include <unordered_map>
+
 #include "core/base/ObList.h"
 
 class CChunk;
@@ -21,6 +23,9 @@ public:
 
 private:
     const CRuntimeClass* m_pUnknownClass;
+    // The first prototype of each id, as the list holds them: a file of thousands of chunks
+    // asks once per chunk.
+    std::unordered_map<FOURCC, const CChunk*> m_byId;
 };
 
 extern CChunkRegistry g_chunkRegistry;
