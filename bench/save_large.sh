@@ -2,7 +2,7 @@
 # Saves a 3.9 GiB WAVE file over itself, against cp --sparse=never of the same file in the same
 # run, alone and followed by a sync of the copy (the save flushes its file to disk before it
 # replaces the loaded one), and against dd in the save's own 12,000-byte passes: seconds and peak
-# resident memory of each.
+# resident memory of each, the median of ROUNDS interleaved runs.
 # BUILD_DIR picks the build (default build/); BENCH_DIR the folder for the files (default a
 # temporary one under /var/tmp, removed at the end).
 set -euo pipefail
@@ -39,16 +39,31 @@ measure() {
 "$bench" make "$work/hole.wav" "$size"
 cp --sparse=never "$work/hole.wav" "$work/take.wav"
 rm -f "$work/hole.wav"
-read -r cp_s cp_kib < <(measure cp --sparse=never "$work/take.wav" "$work/copy.wav")
-rm -f "$work/copy.wav"
-read -r sync_s sync_kib < <(measure sh -c 'cp --sparse=never "$1" "$2" && sync "$2"' sh \
-    "$work/take.wav" "$work/copy.wav")
-rm -f "$work/copy.wav"
-# The same bytes in the save's own 12,000-byte passes, flushed to disk as the save does.
-read -r dd_s dd_kib < <(measure dd if="$work/take.wav" of="$work/copy.wav" bs=12000 \
-    conv=fsync status=none)
-rm -f "$work/copy.wav"
-read -r save_s save_kib < <(measure "$bench" save "$work/take.wav")
+# One run of each, in turn, ROUNDS times (default 3): the disk's own swings are larger than the
+# differences measured, and a median of interleaved runs shares them out.
+run_case() {
+    case $1 in
+        cp) measure cp --sparse=never "$work/take.wav" "$work/copy.wav" ;;
+        sync) measure sh -c 'cp --sparse=never "$1" "$2" && sync "$2"' sh "$work/take.wav" \
+            "$work/copy.wav" ;;
+        # The same bytes in the save's own 12,000-byte passes, flushed to disk as the save does.
+        dd) measure dd if="$work/take.wav" of="$work/copy.wav" bs=12000 conv=fsync status=none ;;
+        save) measure "$bench" save "$work/take.wav" ;;
+    esac
+}
+rounds=${ROUNDS:-3}
+for ((r = 0; r < rounds; r++)); do
+    for c in cp sync dd save; do
+        run_case "$c" >>"$work/$c.times"
+        rm -f "$work/copy.wav"
+    done
+done
+# The median run's seconds and peak KiB.
+median() { sort -n "$work/$1.times" | sed -n "$(((rounds + 1) / 2))p"; }
+read -r cp_s cp_kib < <(median cp)
+read -r sync_s sync_kib < <(median sync)
+read -r dd_s dd_kib < <(median dd)
+read -r save_s save_kib < <(median save)
 [ "$(stat -c %s "$work/take.wav")" -eq "$size" ] || { echo "save_large: wrong size" >&2; exit 1; }
 
 ratio() { echo "scale=2; $1 / $2" | bc; }
