@@ -462,12 +462,19 @@ Spots IxmlWellFormed(const CheckInput& in) {
     if (!pIxml) {
         return {};
     }
+    // The file holds bytes of the chunk that the layout left unread: they are past its size limit.
+    if (pIxml->payload.empty() && pIxml->nSize > 0 && pIxml->DataOffset() < in.layout.nFileSize) {
+        return {{"iXML", pIxml->nOffset,
+                 "the iXML document is too large to check: " + Text(pIxml->nSize) + " bytes."}};
+    }
     auto end = std::find(pIxml->payload.begin(), pIxml->payload.end(), BYTE{0});
     const XmlParse parse = ParseXml(CString(pIxml->payload.begin(), end));
     if (parse.root) {
         return {};
     }
-    return {{"iXML", pIxml->nOffset, "the iXML document is not well formed: " + parse.error}};
+    return {{"iXML", pIxml->nOffset,
+             CString("the iXML document is ") +
+                 (parse.tooLarge ? "too large to check: " : "not well formed: ") + parse.error}};
 }
 
 Spots CueInsideData(const CheckInput& in) {
