@@ -475,10 +475,9 @@ Spots IxmlWellFormed(const CheckInput& in) {
 std::optional<std::uint64_t> FramesOfData(const CheckInput& in, const RawChunk& format,
                                           const RawChunk& data) {
     const RawChunk* pFact = in.layout.Find("fact");
-    FrameSources sources{static_cast<WORD>(SampleTag(format.payload)),
-                         static_cast<WORD>(Le(format.payload, 12, 2)),
-                         std::min(data.nSize, in.layout.nFileSize - data.DataOffset()),
-                         std::nullopt, std::nullopt};
+    FrameSources sources{
+        static_cast<WORD>(SampleTag(format.payload)), static_cast<WORD>(Le(format.payload, 12, 2)),
+        std::min(data.nSize, in.layout.nFileSize - data.DataOffset()), std::nullopt, std::nullopt};
     if (pFact && pFact->payload.size() >= 4) {
         sources.factLength = Le(pFact->payload, 0, 4);
     }
