@@ -1,10 +1,11 @@
 #include "cli/DetailCatalog.h"
 
 #include <cstdio>
-#include <memory>
 
 #include "core/chunks/Chunk.h"
 #include "core/chunks/ChunkId.h"
+#include "core/chunks/ChunkRegistry.h"
+#include "core/chunks/RiffChunkModel.h"
 #include "core/details/AudioFacts.h"
 #include "core/details/ChunkDetails.h"
 #include "core/details/FormatDetails.h"
@@ -38,17 +39,17 @@ public:
     const CChunk& Root() const { return m_root; }
 
 private:
+    // Of the registry's class for the id, as a load makes it, so that the root finds the
+    // samples and their format; the root deletes it.
     void Add(const char* pId, const CString& strPayload) {
-        auto pChunk = std::make_unique<CChunk>();
+        CChunk* pChunk = g_chunkRegistry.CreateChunk(CString(pId));
         pChunk->m_ck.ckid = mmioStringToFOURCC(pId, 0);
         pChunk->SetData(reinterpret_cast<const BYTE*>(strPayload.data()),
                         static_cast<DWORD>(strPayload.size()));
-        m_root.AddChild(pChunk.get());
-        m_chunks.push_back(std::move(pChunk));
+        m_root.AddChild(pChunk);
     }
 
-    CChunk m_root;
-    std::vector<std::unique_ptr<CChunk>> m_chunks;
+    CRiffChunkModel m_root;
 };
 
 // The items with a comma after each but the last.

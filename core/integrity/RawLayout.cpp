@@ -58,6 +58,9 @@ void ReadDs64(RawLayout& layout, const RawChunk& chunk) {
     if (chunk.payload.size() >= 16) {
         layout.nDs64RiffSize = Le(chunk.payload.data(), 8);
         layout.nDs64DataSize = Le(chunk.payload.data() + 8, 8);
+        if (chunk.payload.size() >= 24) {
+            layout.nDs64SampleCount = Le(chunk.payload.data() + 16, 8);
+        }
         TakeDs64FormSize(layout);
     }
 }
