@@ -27,6 +27,13 @@ CString AboutText() {
             "Qt %2 (Widgets, Multimedia; built with %3)\n"
             "%4\n"
             "GNU C Library %5\n\n"
+            "Keys:\n"
+            "Ctrl+O: open a file\n"
+            "Ctrl+S: save the edits over the open file\n"
+            "Ctrl+Shift+S: save under another name\n"
+            "Ctrl+W: close the file\n"
+            "Ctrl+Q, Escape, Enter: leave the program\n"
+            "F1: this box\n\n"
             "Manual: man ovalis, and man ovalis-cli for the command-line companion.")
             .arg(QLatin1String(kOvalisVersion), QLatin1String(qVersion()),
                  QLatin1String(QT_VERSION_STR), GStreamerLine(),

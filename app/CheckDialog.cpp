@@ -26,7 +26,6 @@ QTreeWidget* FindingList(const CheckReport& report) {
     auto* pList = new QTreeWidget;
     pList->setHeaderLabels({"Severity", "Chunk", "Offset", "Finding"});
     pList->setRootIsDecorated(false);
-    pList->setWordWrap(true);
     for (const Finding& finding : report.findings) {
         auto* pItem = new QTreeWidgetItem(pList);
         pItem->setText(0, QString::fromStdString(SeverityText(finding.severity)));
@@ -35,7 +34,9 @@ QTreeWidget* FindingList(const CheckReport& report) {
         pItem->setText(3, QString::fromStdString(finding.strSentence));
         pItem->setToolTip(3, QString::fromStdString(finding.strRule + ": " + finding.strSentence));
     }
-    for (int i = 0; i < 3; ++i) {
+    // Every column as wide as its texts; the list scrolls across when they are wider than it.
+    pList->header()->setStretchLastSection(false);
+    for (int i = 0; i < pList->columnCount(); ++i) {
         pList->resizeColumnToContents(i);
     }
     return pList;
@@ -63,7 +64,12 @@ CCheckDialog::CCheckDialog(QWidget* pParent, const CString& strPath, const Check
     QPushButton* pEmbed = pButtons->addButton("&Embed checksum", QDialogButtonBox::ActionRole);
     pEmbed->setEnabled(checksum.digest.has_value());
     QPushButton* pLoudness = pButtons->addButton("&Write loudness", QDialogButtonBox::ActionRole);
-    pButtons->addButton(QDialogButtonBox::Close);
+    // Enter closes: the buttons that write are pressed only on purpose.
+    for (QPushButton* pWrites : {pEmbed, pLoudness}) {
+        pWrites->setAutoDefault(false);
+    }
+    QPushButton* pClose = pButtons->addButton(QDialogButtonBox::Close);
+    pClose->setDefault(true);
     connect(pEmbed, &QPushButton::clicked, this, [this] { Choose(Choice::EmbedChecksum); });
     connect(pLoudness, &QPushButton::clicked, this, [this] { Choose(Choice::WriteLoudness); });
     connect(pButtons, &QDialogButtonBox::rejected, this, &QDialog::reject);

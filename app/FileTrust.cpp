@@ -2,11 +2,17 @@
 
 #include "app/BackgroundWork.h"
 #include "app/CheckDialog.h"
+#include "app/WriteQuestions.h"
 #include "core/chunks/RiffChunkModel.h"
 #include "core/integrity/BextLoudness.h"
+#include "framework/DialogTemplate.h"
 #include "framework/MessageBox.h"
 
 namespace {
+
+bool Confirmed(const CString& strQuestion) {
+    return AfxMessageBox(strQuestion, MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
+}
 
 QString Named(const char* pszWhat, const CString& strPath) {
     return QString(pszWhat) + " " + QString::fromStdString(strPath) + "...";
@@ -14,6 +20,10 @@ QString Named(const char* pszWhat, const CString& strPath) {
 
 void Embed(CRiffChunkModel& root, const ChecksumResult& checksum,
            const std::function<void()>& save) {
+    const CString strPath = SampleSourceOf(root).strPath;
+    if (!Confirmed(ChecksumQuestion(strPath, *checksum.digest, ChecksumChunkOf(root) != nullptr))) {
+        return;
+    }
     if (const CString strRefused = EmbedChecksum(root, *checksum.digest); !strRefused.empty()) {
         AfxMessageBox("Couldn't embed the checksum: " + strRefused + ".");
         return;
@@ -37,6 +47,9 @@ void WriteMeasuredLoudness(QWidget* pParent, CRiffChunkModel& root,
     }
     if (!result.values) {
         AfxMessageBox("Couldn't measure the loudness: " + result.strFailure + ".");
+        return;
+    }
+    if (!Confirmed(LoudnessQuestion(source.strPath, *pBext, *result.values))) {
         return;
     }
     if (const CString strRefused = WriteLoudness(*pBext, *result.values); !strRefused.empty()) {

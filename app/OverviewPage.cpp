@@ -1,7 +1,9 @@
 #include "app/OverviewPage.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QScrollArea>
+#include <QVBoxLayout>
 
 #include "app/FileDetailsText.h"
 #include "core/chunks/Overview.h"
@@ -15,8 +17,10 @@ constexpr int IDC_INSTALL_GROUP = 1024;
 constexpr int IDC_INSTALL_HINT = 1025;
 constexpr int IDC_CONVERT = 1027;
 constexpr int IDC_INFO = 1028;
+constexpr int IDC_DETAILS_GROUP = 1029;
 constexpr int IDC_FILE_DETAILS = 1030;
 constexpr int IDC_CHECK = 1031;
+constexpr int IDC_SAVE_HINT = 1032;
 constexpr DISPID kDispPlayerError = 999;
 
 // One package to a line: a name broken at its hyphens could not be typed as it is shown.
@@ -59,19 +63,40 @@ int COverviewPage::OnCreate() {
 
 namespace {
 
-// The overview text stays in its box and scrolls there when it is longer than the box.
-void PutInScrollArea(CWnd* pInfo) {
-    auto* pLabel = pInfo ? qobject_cast<QLabel*>(pInfo->GetSafeHwnd()) : nullptr;
-    if (!pLabel) {
-        return;
-    }
-    auto* pArea = new QScrollArea(pLabel->parentWidget());
-    pArea->setGeometry(pLabel->geometry());
+QLabel* LabelOf(CWnd* pText) {
+    return pText ? qobject_cast<QLabel*>(pText->GetSafeHwnd()) : nullptr;
+}
+
+// The label inside a scroll area of its own, for a text longer than the label's room.
+QScrollArea* ScrollingLabel(QLabel* pLabel, QWidget* pParent) {
+    auto* pArea = new QScrollArea(pParent);
     pArea->setFrameShape(QFrame::NoFrame);
     pArea->setWidgetResizable(true);
     pArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     pArea->setWidget(pLabel);
-    pArea->show();
+    return pArea;
+}
+
+// The overview text stays in its box and scrolls there when it is longer than the box.
+void PutInScrollArea(CWnd* pInfo) {
+    if (QLabel* pLabel = LabelOf(pInfo)) {
+        const QRect placed = pLabel->geometry();
+        QScrollArea* pArea = ScrollingLabel(pLabel, pLabel->parentWidget());
+        pArea->setGeometry(placed);
+        pArea->show();
+    }
+}
+
+// The details go inside their frame, below its title whatever the style draws it as.
+void PutInGroup(CWnd* pText, CWnd* pGroup) {
+    QLabel* pLabel = LabelOf(pText);
+    auto* pBox = pGroup ? qobject_cast<QGroupBox*>(pGroup->GetSafeHwnd()) : nullptr;
+    if (!pLabel || !pBox) {
+        return;
+    }
+    auto* pLayout = new QVBoxLayout(pBox);
+    pLayout->setContentsMargins(4, 0, 4, 2);
+    pLayout->addWidget(ScrollingLabel(pLabel, pBox));
 }
 
 }  // namespace
@@ -79,6 +104,7 @@ void PutInScrollArea(CWnd* pInfo) {
 BOOL COverviewPage::OnInitDialog() {
     CDialog::OnInitDialog();
     PutInScrollArea(GetDlgItem(IDC_INFO));
+    PutInGroup(GetDlgItem(IDC_FILE_DETAILS), GetDlgItem(IDC_DETAILS_GROUP));
     // The hint's controls exist only now, after the window's creation.
     if (!m_bPlayer) {
         m_stcInstallHint.SetWindowText(kInstallHint);
@@ -106,6 +132,12 @@ void COverviewPage::SetFileDetails(const CChunk* pRoot) {
     m_btnCheck.EnableWindow(pRoot != nullptr);
     if (CWnd* pText = GetDlgItem(IDC_FILE_DETAILS)) {
         pText->SetWindowText(pRoot ? FileDetailsText(*pRoot) : CString());
+    }
+}
+
+void COverviewPage::ShowSaveHint(bool bShow) {
+    if (CWnd* pHint = GetDlgItem(IDC_SAVE_HINT)) {
+        pHint->ShowWindow(bShow ? SW_SHOW : SW_HIDE);
     }
 }
 

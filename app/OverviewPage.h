@@ -18,6 +18,8 @@ public:
     void SetFileInfo(const CString& strPath);
     // Shows the File details of the tree under pRoot; none for a null root.
     void SetFileDetails(const CChunk* pRoot);
+    // Shows or hides the line that says how the edits on the pages are saved.
+    void ShowSaveHint(bool bShow);
 
     CStatic m_stcInstallHint;
     CButton m_grpInstallHint;

@@ -18,15 +18,26 @@ std::optional<QString> EditableText(const QWidget* pWidget) {
     return std::nullopt;
 }
 
+void NotifyChanges(QWidget* pBox, const std::function<void()>& onTyped) {
+    if (auto* pLine = qobject_cast<QLineEdit*>(pBox)) {
+        QObject::connect(pLine, &QLineEdit::textChanged, pLine, onTyped);
+    } else if (auto* pText = qobject_cast<QPlainTextEdit*>(pBox)) {
+        QObject::connect(pText, &QPlainTextEdit::textChanged, pText, onTyped);
+    }
+}
+
 }  // namespace
 
-void CUnsavedEdits::Record(QWidget* pPage) {
+void CUnsavedEdits::Record(QWidget* pPage, const std::function<void()>& onTyped) {
     if (!pPage) {
         return;
     }
     for (QWidget* pBox : pPage->findChildren<QWidget*>()) {
         if (const std::optional<QString> text = EditableText(pBox)) {
             m_boxes.emplace_back(pBox, *text);
+            if (onTyped) {
+                NotifyChanges(pBox, onTyped);
+            }
         }
     }
 }

@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -11,8 +12,9 @@ class QWidget;
 
 class CUnsavedEdits {
 public:
-    // Remembers the text of every editable box on pPage as it is now.
-    void Record(QWidget* pPage);
+    // Remembers the text of every editable box on pPage as it is now, and calls onTyped
+    // whenever one of them changes from then on.
+    void Record(QWidget* pPage, const std::function<void()>& onTyped = {});
     void Clear();
     // Whether a remembered box holds other text now.
     bool Any() const;

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QKeySequence>
+#include <QScreen>
 #include <QShortcut>
 #include <QString>
 #include <QWidget>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "app/AboutText.h"
+#include "app/ChunkHeaders.h"
 #include "app/FileTrust.h"
 #include "core/chunks/ChunkId.h"
 #include "framework/AboutBox.h"
@@ -42,8 +44,9 @@ constexpr const char* kMoreFilters =
 constexpr int kPageTop = 28;
 constexpr int kPageMargin = 4;
 
-// The welcome page's line that says why the last file did not open.
+// The welcome page's lines that say which file did not open last, and why.
 constexpr int kIdLoadFailure = 1001;
+constexpr int kIdFailedPath = 1002;
 // More tabs than this are of no use to a person, and each costs a page.
 constexpr int kMostChunkTabs = 200;
 constexpr UINT kIdMoreChunksPage = 144;
@@ -114,12 +117,15 @@ BOOL CViewerDlg::OnInitDialog() {
     m_overviewPage.ShowWindow(SW_HIDE);
     m_moreChunksPage.Create(kIdMoreChunksPage, this);
     m_moreChunksPage.ShowWindow(SW_HIDE);
+    m_welcomeScroller.Attach(m_welcomePage.GetSafeHwnd());
+    m_overviewScroller.Attach(m_overviewPage.GetSafeHwnd());
     m_overviewPage.m_onCheck = [this] {
         if (m_pRoot && !IsBusy()) {
             CheckInWindow(GetSafeHwnd(), *m_pRoot,
                           [this] { SaveFile(CString(m_pRoot->m_strOpenedPath)); });
         }
     };
+    FitOnScreen();
     m_tab.GetWindowRect(&m_rcPage);
     ScreenToClient(&m_rcPage);
     m_rcPage.left += kPageMargin;
@@ -134,6 +140,26 @@ BOOL CViewerDlg::OnInitDialog() {
     m_btnNew.EnableWindow(FALSE);
     AddShortcuts();
     return TRUE;
+}
+
+void CViewerDlg::FitOnScreen() {
+    QWidget* pWindow = GetSafeHwnd();
+    const QSize room =
+        pWindow->screen() ? pWindow->screen()->availableGeometry().size() : pWindow->size();
+    const QSize cut = (pWindow->size() - room).expandedTo(QSize(0, 0));
+    if (cut.width() == 0 && cut.height() == 0) {
+        return;
+    }
+    // The tabs give up the room; the buttons below them keep their distance to the edges.
+    pWindow->resize(pWindow->size() - cut);
+    QWidget* pTab = m_tab.GetSafeHwnd();
+    pTab->resize(pTab->size() - cut);
+    for (const int nID : {IDC_OPEN, IDC_NEW, IDC_SAVE, IDC_CLOSE, IDCANCEL}) {
+        if (CWnd* pButton = GetDlgItem(nID)) {
+            QWidget* pWidget = pButton->GetSafeHwnd();
+            pWidget->move(pWidget->pos() - QPoint(nID == IDCANCEL ? cut.width() : 0, cut.height()));
+        }
+    }
 }
 
 void CViewerDlg::AddShortcuts() {
@@ -188,14 +214,18 @@ void CViewerDlg::LoadFile(const CString& strPath) {
     } else {
         SetWindowText(kFileTitlePrefix + FileTitle(strPath));
     }
-    ShowLoadFailure(strFailure.empty() || HasChunks() ? CString() : strPath + ": " + strFailure);
+    const bool bFailed = !strFailure.empty() && !HasChunks();
+    ShowLoadFailure(bFailed ? strPath : CString(), bFailed ? strFailure : CString());
     RebuildTabs();
 }
 
 // No message box: a failed load shows the empty state, and the welcome page says why.
-void CViewerDlg::ShowLoadFailure(const CString& strLine) {
-    if (CWnd* pLine = m_welcomePage.GetDlgItem(kIdLoadFailure)) {
-        pLine->SetWindowText(strLine);
+void CViewerDlg::ShowLoadFailure(const CString& strPath, const CString& strReason) {
+    if (CWnd* pPath = m_welcomePage.GetDlgItem(kIdFailedPath)) {
+        pPath->SetWindowText(strPath);
+    }
+    if (CWnd* pReason = m_welcomePage.GetDlgItem(kIdLoadFailure)) {
+        pReason->SetWindowText(strReason);
     }
 }
 
@@ -206,6 +236,7 @@ void CViewerDlg::RebuildTabs() {
         return;
     }
     m_unsavedEdits.Clear();
+    m_overviewPage.ShowSaveHint(false);
     m_nCurTab = 0;
     if (HasChunks()) {
         m_tab.InsertItem(0, "Overview");
@@ -220,7 +251,8 @@ void CViewerDlg::RebuildTabs() {
             m_tab.SetItemToolTip(nIndex++, "Chunk id '" + IdText(pChunk->m_ck.ckid) + "'");
             if (CChunkPage* pPage = CreatePageOf(pChunk, this)) {
                 PlacePage(pPage);
-                m_unsavedEdits.Record(pPage->GetSafeHwnd());
+                m_unsavedEdits.Record(pPage->GetSafeHwnd(),
+                                      [this] { m_overviewPage.ShowSaveHint(HasUnsavedEdits()); });
             }
         }
         if (m_pRoot->GetCount() > kMostChunkTabs) {
@@ -333,10 +365,17 @@ BOOL CViewerDlg::SaveFile(const CString& strPath) {
     CWaitCursor wait;
     // The player lets go of the file before it is rewritten.
     m_overviewPage.SetFileInfo(CString());
+    const CChunkHeaders headers(*m_pRoot);
     const BOOL bSaved = m_pRoot->Save(strPath);
+    if (!bSaved) {
+        // The tree and the typed edits stay, so that the user can try again elsewhere.
+        headers.Restore();
+        m_overviewPage.SetFileInfo(m_pRoot->m_strOpenedPath);
+        return FALSE;
+    }
     // A copy: the load deletes the tree that holds the path.
     LoadFile(CString(m_pRoot->m_strOpenedPath));
-    return bSaved;
+    return TRUE;
 }
 
 void CViewerDlg::SaveOverLoadedFile() {
@@ -369,6 +408,7 @@ bool CViewerDlg::SettleUnsavedEdits() {
             return SaveFile(strPath);
         case IDNO:
             m_unsavedEdits.Clear();
+            m_overviewPage.ShowSaveHint(false);
             return true;
         default:
             return false;

@@ -10,6 +10,7 @@
 #include "framework/Button.h"
 #include "framework/Dialog.h"
 #include "framework/TabCtrl.h"
+#include "pages/PageScroller.h"
 #include "pages/RiffChunk.h"
 
 class CViewerDlg : public CDialog {
@@ -20,10 +21,11 @@ public:
     // Replaces the tree by the file at strPath; a file that does not load leaves none.
     void LoadFile(const CString& strPath);
     void RebuildTabs();
-    void ShowLoadFailure(const CString& strLine);
+    // Says on the welcome page which file did not open and why; empty texts clear it.
+    void ShowLoadFailure(const CString& strPath, const CString& strReason);
     void ShowPage(int nIndex);
     // Saves the tree to strPath, then shows the file the tree came from, loaded afresh. FALSE
-    // when the save failed (and said why).
+    // when the save failed (and said why); the tree and the typed edits then stay.
     BOOL SaveFile(const CString& strPath);
     // Whether a page holds text typed since the file was shown.
     bool HasUnsavedEdits() const;
@@ -80,6 +82,9 @@ private:
     bool SettleUnsavedEdits();
     void SaveOverLoadedFile();
     void PlacePage(CWnd* pPage);
+    // A window larger than the screen gives up the difference from its tabs, whose pages then
+    // scroll.
+    void FitOnScreen();
     void AddMoreChunksTab(int nIndex);
     // Ctrl+O, Ctrl+W and Ctrl+Q press their buttons; Ctrl+S saves over the loaded file,
     // Ctrl+Shift+S asks for a name; F1 shows the About box.
@@ -88,6 +93,8 @@ private:
 
     int m_nBusy = 0;
     CUnsavedEdits m_unsavedEdits;
+    CPageScroller m_welcomeScroller;
+    CPageScroller m_overviewScroller;
 };
 
 // Shows the open-file dialog; on OK, the chosen path split after its last separator.

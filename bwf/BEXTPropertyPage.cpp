@@ -72,8 +72,8 @@ BOOL CBEXTPropertyPage::OnInitDialog() {
     LockFieldsOutsidePayload();
     UpdateData(FALSE);
     ShowTimeReference(*this, m_pChunk);
+    m_timeReferenceBox.Show(*this, Payload() ? m_pChunk : nullptr);
     m_versionBoxes.Show(*this, Payload() ? m_pChunk : nullptr);
-    m_scroller.Attach(GetSafeHwnd());
     return TRUE;
 }
 
@@ -129,5 +129,6 @@ BOOL CBEXTPropertyPage::UpdateChunk() {
         }
     }
     m_versionBoxes.Store(*this, Payload() ? m_pChunk : nullptr);
+    m_timeReferenceBox.Store(*this, Payload() ? m_pChunk : nullptr);
     return TRUE;
 }

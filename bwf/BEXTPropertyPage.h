@@ -5,8 +5,8 @@
 
 #include "bwf/BextVersionBoxes.h"
 #include "bwf/FieldText.h"
+#include "bwf/TimeReferenceBox.h"
 #include "pages/ChunkPage.h"
-#include "pages/PageScroller.h"
 
 class CBEXTPropertyPage : public CChunkPage {
     DECLARE_DYNCREATE(CBEXTPropertyPage)
@@ -15,8 +15,9 @@ public:
     ~CBEXTPropertyPage() override;
 
     BOOL OnInitDialog() override;
-    // Stores the text fields and levels whose boxes were edited, leaving every byte of the
-    // others as read; the time reference, version and UMID are never written. A page that was
+    // Stores the text fields, levels and time reference whose boxes were edited, leaving every
+    // byte of the others as read; the hexadecimal time reference boxes, the version and the UMID
+    // are shown only. A page that was
     // never initialised stores nothing, so its empty members cannot wipe the fields.
     BOOL UpdateChunk() override;
 
@@ -40,7 +41,7 @@ public:
     CFieldText m_originatorReferenceText;
     // The UMID and loudness boxes, below the others; the page scrolls when they do not fit.
     CBextVersionBoxes m_versionBoxes;
-    CPageScroller m_scroller;
+    CTimeReferenceBox m_timeReferenceBox;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -1,6 +1,7 @@
 #include "bwf/MEXTPropertyPage.h"
 
 #include "core/fields/MextFields.h"
+#include "format/FieldMeanings.h"
 
 IMPLEMENT_DYNCREATE(CMEXTPropertyPage, CDialog)
 
@@ -20,6 +21,9 @@ BOOL CMEXTPropertyPage::OnInitDialog() {
     CChunkPage::OnInitDialog();
     LoadNumberFields(m_pChunk, Fields());
     ShowNumberFields(*this, m_pChunk, Fields());
+    if (CWnd* pMeaning = GetDlgItem(1060); pMeaning && m_pChunk) {
+        pMeaning->SetWindowText(SoundInformationMeaning(m_wSoundInformation));
+    }
     return TRUE;
 }
 

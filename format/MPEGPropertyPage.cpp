@@ -1,6 +1,7 @@
 #include "format/MPEGPropertyPage.h"
 
 #include "core/fields/FormatFields.h"
+#include "format/FieldMeanings.h"
 #include "format/FormatRecord.h"
 
 std::array<NumberField, 15> CMPEGPropertyPage::Fields() {
@@ -29,7 +30,22 @@ BOOL CMPEGPropertyPage::OnInitDialog() {
     CChunkPage::OnInitDialog();
     LoadNumberFields(m_pChunk, Fields());
     ShowNumberFields(*this, m_pChunk, Fields());
+    ShowMeanings();
     return TRUE;
+}
+
+void CMPEGPropertyPage::ShowMeanings() {
+    const std::pair<int, CString> meanings[] = {
+        {1060, MpegLayerMeaning(m_fwHeadLayer)},
+        {1061, MpegModeMeaning(m_fwHeadMode)},
+        {1062, MpegEmphasisMeaning(m_wHeadEmphasis)},
+        {1063, MpegFlagsMeaning(m_fwHeadFlags)},
+    };
+    for (const auto& [nID, strMeaning] : meanings) {
+        if (CWnd* pLabel = GetDlgItem(nID)) {
+            pLabel->SetWindowText(m_pChunk ? strMeaning : CString());
+        }
+    }
 }
 
 void CMPEGPropertyPage::DoDataExchange(CDataExchange* pDX) {

@@ -34,4 +34,6 @@ protected:
 private:
     // The members in exchange order (which is not the order of the rows), each at its field.
     std::array<NumberField, 15> Fields();
+    // Beside the layer, mode, emphasis and flags, what their numbers mean.
+    void ShowMeanings();
 };

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "framework/ElidedLabel.h"
 #include "framework/TabControlWidget.h"
 #include "framework/WidgetText.h"
 #include "framework/WinApp.h"
@@ -21,13 +22,23 @@ QString ControlText(const char* text) {
     return QString::fromUtf8(text);
 }
 
+QLabel* MakeLabel(const DialogControl& control, QWidget* pParent) {
+    if (!(control.style & (SS_ENDELLIPSIS | SS_PATHELLIPSIS))) {
+        return new QLabel(ControlText(control.text), pParent);
+    }
+    auto* pElided = new ElidedLabel(
+        (control.style & SS_PATHELLIPSIS) ? Qt::ElideMiddle : Qt::ElideRight, pParent);
+    pElided->SetFullText(ControlText(control.text));
+    return pElided;
+}
+
 QWidget* MakeText(const DialogControl& control, QWidget* pParent) {
-    auto* pLabel = new QLabel(ControlText(control.text), pParent);
+    QLabel* pLabel = MakeLabel(control, pParent);
     // Texts come from files too; markup in them is shown as it is.
     pLabel->setTextFormat(Qt::PlainText);
     pLabel->setAlignment((control.style & SS_CENTER) ? Qt::AlignHCenter | Qt::AlignTop
                                                      : Qt::AlignLeft | Qt::AlignTop);
-    pLabel->setWordWrap(control.cy > 12);
+    pLabel->setWordWrap(control.cy > 12 && !qobject_cast<ElidedLabel*>(pLabel));
     if (control.style & SS_DIALOGFRAME) {
         pLabel->setFrameStyle(QFrame::Panel | QFrame::Raised);
         pLabel->setLineWidth(2);
@@ -96,8 +107,9 @@ void PlaceControl(QWidget* pWidget, const DialogControl& control, const DialogUn
             rect.setSize(pixmap.size());
         }
     }
-    const bool bOneLineLabel = control.kind == ControlKind::Text && control.cy <= 12 &&
-                               !(control.style & (SS_CENTER | SS_DIALOGFRAME));
+    const bool bOneLineLabel =
+        control.kind == ControlKind::Text && control.cy <= 12 &&
+        !(control.style & (SS_CENTER | SS_DIALOGFRAME | SS_ENDELLIPSIS | SS_PATHELLIPSIS));
     if (bOneLineLabel) {
         // The font standing in for the template's may run wider than the one the layout was
         // drawn for: a one-line label grows to its text rather than cut it off.

@@ -7,8 +7,8 @@
 #include "core/base/Types.h"
 
 enum class ControlKind {
-    Text,        // static text
-    Picture,     // static showing a bitmap resource (text holds the resource name)
+    Text,     // static text
+    Picture,  // static showing a bitmap resource (text holds the resource name)
     GroupBox,
     PushButton,
     Edit,
@@ -26,10 +26,13 @@ constexpr DWORD ES_AUTOHSCROLL = 0x0040;
 constexpr DWORD ES_WANTRETURN = 0x0080;
 constexpr DWORD SS_CENTER = 0x0100;
 constexpr DWORD SS_DIALOGFRAME = 0x0200;
+// One line cut with "…" at its end, or in its middle as a path is; the whole text as tooltip.
+constexpr DWORD SS_ENDELLIPSIS = 0x4000;
+constexpr DWORD SS_PATHELLIPSIS = 0x8000;
 
 // Dialog styles.
-constexpr DWORD DS_CHILD = 0x0001;        // a child window without caption or border
-constexpr DWORD DS_POPUP = 0x0002;        // a top-level window with caption and system menu
+constexpr DWORD DS_CHILD = 0x0001;  // a child window without caption or border
+constexpr DWORD DS_POPUP = 0x0002;  // a top-level window with caption and system menu
 constexpr DWORD DS_VISIBLE = 0x0004;
 constexpr DWORD DS_ACCEPTFILES = 0x0008;  // takes dropped files
 

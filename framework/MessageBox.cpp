@@ -28,6 +28,15 @@ int AskSaveDiscardCancel(const CString& strText) {
     }
 }
 
+int AskOkCancel(const CString& strText) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Ovalis"),
+                    QString::fromStdString(strText), QMessageBox::Ok | QMessageBox::Cancel,
+                    QApplication::activeWindow());
+    // A write is started only by a deliberate choice, never by a stray Enter.
+    box.setDefaultButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Ok ? IDOK : IDCANCEL;
+}
+
 }  // namespace
 
 int AfxMessageBox(const CString& strText, UINT nType) {
@@ -39,6 +48,9 @@ int AfxMessageBox(const CString& strText, UINT nType) {
     }
     if ((nType & 0x000F) == MB_SAVEDISCARDCANCEL) {
         return AskSaveDiscardCancel(strText);
+    }
+    if ((nType & 0x000F) == MB_OKCANCEL) {
+        return AskOkCancel(strText);
     }
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Ovalis"), QString::fromStdString(strText),
                     QMessageBox::Ok, QApplication::activeWindow());

@@ -12,6 +12,8 @@ constexpr UINT MB_ICONEXCLAMATION = 0x0030;
 // A question with the buttons Save (IDYES), Discard (IDNO) and Cancel (IDCANCEL).
 constexpr UINT MB_SAVEDISCARDCANCEL = 0x0003;
 constexpr UINT MB_ICONQUESTION = 0x0020;
+// A question with the buttons OK (IDOK) and Cancel (IDCANCEL), Cancel the default.
+constexpr UINT MB_OKCANCEL = 0x0001;
 constexpr int IDYES = 6;
 constexpr int IDNO = 7;
 

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include "framework/ElidedLabel.h"
 #include "framework/Wnd.h"
 
 QString WidgetText(const QWidget* pWidget) {
@@ -15,6 +16,9 @@ QString WidgetText(const QWidget* pWidget) {
     }
     if (auto* pText = qobject_cast<const QPlainTextEdit*>(pWidget)) {
         return pText->toPlainText();
+    }
+    if (auto* pElided = qobject_cast<const ElidedLabel*>(pWidget)) {
+        return pElided->FullText();
     }
     if (auto* pLabel = qobject_cast<const QLabel*>(pWidget)) {
         return pLabel->text();
@@ -34,6 +38,8 @@ void SetWidgetText(QWidget* pWidget, const QString& text) {
         pEdit->setCursorPosition(0);
     } else if (auto* pText = qobject_cast<QPlainTextEdit*>(pWidget)) {
         pText->setPlainText(text);
+    } else if (auto* pElided = qobject_cast<ElidedLabel*>(pWidget)) {
+        pElided->SetFullText(text);
     } else if (auto* pLabel = qobject_cast<QLabel*>(pWidget)) {
         pLabel->setText(text);
     } else if (auto* pButton = qobject_cast<QAbstractButton*>(pWidget)) {

@@ -6,7 +6,12 @@ BOOL CChunkPage::Create(UINT nIDTemplate, CWnd* pParent, CChunk* pChunk) {
     if (bCreated && !pParent) {
         ShowWindow(SW_HIDE);
     }
+    if (bCreated) {
+        m_scroller.Attach(GetSafeHwnd());
+    }
     return bCreated;
 }
 
-BOOL CChunkPage::UpdateChunk() { return TRUE; }
+BOOL CChunkPage::UpdateChunk() {
+    return TRUE;
+}

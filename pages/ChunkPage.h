@@ -1,7 +1,9 @@
 #pragma once
-// The base of every chunk page: a modeless child dialog bound to its chunk.
+// The base of every chunk page: a modeless child dialog bound to its chunk, which scrolls
+// when it is placed in an area smaller than its controls.
 
 #include "framework/Dialog.h"
+#include "pages/PageScroller.h"
 
 class CChunk;
 
@@ -15,4 +17,8 @@ public:
     virtual BOOL UpdateChunk();
 
     CChunk* m_pChunk = nullptr;
+
+protected:
+    // Scrolls the controls that the area the page is placed in cannot hold.
+    CPageScroller m_scroller;
 };

@@ -44,6 +44,6 @@ BOOL CiXMLPropertyPage::OnInitDialog() {
     if (bWellFormed) {
         tables.erase(tables.begin());
     }
-    ShowDetailsText(*this, DetailsText(tables));
+    ShowDetailsText(*this, DetailsText(tables), DetailsWrap::InBox);
     return TRUE;
 }

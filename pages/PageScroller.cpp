@@ -8,7 +8,13 @@
 
 namespace {
 
-constexpr int kBottomMargin = 6;
+constexpr int kMargin = 6;
+
+QScrollBar* MakeBar(Qt::Orientation orientation, QWidget* pPage) {
+    auto* pBar = new QScrollBar(orientation, pPage);
+    pBar->hide();
+    return pBar;
+}
 
 }  // namespace
 
@@ -18,70 +24,94 @@ void CPageScroller::Attach(QWidget* pPage) {
         return;
     }
     m_pPage = pPage;
-    m_nOffset = 0;
-    m_pBar = new QScrollBar(Qt::Vertical, pPage);
-    m_pBar->hide();
-    QObject::connect(m_pBar, &QScrollBar::valueChanged, this,
-                     [this](int nValue) { ScrollTo(nValue); });
+    m_down = {MakeBar(Qt::Vertical, pPage), 0};
+    m_across = {MakeBar(Qt::Horizontal, pPage), 0};
+    QObject::connect(m_down.pBar, &QScrollBar::valueChanged, this,
+                     [this](int nValue) { ScrollTo(m_down, nValue); });
+    QObject::connect(m_across.pBar, &QScrollBar::valueChanged, this,
+                     [this](int nValue) { ScrollTo(m_across, nValue); });
     pPage->installEventFilter(this);
     Update();
 }
 
-int CPageScroller::ContentHeight() const {
-    int nBottom = 0;
+QSize CPageScroller::ContentSize() const {
+    QSize size;
     for (QObject* pChild : m_pPage->children()) {
         auto* pWidget = qobject_cast<QWidget*>(pChild);
-        if (pWidget && pWidget != m_pBar && !pWidget->isHidden()) {
-            nBottom = std::max(nBottom, pWidget->geometry().bottom() + 1 + m_nOffset);
+        if (pWidget && pWidget != m_down.pBar && pWidget != m_across.pBar && !pWidget->isHidden()) {
+            const QRect placed = pWidget->geometry();
+            size = size.expandedTo(
+                QSize(placed.right() + 1 + m_across.nOffset, placed.bottom() + 1 + m_down.nOffset));
         }
     }
-    return nBottom + kBottomMargin;
+    return size + QSize(kMargin, kMargin);
 }
 
 void CPageScroller::Update() {
-    if (!m_pPage || !m_pBar) {
+    if (!m_pPage || !m_down.pBar || !m_across.pBar) {
         return;
     }
-    const int nHidden = ContentHeight() - m_pPage->height();
+    const QSize content = ContentSize();
+    const int nBarWidth = m_down.pBar->sizeHint().width();
+    const int nBarHeight = m_across.pBar->sizeHint().height();
+    // A bar along one edge takes room from the other direction.
+    bool bDown = content.height() > m_pPage->height();
+    const bool bAcross = content.width() > m_pPage->width() - (bDown ? nBarWidth : 0);
+    bDown = content.height() > m_pPage->height() - (bAcross ? nBarHeight : 0);
+    UpdateAxis(m_down, bDown ? content.height() : 0,
+               m_pPage->height() - (bAcross ? nBarHeight : 0));
+    UpdateAxis(m_across, bAcross ? content.width() : 0, m_pPage->width() - (bDown ? nBarWidth : 0));
+    PlaceBars();
+}
+
+void CPageScroller::UpdateAxis(Axis& axis, int nContent, int nVisible) {
+    const int nHidden = nContent - nVisible;
     if (nHidden <= 0) {
-        ScrollTo(0);
-        m_pBar->hide();
+        ScrollTo(axis, 0);
+        axis.pBar->hide();
         return;
     }
-    m_pBar->setRange(0, nHidden);
-    m_pBar->setPageStep(m_pPage->height());
-    m_pBar->setSingleStep(m_pPage->fontMetrics().height());
-    PlaceBar();
-    m_pBar->show();
-    m_pBar->raise();
+    axis.pBar->setRange(0, nHidden);
+    axis.pBar->setPageStep(nVisible);
+    axis.pBar->setSingleStep(m_pPage->fontMetrics().height());
+    axis.pBar->show();
+    axis.pBar->raise();
 }
 
-void CPageScroller::PlaceBar() {
-    const int nWidth = m_pBar->sizeHint().width();
-    m_pBar->setGeometry(m_pPage->width() - nWidth, 0, nWidth, m_pPage->height());
+void CPageScroller::PlaceBars() {
+    const bool bDown = m_down.pBar->isVisible();
+    const bool bAcross = m_across.pBar->isVisible();
+    const int nWidth = m_down.pBar->sizeHint().width();
+    const int nHeight = m_across.pBar->sizeHint().height();
+    m_down.pBar->setGeometry(m_pPage->width() - nWidth, 0, nWidth,
+                             m_pPage->height() - (bAcross ? nHeight : 0));
+    m_across.pBar->setGeometry(0, m_pPage->height() - nHeight,
+                               m_pPage->width() - (bDown ? nWidth : 0), nHeight);
 }
 
-void CPageScroller::ScrollTo(int nOffset) {
-    if (!m_pPage || nOffset == m_nOffset) {
+void CPageScroller::ScrollTo(Axis& axis, int nOffset) {
+    if (!m_pPage || nOffset == axis.nOffset) {
         return;
     }
-    m_pPage->scroll(0, m_nOffset - nOffset);
-    m_nOffset = nOffset;
-    if (m_pBar) {
-        // The scroll moved the bar with the controls; it stays at the page's edge.
-        PlaceBar();
-        m_pBar->setValue(nOffset);
-    }
+    const int nBy = axis.nOffset - nOffset;
+    const bool bDown = &axis == &m_down;
+    m_pPage->scroll(bDown ? 0 : nBy, bDown ? nBy : 0);
+    axis.nOffset = nOffset;
+    // The scroll moved the bars with the controls; they stay at the page's edges.
+    PlaceBars();
+    axis.pBar->setValue(nOffset);
 }
 
 bool CPageScroller::eventFilter(QObject* pWatched, QEvent* pEvent) {
     if (pWatched == m_pPage && pEvent->type() == QEvent::Resize) {
         Update();
-    } else if (pWatched == m_pPage && pEvent->type() == QEvent::Wheel && m_pBar &&
-               m_pBar->isVisible()) {
-        const int nSteps = static_cast<QWheelEvent*>(pEvent)->angleDelta().y() / 120;
-        m_pBar->setValue(m_pBar->value() - nSteps * m_pBar->singleStep() * 3);
-        return true;
+    } else if (pWatched == m_pPage && pEvent->type() == QEvent::Wheel) {
+        Axis& axis = m_down.pBar && m_down.pBar->isVisible() ? m_down : m_across;
+        if (axis.pBar && axis.pBar->isVisible()) {
+            const int nSteps = static_cast<QWheelEvent*>(pEvent)->angleDelta().y() / 120;
+            axis.pBar->setValue(axis.pBar->value() - nSteps * axis.pBar->singleStep() * 3);
+            return true;
+        }
     }
     return QObject::eventFilter(pWatched, pEvent);
 }

@@ -1,11 +1,12 @@
 #pragma once
-// Lets a page whose controls reach below the area it is placed in scroll them inside that area:
-// a vertical scroll bar at the page's right edge appears when the visible controls are taller
-// than the page, and moves them all together. At the top, every control stands where the page's
-// template put it.
+// Lets a page whose controls reach past the area it is placed in scroll them inside that area: a
+// vertical scroll bar at the page's right edge appears when the visible controls are taller than
+// the page, a horizontal one at its bottom when they are wider, and each moves them all together.
+// At the start, every control stands where the page's template put it.
 
 #include <QObject>
 #include <QPointer>
+#include <QSize>
 
 class QScrollBar;
 class QWidget;
@@ -20,11 +21,17 @@ protected:
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
-    int ContentHeight() const;
-    void ScrollTo(int nOffset);
-    void PlaceBar();
+    struct Axis {
+        QPointer<QScrollBar> pBar;
+        int nOffset = 0;  // pixels the controls are moved up or left by
+    };
+
+    QSize ContentSize() const;
+    void UpdateAxis(Axis& axis, int nContent, int nVisible);
+    void ScrollTo(Axis& axis, int nOffset);
+    void PlaceBars();
 
     QPointer<QWidget> m_pPage;
-    QPointer<QScrollBar> m_pBar;
-    int m_nOffset = 0;  // pixels the controls are moved up by
+    Axis m_down;
+    Axis m_across;
 };

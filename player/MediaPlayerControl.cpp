@@ -14,7 +14,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "framework/ElidedLabel.h"
 #include "player/PlayerRequirements.h"
+#include "player/PlayerTime.h"
 
 namespace {
 
@@ -25,11 +27,6 @@ constexpr short kNoAudioOutput = 3;
 constexpr short kPlaybackFailed = 4;
 
 constexpr const char* kErrorSource = "Ovalis player";
-
-QString FormatTime(qint64 ms) {
-    const qint64 seconds = ms / 1000;
-    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
 
 QPushButton* MakeButton(const QString& text, QWidget* pParent) {
     auto* pButton = new QPushButton(text, pParent);
@@ -85,8 +82,7 @@ void MediaPlayerControl::BuildInterface() {
     palette.setColor(QPalette::Window, QColor(24, 32, 48));
     palette.setColor(QPalette::WindowText, QColor(150, 220, 255));
     pScreen->setPalette(palette);
-    m_pTitle = new QLabel(pScreen);
-    m_pTitle->setTextFormat(Qt::PlainText);
+    m_pTitle = new ElidedLabel(Qt::ElideRight, pScreen);
     m_pStatus = new QLabel(pScreen);
     m_pTime = new QLabel(pScreen);
     auto* pScreenLayout = new QGridLayout(pScreen);
@@ -255,15 +251,15 @@ void MediaPlayerControl::UpdateTime() {
         m_pPosition->setRange(0, static_cast<int>(duration));
         m_pPosition->setValue(static_cast<int>(m_player.position()));
     }
-    m_pTime->setText(FormatTime(m_player.position()) + QStringLiteral(" / ") +
-                     FormatTime(duration));
+    m_pTime->setText(PlayerTimeText(m_player.position(), duration) + QStringLiteral(" / ") +
+                     PlayerTimeText(duration, duration));
 }
 
 void MediaPlayerControl::UpdateControls() {
     const bool bHasFile = !m_player.source().isEmpty() && !m_bErrorReported;
     const QMediaPlayer::PlaybackState state = m_player.playbackState();
-    m_pTitle->setText(m_strFileName.empty() ? tr("No file")
-                                            : QFileInfo(DisplayPath(m_strFileName)).fileName());
+    m_pTitle->SetFullText(m_strFileName.empty() ? tr("No file")
+                                                : QFileInfo(DisplayPath(m_strFileName)).fileName());
     if (!m_bErrorReported) {
         m_pStatus->setText(state == QMediaPlayer::PlayingState  ? tr("Playing")
                            : state == QMediaPlayer::PausedState ? tr("Paused")

@@ -9,6 +9,7 @@
 #include "framework/OleControl.h"
 #include "player/LocalFileSource.h"
 
+class ElidedLabel;
 class QLabel;
 class QPushButton;
 class QSlider;
@@ -53,7 +54,7 @@ private:
     CString m_strFileName;
     BOOL m_bAutoStart = TRUE;
     bool m_bErrorReported = false;  // one event per file, though several signals tell of it
-    QLabel* m_pTitle = nullptr;
+    ElidedLabel* m_pTitle = nullptr;
     QLabel* m_pStatus = nullptr;
     QLabel* m_pTime = nullptr;
     QSlider* m_pPosition = nullptr;

@@ -11,6 +11,8 @@ using K = ControlKind;
 constexpr const char* kPageFont = "MS Sans Serif";
 constexpr DWORD kPage = DS_CHILD | DS_VISIBLE;
 constexpr DWORD kText = WS_VISIBLE;
+// A line that says what the number in the box before it means; cut with its tooltip when long.
+constexpr DWORD kMeaning = WS_VISIBLE | SS_ENDELLIPSIS;
 constexpr DWORD kNumberBox = WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
 constexpr DWORD kReadOnlyBox = kNumberBox | ES_READONLY;
 constexpr DWORD kTextBox = WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
@@ -99,6 +101,11 @@ DialogTemplate MpegPage() {
         {K::Edit, 1033, "", 112, 191, 70, 12, kNumberBox},
         {K::Text, IDC_STATIC, "DWORD dwPTSHigh:", 16, 206, 90, 8, kText},
         {K::Edit, 1040, "", 112, 204, 70, 12, kNumberBox},
+        // What the coded numbers mean, right of the group (format/FieldMeanings).
+        {K::Text, 1060, "", 193, 115, 72, 8, kMeaning},
+        {K::Text, 1061, "", 193, 142, 72, 8, kMeaning},
+        {K::Text, 1062, "", 193, 167, 72, 8, kMeaning},
+        {K::Text, 1063, "", 193, 180, 72, 8, kMeaning},
     };
     page.controls.insert(page.controls.end(), mpegRows.begin(), mpegRows.end());
     return page;
@@ -137,18 +144,21 @@ DialogTemplate BextPage() {
                 {K::Edit, 1014, "", 109, 108, 70, 12, kTextBox},
                 {K::Text, IDC_STATIC, "DWORD TimeReferenceLow:", 7, 124, 100, 8, kText},
                 {K::Text, IDC_STATIC, "(hex)", 184, 124, 16, 8, kText},
-                {K::Edit, 1015, "", 110, 122, 70, 12, kTextBox},
+                {K::Edit, 1015, "", 110, 122, 70, 12, kReadOnlyBox},
                 {K::Text, IDC_STATIC, "CHAR CodingHistory[]:", 7, 180, 100, 8, kText},
                 {K::Edit, 1012, "", 7, 191, 256, 31, kMultiLineBox | WS_VSCROLL},
                 {K::Text, IDC_STATIC, "DWORD TimeReferenceHigh:", 7, 138, 100, 8, kText},
                 {K::Text, IDC_STATIC, "(hex)", 184, 138, 16, 8, kText},
-                {K::Edit, 1008, "", 110, 136, 70, 12, kTextBox},
+                {K::Edit, 1008, "", 110, 136, 70, 12, kReadOnlyBox},
                 {K::Text, IDC_STATIC, "WORD Version:", 7, 152, 100, 8, kText},
                 {K::Text, IDC_STATIC, "(version.release)", 184, 152, 52, 8, kText},
-                {K::Edit, 1016, "", 110, 150, 70, 12, kTextBox},
+                {K::Edit, 1016, "", 110, 150, 70, 12, kReadOnlyBox},
                 {K::Text, IDC_STATIC, "CHAR Reserved[254]:", 7, 166, 100, 8, kText},
                 // The time reference as samples, clock time and timecode (bwf/TimeReferenceText).
-                {K::Edit, 1101, "", 203, 92, 62, 56, kMultiLineBox | ES_READONLY | WS_VSCROLL},
+                {K::Edit, 1101, "", 203, 92, 62, 34, kMultiLineBox | ES_READONLY | WS_VSCROLL},
+                // The time reference to store, as timecode or samples (bwf/TimeReferenceBox).
+                {K::Text, IDC_STATIC, "Timecode:", 203, 127, 62, 8, kText},
+                {K::Edit, 1102, "", 203, 136, 62, 12, kTextBox},
                 // Below the page's first height, shown by the chunk's version; the page scrolls.
                 {K::Text, 1040, "BYTE UMID[64]:", 7, 232, 100, 8, kText},
                 {K::Edit, 1041, "", 7, 242, 256, 22, kMultiLineBox | ES_READONLY},
@@ -182,6 +192,8 @@ DialogTemplate MextPage() {
             {
                 {K::Text, IDC_STATIC, "WORD SoundInformation:", 7, 10, 92, 8, kText},
                 {K::Edit, 1016, "", 103, 7, 61, 12, kNumberBox},
+                // What the SoundInformation bits mean (format/FieldMeanings).
+                {K::Text, 1060, "", 168, 10, 97, 8, kMeaning},
                 {K::Text, IDC_STATIC, "WORD FrameSize:", 7, 31, 92, 8, kText},
                 {K::Edit, 1017, "", 103, 28, 61, 12, kNumberBox},
                 {K::Text, IDC_STATIC, "WORD AncillaryDataLength:", 7, 52, 92, 8, kText},
@@ -228,8 +240,10 @@ DialogTemplate WelcomePage() {
                  "\n\nOpen a file with the Open... button.\nYou can also drag'n-drop a file on "
                  "the \ncaption of this window.",
                  22, 98, 159, 81, kText | SS_CENTER | SS_DIALOGFRAME},
-                // Why the last file did not open, until the next one does.
-                {K::Text, 1001, "", 4, 182, 195, 18, kText | SS_CENTER},
+                // Why the last file did not open, until the next one does: the file's path on
+                // one line, its middle cut when long, and the reason whole below it.
+                {K::Text, 1002, "", 4, 182, 195, 8, kText | SS_CENTER | SS_PATHELLIPSIS},
+                {K::Text, 1001, "", 4, 191, 195, 34, kText | SS_CENTER},
             }};
 }
 
@@ -245,13 +259,16 @@ DialogTemplate OverviewPage() {
                 {K::GroupBox, 1024, "", 14, 9, 175, 48, 0},
                 // The whole inside of the group box: the hint names three packages.
                 {K::Text, 1025, "", 17, 13, 169, 42, SS_CENTER},
-                {K::Text, 1028, "Information about the opened file...", 9, 73, 252, 117, kText},
+                {K::Text, 1028, "Information about the opened file...", 9, 73, 252, 107, kText},
                 {K::PushButton, 1027, "&Convert...", 101, 201, 67, 16, WS_TABSTOP},
                 // Below the overview text, a few lines of what the file's chunks say together.
-                {K::GroupBox, 1029, "File details", 9, 192, 252, 36, kText},
-                {K::Text, 1030, "", 14, 201, 242, 26, kText},
+                {K::GroupBox, 1029, "File details", 9, 182, 252, 46, kText},
+                {K::Text, 1030, "", 14, 193, 242, 32, kText},
                 // Right of the player, in the page's free corner.
                 {K::PushButton, 1031, "Chec&k...", 205, 9, 56, 16, WS_VISIBLE | WS_TABSTOP},
+                // Shown once a page holds an edit: the Save button stays hidden.
+                {K::Text, 1032, "Edited: Ctrl+S saves, Ctrl+Shift+S saves under another name.", 199,
+                 30, 64, 34, 0},
             }};
 }
 

@@ -87,6 +87,14 @@ void AddExtensibleRows(const CChunk& chunk, DetailTable& table) {
     }
 }
 
+// The tag in hexadecimal, as readers know it, and its name: "0xFFFE extensible".
+CString TagMeaning(WORD wTag) {
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "0x%04X", static_cast<unsigned>(wTag));
+    const CString strName = FormatTagName(wTag);
+    return strName.empty() ? CString(hex) : hex + (" " + strName);
+}
+
 }  // namespace
 
 CString FormatTagName(WORD wTag) {
@@ -142,7 +150,7 @@ DetailTable FormatDetails(const CChunk& chunk) {
     for (const Row& row : kRows) {
         if (const auto value = PayloadNumber(chunk, row.offset, row.width)) {
             const CString strMeaning =
-                row.offset == 0 ? FormatTagName(static_cast<WORD>(*value)) : CString();
+                row.offset == 0 ? TagMeaning(static_cast<WORD>(*value)) : CString();
             table.rows.push_back({row.name, std::to_string(*value), strMeaning});
         }
     }

@@ -1,7 +1,10 @@
 #include "core/details/Timecode.h"
 
+#include <array>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -27,7 +30,91 @@ std::uint64_t WithDroppedNumbers(std::uint64_t frames, std::uint64_t fps) {
     return frames;
 }
 
+bool IsDigit(char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
+
+// A text of digits alone, as a count that fits 64 bits.
+std::optional<std::uint64_t> PlainCount(const CString& strText) {
+    if (strText.empty() || strText.size() > 20) {
+        return std::nullopt;
+    }
+    Wide value = 0;
+    for (const char c : strText) {
+        if (!IsDigit(c)) {
+            return std::nullopt;
+        }
+        value = value * 10 + static_cast<unsigned>(c - '0');
+    }
+    if (value > std::numeric_limits<std::uint64_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint64_t>(value);
+}
+
+struct TimecodeFields {
+    std::array<std::uint64_t, 4> values{};  // hours, minutes, seconds, frames
+    char frameSeparator = ':';
+};
+
+// Four groups of one to three digits, the first three ended by ':' and the third by ':' or ';'.
+std::optional<TimecodeFields> SplitTimecode(const CString& strText) {
+    TimecodeFields fields;
+    std::size_t i = 0;
+    for (std::size_t nField = 0; nField < fields.values.size(); ++nField) {
+        const std::size_t start = i;
+        while (i < strText.size() && IsDigit(strText[i]) && i - start < 3) {
+            fields.values[nField] = fields.values[nField] * 10 + (strText[i++] - '0');
+        }
+        if (i == start) {
+            return std::nullopt;
+        }
+        if (nField == 3) {
+            break;
+        }
+        const char separator = i < strText.size() ? strText[i++] : '\0';
+        if (separator != ':' && !(nField == 2 && separator == ';')) {
+            return std::nullopt;
+        }
+        fields.frameSeparator = separator;
+    }
+    return i == strText.size() ? std::optional(fields) : std::nullopt;
+}
+
+// The frame count of valid fields; nothing when a field is out of its range.
+std::optional<std::uint64_t> FrameCount(const TimecodeFields& fields, const TimecodeRate& rate,
+                                        std::uint64_t fps) {
+    const auto [hours, minutes, seconds, frame] = fields.values;
+    const bool bDrop = rate.drop && fps % 30 == 0;
+    const std::uint64_t dropped = bDrop ? fps / 15 : 0;
+    if (hours >= 24 || minutes >= 60 || seconds >= 60 || frame >= fps ||
+        (fields.frameSeparator == ';' && !rate.drop) ||
+        (seconds == 0 && minutes % 10 != 0 && frame < dropped)) {
+        return std::nullopt;
+    }
+    const std::uint64_t totalMinutes = hours * 60 + minutes;
+    return (totalMinutes * 60 + seconds) * fps + frame -
+           dropped * (totalMinutes - totalMinutes / 10);
+}
+
 }  // namespace
+
+std::optional<std::uint64_t> SamplesOfTimecode(const CString& strText, DWORD dwSampleRate,
+                                               const TimecodeRate& rate) {
+    if (const auto count = PlainCount(strText)) {
+        return count;
+    }
+    const std::uint64_t fps = rate.den ? NominalFps(rate) : 0;
+    const auto fields = SplitTimecode(strText);
+    const auto frames =
+        fields && fps && dwSampleRate ? FrameCount(*fields, rate, fps) : std::nullopt;
+    if (!frames) {
+        return std::nullopt;
+    }
+    // Rounded up: the frame's first sample, which reads back as this frame.
+    const Wide scaled = Wide(*frames) * rate.den * dwSampleRate;
+    return static_cast<std::uint64_t>((scaled + rate.num - 1) / rate.num);
+}
 
 CString ClockText(std::uint64_t samples, DWORD dwSampleRate) {
     if (dwSampleRate == 0) {

@@ -17,6 +17,11 @@ CString ClockText(std::uint64_t samples, DWORD dwSampleRate);
 // "hh:mm:ss:ff", or "hh:mm:ss;ff" when dropping frames; the hours wrap at 24 as timecode does.
 // Empty for a rate of 0.
 CString TimecodeText(std::uint64_t samples, DWORD dwSampleRate, const TimecodeRate& rate);
+// The first sample of the frame that "hh:mm:ss:ff" names at the rate (";" before the frames
+// when dropping them), or the count itself of a text of digits alone; nothing for any other
+// text, a field out of its range, a frame number that drop-frame timecode skips, or a rate of 0.
+std::optional<std::uint64_t> SamplesOfTimecode(const CString& strText, DWORD dwSampleRate,
+                                               const TimecodeRate& rate);
 // "25 fps", "29.97 fps drop frame".
 CString TimecodeRateName(const TimecodeRate& rate);
 // The rate of texts like "30000/1001" or "25" and a flag "DF" or "NDF"; nothing when unreadable.

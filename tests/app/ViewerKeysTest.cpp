@@ -115,7 +115,8 @@ TEST_F(ViewerShortcutTest, F1ShowsTheAboutBox) {
     EXPECT_EQ(shown[0].first, "About Ovalis");
     const QString text = QString::fromStdString(shown[0].second);
     for (const char* part :
-         {"Ovalis 1.06", "Licence: MIT", "Qt 6.", "GStreamer 1.", "man ovalis"}) {
+         {"Ovalis 1.06", "Licence: MIT", "Qt 6.", "GStreamer 1.", "man ovalis", "Ctrl+O: ",
+          "Ctrl+S: ", "Ctrl+Shift+S: ", "Ctrl+W: ", "Ctrl+Q, Escape, Enter: ", "F1: "}) {
         EXPECT_TRUE(text.contains(QLatin1String(part))) << part << " in\n" << text.toStdString();
     }
     EXPECT_TRUE(dlg->GetSafeHwnd()->isVisible());

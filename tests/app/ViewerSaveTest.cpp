@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include "RiffWriter.h"
 #include "ViewerTestSupport.h"
 #include "app/ViewerDlg.h"
+#include "core/io/MmioSeam.h"
 #include "model/SaveSupport.h"
 #include "pages/ChunkPage.h"
 
@@ -24,6 +26,12 @@ using viewertest::ScopedFileDialogAnswers;
 using viewertest::ScopedMessageBoxRecorder;
 
 constexpr int kDescriptionBox = 1009;
+// The Overview's line that says how edits are saved.
+constexpr int kSaveHint = 1032;
+
+QString QLabelText(const QWidget* pWidget) {
+    return static_cast<const QLabel*>(pWidget)->text();
+}
 
 class ViewerSaveTest : public ::testing::Test {
 protected:
@@ -117,14 +125,44 @@ TEST_F(ViewerSaveTest, SaveUnderAnotherNameShowsTheReloadedSource) {
     EXPECT_EQ(dlg->m_tab.GetItemCount(), 4);
 }
 
-TEST_F(ViewerSaveTest, FailedSaveShowsOneMessageAndTheFileStaysShown) {
+TEST_F(ViewerSaveTest, FailedSaveShowsOneMessageAndKeepsTheTreeAndTheTypedText) {
     Start(m_path);
-    dlg->SaveFile(dir.file("missing folder/News.wav"));
+    const CRiffChunk* pRoot = dlg->m_pRoot.get();
+    QWidget* pSaveHint = dlg->m_overviewPage.GetDlgItem(kSaveHint)->GetSafeHwnd();
+    EXPECT_TRUE(pSaveHint->isHidden());
+    savetest::SetBoxText(BextPage(), kDescriptionBox, "Evening news");
+    EXPECT_FALSE(pSaveHint->isHidden());
+    EXPECT_TRUE(QLabelText(pSaveHint).contains("Ctrl+Shift+S"));
+    EXPECT_FALSE(dlg->SaveFile(dir.file("missing folder/News.wav")));
+    EXPECT_FALSE(pSaveHint->isHidden());
+    EXPECT_EQ(dlg->m_pRoot.get(), pRoot);
+    EXPECT_EQ(ShownDescription(), "Evening news");
+    EXPECT_TRUE(dlg->HasUnsavedEdits());
+    EXPECT_EQ(player.control()->strPath, m_path);
     ASSERT_EQ(boxes.texts.size(), 1u);
     EXPECT_NE(boxes.texts[0].find("No such file or directory"), std::string::npos);
     EXPECT_EQ(testfiles::readFile(m_path), m_original);
     ASSERT_TRUE(dlg->m_pRoot);
     EXPECT_EQ(dlg->GetWindowText(), "Ovalis - " + FileTitle(m_path));
+}
+
+// A save that fails after every chunk was written (the rename) leaves a tree that a second
+// save writes whole, samples included.
+TEST_F(ViewerSaveTest, ASaveAfterAFailedOneWritesTheTypedEdit) {
+    Start(m_path);
+    savetest::SetBoxText(BextPage(), kDescriptionBox, "Evening news");
+    {
+        MmioFaultyCalls calls;
+        calls.failAt(MmioFaultyCalls::Call::Rename, 1);
+        const MmioSystemCallsScope scope(calls);
+        EXPECT_FALSE(dlg->SaveFile(m_path));
+    }
+    EXPECT_EQ(testfiles::readFile(m_path), m_original);
+    EXPECT_EQ(ShownDescription(), "Evening news");
+    EXPECT_TRUE(dlg->SaveFile(m_path));
+    testfiles::BextFields edited;
+    edited.description = "Evening news";
+    EXPECT_EQ(testfiles::readFile(m_path), testfiles::BroadcastWave(edited, 30000));
 }
 
 TEST_F(ViewerSaveTest, CtrlShiftSAsksForANameOnlyWhileAFileIsShown) {

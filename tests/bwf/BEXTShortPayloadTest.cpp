@@ -31,9 +31,10 @@ std::vector<ShortCase> Cases() {
     const BoxState reference{1010, "REF-0042-ORIG", false};
     const BoxState date{1013, "2024-05-06", false};
     const BoxState time{1014, "07:08:09", false};
-    const BoxState low{1015, "12345678", false};
-    const BoxState high{1008, "9ABCDEF0", false};
-    const BoxState version{1016, "2", false};
+    // Shown only, whatever the payload holds.
+    const BoxState low{1015, "12345678", true};
+    const BoxState high{1008, "9ABCDEF0", true};
+    const BoxState version{1016, "2", true};
     const auto outside = [](int nID) { return BoxState{nID, "", true}; };
     return {
         {0,

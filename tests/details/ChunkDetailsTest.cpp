@@ -172,7 +172,7 @@ TEST(ChunkDetailsTest, EachKindShowsWhatItsBytesHold) {
         {"a 12-channel extensible format",
          {{"fmt ", Extensible(12, 0x2D63F)}},
          "fmt ",
-         {"65534", "extensible", "wValidBitsPerSample  24", "0x0002D63F",
+         {"65534", "0xFFFE extensible", "wValidBitsPerSample  24", "0x0002D63F",
           "Front Left, Front Right, Front Center, Low Frequency, Back Left, Back Right, Side "
           "Left, Side Right, Top Front Left, Top Front Right, Top Back Left, Top Back Right",
           "00000001-0000-0010-8000-00AA00389B71  PCM"}},

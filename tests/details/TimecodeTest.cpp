@@ -98,4 +98,50 @@ TEST(TimecodeTest, RatesReadFromTheirTexts) {
     }
 }
 
+struct TypedTimecodeRow {
+    const char* text;
+    DWORD sampleRate;
+    TimecodeRate rate;
+    std::optional<std::uint64_t> samples;
+};
+
+// Every accepted timecode reads back as itself through TimecodeText.
+TEST(TimecodeTest, TypedTimecodeGivesTheFirstSampleOfItsFrame) {
+    const TimecodeRate k25{25, 1, false};
+    const TimecodeRate kDrop{30000, 1001, true};
+    const TypedTimecodeRow rows[] = {
+        {"01:00:00:00", 48000, k25, 48000ull * 3600},
+        {"23:59:59:24", 48000, k25, 48000ull * 86399 + 46080},
+        {"00:59:56:09", 48000, {24000, 1001, false}, 172798626},
+        {"00:00:59;28", 48000, kDrop, 2879677},
+        {"00:01:00;02", 48000, kDrop, 2882880},
+        {"00:10:00;00", 48000, kDrop, 28799972},
+        {"00:01:00:00", 48000, {30000, 1001, false}, 2882880},
+        {"12345", 48000, k25, 12345},
+        {"12345", 0, k25, 12345},
+        {"18446744073709551615", 48000, k25, ~0ull},
+        {"18446744073709551616", 48000, k25, std::nullopt},
+        {"00:01:00;00", 48000, kDrop, std::nullopt},
+        {"00:00:00;00", 48000, k25, std::nullopt},
+        {"24:00:00:00", 48000, k25, std::nullopt},
+        {"00:60:00:00", 48000, k25, std::nullopt},
+        {"00:00:60:00", 48000, k25, std::nullopt},
+        {"00:00:00:25", 48000, k25, std::nullopt},
+        {"00:00:01:00", 0, k25, std::nullopt},
+        {"00:00:01", 48000, k25, std::nullopt},
+        {"00:00:01:00:00", 48000, k25, std::nullopt},
+        {"0a:00:01:00", 48000, k25, std::nullopt},
+        {"-1", 48000, k25, std::nullopt},
+        {"", 48000, k25, std::nullopt},
+    };
+    for (const TypedTimecodeRow& row : rows) {
+        SCOPED_TRACE(row.text);
+        const auto samples = SamplesOfTimecode(row.text, row.sampleRate, row.rate);
+        EXPECT_EQ(samples, row.samples);
+        if (samples && CString(row.text).find(':') != CString::npos) {
+            EXPECT_EQ(TimecodeText(*samples, row.sampleRate, row.rate), row.text);
+        }
+    }
+}
+
 }  // namespace
