@@ -50,6 +50,17 @@ std::vector<AdtlEntry> FileAdtlEntries(const CChunk& chunk) {
     return entries;
 }
 
+// Samples and Time count from the file's start; the timecode is the time of day when bext gives
+// the time reference of that start.
+CString TimecodeStart(const AudioFacts& facts) {
+    if (!facts.timeReference) {
+        return "from the file's start: no time reference.";
+    }
+    return "from the time reference " +
+           TimecodeText(*facts.timeReference, facts.dwSampleRate, facts.Rate()) +
+           "; Samples and Time from the file's start.";
+}
+
 }  // namespace
 
 DetailTable CueDetails(const CChunk& chunk, const AudioFacts& facts) {
@@ -70,15 +81,16 @@ DetailTable CueDetails(const CChunk& chunk, const AudioFacts& facts) {
         const Labels labels = found == labelsById.end() ? Labels{} : found->second;
         table.rows.push_back({std::to_string(dwId), std::to_string(samples),
                               ClockText(samples, facts.dwSampleRate),
-                              TimecodeText(samples, facts.dwSampleRate, facts.Rate()), labels.label,
-                              labels.note, labels.length});
+                              TimeOfDayText(facts.timeReference.value_or(0), samples,
+                                            facts.dwSampleRate, facts.Rate()),
+                              labels.label, labels.note, labels.length});
     }
     if (*declared > held) {
         table.text = "The chunk declares " + std::to_string(*declared) + " cue points but holds " +
                      std::to_string(held) + ".";
     } else if (facts.dwSampleRate) {
         table.text = "Timecode at " + TimecodeRateName(facts.Rate()) +
-                     (facts.ixmlRate ? ", from iXML." : ", no iXML rate.");
+                     (facts.ixmlRate ? ", from iXML, " : ", no iXML rate, ") + TimecodeStart(facts);
     }
     return table;
 }

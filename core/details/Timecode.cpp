@@ -97,6 +97,28 @@ std::optional<std::uint64_t> FrameCount(const TimecodeFields& fields, const Time
            dropped * (totalMinutes - totalMinutes / 10);
 }
 
+CString WideTimecodeText(Wide samples, DWORD dwSampleRate, const TimecodeRate& rate) {
+    const std::uint64_t fps = rate.den ? NominalFps(rate) : 0;
+    if (dwSampleRate == 0 || fps == 0) {
+        return {};
+    }
+    const bool bDrop = rate.drop && fps % 30 == 0;
+    // Timecode starts again after 23:59:59: the frames of a day (of ten-minute runs, dropping).
+    const std::uint64_t framesPerDay = bDrop ? (fps * 600 - fps / 15 * 9) * 6 * 24 : fps * 86400;
+    std::uint64_t frames = static_cast<std::uint64_t>(
+        samples * rate.num / (Wide(rate.den) * dwSampleRate) % framesPerDay);
+    if (bDrop) {
+        frames = WithDroppedNumbers(frames, fps);
+    }
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, "%02llu:%02llu:%02llu%c%02llu",
+                  static_cast<unsigned long long>(frames / (fps * 3600)),
+                  static_cast<unsigned long long>(frames / (fps * 60) % 60),
+                  static_cast<unsigned long long>(frames / fps % 60), rate.drop ? ';' : ':',
+                  static_cast<unsigned long long>(frames % fps));
+    return buffer;
+}
+
 }  // namespace
 
 std::optional<std::uint64_t> SamplesOfTimecode(const CString& strText, DWORD dwSampleRate,
@@ -131,22 +153,12 @@ CString ClockText(std::uint64_t samples, DWORD dwSampleRate) {
 }
 
 CString TimecodeText(std::uint64_t samples, DWORD dwSampleRate, const TimecodeRate& rate) {
-    const std::uint64_t fps = rate.den ? NominalFps(rate) : 0;
-    if (dwSampleRate == 0 || fps == 0) {
-        return {};
-    }
-    std::uint64_t frames =
-        static_cast<std::uint64_t>(Wide(samples) * rate.num / (Wide(rate.den) * dwSampleRate));
-    if (rate.drop && fps % 30 == 0) {
-        frames = WithDroppedNumbers(frames, fps);
-    }
-    char buffer[48];
-    std::snprintf(buffer, sizeof buffer, "%02llu:%02llu:%02llu%c%02llu",
-                  static_cast<unsigned long long>(frames / (fps * 3600) % 24),
-                  static_cast<unsigned long long>(frames / (fps * 60) % 60),
-                  static_cast<unsigned long long>(frames / fps % 60), rate.drop ? ';' : ':',
-                  static_cast<unsigned long long>(frames % fps));
-    return buffer;
+    return WideTimecodeText(samples, dwSampleRate, rate);
+}
+
+CString TimeOfDayText(std::uint64_t start, std::uint64_t samples, DWORD dwSampleRate,
+                      const TimecodeRate& rate) {
+    return WideTimecodeText(Wide(start) + samples, dwSampleRate, rate);
 }
 
 CString TimecodeRateName(const TimecodeRate& rate) {

@@ -22,6 +22,10 @@ CString TimecodeText(std::uint64_t samples, DWORD dwSampleRate, const TimecodeRa
 // text, a field out of its range, a frame number that drop-frame timecode skips, or a rate of 0.
 std::optional<std::uint64_t> SamplesOfTimecode(const CString& strText, DWORD dwSampleRate,
                                                const TimecodeRate& rate);
+// The timecode of a position after a start, both in samples: with the time reference (samples
+// since midnight) as the start, the time of day the position was recorded at.
+CString TimeOfDayText(std::uint64_t start, std::uint64_t samples, DWORD dwSampleRate,
+                      const TimecodeRate& rate);
 // "25 fps", "29.97 fps drop frame".
 CString TimecodeRateName(const TimecodeRate& rate);
 // The rate of texts like "30000/1001" or "25" and a flag "DF" or "NDF"; nothing when unreadable.

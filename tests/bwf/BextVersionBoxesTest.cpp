@@ -58,7 +58,7 @@ TEST_F(BEXTPageTest, LevelsShowWithTwoDecimalsAndNotSet) {
     for (std::size_t i = 0; i < 5; ++i) {
         EXPECT_EQ(BoxText(Page(), kLevelBoxes[i]), shown[i]);
     }
-    EXPECT_TRUE(BoxText(Page(), kUmidBox).starts_with("extended "));
+    EXPECT_TRUE(BoxText(Page(), kUmidBox).starts_with("not a SMPTE UMID, 64 bytes: "));
 }
 
 struct LevelEditRow {
