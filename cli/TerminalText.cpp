@@ -1,5 +1,6 @@
 #include "cli/TerminalText.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 
@@ -20,6 +21,11 @@ unsigned char ByteAt(const CString& strText, std::size_t i) {
 }  // namespace
 
 CString WithControlsEscaped(const CString& strText) {
+    // Most lines are plain printable ASCII, and come back as they are.
+    if (std::all_of(strText.begin(), strText.end(),
+                    [](char c) { return (c >= 0x20 && c < 0x7F) || c == '\n' || c == '\t'; })) {
+        return strText;
+    }
     CString strResult;
     strResult.reserve(strText.size());
     for (std::size_t i = 0; i < strText.size(); ++i) {
