@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/Batch.h"
+#include "cli/TerminalText.h"
 #include "core/integrity/FileCheck.h"
 
 namespace {
@@ -28,9 +29,9 @@ nlohmann::json FindingJson(const Finding& finding) {
 int RunCheckText(const std::vector<CString>& files) {
     return RunBatch(files, [](const CString& strPath) {
         const CheckReport report = CheckFile(strPath, {});
-        std::cout << strPath << ": " << (report.IsClean() ? "clean" : "not clean") << "\n";
+        PrintText(strPath + ": " + (report.IsClean() ? "clean" : "not clean") + "\n");
         for (const Finding& finding : report.findings) {
-            std::cout << FindingLine(finding);
+            PrintText(FindingLine(finding));
         }
         return Outcome(report);
     });

@@ -2,13 +2,15 @@
 
 #include <iostream>
 
+#include "cli/TerminalText.h"
+
 void ReportFileFailure(const CString& strPath, const CString& strReason) {
     // One write, so that the line stays whole beside the output of other programs.
-    std::cerr << "ovalis-cli: " + strPath + ": " + strReason + "\n";
+    std::cerr << WithControlsEscaped("ovalis-cli: " + strPath + ": " + strReason + "\n");
 }
 
 int ReportUsageError(const CString& strMessage) {
-    std::cerr << "ovalis-cli: " + strMessage + "\nTry 'ovalis-cli --help'.\n";
+    std::cerr << WithControlsEscaped("ovalis-cli: " + strMessage) + "\nTry 'ovalis-cli --help'.\n";
     return kExitUsage;
 }
 

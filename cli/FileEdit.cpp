@@ -1,11 +1,11 @@
 #include "cli/FileEdit.h"
 
 #include <cstdio>
-#include <iostream>
 
 #include "cli/Diagnostics.h"
 #include "cli/LoadedFile.h"
 #include "cli/QuotedText.h"
+#include "cli/TerminalText.h"
 #include "core/fields/ChunkFields.h"
 #include "core/fields/FieldCodec.h"
 
@@ -153,15 +153,15 @@ CString EditFile(const CString& strPath, const std::vector<Assignment>& assignme
         return byteChanges.empty() ? CString() : edit.Save();
     }
     for (const FieldChange& change : edit.Changes()) {
-        std::cout << ChangeLine(strPath, change);
+        PrintText(ChangeLine(strPath, change));
     }
     for (const PayloadChange& change : byteChanges) {
         for (const ByteRange& range : change.ranges) {
-            std::cout << RangeLine(strPath, change, range);
+            PrintText(RangeLine(strPath, change, range));
         }
     }
     if (byteChanges.empty()) {
-        std::cout << strPath << ": nothing would change\n";
+        PrintText(strPath + ": nothing would change\n");
     }
     return CString();
 }

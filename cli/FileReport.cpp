@@ -16,22 +16,40 @@ std::vector<FieldValue> FieldsOf(const CChunk& chunk, const FieldTable& table) {
     return fields;
 }
 
-FileReport ReportOf(const CLoadedFile& file) {
+ChunkReport ChunkEntryOf(const CChunk& chunk) {
+    const MMCKINFO& ck = chunk.m_ck;
+    return {chunk.m_strName, IdText(ck.ckid), ck.llDataSize, ck.llDataOffset, nullptr, {}, {}};
+}
+
+ChunkReport ChunkReportOf(const CChunk& chunk, const AudioFacts& facts) {
+    ChunkReport report = ChunkEntryOf(chunk);
+    report.pTable = FieldTableOf(chunk);
+    if (report.pTable) {
+        report.fields = FieldsOf(chunk, *report.pTable);
+    }
+    report.details = DetailsOf(chunk, facts);
+    return report;
+}
+
+FileReport FileSummaryOf(const CLoadedFile& file) {
     FileReport report{file.Path(), file.Failure(), {}, file.Root().LoadNote(), {}, {}, {}};
+    if (file.IsLoaded()) {
+        report.strForm = FormName(file.Root().m_ck.ckid);
+        report.strOverview = OverviewOf(file.Root());
+        report.details = FileDetails(file.Root());
+    }
+    return report;
+}
+
+FileReport ReportOf(const CLoadedFile& file) {
+    FileReport report = FileSummaryOf(file);
     if (!file.IsLoaded()) {
         return report;
     }
-    report.strForm = FormName(file.Root().m_ck.ckid);
-    report.strOverview = OverviewOf(file.Root());
-    report.details = FileDetails(file.Root());
     const AudioFacts facts = AudioFactsOf(file.Root());
+    report.chunks.reserve(file.Chunks().size());
     for (const CChunk* pChunk : file.Chunks()) {
-        const MMCKINFO& ck = pChunk->m_ck;
-        const FieldTable* pTable = FieldTableOf(*pChunk);
-        report.chunks.push_back({pChunk->m_strName, IdText(ck.ckid), ck.llDataSize, ck.llDataOffset,
-                                 pTable,
-                                 pTable ? FieldsOf(*pChunk, *pTable) : std::vector<FieldValue>(),
-                                 DetailsOf(*pChunk, facts)});
+        report.chunks.push_back(ChunkReportOf(*pChunk, facts));
     }
     return report;
 }

@@ -37,6 +37,14 @@ struct FileReport {
     std::vector<std::pair<CString, CString>> details;  // the File details, name and value
 };
 
+struct AudioFacts;
+
 FileReport ReportOf(const CLoadedFile& file);
+// The report without the chunks' entries: a long listing takes them one at a time.
+FileReport FileSummaryOf(const CLoadedFile& file);
+// The chunk's entry in the list: tab, id, size and offset, without fields or details.
+ChunkReport ChunkEntryOf(const CChunk& chunk);
+// The entry with the chunk's fields and details.
+ChunkReport ChunkReportOf(const CChunk& chunk, const AudioFacts& facts);
 // The chunk's fields as shown, in the table's order.
 std::vector<FieldValue> FieldsOf(const CChunk& chunk, const FieldTable& table);

@@ -13,20 +13,21 @@ int RunInfoText(const std::vector<CString>& files) {
     bool bFirst = true;
     return RunBatch(files, [&bFirst](const CString& strPath) {
         const CLoadedFile file(strPath);
-        std::cout << (bFirst ? "" : "\n") << InfoText(ReportOf(file));
+        std::cout << (bFirst ? "" : "\n");
+        PrintInfoText(file);
         bFirst = false;
         return file.Failure();
     });
 }
 
 int RunInfoJson(const std::vector<CString>& files) {
-    CInfoJson json;
+    CInfoJson json(std::cout);
     const int nExit = RunBatch(files, [&json](const CString& strPath) {
         const CLoadedFile file(strPath);
         json.Add(ReportOf(file));
         return file.Failure();
     });
-    std::cout << json.Document();
+    json.Finish();
     return nExit;
 }
 

@@ -7,10 +7,6 @@
 
 using Json = nlohmann::json;
 
-struct CInfoJson::Files {
-    Json array = Json::array();
-};
-
 namespace {
 
 // A number field's text as a JSON number, any other as a string, a field not held as null.
@@ -113,15 +109,25 @@ Json FileJson(const FileReport& report) {
 
 }  // namespace
 
-CInfoJson::CInfoJson() : m_pFiles(std::make_unique<Files>()) {}
-
-CInfoJson::~CInfoJson() = default;
-
-void CInfoJson::Add(const FileReport& report) {
-    m_pFiles->array.push_back(FileJson(report));
+CInfoJson::CInfoJson(std::ostream& out) : m_out(out) {
+    m_out << "{\n    \"files\": [";
 }
 
-CString CInfoJson::Document() const {
-    const Json document{{"files", m_pFiles->array}};
-    return document.dump(4, ' ', false, Json::error_handler_t::replace) + "\n";
+void CInfoJson::Add(const FileReport& report) {
+    const CString strMember = FileJson(report).dump(4, ' ', false, Json::error_handler_t::replace);
+    // A dumped string holds no raw line break, so each one starts a line of the member.
+    CString strIndented = m_bAny ? ",\n        " : "\n        ";
+    strIndented.reserve(strMember.size() * 5 / 4);
+    for (const char c : strMember) {
+        strIndented += c;
+        if (c == '\n') {
+            strIndented += "        ";
+        }
+    }
+    m_out << strIndented;
+    m_bAny = true;
+}
+
+void CInfoJson::Finish() {
+    m_out << (m_bAny ? "\n    ]\n}\n" : "]\n}\n");
 }

@@ -3,23 +3,22 @@
 // path, error (only when the file did not load), overview, chunks; each chunk: tab, id, size,
 // offset and, for a chunk with a field table, fields.
 
-#include <memory>
+#include <ostream>
 
 #include "cli/FileReport.h"
 
+// Writes each file's member as it is added, so that no batch holds the whole document.
 class CInfoJson {
 public:
-    CInfoJson();
-    ~CInfoJson();
-    CInfoJson(const CInfoJson&) = delete;
-    CInfoJson& operator=(const CInfoJson&) = delete;
+    explicit CInfoJson(std::ostream& out);
 
+    // The file's member, indented by four spaces a level as in the whole document. Bytes that
+    // are not UTF-8 show as U+FFFD.
     void Add(const FileReport& report);
-    // The document indented by four spaces, ended by a line break. Bytes that are not UTF-8
-    // show as U+FFFD.
-    CString Document() const;
+    // The document's end, then a line break.
+    void Finish();
 
 private:
-    struct Files;
-    std::unique_ptr<Files> m_pFiles;
+    std::ostream& m_out;
+    bool m_bAny = false;
 };

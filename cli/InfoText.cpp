@@ -1,6 +1,8 @@
 #include "cli/InfoText.h"
 
+#include "cli/LoadedFile.h"
 #include "cli/TerminalText.h"
+#include "core/details/AudioFacts.h"
 
 namespace {
 
@@ -21,7 +23,7 @@ CString Indented(const CString& strText, const CString& strIndent) {
 }
 
 CString ChunkLine(const ChunkReport& chunk) {
-    return "    " + WithControlsEscaped(chunk.strTab) + "  id '" + chunk.strId + "'  size " +
+    return "    " + chunk.strTab + "  id '" + chunk.strId + "'  size " +
            std::to_string(chunk.llSize) + "  offset " + std::to_string(chunk.llOffset) + "\n";
 }
 
@@ -30,8 +32,7 @@ CString FieldLines(const ChunkReport& chunk, std::size_t nIndex) {
         "  fields of " + chunk.strTab + " (chunk " + std::to_string(nIndex + 1) + "):\n";
     for (const FieldValue& field : chunk.fields) {
         const CString strName = "    " + CString(field.pField->name) + ": ";
-        const CString strValue =
-            field.text ? WithControlsEscaped(*field.text) : "(not in the chunk's data)";
+        const CString strValue = field.text.value_or("(not in the chunk's data)");
         strText += strName + Indented(strValue, CString(strName.size(), ' ')) + "\n";
     }
     return strText;
@@ -58,30 +59,32 @@ CString FileDetailLines(const FileReport& report) {
 
 }  // namespace
 
-CString InfoText(const FileReport& report) {
-    CString strText = WithControlsEscaped(report.strPath) + "\n";
+void PrintInfoText(const CLoadedFile& file) {
+    const FileReport report = FileSummaryOf(file);
     if (!report.strFailure.empty()) {
-        return strText + "  not loaded: " + report.strFailure + "\n";
+        PrintText(report.strPath + "\n  not loaded: " + report.strFailure + "\n");
+        return;
     }
-    strText += "  form: " + report.strForm + "\n";
+    PrintText(report.strPath + "\n  form: " + report.strForm + "\n");
     if (!report.strNote.empty()) {
-        strText += "  note: " + report.strNote + "\n";
+        PrintText("  note: " + report.strNote + "\n");
     }
-    strText += "  chunks:\n";
-    for (const ChunkReport& chunk : report.chunks) {
-        strText += ChunkLine(chunk);
+    PrintText("  chunks:\n");
+    for (const CChunk* pChunk : file.Chunks()) {
+        PrintText(ChunkLine(ChunkEntryOf(*pChunk)));
     }
-    CString strOverview = WithControlsEscaped(report.strOverview);
+    CString strOverview = report.strOverview;
     strOverview.erase(strOverview.find_last_not_of("\r\n") + 1);
-    strText += "  overview:\n    " + Indented(strOverview, "    ") + "\n";
-    strText += FileDetailLines(report);
-    for (std::size_t i = 0; i < report.chunks.size(); ++i) {
-        if (report.chunks[i].pTable) {
-            strText += FieldLines(report.chunks[i], i);
+    PrintText("  overview:\n    " + Indented(strOverview, "    ") + "\n" + FileDetailLines(report));
+    // One chunk's fields and details at a time: a file of many chunks never holds them all.
+    const AudioFacts facts = AudioFactsOf(file.Root());
+    for (std::size_t i = 0; i < file.Chunks().size(); ++i) {
+        const ChunkReport chunk = ChunkReportOf(*file.Chunks()[i], facts);
+        if (chunk.pTable) {
+            PrintText(FieldLines(chunk, i));
         }
-        if (!report.chunks[i].details.empty()) {
-            strText += DetailLines(report.chunks[i], i);
+        if (!chunk.details.empty()) {
+            PrintText(DetailLines(chunk, i));
         }
     }
-    return strText;
 }

@@ -1,6 +1,9 @@
 #pragma once
-// info's plain-text listing of one file.
+// info's plain-text listing of one file, written to standard output a chunk at a time with its
+// control characters escaped.
 
 #include "cli/FileReport.h"
 
-CString InfoText(const FileReport& report);
+class CLoadedFile;
+
+void PrintInfoText(const CLoadedFile& file);

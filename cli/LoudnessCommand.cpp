@@ -7,6 +7,7 @@
 #include "cli/Batch.h"
 #include "cli/Diagnostics.h"
 #include "cli/LoadedFile.h"
+#include "cli/TerminalText.h"
 #include "core/integrity/BextLoudness.h"
 
 namespace {
@@ -49,7 +50,7 @@ CString LoudnessOf(const CString& strPath, bool bWrite) {
     if (!result.values) {
         return "loudness not measured: " + result.strFailure;
     }
-    std::cout << ValuesLine(strPath, *result.values);
+    PrintText(ValuesLine(strPath, *result.values));
     return bWrite ? Write(file, *result.values) : CString();
 }
 

@@ -5,6 +5,7 @@
 #include "cli/Batch.h"
 #include "cli/Diagnostics.h"
 #include "cli/LoadedFile.h"
+#include "cli/TerminalText.h"
 #include "core/integrity/ChecksumChunk.h"
 #include "core/integrity/SampleChecksum.h"
 
@@ -12,7 +13,7 @@ namespace {
 
 CString Verify(const CLoadedFile& file, const Md5Digest& digest) {
     const ChecksumState state = StateOf(StoredChecksum(file.Root()), digest);
-    std::cout << file.Path() << ": " << StateText(state) << "\n";
+    PrintText(file.Path() + ": " + StateText(state) + "\n");
     if (state == ChecksumState::Matches) {
         return CString();
     }
@@ -29,7 +30,7 @@ CString Embed(CLoadedFile& file, const Md5Digest& digest) {
     if (!strFailure.empty()) {
         return "not saved: " + OneLine(strFailure);
     }
-    std::cout << Md5Text(digest) << "  " << file.Path() << " (embedded)\n";
+    PrintText(Md5Text(digest) + "  " + file.Path() + " (embedded)\n");
     return CString();
 }
 
@@ -48,7 +49,7 @@ CString Md5File(const CString& strPath, const Invocation& invocation) {
     if (invocation.bEmbed) {
         return Embed(file, *result.digest);
     }
-    std::cout << Md5Text(*result.digest) << "  " << strPath << "\n";
+    PrintText(Md5Text(*result.digest) + "  " + strPath + "\n");
     return CString();
 }
 

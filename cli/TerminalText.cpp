@@ -1,6 +1,10 @@
 #include "cli/TerminalText.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iostream>
+
+#include "core/fields/FieldEncoding.h"
 
 namespace {
 
@@ -10,25 +14,41 @@ CString Escape(const char* pszFormat, unsigned value) {
     return text;
 }
 
+unsigned char ByteAt(const CString& strText, std::size_t i) {
+    return i < strText.size() ? static_cast<unsigned char>(strText[i]) : 0;
+}
+
 }  // namespace
 
 CString WithControlsEscaped(const CString& strText) {
+    // Most lines are plain printable ASCII, and come back as they are.
+    if (std::all_of(strText.begin(), strText.end(),
+                    [](char c) { return (c >= 0x20 && c < 0x7F) || c == '\n' || c == '\t'; })) {
+        return strText;
+    }
     CString strResult;
     strResult.reserve(strText.size());
     for (std::size_t i = 0; i < strText.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(strText[i]);
-        const bool bCrLf = byte == '\r' && i + 1 < strText.size() && strText[i + 1] == '\n';
-        const auto next = i + 1 < strText.size() ? static_cast<unsigned char>(strText[i + 1]) : 0;
+        const unsigned char byte = ByteAt(strText, i);
+        const bool bCrLf = byte == '\r' && ByteAt(strText, i + 1) == '\n';
+        const std::size_t nSequence = byte >= 0x80 ? Utf8SequenceLength(strText, i) : 0;
         if (byte == '\n' || byte == '\t' || bCrLf) {
             strResult += strText[i];
-        } else if (byte < 0x20 || byte == 0x7F) {
+        } else if (byte < 0x20 || byte == 0x7F ||
+                   (nSequence == 0 && byte >= 0x80 && byte <= 0x9F)) {
             strResult += Escape("\\x%02X", byte);
-        } else if (byte == 0xC2 && next >= 0x80 && next <= 0x9F) {
-            strResult += Escape("\\u%04X", next);
-            ++i;
+        } else if (byte == 0xC2 && nSequence == 2 && ByteAt(strText, i + 1) <= 0x9F) {
+            strResult += Escape("\\u%04X", ByteAt(strText, ++i));
+        } else if (nSequence > 1) {
+            strResult.append(strText, i, nSequence);
+            i += nSequence - 1;
         } else {
             strResult += strText[i];
         }
     }
     return strResult;
+}
+
+void PrintText(const CString& strText) {
+    std::cout << WithControlsEscaped(strText);
 }

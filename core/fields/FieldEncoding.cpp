@@ -32,9 +32,50 @@ bool IsContinuation(BYTE byte) {
     return (byte & 0xC0) == 0x80;
 }
 
-// The length of the UTF-8 sequence that starts at index i, or 0 when none does: no overlong
-// forms, no surrogates, nothing above U+10FFFF.
-std::size_t SequenceLength(const CString& s, std::size_t i) {
+void AppendUtf8(CString& strText, char32_t ch) {
+    if (ch < 0x80) {
+        strText.push_back(static_cast<char>(ch));
+    } else if (ch < 0x800) {
+        strText.push_back(static_cast<char>(0xC0 | (ch >> 6)));
+        strText.push_back(static_cast<char>(0x80 | (ch & 0x3F)));
+    } else {
+        strText.push_back(static_cast<char>(0xE0 | (ch >> 12)));
+        strText.push_back(static_cast<char>(0x80 | ((ch >> 6) & 0x3F)));
+        strText.push_back(static_cast<char>(0x80 | (ch & 0x3F)));
+    }
+}
+
+// The code point of the UTF-8 sequence of nLength bytes at index i.
+char32_t CodePointAt(const CString& s, std::size_t i, std::size_t nLength) {
+    static constexpr BYTE kLeadMasks[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    char32_t ch = static_cast<BYTE>(s[i]) & kLeadMasks[nLength];
+    for (std::size_t k = 1; k < nLength; ++k) {
+        ch = (ch << 6) | (static_cast<BYTE>(s[i + k]) & 0x3F);
+    }
+    return ch;
+}
+
+// Nothing when a character has no byte in Windows-1252 or the text is not UTF-8.
+std::optional<CString> ToWindows1252(const CString& strText) {
+    CString bytes;
+    bytes.reserve(strText.size());
+    for (std::size_t i = 0; i < strText.size();) {
+        const std::size_t nLength = Utf8SequenceLength(strText, i);
+        const char32_t ch = nLength == 0 ? 0xFFFF : CodePointAt(strText, i, nLength);
+        const std::optional<BYTE> byte =
+            ch <= 0xFFFF ? UnicodeToWindows1252(static_cast<char16_t>(ch)) : std::nullopt;
+        if (nLength == 0 || !byte) {
+            return std::nullopt;
+        }
+        bytes.push_back(static_cast<char>(*byte));
+        i += nLength;
+    }
+    return bytes;
+}
+
+}  // namespace
+
+std::size_t Utf8SequenceLength(const CString& s, std::size_t i) {
     const auto at = [&s](std::size_t k) { return static_cast<BYTE>(s[k]); };
     const BYTE lead = at(i);
     const std::size_t left = s.size() - i;
@@ -68,52 +109,9 @@ std::size_t SequenceLength(const CString& s, std::size_t i) {
     return length;
 }
 
-void AppendUtf8(CString& strText, char32_t ch) {
-    if (ch < 0x80) {
-        strText.push_back(static_cast<char>(ch));
-    } else if (ch < 0x800) {
-        strText.push_back(static_cast<char>(0xC0 | (ch >> 6)));
-        strText.push_back(static_cast<char>(0x80 | (ch & 0x3F)));
-    } else {
-        strText.push_back(static_cast<char>(0xE0 | (ch >> 12)));
-        strText.push_back(static_cast<char>(0x80 | ((ch >> 6) & 0x3F)));
-        strText.push_back(static_cast<char>(0x80 | (ch & 0x3F)));
-    }
-}
-
-// The code point of the UTF-8 sequence of nLength bytes at index i.
-char32_t CodePointAt(const CString& s, std::size_t i, std::size_t nLength) {
-    static constexpr BYTE kLeadMasks[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
-    char32_t ch = static_cast<BYTE>(s[i]) & kLeadMasks[nLength];
-    for (std::size_t k = 1; k < nLength; ++k) {
-        ch = (ch << 6) | (static_cast<BYTE>(s[i + k]) & 0x3F);
-    }
-    return ch;
-}
-
-// Nothing when a character has no byte in Windows-1252 or the text is not UTF-8.
-std::optional<CString> ToWindows1252(const CString& strText) {
-    CString bytes;
-    bytes.reserve(strText.size());
-    for (std::size_t i = 0; i < strText.size();) {
-        const std::size_t nLength = SequenceLength(strText, i);
-        const char32_t ch = nLength == 0 ? 0xFFFF : CodePointAt(strText, i, nLength);
-        const std::optional<BYTE> byte =
-            ch <= 0xFFFF ? UnicodeToWindows1252(static_cast<char16_t>(ch)) : std::nullopt;
-        if (nLength == 0 || !byte) {
-            return std::nullopt;
-        }
-        bytes.push_back(static_cast<char>(*byte));
-        i += nLength;
-    }
-    return bytes;
-}
-
-}  // namespace
-
 bool IsValidUtf8(const CString& strBytes) {
     for (std::size_t i = 0; i < strBytes.size();) {
-        const std::size_t length = SequenceLength(strBytes, i);
+        const std::size_t length = Utf8SequenceLength(strBytes, i);
         if (length == 0) {
             return false;
         }

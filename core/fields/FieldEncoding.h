@@ -10,6 +10,9 @@
 enum class FieldEncoding { Utf8, Windows1252 };
 
 bool IsValidUtf8(const CString& strBytes);
+// The length of the UTF-8 sequence that starts at index i (1 for ASCII), or 0 when none does: no
+// overlong forms, no surrogates, nothing above U+10FFFF.
+std::size_t Utf8SequenceLength(const CString& strText, std::size_t i);
 // The encoding the bytes are read with.
 FieldEncoding EncodingOf(const CString& strBytes);
 // The field's text, as UTF-8.
