@@ -57,6 +57,10 @@ bool Accepts(Command command, const CString& option) {
     if (option == "--csv") {
         return command == Command::Export || command == Command::Import;
     }
+    if (option == "--rewrite" || option == "--force-owner") {
+        return command == Command::Set || command == Command::Import || command == Command::Md5 ||
+               command == Command::Loudness;
+    }
     return IsHelpOption(option);
 }
 
@@ -71,6 +75,8 @@ CString TakeOptions(Invocation& invocation, const std::vector<CString>& options)
         invocation.bVerify |= option == "--verify";
         invocation.bEmbed |= option == "--embed";
         invocation.bWrite |= option == "--write";
+        invocation.bRewrite |= option == "--rewrite";
+        invocation.bForceOwner |= option == "--force-owner";
         bHelp |= IsHelpOption(option);
     }
     if (bHelp) {

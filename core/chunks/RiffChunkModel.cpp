@@ -11,6 +11,7 @@
 #include "core/chunks/OverviewText.h"
 #include "core/chunks/ds64ChunkModel.h"
 #include "core/file/LoadFailure.h"
+#include "core/file/SaveJournal.h"
 
 IMPLEMENT_DYNCREATE(CRiffChunkModel, CChunk)
 
@@ -152,6 +153,8 @@ BOOL CRiffChunkModel::Load(const CString& strPath) {
         m_strLoadFailure = ExplainOpenFailure(strPath);
         return FALSE;
     }
+    // A save in place that was interrupted is undone before the file is read.
+    const CString strRolledBack = RollBackInterruptedSave(strPath);
     HMMIO hmmio = mmioOpen(strPath.c_str(), nullptr, kLoadFlags);
     if (hmmio == nullptr) {
         m_strLoadFailure = ExplainOpenFailure(strPath);
@@ -176,6 +179,9 @@ BOOL CRiffChunkModel::Load(const CString& strPath) {
         m_strLoadFailure = ExplainEmptyTree(strPath, fileSize);
     } else if (m_llUnwalked >= 0) {
         m_strLoadNote = UnwalkedNote(m_llUnwalked, fileSize);
+    }
+    if (!strRolledBack.empty()) {
+        m_strLoadNote = strRolledBack + (m_strLoadNote.empty() ? "" : "; " + m_strLoadNote);
     }
     return stop < 0 ? TRUE : FALSE;
 }
