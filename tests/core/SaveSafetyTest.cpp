@@ -2,6 +2,7 @@
 // rewrite during the save is refused, temporary names cannot be blocked, and a signal that ends
 // the program mid-save leaves no temporary file behind.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -40,9 +41,10 @@ public:
         At(MmioFaultyCalls::Call::Write);
         return MmioSystemCalls::write(fd, buffer, count);
     }
-    int rename(const char* from, const char* to) override {
-        At(MmioFaultyCalls::Call::Rename);
-        return MmioSystemCalls::rename(from, to);
+    // The new file's flush to disk: after the copy's check, before the one at the rename.
+    int fsync(int fd) override {
+        At(MmioFaultyCalls::Call::Flush);
+        return MmioSystemCalls::fsync(fd);
     }
 
 private:
@@ -67,9 +69,9 @@ struct ChangeRow {
 TEST(SaveSafetyTest, AFileChangedDuringTheSaveIsNeitherReadNorReplaced) {
     const ChangeRow rows[] = {
         {"replaced during the copy", MmioFaultyCalls::Call::Write, 2, false},
-        {"replaced before the rename", MmioFaultyCalls::Call::Rename, 1, false},
+        {"replaced before the rename", MmioFaultyCalls::Call::Flush, 1, false},
         {"rewritten during the copy, mtime put back", MmioFaultyCalls::Call::Write, 2, true},
-        {"rewritten before the rename, mtime put back", MmioFaultyCalls::Call::Rename, 1, true},
+        {"rewritten before the rename, mtime put back", MmioFaultyCalls::Call::Flush, 1, true},
     };
     for (const ChangeRow& row : rows) {
         SCOPED_TRACE(row.what);
