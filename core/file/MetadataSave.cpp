@@ -58,7 +58,7 @@ bool IsSamples(const CChunk& chunk) {
 // The new bytes of every range that differs, when each chunk stands where the file has it with
 // the size it has there, one after the other with their pad bytes; else nothing (the whole-file
 // save then writes the new layout). Chunks whose payload stays in the file are not compared:
-// their bytes are the file's own.
+// their bytes are the file's own; no range may reach into the samples.
 std::optional<std::vector<FileBytes>> PlanInPlace(const CRiffChunkModel& root, HMMIO hmmio) {
     const std::optional<CString> form = ReadAt(hmmio, 0, 4);
     if (!form || HeaderOf(root.m_ck.ckid, 0).compare(0, 4, *form) != 0) {
@@ -87,7 +87,14 @@ std::optional<std::vector<FileBytes>> PlanInPlace(const CRiffChunkModel& root, H
         root.UnwalkedOffset() >= 0
             ? root.UnwalkedOffset()
             : mmioFileSize(hmmio) - static_cast<std::int64_t>(root.TrailingBytes().size());
-    return expected == end ? std::optional(ranges) : std::nullopt;
+    const bool bTouchesSamples =
+        std::any_of(ranges.begin(), ranges.end(), [&root](const FileBytes& range) {
+            const std::int64_t rangeEnd =
+                range.offset + static_cast<std::int64_t>(range.bytes.size());
+            return range.offset < root.SampleOffset() + root.SampleBytes() &&
+                   root.SampleOffset() < rangeEnd;
+        });
+    return expected == end && !bTouchesSamples ? std::optional(ranges) : std::nullopt;
 }
 
 std::optional<std::vector<FileBytes>> OldBytes(HMMIO hmmio, const std::vector<FileBytes>& ranges) {

@@ -50,6 +50,11 @@ CString Text(std::int64_t n) {
     return std::to_string(n);
 }
 
+// "1 byte", "12 bytes".
+CString Bytes(std::int64_t n) {
+    return Text(n) + (n == 1 ? " byte" : " bytes");
+}
+
 Spots PadMissing(const CheckInput& in) {
     Spots spots;
     for (const RawChunk& chunk : in.layout.chunks) {
@@ -138,9 +143,10 @@ Spots Trailing(const CheckInput& in) {
     if (in.layout.nTrailingOffset < 0) {
         return {};
     }
+    const std::int64_t nStray = in.layout.nFileSize - in.layout.nTrailingOffset;
     return {{"RIFF", in.layout.nTrailingOffset,
-             Text(in.layout.nFileSize - in.layout.nTrailingOffset) +
-                 " bytes at the end of the file make no chunk."}};
+             Bytes(nStray) + " at the end of the file " + (nStray == 1 ? "makes" : "make") +
+                 " no chunk."}};
 }
 
 Spots Form(const CheckInput& in) {
@@ -160,6 +166,17 @@ bool Agrees(std::int64_t nDeclared, std::int64_t nDs64) {
     return nDeclared == 0xFFFFFFFF || nDeclared == nDs64;
 }
 
+// An RF64 form's size is ds64's, which the rf64-sizes rule compares with the file.
+Spots FormPastEnd(const CheckInput& in) {
+    if (in.layout.strForm == "RF64" || in.layout.FormEnd() <= in.layout.nFileSize) {
+        return {};
+    }
+    return {{in.layout.strForm, 4,
+             "the form's size " + Text(in.layout.nFormSize) + " runs to " +
+                 Text(in.layout.FormEnd()) + ", past the end of the file at " +
+                 Text(in.layout.nFileSize) + "."}};
+}
+
 Spots Rf64Sizes(const CheckInput& in) {
     if (in.layout.strForm != "RF64") {
         return {};
@@ -174,8 +191,8 @@ Spots Rf64Sizes(const CheckInput& in) {
     if (nRiff != in.layout.nFileSize - 8 || !Agrees(in.layout.nFormDeclared, nRiff)) {
         spots.push_back({"ds64", pDs64->nOffset,
                          "ds64 gives the form size " + Text(nRiff) + "; the file holds " +
-                             Text(in.layout.nFileSize - 8) +
-                             " bytes after the form's header, whose size field says " +
+                             Bytes(in.layout.nFileSize - 8) +
+                             " after the form's header, whose size field says " +
                              Text(in.layout.nFormDeclared) + "."});
     }
     const RawChunk* pData = in.layout.Find("data");
@@ -195,8 +212,8 @@ Spots FormatFields(const CheckInput& in) {
     const auto& b = pFormat->payload;
     if (b.size() < 16) {
         return {{"fmt ", pFormat->nOffset,
-                 "the fmt chunk holds " + Text(static_cast<std::int64_t>(b.size())) +
-                     " bytes; a format record needs 16."}};
+                 "the fmt chunk holds " + Bytes(static_cast<std::int64_t>(b.size())) +
+                     "; a format record needs 16."}};
     }
     const std::int64_t nTag = Le(b, 0, 2), nChannels = Le(b, 2, 2), nRate = Le(b, 4, 4);
     const std::int64_t nPerSecond = Le(b, 8, 4), nAlign = Le(b, 12, 2), nBits = Le(b, 14, 2);
@@ -211,7 +228,7 @@ Spots FormatFields(const CheckInput& in) {
     if (bLinear && nPerSecond != nRate * nAlign) {
         spots.push_back({"fmt ", pFormat->DataOffset() + 8,
                          "the bytes per second are " + Text(nPerSecond) + "; " + Text(nRate) +
-                             " samples a second of " + Text(nAlign) + " bytes make " +
+                             " samples a second of " + Bytes(nAlign) + " make " +
                              Text(nRate * nAlign) + "."});
     }
     return spots;
@@ -226,7 +243,7 @@ Spots ExtensibleFields(const CheckInput& in) {
     if (b.size() < 40 || Le(b, 16, 2) < 22) {
         return {{"fmt ", pFormat->nOffset,
                  "an extensible format needs cbSize 22 and 40 bytes; the chunk holds " +
-                     Text(static_cast<std::int64_t>(b.size())) + "."}};
+                     Bytes(static_cast<std::int64_t>(b.size())) + "."}};
     }
     const std::int64_t nValid = Le(b, 18, 2), nBits = Le(b, 14, 2), nChannels = Le(b, 2, 2);
     Spots spots;
@@ -242,6 +259,39 @@ Spots ExtensibleFields(const CheckInput& in) {
                              Text(nChannels) + " channels."});
     }
     return spots;
+}
+
+// Without a mask a player cannot tell which speaker takes which of more than two channels.
+Spots ChannelMaskMissing(const CheckInput& in) {
+    const RawChunk* pFormat = in.layout.Find("fmt ");
+    if (!pFormat || pFormat->payload.size() < 40 || Le(pFormat->payload, 0, 2) != 0xFFFE ||
+        Le(pFormat->payload, 2, 2) <= 2 || Le(pFormat->payload, 20, 4) != 0) {
+        return {};
+    }
+    return {{"fmt ", pFormat->DataOffset() + 20,
+             "the channel mask is 0 for " + Text(Le(pFormat->payload, 2, 2)) +
+                 " channels; players cannot tell which speaker each feeds."}};
+}
+
+// The coding of the samples: an extensible format's sub-format, else the format tag.
+std::int64_t SampleTag(const std::vector<BYTE>& format) {
+    const std::int64_t nTag = Le(format, 0, 2);
+    return nTag == 0xFFFE && format.size() >= 26 ? Le(format, 24, 2) : nTag;
+}
+
+// Only linear PCM and float tell their length by their bytes.
+Spots FactMissing(const CheckInput& in) {
+    const RawChunk* pFormat = in.layout.Find("fmt ");
+    if (!pFormat || pFormat->payload.size() < 16 || in.layout.Find("fact")) {
+        return {};
+    }
+    const std::int64_t nTag = SampleTag(pFormat->payload);
+    if (nTag == 1 || nTag == 3) {
+        return {};
+    }
+    return {{"fmt ", pFormat->nOffset,
+             "format tag " + Text(nTag) +
+                 " is not PCM but the file has no fact chunk to give its length in samples."}};
 }
 
 const RawChunk* FullBext(const CheckInput& in) {
@@ -413,12 +463,19 @@ Spots IxmlWellFormed(const CheckInput& in) {
     if (!pIxml) {
         return {};
     }
+    // The file holds bytes of the chunk that the layout left unread: they are past its size limit.
+    if (pIxml->payload.empty() && pIxml->nSize > 0 && pIxml->DataOffset() < in.layout.nFileSize) {
+        return {{"iXML", pIxml->nOffset,
+                 "the iXML document is too large to check: " + Text(pIxml->nSize) + " bytes."}};
+    }
     auto end = std::find(pIxml->payload.begin(), pIxml->payload.end(), BYTE{0});
     const XmlParse parse = ParseXml(CString(pIxml->payload.begin(), end));
     if (parse.root) {
         return {};
     }
-    return {{"iXML", pIxml->nOffset, "the iXML document is not well formed: " + parse.error}};
+    return {{"iXML", pIxml->nOffset,
+             CString("the iXML document is ") +
+                 (parse.tooLarge ? "too large to check: " : "not well formed: ") + parse.error}};
 }
 
 Spots CueInsideData(const CheckInput& in) {
@@ -490,6 +547,7 @@ Spots TemporaryFiles(const CheckInput& in) {
 
 const CheckRule kRules[] = {
     {"form", Severity::Error, Form},
+    {"form-past-end", Severity::Error, FormPastEnd},
     {"pad-missing", Severity::Error, PadMissing},
     {"past-end", Severity::Error, PastEnd},
     {"past-form", Severity::Error, PastForm},
@@ -501,6 +559,8 @@ const CheckRule kRules[] = {
     {"rf64-sizes", Severity::Error, Rf64Sizes},
     {"fmt-consistency", Severity::Error, FormatFields},
     {"fmt-extensible", Severity::Error, ExtensibleFields},
+    {"channel-mask-missing", Severity::Warning, ChannelMaskMissing},
+    {"fact-missing", Severity::Warning, FactMissing},
     {"bext-version-unknown", Severity::Error, BextVersionUnknown},
     {"bext-version-fields", Severity::Warning, BextVersionFields},
     {"bext-date", Severity::Warning, BextDate},

@@ -28,6 +28,12 @@ bool IsHeld(const CString& strId) {
                        [&strId](const char* p) { return strId == p; });
 }
 
+void TakeDs64FormSize(RawLayout& layout) {
+    if (layout.strForm == "RF64" && layout.nFormDeclared == kUnset64 && layout.nDs64RiffSize) {
+        layout.nFormSize = *layout.nDs64RiffSize;
+    }
+}
+
 class CReader {
 public:
     explicit CReader(const CString& strPath) : m_file(strPath, std::ios::binary) {}
@@ -46,10 +52,13 @@ private:
     std::ifstream m_file;
 };
 
+// The form's size is known from here on, so that the chunks after it are not taken to stand
+// after the form's 4 GiB.
 void ReadDs64(RawLayout& layout, const RawChunk& chunk) {
     if (chunk.payload.size() >= 16) {
         layout.nDs64RiffSize = Le(chunk.payload.data(), 8);
         layout.nDs64DataSize = Le(chunk.payload.data() + 8, 8);
+        TakeDs64FormSize(layout);
     }
 }
 
@@ -138,8 +147,5 @@ RawLayout ReadRawLayout(const CString& strPath) {
     layout.nFormSize = Le(header.data() + 4, 4);
     layout.nFormDeclared = layout.nFormSize;
     WalkChunks(reader, layout);
-    if (layout.strForm == "RF64" && layout.nFormSize == kUnset64 && layout.nDs64RiffSize) {
-        layout.nFormSize = *layout.nDs64RiffSize;
-    }
     return layout;
 }
