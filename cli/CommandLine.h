@@ -17,9 +17,11 @@ struct Invocation {
     const CommandRow* pCommand = nullptr;  // a row of the command table
     bool bJson = false;
     bool bDryRun = false;
-    bool bVerify = false;  // md5: compare with the stored checksum
-    bool bEmbed = false;   // md5: store the checksum in the file
-    bool bWrite = false;   // loudness: store the values in the bext chunk
+    bool bVerify = false;      // md5: compare with the stored checksum
+    bool bEmbed = false;       // md5: store the checksum in the file
+    bool bWrite = false;       // loudness: store the values in the bext chunk
+    bool bRewrite = false;     // saves: write the whole file anew, never in place
+    bool bForceOwner = false;  // saves: a file that cannot keep its owner becomes this user's
     std::vector<Assignment> assignments;
     std::vector<CString> files;  // for import, the one table
 };

@@ -14,11 +14,16 @@
 namespace {
 
 constexpr OptionRow kJson[] = {{"--json", &Invocation::bJson}};
-constexpr OptionRow kDryRun[] = {{"--dry-run", &Invocation::bDryRun}};
+// Every command that saves takes the two save options after its own.
+constexpr OptionRow kRewrite = {"--rewrite", &Invocation::bRewrite};
+constexpr OptionRow kForceOwner = {"--force-owner", &Invocation::bForceOwner};
+constexpr OptionRow kDryRun[] = {{"--dry-run", &Invocation::bDryRun}, kRewrite, kForceOwner};
 constexpr OptionRow kCsv[] = {{"--csv", nullptr}};
-constexpr OptionRow kCsvDryRun[] = {{"--csv", nullptr}, {"--dry-run", &Invocation::bDryRun}};
-constexpr OptionRow kMd5[] = {{"--verify", &Invocation::bVerify}, {"--embed", &Invocation::bEmbed}};
-constexpr OptionRow kWrite[] = {{"--write", &Invocation::bWrite}};
+constexpr OptionRow kCsvDryRun[] = {
+    {"--csv", nullptr}, {"--dry-run", &Invocation::bDryRun}, kRewrite, kForceOwner};
+constexpr OptionRow kMd5[] = {
+    {"--verify", &Invocation::bVerify}, {"--embed", &Invocation::bEmbed}, kRewrite, kForceOwner};
+constexpr OptionRow kWrite[] = {{"--write", &Invocation::bWrite}, kRewrite, kForceOwner};
 constexpr const char* kHelpAliases[] = {"help", "-h"};
 
 constexpr const char* kInfoHelp =
@@ -49,7 +54,7 @@ constexpr CommandRow kRows[] = {
      .operands = Operands::Files,
      .run = RunInfo},
     {.name = "set",
-     .synopsis = "[--dry-run] FIELD=VALUE... [--] FILE...",
+     .synopsis = "[--dry-run] [SAVE] FIELD=VALUE... [--] FILE...",
      .help = "stores each VALUE in FIELD of every chunk that has it, as the page stores what is "
              "typed, then saves the file over itself as the window's save does. A file lacking "
              "the chunk of a field is reported and left untouched. --dry-run prints what would "
@@ -65,7 +70,7 @@ constexpr CommandRow kRows[] = {
      .operands = Operands::Files,
      .run = RunExport},
     {.name = "import",
-     .synopsis = "--csv [--dry-run] TABLE",
+     .synopsis = "--csv [--dry-run] [SAVE] TABLE",
      .help = "applies such a table (TABLE may be - for standard input): a row per file path, an "
              "empty cell leaves a field as it is, columns of fields that are shown only are "
              "ignored. CSV as in RFC 4180; line breaks inside quoted cells are kept.",
@@ -73,7 +78,7 @@ constexpr CommandRow kRows[] = {
      .operands = Operands::OneTable,
      .run = RunImport},
     {.name = "md5",
-     .synopsis = "[--verify|--embed] FILE...",
+     .synopsis = "[--verify|--embed [SAVE]] FILE...",
      .help = "prints the MD5 of each file's samples (the data chunk's payload as stored), as "
              "md5sum prints it. --verify compares it with the checksum the file stores in its "
              "\"MD5 \" chunk (matches, differs, no checksum stored; all but a match fail the "
@@ -84,7 +89,7 @@ constexpr CommandRow kRows[] = {
      .operands = Operands::Files,
      .run = RunMd5},
     {.name = "loudness",
-     .synopsis = "[--write] FILE...",
+     .synopsis = "[--write [SAVE]] FILE...",
      .help = "measures each file (EBU R 128, ITU-R BS.1770-4): integrated loudness, loudness "
              "range, maximum true peak, maximum momentary and short-term loudness. --write "
              "stores them in the bext chunk's version 2 fields (x 100) and raises its version "

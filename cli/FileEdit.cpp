@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "cli/Diagnostics.h"
+#include "cli/FileSave.h"
 #include "cli/LoadedFile.h"
 #include "cli/QuotedText.h"
 #include "cli/TerminalText.h"
@@ -132,26 +133,17 @@ std::vector<PayloadChange> CFileEdit::ByteChanges() const {
     return changes;
 }
 
-CString CFileEdit::Save() {
-    CRiffChunkModel& root = m_file.Root();
-    const CString strFailure = root.SaveTree(root.m_strOpenedPath, {});
-    return strFailure.empty() ? CString() : "not saved: " + OneLine(strFailure);
+CString CFileEdit::Save(const SaveOptions& options) {
+    return SaveEdited(m_file.Root(), options);
 }
 
-CString EditFile(const CString& strPath, const std::vector<Assignment>& assignments, bool bDryRun) {
-    CLoadedFile file(strPath);
-    if (!file.IsLoaded()) {
-        return file.Failure();
-    }
-    CFileEdit edit(file);
-    if (CString strProblem = edit.Store(assignments); !strProblem.empty()) {
-        return strProblem + "; left untouched";
-    }
-    const std::vector<PayloadChange> byteChanges = edit.ByteChanges();
-    if (!bDryRun) {
-        // A save of unchanged payloads could still mend the file's framing: not asked for.
-        return byteChanges.empty() ? CString() : edit.Save();
-    }
+namespace {
+
+// The most times an edit is applied to a file that others keep changing.
+constexpr int kEditAttempts = 5;
+
+void PrintDryRun(const CString& strPath, const CFileEdit& edit,
+                 const std::vector<PayloadChange>& byteChanges) {
     for (const FieldChange& change : edit.Changes()) {
         PrintText(ChangeLine(strPath, change));
     }
@@ -163,5 +155,42 @@ CString EditFile(const CString& strPath, const std::vector<Assignment>& assignme
     if (byteChanges.empty()) {
         PrintText(strPath + ": nothing would change\n");
     }
-    return CString();
+}
+
+// One load, edit and save; rChanged tells that the save failed because the file changed since
+// this load.
+CString EditOnce(const CString& strPath, const std::vector<Assignment>& assignments,
+                 const EditChoice& choice, bool& rChanged) {
+    CLoadedFile file(strPath);
+    if (!file.IsLoaded()) {
+        return file.Failure();
+    }
+    CFileEdit edit(file);
+    if (CString strProblem = edit.Store(assignments); !strProblem.empty()) {
+        return strProblem + "; left untouched";
+    }
+    const std::vector<PayloadChange> byteChanges = edit.ByteChanges();
+    if (choice.bDryRun) {
+        PrintDryRun(strPath, edit, byteChanges);
+        return CString();
+    }
+    // A save of unchanged payloads could still mend the file's framing: not asked for.
+    const CString strFailure = byteChanges.empty() ? CString() : edit.Save(choice.options);
+    rChanged = !strFailure.empty() && FileIdentityOf(strPath) != file.Root().LoadedFile();
+    return strFailure;
+}
+
+}  // namespace
+
+// A file another program (another ovalis-cli among them) saved since this load is loaded again
+// and the edit applied to what it holds now, so that neither edit is lost.
+CString EditFile(const CString& strPath, const std::vector<Assignment>& assignments,
+                 const EditChoice& choice) {
+    CString strFailure;
+    bool bChanged = true;
+    for (int i = 0; i < kEditAttempts && bChanged; ++i) {
+        bChanged = false;
+        strFailure = EditOnce(strPath, assignments, choice, bChanged);
+    }
+    return strFailure;
 }

@@ -10,6 +10,7 @@
 #include "cli/ByteChanges.h"
 #include "cli/CommandLine.h"
 #include "cli/FileReport.h"
+#include "core/file/SaveOptions.h"
 
 class CLoadedFile;
 
@@ -40,7 +41,7 @@ public:
     // The byte ranges of the chunks stored into that the stored values changed, in file order.
     std::vector<PayloadChange> ByteChanges() const;
     // Saves the file over itself. Empty on success, otherwise why not.
-    CString Save();
+    CString Save(const SaveOptions& options);
 
 private:
     CString StoreOne(const Assignment& assignment);
@@ -52,6 +53,12 @@ private:
     std::map<std::size_t, CString> m_payloadBefore;
 };
 
+struct EditChoice {
+    bool bDryRun = false;
+    SaveOptions options;
+};
+
 // Applies the edits to the file at strPath, printing what would change on a dry run. Empty on
 // success, otherwise the reason the file failed.
-CString EditFile(const CString& strPath, const std::vector<Assignment>& assignments, bool bDryRun);
+CString EditFile(const CString& strPath, const std::vector<Assignment>& assignments,
+                 const EditChoice& choice);

@@ -7,6 +7,7 @@
 
 #include "cli/Diagnostics.h"
 #include "cli/FileEdit.h"
+#include "cli/FileSave.h"
 #include "cli/ImportTable.h"
 #include "cli/Progress.h"
 #include "cli/TablePaths.h"
@@ -47,7 +48,8 @@ int RunImport(const Invocation& invocation) {
     for (const ImportRow& row : rows) {
         if (!row.assignments.empty()) {
             const CString strPath = PathFromTable(row.strPath, strTable);
-            const CString strFailure = EditFile(strPath, row.assignments, invocation.bDryRun);
+            const CString strFailure =
+                EditFile(strPath, row.assignments, {invocation.bDryRun, SaveOptionsOf(invocation)});
             if (!strFailure.empty()) {
                 ReportFileFailure(strPath, strFailure);
                 nExit = kExitSomeFailed;

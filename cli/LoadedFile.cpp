@@ -1,6 +1,16 @@
 #include "cli/LoadedFile.h"
 
+#include <iostream>
+
+#include "cli/TerminalText.h"
+#include "core/file/SaveJournal.h"
+
 CLoadedFile::CLoadedFile(const CString& strPath) : m_strPath(strPath) {
+    // Said on standard error whatever the command, since it changed the file.
+    if (const CString strRolledBack = RollBackInterruptedSave(strPath); !strRolledBack.empty()) {
+        std::cerr << "ovalis-cli: " << WithControlsEscaped(strPath) << ": " << strRolledBack
+                  << "\n";
+    }
     m_root.Load(strPath);
     if (!IsLoaded()) {
         // The window keeps nothing of a file that failed to load, and neither does this.

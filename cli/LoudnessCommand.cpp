@@ -6,6 +6,7 @@
 
 #include "cli/Batch.h"
 #include "cli/Diagnostics.h"
+#include "cli/FileSave.h"
 #include "cli/LoadedFile.h"
 #include "cli/TerminalText.h"
 #include "core/integrity/BextLoudness.h"
@@ -28,7 +29,7 @@ CString ValuesLine(const CString& strPath, const LoudnessValues& values) {
            Value(values.maxShortTerm, "LUFS") + "\n";
 }
 
-CString Write(CLoadedFile& file, const LoudnessValues& values) {
+CString Write(CLoadedFile& file, const LoudnessValues& values, const SaveOptions& options) {
     CRiffChunkModel& root = file.Root();
     CChunk* pBext = BextChunkOf(root);
     if (!pBext) {
@@ -37,11 +38,10 @@ CString Write(CLoadedFile& file, const LoudnessValues& values) {
     if (CString strRefused = WriteLoudness(*pBext, values); !strRefused.empty()) {
         return strRefused + "; left untouched";
     }
-    const CString strFailure = root.SaveTree(root.m_strOpenedPath, {});
-    return strFailure.empty() ? CString() : "not saved: " + OneLine(strFailure);
+    return SaveEdited(root, options);
 }
 
-CString LoudnessOf(const CString& strPath, bool bWrite) {
+CString LoudnessOf(const CString& strPath, const Invocation& invocation) {
     CLoadedFile file(strPath);
     if (!file.IsLoaded()) {
         return file.Failure();
@@ -51,14 +51,14 @@ CString LoudnessOf(const CString& strPath, bool bWrite) {
         return "loudness not measured: " + result.strFailure;
     }
     PrintText(ValuesLine(strPath, *result.values));
-    return bWrite ? Write(file, *result.values) : CString();
+    return invocation.bWrite ? Write(file, *result.values, SaveOptionsOf(invocation)) : CString();
 }
 
 }  // namespace
 
 int RunLoudness(const Invocation& invocation) {
     const int nExit = RunBatch(invocation.files, [&invocation](const CString& strPath) {
-        return LoudnessOf(strPath, invocation.bWrite);
+        return LoudnessOf(strPath, invocation);
     });
     std::cout << std::flush;
     return nExit;

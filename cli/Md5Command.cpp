@@ -4,6 +4,7 @@
 
 #include "cli/Batch.h"
 #include "cli/Diagnostics.h"
+#include "cli/FileSave.h"
 #include "cli/LoadedFile.h"
 #include "cli/TerminalText.h"
 #include "core/integrity/ChecksumChunk.h"
@@ -21,14 +22,13 @@ CString Verify(const CLoadedFile& file, const Md5Digest& digest) {
                                            : CString("no checksum stored to verify");
 }
 
-CString Embed(CLoadedFile& file, const Md5Digest& digest) {
+CString Embed(CLoadedFile& file, const Md5Digest& digest, const SaveOptions& options) {
     CRiffChunkModel& root = file.Root();
     if (CString strRefused = EmbedChecksum(root, digest); !strRefused.empty()) {
         return strRefused + "; left untouched";
     }
-    const CString strFailure = root.SaveTree(root.m_strOpenedPath, {});
-    if (!strFailure.empty()) {
-        return "not saved: " + OneLine(strFailure);
+    if (CString strFailure = SaveEdited(root, options); !strFailure.empty()) {
+        return strFailure;
     }
     PrintText(Md5Text(digest) + "  " + file.Path() + " (embedded)\n");
     return CString();
@@ -47,7 +47,7 @@ CString Md5File(const CString& strPath, const Invocation& invocation) {
         return Verify(file, *result.digest);
     }
     if (invocation.bEmbed) {
-        return Embed(file, *result.digest);
+        return Embed(file, *result.digest, SaveOptionsOf(invocation));
     }
     PrintText(Md5Text(*result.digest) + "  " + strPath + "\n");
     return CString();

@@ -4,10 +4,12 @@
 
 #include "cli/Batch.h"
 #include "cli/FileEdit.h"
+#include "cli/FileSave.h"
 
 int RunSet(const Invocation& invocation) {
     const int nExit = RunBatch(invocation.files, [&invocation](const CString& strPath) {
-        return EditFile(strPath, invocation.assignments, invocation.bDryRun);
+        return EditFile(strPath, invocation.assignments,
+                        {invocation.bDryRun, SaveOptionsOf(invocation)});
     });
     std::cout << std::flush;
     return nExit;

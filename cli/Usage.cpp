@@ -64,6 +64,17 @@ on the page.
 )";
 
 constexpr const char* kNotes = R"(
+Saves: set, import, md5 --embed and loudness --write write only the bytes that changed, in
+place, when every chunk keeps its size, under a journal beside the file
+(FILE.ovalis-journal) that puts the old bytes back if the save is interrupted; any Ovalis
+program that opens the file then rolls it back first and says so. Otherwise the file is written
+anew beside the old one and replaces it. A save waits up to 5 seconds for another Ovalis save of
+the same file, and a file changed by another program since it was read is read again and the
+edit applied again (set, import) or refused (md5, loudness). SAVE options:
+--rewrite      writes the whole file anew even where the change could be made in place.
+--force-owner  lets a file that cannot keep its owner (this user is neither root nor its owner)
+               become this user's; without it such a save is refused.
+
 Line breaks in multi-line fields (Description, CodingHistory) are CR LF, as the page stores
 them. A file is opened for reading, as the window opens it; set and import then save over it
 unless it is read-only.

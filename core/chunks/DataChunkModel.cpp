@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "core/chunks/RiffChunkModel.h"
+
 IMPLEMENT_DYNCREATE(CdataChunkModel, CChunk)
 
 namespace {
@@ -55,32 +57,40 @@ BOOL CdataChunkModel::Read(HMMIO hmmio, BOOL) {
     return mmioAscend(hmmio, &m_ck, 0) == 0 ? TRUE : FALSE;
 }
 
-BOOL CdataChunkModel::Write(HMMIO) {
-    return FALSE;
+// The loaded file through the save's own descriptor while a save runs, so the samples come from
+// the file as loaded; outside a save, the loaded file opened by its path.
+BOOL CdataChunkModel::Write(HMMIO hmmio) {
+    const auto* pRoot = ClassCast<const CRiffChunkModel>(m_pParent);
+    if (pRoot == nullptr) {
+        return FALSE;
+    }
+    return pRoot->SaveSourceHandle() != nullptr ? WriteFrom(hmmio, pRoot->SaveSourceHandle())
+                                                : WriteFrom(hmmio, pRoot->m_strOpenedPath);
 }
 
 BOOL CdataChunkModel::WriteFrom(HMMIO hmmio, const CString& strSource) {
-    // Creating the chunk moves these to the target's.
-    const std::int64_t sampleOffset = m_ck.llDataOffset;
-    const std::int64_t sampleSize = m_ck.llDataSize;
     HMMIO hmmioSource = mmioOpen(strSource.c_str(), nullptr, kSourceFlags);
-    // Written into itself, the file would lose the samples before they are read: refused before
-    // a byte is written.
-    if (hmmioSource != nullptr && mmioSameFile(hmmioSource, hmmio)) {
-        mmioClose(hmmioSource, 0);
-        return FALSE;
-    }
-    BOOL bResult = CChunk::Write(hmmio);
     if (hmmioSource == nullptr) {
         return FALSE;
     }
-    if (bResult) {
-        const bool bCopied = mmioSeek(hmmioSource, sampleOffset, SEEK_FROM_START) == sampleOffset &&
-                             CopySamples(hmmioSource, sampleOffset, hmmio, sampleSize);
-        bResult = bCopied ? TRUE : FALSE;
-    }
+    const BOOL bResult = WriteFrom(hmmio, hmmioSource);
     mmioClose(hmmioSource, 0);
     return bResult;
+}
+
+BOOL CdataChunkModel::WriteFrom(HMMIO hmmio, HMMIO hmmioSource) {
+    // Creating the chunk moves these to the target's.
+    const std::int64_t sampleOffset = m_ck.llDataOffset;
+    const std::int64_t sampleSize = m_ck.llDataSize;
+    // Written into itself, the file would lose the samples before they are read: refused before
+    // a byte is written.
+    if (mmioSameFile(hmmioSource, hmmio) || !CChunk::Write(hmmio)) {
+        return FALSE;
+    }
+    return mmioSeek(hmmioSource, sampleOffset, SEEK_FROM_START) == sampleOffset &&
+                   CopySamples(hmmioSource, sampleOffset, hmmio, sampleSize)
+               ? TRUE
+               : FALSE;
 }
 
 CString CdataChunkModel::GetDescription() {

@@ -12,7 +12,8 @@ public:
 
     // The header only, whatever bLoad says.
     BOOL Read(HMMIO hmmio, BOOL bLoad) override;
-    // FALSE: the samples cannot be written without the file that holds them.
+    // The header, then the samples copied from the file of the root the chunk belongs to (see
+    // WriteFrom). FALSE outside a tree.
     BOOL Write(HMMIO hmmio) override;
     // The header, then the samples copied from strSource, the file the chunk was loaded from.
     // FALSE when the target is that file itself (nothing written then), when the header cannot
@@ -20,5 +21,7 @@ public:
     // short; a source file that ends before the chunk's size ends the copy without error, but a
     // read that finds an end inside the file fails it.
     BOOL WriteFrom(HMMIO hmmio, const CString& strSource);
+    // The same from the loaded file open as hmmioSource.
+    BOOL WriteFrom(HMMIO hmmio, HMMIO hmmioSource);
     CString GetDescription() override;
 };

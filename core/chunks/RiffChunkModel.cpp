@@ -13,6 +13,7 @@
 #include "core/chunks/ds64ChunkModel.h"
 #include "core/chunks/fmtChunkModel.h"
 #include "core/file/LoadFailure.h"
+#include "core/file/SaveJournal.h"
 
 IMPLEMENT_DYNCREATE(CRiffChunkModel, CChunk)
 
@@ -159,6 +160,8 @@ BOOL CRiffChunkModel::Load(const CString& strPath) {
         m_strLoadFailure = ExplainOpenFailure(strPath);
         return FALSE;
     }
+    // A save in place that was interrupted is undone before the file is read.
+    const CString strRolledBack = RollBackInterruptedSave(strPath);
     HMMIO hmmio = mmioOpen(strPath.c_str(), nullptr, kLoadFlags);
     if (hmmio == nullptr) {
         m_strLoadFailure = ExplainOpenFailure(strPath);
@@ -183,6 +186,9 @@ BOOL CRiffChunkModel::Load(const CString& strPath) {
         m_strLoadFailure = ExplainEmptyTree(strPath, fileSize);
     } else if (m_llUnwalked >= 0) {
         m_strLoadNote = UnwalkedNote(m_llUnwalked, fileSize);
+    }
+    if (!strRolledBack.empty()) {
+        m_strLoadNote = strRolledBack + (m_strLoadNote.empty() ? "" : "; " + m_strLoadNote);
     }
     return stop < 0 ? TRUE : FALSE;
 }

@@ -8,6 +8,7 @@
 
 #include "core/chunks/Chunk.h"
 #include "core/file/FileIdentity.h"
+#include "core/file/SaveOptions.h"
 
 class CfmtChunkModel;
 
@@ -26,9 +27,15 @@ public:
     // Empty when the last load gave a tree with chunks; else why not, naming the place.
     const CString& LoadFailure() const { return m_strLoadFailure; }
     // Writes the tree to strPath; over the loaded file itself through a temporary file that
-    // replaces it once complete. Empty on success; else what failed, and the loaded file is as
+    // replaces it once complete. The loaded file is locked against Ovalis's other writers for
+    // the save and read through one descriptor; a file changed or replaced by another program
+    // since the load is refused. Empty on success; else what failed, and the loaded file is as
     // it was.
-    CString SaveTree(const CString& strPath, const ChunkStep& step);
+    CString SaveTree(const CString& strPath, const ChunkStep& step,
+                     const SaveOptions& options = {});
+    // The loaded file, open while a save runs (else null): every byte a save copies from the
+    // loaded file is read through it.
+    HMMIO SaveSourceHandle() const { return m_hmmioSaveSource; }
 
     BOOL Read(HMMIO hmmio, BOOL bLoad) override;
     BOOL Write(HMMIO hmmio) override;
@@ -77,4 +84,5 @@ private:
     CString m_strLoadNote;
     std::int64_t m_llUnwalked = -1;
     FileIdentity m_loadedFile;
+    HMMIO m_hmmioSaveSource = nullptr;
 };

@@ -1,6 +1,7 @@
 #pragma once
 // Which file a path names and in what state: enough to tell that another program replaced or
-// changed it since it was read.
+// changed it since it was read. The change time is in it too: a program that rewrites a file
+// and puts its old modification time back cannot put the change time back.
 
 #include <cstdint>
 
@@ -13,9 +14,13 @@ struct FileIdentity {
     std::int64_t size = 0;
     std::int64_t modifiedSeconds = 0;
     std::int64_t modifiedNanoseconds = 0;
+    std::int64_t changedSeconds = 0;
+    std::int64_t changedNanoseconds = 0;
 
     bool operator==(const FileIdentity&) const = default;
 };
 
 // Unknown when the path cannot be examined.
 FileIdentity FileIdentityOf(const CString& strPath);
+// The same, of the file open as fd.
+FileIdentity FileIdentityOfDescriptor(int fd);

@@ -7,12 +7,7 @@ namespace {
 constexpr std::int64_t kPassSize = 1 << 20;
 }
 
-bool CopyFileRange(const CString& strSource, std::int64_t offset, std::int64_t nSize,
-                   HMMIO hmmioTarget) {
-    HMMIO hmmioSource = mmioOpen(strSource.c_str(), nullptr, MMIO_READ | MMIO_DENYNONE);
-    if (hmmioSource == nullptr) {
-        return false;
-    }
+bool CopyFileRange(HMMIO hmmioSource, std::int64_t offset, std::int64_t nSize, HMMIO hmmioTarget) {
     bool bCopied = mmioSeek(hmmioSource, offset, SEEK_FROM_START) == offset;
     std::vector<char> buffer(static_cast<std::size_t>(std::min(nSize, kPassSize)));
     for (std::int64_t nDone = 0; bCopied && nDone < nSize;) {
@@ -24,6 +19,5 @@ bool CopyFileRange(const CString& strSource, std::int64_t offset, std::int64_t n
         bCopied = nGot > 0 && mmioWrite(hmmioTarget, buffer.data(), nGot) == nGot;
         nDone += nGot;
     }
-    mmioClose(hmmioSource, 0);
     return bCopied;
 }

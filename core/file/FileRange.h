@@ -6,8 +6,7 @@
 
 #include "core/io/Mmio.h"
 
-// Copies nSize bytes of strSource from offset on to the target's position, in passes; a source
-// that ends first ends the copy. FALSE when the source cannot be opened or read, or a write
+// Copies nSize bytes of the source from offset on to the target's position, in passes; a source
+// that ends first ends the copy. FALSE when the source cannot be positioned or read, or a write
 // comes up short.
-bool CopyFileRange(const CString& strSource, std::int64_t offset, std::int64_t nSize,
-                   HMMIO hmmioTarget);
+bool CopyFileRange(HMMIO hmmioSource, std::int64_t offset, std::int64_t nSize, HMMIO hmmioTarget);

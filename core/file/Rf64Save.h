@@ -32,4 +32,6 @@ private:
     std::unique_ptr<Cds64ChunkModel> m_pAdded;  // made for this save
     CChunk* m_pJunk = nullptr;                  // the JUNK chunk it replaces, when one does
     Cds64ChunkModel* m_pWritten = nullptr;      // the ds64 chunk in the new file
+    bool m_bFormStandIn;                        // the form's size field said "see ds64"
+    bool m_bDataStandIn = true;                 // the data's size field said so
 };

@@ -3,15 +3,13 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <filesystem>
 #include <limits>
-#include <system_error>
 
 #include "core/chunks/DataChunkModel.h"
 #include "core/chunks/RiffChunkModel.h"
-#include "core/file/FileIdentity.h"
 #include "core/file/FileRange.h"
 #include "core/file/Rf64Save.h"
+#include "core/file/SaveSource.h"
 #include "core/file/SaveTarget.h"
 #include "core/integrity/SaveVerification.h"
 
@@ -33,11 +31,10 @@ std::int64_t WrittenDataSize(const CChunk& chunk, std::int64_t sourceSize) {
 
 // The size field the new form will have: chunks that stood after the loaded form's end are
 // now inside it, and pad bytes that the loaded file lacked are added.
-std::int64_t FormSize(const CRiffChunkModel& root) {
-    std::error_code error;
-    const auto fileSize = std::filesystem::file_size(root.m_strOpenedPath, error);
+std::int64_t FormSize(const CRiffChunkModel& root, HMMIO hmmioSource) {
+    const std::int64_t fileSize = mmioFileSize(hmmioSource);
     const std::int64_t sourceSize =
-        error ? std::numeric_limits<std::int64_t>::max() : static_cast<std::int64_t>(fileSize);
+        fileSize < 0 ? std::numeric_limits<std::int64_t>::max() : fileSize;
     std::int64_t size = 4;
     for (CObject* pObject : root) {
         const std::int64_t data = WrittenDataSize(*static_cast<CChunk*>(pObject), sourceSize);
@@ -68,18 +65,16 @@ CString ChunkFailure(const CChunk& chunk, const CRiffChunkModel& root, const CSa
 }
 
 // A payload left in the loaded file is copied from there after the header.
-bool WriteLeftInFile(CChunk& chunk, HMMIO hmmio, const CString& strSource) {
+bool WriteLeftInFile(CChunk& chunk, HMMIO hmmio, HMMIO hmmioSource) {
     const std::int64_t offset = chunk.m_ck.llDataOffset;
     const std::int64_t size = chunk.m_ck.llDataSize;
-    return chunk.Write(hmmio) && CopyFileRange(strSource, offset, size, hmmio);
+    return chunk.Write(hmmio) && CopyFileRange(hmmioSource, offset, size, hmmio);
 }
 
-bool WriteChunk(CChunk& chunk, HMMIO hmmio, const CString& strSource) {
+bool WriteChunk(CChunk& chunk, HMMIO hmmio, HMMIO hmmioSource) {
     errno = 0;
-    auto* pData = ClassCast<CdataChunkModel>(&chunk);
-    const bool bWritten = pData                  ? pData->WriteFrom(hmmio, strSource)
-                          : chunk.IsLeftInFile() ? WriteLeftInFile(chunk, hmmio, strSource)
-                                                 : chunk.Write(hmmio);
+    const bool bWritten =
+        chunk.IsLeftInFile() ? WriteLeftInFile(chunk, hmmio, hmmioSource) : chunk.Write(hmmio);
     if (!bWritten) {
         return false;
     }
@@ -113,18 +108,15 @@ bool CoverTrailingBytes(HMMIO hmmio, const CRiffChunkModel& root) {
 // Empty when the whole tree was written and the file is in place; else what failed. The target
 // is gone by the time this returns, and with it any incomplete file.
 CString WriteTree(CRiffChunkModel& root, const CString& strPath,
-                  const CRiffChunkModel::ChunkStep& step) {
-    CSaveTarget target(strPath, root.m_strOpenedPath);
-    CRf64Save rf64(root, FormSize(root));
-    if (FileIdentityOf(root.m_strOpenedPath) != root.LoadedFile()) {
-        return "Couldn't save " + strPath + ":\r\n" + root.m_strOpenedPath +
-               " was changed or replaced by another program since it was opened; open it "
-               "again before saving.";
-    }
+                  const CRiffChunkModel::ChunkStep& step, const SaveOptions& options,
+                  CSaveSource& source) {
+    CSaveTarget target(strPath, root.m_strOpenedPath, options.bMayTakeOver);
+    CRf64Save rf64(root, FormSize(root, source.Handle()));
     if (!target.Open()) {
         return target.Failure();
     }
     const HMMIO hmmio = target.Handle();
+    const HMMIO hmmioSource = source.Handle();
     const CSampleVerification verification(root);
     step(root);
     errno = 0;
@@ -134,20 +126,20 @@ CString WriteTree(CRiffChunkModel& root, const CString& strPath,
                CSaveTarget::Reason(errno);
     }
     if (Cds64ChunkModel* pAdded = rf64.Ds64AfterHeader();
-        pAdded && !WriteChunk(*pAdded, hmmio, CString())) {
+        pAdded && !WriteChunk(*pAdded, hmmio, hmmioSource)) {
         return ChunkFailure(*pAdded, root, target);
     }
     for (CObject* pObject : root) {
         CChunk& chunk = rf64.InPlaceOf(*static_cast<CChunk*>(pObject));
         step(chunk);
-        if (!WriteChunk(chunk, hmmio, root.m_strOpenedPath)) {
+        if (!WriteChunk(chunk, hmmio, hmmioSource)) {
             return ChunkFailure(chunk, root, target);
         }
     }
     errno = 0;
     if (root.UnwalkedOffset() >= 0 &&
-        !CopyFileRange(root.m_strOpenedPath, root.UnwalkedOffset(),
-                       std::numeric_limits<std::int64_t>::max(), hmmio)) {
+        !CopyFileRange(hmmioSource, root.UnwalkedOffset(), std::numeric_limits<std::int64_t>::max(),
+                       hmmio)) {
         return "Couldn't copy the bytes after the first " + std::to_string(root.GetCount()) +
                " chunks of " + root.m_strOpenedPath + " to " + target.Path() + ":\r\n" +
                CSaveTarget::Reason(errno);
@@ -161,12 +153,25 @@ CString WriteTree(CRiffChunkModel& root, const CString& strPath,
         !strDiffers.empty()) {
         return "Couldn't save " + strPath + ":\r\n" + strDiffers;
     }
-    return target.Finish() ? CString() : target.Failure();
+    // The copy read the file as loaded; one replaced or rewritten meanwhile is not replaced.
+    if (CString strChanged = source.CheckUnchanged(strPath); !strChanged.empty()) {
+        return strChanged;
+    }
+    return target.Finish([&] { return source.CheckUnchanged(strPath); }) ? CString()
+                                                                         : target.Failure();
 }
 
 }  // namespace
 
-CString CRiffChunkModel::SaveTree(const CString& strPath, const ChunkStep& step) {
-    return WriteTree(
-        *this, strPath, step ? step : [](CChunk&) {});
+CString CRiffChunkModel::SaveTree(const CString& strPath, const ChunkStep& step,
+                                  const SaveOptions& options) {
+    CSaveSource source(m_strOpenedPath, m_loadedFile);
+    if (CString strFailure = source.Open(strPath); !strFailure.empty()) {
+        return strFailure;
+    }
+    m_hmmioSaveSource = source.Handle();
+    CString strFailure = WriteTree(
+        *this, strPath, step ? step : [](CChunk&) {}, options, source);
+    m_hmmioSaveSource = nullptr;
+    return strFailure;
 }

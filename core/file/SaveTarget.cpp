@@ -11,6 +11,8 @@
 #include <utility>
 
 #include "core/file/SaveTargetAttributes.h"
+#include "core/file/SignalCleanup.h"
+#include "core/file/TemporaryNames.h"
 #include "core/io/MmioSeam.h"
 
 namespace fs = std::filesystem;
@@ -35,19 +37,14 @@ bool IsItself(const CString& strChosen, const CString& strLoaded) {
            RealPath(strChosen) == RealPath(strLoaded);
 }
 
-CString TemporaryPath(const CString& strReplaced, int nAttempt) {
-    const std::string name =
-        nAttempt == 0 ? "$$temp.wav" : "$$temp" + std::to_string(nAttempt) + ".wav";
-    return (fs::path(strReplaced).parent_path() / name).string();
-}
-
 }  // namespace
 
-CSaveTarget::CSaveTarget(const CString& strChosen, const CString& strLoaded)
+CSaveTarget::CSaveTarget(const CString& strChosen, const CString& strLoaded, bool bMayTakeOver)
     : m_strLoaded(strLoaded),
       m_strChosen(strChosen),
       m_strReplaced(RealPath(strChosen)),
       m_bItself(IsItself(strChosen, strLoaded)),
+      m_bMayTakeOver(bMayTakeOver),
       m_strPath(m_bItself ? TemporaryPath(m_strReplaced, 0) : strChosen) {}
 
 CSaveTarget::~CSaveTarget() {
@@ -58,6 +55,7 @@ CSaveTarget::~CSaveTarget() {
         std::error_code error;
         fs::remove(m_strTemporary, error);
     }
+    ForgetOnSignal();
 }
 
 CString CSaveTarget::Reason(int nError) {
@@ -112,6 +110,7 @@ bool CSaveTarget::CreateTemporary() {
         if (m_hmmio != nullptr) {
             m_strTemporary = strCandidate;
             m_bOurs = true;
+            RemoveOnSignal(m_strTemporary);
             return true;
         }
         if (errno != EEXIST) {
@@ -137,15 +136,18 @@ bool CSaveTarget::IsLoadedFile() const {
     return loaded.st_dev == target.st_dev && loaded.st_ino == target.st_ino;
 }
 
-// From the file replaced, or from the loaded file when the chosen name is new.
+// From the file replaced, or from the loaded file when the chosen name is new: a new file is
+// this user's to own, a replaced one keeps its owner.
 bool CSaveTarget::TakeAttributes() {
     std::error_code error;
-    const CString strFrom = fs::exists(m_strReplaced, error) ? m_strReplaced : m_strLoaded;
-    m_strFailure = ::TakeAttributes(strFrom, mmioDescriptor(m_hmmio), m_strPath);
+    const bool bReplaces = fs::exists(m_strReplaced, error);
+    const CString strFrom = bReplaces ? m_strReplaced : m_strLoaded;
+    m_strFailure =
+        ::TakeAttributes(strFrom, mmioDescriptor(m_hmmio), m_strPath, m_bMayTakeOver || !bReplaces);
     return m_strFailure.empty();
 }
 
-bool CSaveTarget::Finish() {
+bool CSaveTarget::Finish(const std::function<CString()>& lastCheck) {
     errno = 0;
     if (mmioFlush(m_hmmio, 0) != 0) {
         return Fail("Couldn't write " + m_strPath + " to disk");
@@ -153,8 +155,15 @@ bool CSaveTarget::Finish() {
     if (mmioClose(std::exchange(m_hmmio, nullptr), 0) != 0) {
         return Fail("Couldn't close " + m_strPath);
     }
+    if (lastCheck) {
+        m_strFailure = lastCheck();
+        if (!m_strFailure.empty()) {
+            return false;
+        }
+    }
     // Complete from here on: kept, whatever the rename does, so the new contents are not lost.
     m_bOurs = false;
+    ForgetOnSignal();
     if (mmioRename(m_strTemporary.c_str(), m_strReplaced.c_str(), nullptr, 0) != 0) {
         m_strFailure = "Couldn't rename temporary file \r\n" +
                        fs::path(m_strTemporary).filename().string() + " to " +

@@ -18,7 +18,7 @@ CString Failed(const CString& strWhat) {
 }
 
 // The owner where the system allows it, else the group alone where this user is in it. Neither
-// is required: a user who may not give files away still gets the permission bits right.
+// is required here: a user who may not give files away still gets the permission bits right.
 bool TakeOwner(const struct stat& from, int fd) {
     if (::fchown(fd, from.st_uid, from.st_gid) == 0) {
         return true;
@@ -27,6 +27,19 @@ bool TakeOwner(const struct stat& from, int fd) {
         return false;
     }
     return ::fchown(fd, static_cast<uid_t>(-1), from.st_gid) == 0 || errno == EPERM;
+}
+
+// A file of another user that would become this user's: the owner could lose access to their
+// own file, so that takes the user's word.
+CString OwnerChange(const struct stat& from, int fd, const CString& strFrom) {
+    struct stat taken {};
+    if (::fstat(fd, &taken) != 0 || taken.st_uid == from.st_uid) {
+        return CString();
+    }
+    return "Couldn't save " + strFrom + ":\r\nit belongs to user " + std::to_string(from.st_uid) +
+           ", and a new file written by user " + std::to_string(taken.st_uid) +
+           " cannot be given to them: saved, it would belong to user " +
+           std::to_string(taken.st_uid) + ".";
 }
 
 // Asks with no buffer for the size, then reads; the size may grow in between, so it asks again.
@@ -80,13 +93,16 @@ CString TakeExtendedAttributes(const CString& strFrom, int fd, const CString& st
 }  // namespace
 
 // The owner first: a change of owner clears the set-user-ID and set-group-ID bits.
-CString TakeAttributes(const CString& strFrom, int fd, const CString& strTo) {
+CString TakeAttributes(const CString& strFrom, int fd, const CString& strTo, bool bMayTakeOver) {
     struct stat from {};
     if (::stat(strFrom.c_str(), &from) != 0) {
         return Failed("Couldn't read the permissions of " + strFrom);
     }
     if (!TakeOwner(from, fd)) {
         return Failed("Couldn't give " + strTo + " the owner of " + strFrom);
+    }
+    if (CString strChange = OwnerChange(from, fd, strFrom); !strChange.empty() && !bMayTakeOver) {
+        return strChange;
     }
     if (mmioSystemCalls().fchmod(fd, from.st_mode & 07777) != 0) {
         return Failed("Couldn't give " + strTo + " the permissions of " + strFrom);

@@ -6,5 +6,6 @@
 #include "core/base/Types.h"
 
 // Empty when the file open as fd has the attributes of the file at strFrom; else what failed,
-// naming strFrom or strTo, for the user.
-CString TakeAttributes(const CString& strFrom, int fd, const CString& strTo);
+// naming strFrom or strTo, for the user. A file that cannot be given strFrom's owner is refused
+// unless bMayTakeOver.
+CString TakeAttributes(const CString& strFrom, int fd, const CString& strTo, bool bMayTakeOver);

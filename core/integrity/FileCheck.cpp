@@ -6,6 +6,7 @@
 
 #include "core/chunks/SampleFrames.h"
 #include "core/details/XmlTree.h"
+#include "core/file/TemporaryNames.h"
 #include "core/integrity/Md5.h"
 #include "core/integrity/RawLayout.h"
 #include "core/integrity/SampleChecksum.h"
@@ -548,6 +549,19 @@ Spots ChecksumMismatch(const CheckInput& in) {
                  Md5Text(stored) + "."}};
 }
 
+// Left by a save that was interrupted (or by anyone, in a shared folder): each may be as large
+// as the file.
+Spots TemporaryFiles(const CheckInput& in) {
+    Spots spots;
+    for (const CString& strName : LeftOverTemporaries(in.strPath)) {
+        spots.push_back({"RIFF", 0,
+                         "the temporary file " + strName +
+                             " of an interrupted save lies beside the file; remove it when no "
+                             "save is running."});
+    }
+    return spots;
+}
+
 const CheckRule kRules[] = {
     {"form", Severity::Error, Form},
     {"form-past-end", Severity::Error, FormPastEnd},
@@ -574,6 +588,7 @@ const CheckRule kRules[] = {
     {"ixml-well-formed", Severity::Warning, IxmlWellFormed},
     {"cue-inside-data", Severity::Warning, CueInsideData},
     {"md5-mismatch", Severity::Error, ChecksumMismatch},
+    {"temporary-file", Severity::Warning, TemporaryFiles},
 };
 
 }  // namespace

@@ -51,6 +51,10 @@ int MmioSystemCalls::rename(const char* from, const char* to) {
     return std::rename(from, to);
 }
 
+int MmioSystemCalls::unlink(const char* path) {
+    return ::unlink(path);
+}
+
 MmioSystemCalls* mmioSetSystemCalls(MmioSystemCalls* pCalls) {
     return std::exchange(g_pInstalledCalls, pCalls);
 }
@@ -128,4 +132,8 @@ int MmioFaultyCalls::fchmod(int fd, mode_t mode) {
 
 int MmioFaultyCalls::rename(const char* from, const char* to) {
     return faultNow(Call::Rename).fail ? -1 : MmioSystemCalls::rename(from, to);
+}
+
+int MmioFaultyCalls::unlink(const char* path) {
+    return faultNow(Call::Unlink).fail ? -1 : MmioSystemCalls::unlink(path);
 }

@@ -27,6 +27,7 @@ public:
     virtual int fstat(int fd, struct stat* status);
     virtual int fchmod(int fd, mode_t mode);
     virtual int rename(const char* from, const char* to);
+    virtual int unlink(const char* path);
 };
 
 // Installs the calls the layer uses from now on (not owned; null restores the POSIX default) and
@@ -66,7 +67,7 @@ void mmioResetCounters();
 // fails with EIO or moves fewer bytes, as a test arranges.
 class MmioFaultyCalls : public MmioSystemCalls {
 public:
-    enum class Call { Open, Read, Write, Seek, Close, Flush, Stat, Chmod, Rename };
+    enum class Call { Open, Read, Write, Seek, Close, Flush, Stat, Chmod, Rename, Unlink };
 
     // The call fails without doing anything; a failing close still releases the descriptor, as
     // close does on Linux.
@@ -88,6 +89,7 @@ public:
     int fstat(int fd, struct stat* status) override;
     int fchmod(int fd, mode_t mode) override;
     int rename(const char* from, const char* to) override;
+    int unlink(const char* path) override;
 
 private:
     struct Fault {
@@ -99,7 +101,7 @@ private:
     // What a read or write of `count` bytes may move under the limits in force.
     std::size_t allowed(std::size_t count, const Fault& fault) const;
 
-    static constexpr std::size_t kCallKinds = 9;
+    static constexpr std::size_t kCallKinds = 10;
 
     std::map<std::pair<Call, int>, Fault> m_faults;
     std::array<int, kCallKinds> m_counts{};

@@ -23,7 +23,7 @@ protected:
 };
 
 TEST_F(CliFileEditTest, RefusedNumberLeavesTheFileUntouched) {
-    EXPECT_EQ(EditFile(m_path, {{"Originator", "Never saved"}, {"FrameSize", "many"}}, false),
+    EXPECT_EQ(EditFile(m_path, {{"Originator", "Never saved"}, {"FrameSize", "many"}}, {}),
               "FrameSize=many: Please enter a positive integer.; left untouched");
     EXPECT_EQ(testfiles::readFile(m_path), FileWithEveryFieldPage());
 }

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "CallRecorder.h"
 #include "RiffWriter.h"
 #include "SparseFile.h"
-#include "CallRecorder.h"
 #include "TestFiles.h"
 #include "core/io/MmioSeam.h"
 #include "pages/DataChunk.h"
@@ -52,7 +52,8 @@ protected:
         EXPECT_NE(hmmio, nullptr);
         mmioResetCounters();
         MmioSystemCalls* pPrevious = pCalls ? mmioSetSystemCalls(pCalls) : nullptr;
-        m_bWritten = static_cast<CdataChunkModel&>(chunk).WriteFrom(hmmio, m_root.m_strOpenedPath);
+        // The chunk's own write: it finds the loaded file through its root.
+        m_bWritten = chunk.Write(hmmio);
         if (pCalls) {
             mmioSetSystemCalls(pPrevious);
         }

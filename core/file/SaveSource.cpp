@@ -1,0 +1,47 @@
+#include "core/file/SaveSource.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include "core/file/FileLock.h"
+
+CString ChangedSinceLoad(const CString& strSaved, const CString& strLoaded) {
+    return "Couldn't save " + strSaved + ":\r\n" + strLoaded +
+           " was changed or replaced by another program since it was opened; open it again "
+           "before saving.";
+}
+
+CSaveSource::CSaveSource(const CString& strPath, const FileIdentity& loaded)
+    : m_strPath(strPath), m_loaded(loaded) {}
+
+CSaveSource::~CSaveSource() {
+    if (m_hmmio != nullptr) {
+        mmioClose(m_hmmio, 0);
+    }
+}
+
+CString CSaveSource::Open(const CString& strSaved, bool bWritable) {
+    errno = 0;
+    m_hmmio = mmioOpen(m_strPath.c_str(), nullptr,
+                       (bWritable ? MMIO_READWRITE : MMIO_READ) | MMIO_DENYNONE);
+    if (m_hmmio == nullptr) {
+        m_bChanged = errno == ENOENT;
+        return m_bChanged ? ChangedSinceLoad(strSaved, m_strPath)
+                          : "Couldn't open " + m_strPath + ":\r\n" + std::strerror(errno);
+    }
+    if (!LockFile(mmioDescriptor(m_hmmio), kSaveLockWait)) {
+        return "Couldn't save " + strSaved + ":\r\n" + m_strPath +
+               (errno == EWOULDBLOCK ? CString(" is busy: another Ovalis program is saving it; "
+                                               "try again when it is done.")
+                                     : " could not be locked: " + CString(std::strerror(errno)));
+    }
+    return CheckUnchanged(strSaved);
+}
+
+// Both the descriptor's file and the path's: the one read from must be the one loaded, and the
+// one replaced must be it too.
+CString CSaveSource::CheckUnchanged(const CString& strSaved) {
+    m_bChanged = FileIdentityOfDescriptor(mmioDescriptor(m_hmmio)) != m_loaded ||
+                 FileIdentityOf(m_strPath) != m_loaded;
+    return m_bChanged ? ChangedSinceLoad(strSaved, m_strPath) : CString();
+}
