@@ -7,10 +7,10 @@
 #include "core/chunks/ChunkRegistry.h"
 #include "core/chunks/DataChunkModel.h"
 #include "core/chunks/DataSizeMend.h"
+#include "core/chunks/LoadFailure.h"
 #include "core/chunks/Overview.h"
 #include "core/chunks/OverviewText.h"
 #include "core/chunks/ds64ChunkModel.h"
-#include "core/file/LoadFailure.h"
 
 IMPLEMENT_DYNCREATE(CRiffChunkModel, CChunk)
 
@@ -132,10 +132,6 @@ CString UnwalkedNote(std::int64_t unwalked, std::int64_t fileSize) {
 
 CRiffChunkModel::CRiffChunkModel() {
     m_strName = "RIFF";
-}
-
-CRiffChunkModel::CRiffChunkModel(const CString& strId, BOOL bRegister) {
-    Register(strId, bRegister);
 }
 
 CRiffChunkModel::~CRiffChunkModel() {

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "core/chunks/Chunk.h"
-#include "core/file/FileIdentity.h"
+#include "core/io/FileIdentity.h"
 
 class CRiffChunkModel : public CChunk {
     DECLARE_DYNCREATE(CRiffChunkModel)
@@ -14,7 +14,6 @@ public:
     using ChunkStep = std::function<void(CChunk& chunk)>;
 
     CRiffChunkModel();
-    CRiffChunkModel(const CString& strId, BOOL bRegister);
     ~CRiffChunkModel() override;
 
     // Opens the file and builds the tree; TRUE when the walk reached the end of the file.

@@ -5,10 +5,6 @@
 
 IMPLEMENT_DYNCREATE(CfmtChunkModel, CChunk)
 
-CfmtChunkModel::CfmtChunkModel(const CString& strId, BOOL bRegister) {
-    Register(strId, bRegister);
-}
-
 BOOL CfmtChunkModel::Read(HMMIO hmmio, BOOL) {
     return CChunk::Read(hmmio, TRUE);
 }

@@ -1,6 +1,13 @@
 #pragma once
 // The broadcast extension's payload: the fixed part of 602 bytes, then the coding history.
 
+#include <cstdint>
+#include <optional>
+
 #include "core/fields/FieldLayout.h"
 
 extern const FieldTable kBextFields;
+
+// The time reference in samples (TimeReferenceLow, then TimeReferenceHigh above it); nothing
+// when the payload does not hold both.
+std::optional<std::uint64_t> BextTimeReference(ByteSpan payload);

@@ -9,11 +9,11 @@
 
 #include "core/chunks/DataChunkModel.h"
 #include "core/chunks/RiffChunkModel.h"
-#include "core/file/FileIdentity.h"
 #include "core/file/FileRange.h"
 #include "core/file/Rf64Save.h"
 #include "core/file/SaveTarget.h"
 #include "core/integrity/SaveVerification.h"
+#include "core/io/FileIdentity.h"
 
 namespace {
 
