@@ -1,19 +1,12 @@
 #include "cli/CommandLine.h"
 
 #include <algorithm>
-#include <map>
 
+#include "cli/CommandTable.h"
 #include "cli/FieldCatalog.h"
 #include "core/fields/PositiveInteger.h"
 
 namespace {
-
-const std::map<CString, Command> kCommands = {
-    {"info", Command::Info},         {"set", Command::Set},           {"export", Command::Export},
-    {"import", Command::Import},     {"help", Command::Help},         {"--help", Command::Help},
-    {"-h", Command::Help},           {"--version", Command::Version}, {"md5", Command::Md5},
-    {"loudness", Command::Loudness}, {"check", Command::Check},
-};
 
 struct Words {
     std::vector<CString> options;
@@ -41,40 +34,26 @@ bool IsHelpOption(const CString& option) {
     return option == "--help" || option == "-h";
 }
 
-bool Accepts(Command command, const CString& option) {
-    if (option == "--json") {
-        return command == Command::Info || command == Command::Check;
-    }
-    if (option == "--verify" || option == "--embed") {
-        return command == Command::Md5;
-    }
-    if (option == "--write") {
-        return command == Command::Loudness;
-    }
-    if (option == "--dry-run") {
-        return command == Command::Set || command == Command::Import;
-    }
-    if (option == "--csv") {
-        return command == Command::Export || command == Command::Import;
-    }
-    return IsHelpOption(option);
+const OptionRow* FindOption(const CommandRow& command, const CString& option) {
+    const auto it = std::find_if(command.options.begin(), command.options.end(),
+                                 [&option](const OptionRow& row) { return option == row.name; });
+    return it == command.options.end() ? nullptr : &*it;
 }
 
 CString TakeOptions(Invocation& invocation, const std::vector<CString>& options) {
     bool bHelp = false;
     for (const CString& option : options) {
-        if (!Accepts(invocation.command, option)) {
+        const OptionRow* pOption = FindOption(*invocation.pCommand, option);
+        if (!pOption && !IsHelpOption(option)) {
             return "unknown option '" + option + "' here";
         }
-        invocation.bJson |= option == "--json";
-        invocation.bDryRun |= option == "--dry-run";
-        invocation.bVerify |= option == "--verify";
-        invocation.bEmbed |= option == "--embed";
-        invocation.bWrite |= option == "--write";
+        if (pOption && pOption->flag) {
+            invocation.*pOption->flag = true;
+        }
         bHelp |= IsHelpOption(option);
     }
     if (bHelp) {
-        invocation.command = Command::Help;
+        invocation.pCommand = FindCommand("--help");
     }
     return invocation.bVerify && invocation.bEmbed ? "md5 takes --verify or --embed, not both"
                                                    : CString();
@@ -96,28 +75,30 @@ CString TakeAssignments(Invocation& invocation, std::vector<CString>& operands) 
 }
 
 CString CheckOperands(const Invocation& invocation) {
-    switch (invocation.command) {
-        case Command::Info:
-        case Command::Set:
-        case Command::Export:
-        case Command::Md5:
-        case Command::Loudness:
-        case Command::Check:
+    switch (invocation.pCommand->operands) {
+        case Operands::Files:
+        case Operands::EditsThenFiles:
             return invocation.files.empty() ? "no file named" : CString();
-        case Command::Import:
-            return invocation.files.size() == 1 ? CString() : "import takes one table";
-        case Command::Help:
-        case Command::Version:
+        case Operands::OneTable:
+            return invocation.files.size() == 1
+                       ? CString()
+                       : invocation.pCommand->name + CString(" takes one table");
+        case Operands::None:
             return CString();
     }
     return CString();
 }
 
-CString CheckCsvOption(const Invocation& invocation, const std::vector<CString>& options) {
-    const bool bCsv = std::find(options.begin(), options.end(), "--csv") != options.end();
-    const bool bNeedsCsv =
-        invocation.command == Command::Export || invocation.command == Command::Import;
-    return bNeedsCsv && !bCsv ? "export and import need --csv, the one table format" : CString();
+// An option without a flag is one the command cannot do without.
+CString CheckRequiredOptions(const Invocation& invocation, const std::vector<CString>& options) {
+    for (const OptionRow& option : invocation.pCommand->options) {
+        if (!option.flag &&
+            std::find(options.begin(), options.end(), option.name) == options.end()) {
+            return invocation.pCommand->name + CString(" needs ") + option.name +
+                   ", the one table format";
+        }
+    }
+    return CString();
 }
 
 }  // namespace
@@ -142,18 +123,17 @@ std::variant<Invocation, CString> ParseCommandLine(const std::vector<CString>& a
     if (args.empty()) {
         return CString("no command given");
     }
-    const auto command = kCommands.find(args.front());
-    if (command == kCommands.end()) {
+    invocation.pCommand = FindCommand(args.front());
+    if (!invocation.pCommand) {
         return "unknown command '" + args.front() + "'";
     }
-    invocation.command = command->second;
     Words words = SplitOptions({args.begin() + 1, args.end()});
     CString strProblem = TakeOptions(invocation, words.options);
-    if (strProblem.empty() && invocation.command == Command::Set) {
+    if (strProblem.empty() && invocation.pCommand->operands == Operands::EditsThenFiles) {
         strProblem = TakeAssignments(invocation, words.operands);
     }
     if (strProblem.empty()) {
-        strProblem = CheckCsvOption(invocation, words.options);
+        strProblem = CheckRequiredOptions(invocation, words.options);
     }
     if (!strProblem.empty()) {
         return strProblem;
@@ -163,9 +143,6 @@ std::variant<Invocation, CString> ParseCommandLine(const std::vector<CString>& a
         words.operands.erase(it);
     }
     invocation.files = std::move(words.operands);
-    if (invocation.command == Command::Help || invocation.command == Command::Version) {
-        return invocation;
-    }
     strProblem = CheckOperands(invocation);
     if (!strProblem.empty()) {
         return strProblem;

@@ -6,7 +6,7 @@
 
 #include "core/base/Types.h"
 
-enum class Command { Help, Version, Info, Set, Export, Import, Md5, Loudness, Check };
+struct CommandRow;
 
 struct Assignment {
     CString strName;
@@ -14,7 +14,7 @@ struct Assignment {
 };
 
 struct Invocation {
-    Command command = Command::Help;
+    const CommandRow* pCommand = nullptr;  // a row of the command table
     bool bJson = false;
     bool bDryRun = false;
     bool bVerify = false;  // md5: compare with the stored checksum

@@ -1,66 +1,69 @@
 #include "cli/Usage.h"
 
+#include <algorithm>
+#include <iostream>
+
+#include "cli/CommandTable.h"
 #include "cli/DetailCatalog.h"
+#include "cli/Diagnostics.h"
 #include "core/fields/ChunkFields.h"
 
 namespace {
 
-constexpr const char* kCommands =
-    R"(Usage:
-  ovalis-cli info [--json] FILE...
-  ovalis-cli set [--dry-run] FIELD=VALUE... [--] FILE...
-  ovalis-cli export --csv FILE...
-  ovalis-cli import --csv [--dry-run] TABLE
-  ovalis-cli md5 [--verify|--embed] FILE...
-  ovalis-cli loudness [--write] FILE...
-  ovalis-cli check [--json] FILE...
-  ovalis-cli --help | --version
+constexpr std::size_t kHelpIndent = 10;
+constexpr std::size_t kWidth = 96;
 
+CString SynopsisLines() {
+    CString strText = "Usage:\n";
+    for (const CommandRow& row : CommandRows()) {
+        strText +=
+            CString("  ovalis-cli ") + row.name + (*row.synopsis ? " " : "") + row.synopsis + "\n";
+    }
+    return strText;
+}
+
+// The words of one paragraph in lines of at most kWidth, each after the first indented.
+CString Wrapped(const CString& strParagraph) {
+    CString strText;
+    std::size_t nColumn = kHelpIndent;
+    for (std::size_t start = 0; start < strParagraph.size();) {
+        const std::size_t end = std::min(strParagraph.find(' ', start), strParagraph.size());
+        const CString strWord = strParagraph.substr(start, end - start);
+        if (nColumn > kHelpIndent && nColumn + 1 + strWord.size() > kWidth) {
+            strText += "\n" + CString(kHelpIndent, ' ');
+            nColumn = kHelpIndent;
+        } else if (nColumn > kHelpIndent) {
+            strText += ' ';
+            ++nColumn;
+        }
+        strText += strWord;
+        nColumn += strWord.size();
+        start = end + 1;
+    }
+    return strText + "\n";
+}
+
+CString CommandHelp(const CommandRow& row) {
+    CString strText = row.name;
+    strText.resize(kHelpIndent, ' ');
+    const CString strHelp = row.help;
+    for (std::size_t start = 0; start < strHelp.size();) {
+        const std::size_t end = std::min(strHelp.find('\n', start), strHelp.size());
+        strText += (start == 0 ? "" : CString(kHelpIndent, ' ')) +
+                   Wrapped(strHelp.substr(start, end - start));
+        start = end + 1;
+    }
+    return strText;
+}
+
+constexpr const char* kAbout = R"(
 Reads and edits RIFF WAVE and Broadcast Wave files through the same chunk model and field
 tables as the pages of the Ovalis window, so an edit gives the same bytes as the same edit typed
 on the page.
 
-info      lists, for each file, the chunks (tab name, id as stored, declared size, data offset),
-          the overview text, the file details (format, channels, duration, time reference),
-          the fields of every fmt, fact, bext and mext chunk, and the details of every fmt,
-          bext, iXML, LIST and cue chunk, as listed under Details below: the fields of every
-          format tag with the channel mask's speakers and the sub-format, the time reference as
-          samples, seconds, time and timecode, the iXML fields, tracks and document, the INFO
-          entries with their field names, the labels, notes and labelled texts of adtl lists,
-          and the markers of cue points (position as samples, time and timecode, with their
-          labels and notes). Timecode runs at the rate of the iXML SPEED element, else at 25
-          fps. Texts of INFO and adtl entries are read as UTF-8 when they are, else as
-          Windows-1252; a chunk id matches in any case.
-          --json: one JSON document {"files": [...]}; each file has "path" and either "error"
-          or "form", "overview", "chunks" and "details" (the file details, name and text), and
-          "note" when the load left something out; each chunk has "tab", "id", "size",
-          "offset", for a chunk whose page shows fields "fields" (numbers as numbers, texts as
-          strings, null for a field the chunk's data does not hold), and for a chunk with
-          details "details": a list of tables, each with "title" and, as it has them, "rows"
-          (objects keyed by column, every cell a string) and "text" (a document, or a note on
-          the table).
-set       stores each VALUE in FIELD of every chunk that has it, as the page stores what is
-          typed, then saves the file over itself as the window's save does. A file lacking the
-          chunk of a field is reported and left untouched. --dry-run prints what would change
-          instead.
-export    writes a CSV table to standard output: a header row, then one row per file with its
-          path, the bext text fields and the time reference.
-import    applies such a table (TABLE may be - for standard input): a row per file path, an
-          empty cell leaves a field as it is, columns of fields that are shown only are ignored.
-          CSV as in RFC 4180; line breaks inside quoted cells are kept.
-md5       prints the MD5 of each file's samples (the data chunk's payload as stored), as
-          md5sum prints it. --verify compares it with the checksum the file stores in its
-          "MD5 " chunk (matches, differs, no checksum stored; all but a match fail the file).
-          --embed stores it in that chunk, added after the data chunk when missing, and saves;
-          the save reads the written samples back and keeps the old file if their MD5 differs.
-loudness  measures each file (EBU R 128, ITU-R BS.1770-4): integrated loudness, loudness
-          range, maximum true peak, maximum momentary and short-term loudness. --write stores
-          them in the bext chunk's version 2 fields (x 100) and raises its version to 2; a bext
-          chunk too short for them is never grown, and a file without one is left untouched.
-check     lists each file's findings: severity (error, warning, note), rule, chunk, offset and a
-          sentence. A file with warnings only is clean. --json: one JSON document {"files":
-          [...]}; each file has "path", "clean" and "findings".
+)";
 
+constexpr const char* kNotes = R"(
 Line breaks in multi-line fields (Description, CodingHistory) are CR LF, as the page stores
 them. A file is opened for reading, as the window opens it; set and import then save over it
 unless it is read-only.
@@ -80,7 +83,11 @@ CString FieldList(const FieldTable& table) {
 }  // namespace
 
 CString UsageText() {
-    CString strText = CString(kCommands) + "\nFields, by page (* shown only, never stored):\n";
+    CString strText = SynopsisLines() + kAbout;
+    for (const CommandRow& row : CommandRows()) {
+        strText += CommandHelp(row);
+    }
+    strText += CString(kNotes) + "\nFields, by page (* shown only, never stored):\n";
     for (const FieldTable* pTable : FieldTables()) {
         strText += FieldList(*pTable);
     }
@@ -91,4 +98,14 @@ CString UsageText() {
 
 CString VersionText() {
     return CString("ovalis-cli ") + OVALIS_VERSION + "\n";
+}
+
+int RunHelp(const Invocation&) {
+    std::cout << UsageText() << std::flush;
+    return kExitDone;
+}
+
+int RunVersion(const Invocation&) {
+    std::cout << VersionText() << std::flush;
+    return kExitDone;
 }

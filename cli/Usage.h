@@ -1,7 +1,10 @@
 #pragma once
 // The text of --help, with every field name the commands take.
 
-#include "core/base/Types.h"
+#include "cli/CommandLine.h"
 
 CString UsageText();
 CString VersionText();
+// The commands --help and --version.
+int RunHelp(const Invocation& invocation);
+int RunVersion(const Invocation& invocation);

@@ -67,6 +67,20 @@ Bytes WideWaveFile(const std::string& formId, const std::vector<ChunkSpec>& chun
     return file;
 }
 
+Bytes Rf64File(std::vector<ChunkSpec> chunks, std::uint64_t sampleCount) {
+    std::uint64_t dataSize = 0;
+    for (ChunkSpec& chunk : chunks) {
+        if (chunk.id == "data") {
+            dataSize = chunk.payload.size();
+            chunk.size = 0xFFFFFFFF;
+        }
+    }
+    chunks.insert(chunks.begin(), {"ds64", Ds64Payload({0, dataSize, sampleCount, {}})});
+    const std::uint64_t riffSize = WaveFile(chunks).size() - 8;
+    chunks.front().payload = Ds64Payload({riffSize, dataSize, sampleCount, {}});
+    return WideWaveFile("RF64", chunks);
+}
+
 Bytes PcmFormat(std::uint16_t channels, std::uint32_t samplesPerSec, std::uint16_t bitsPerSample,
                 bool withCbSize) {
     const std::uint16_t blockAlign = static_cast<std::uint16_t>(channels * bitsPerSample / 8);

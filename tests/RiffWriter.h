@@ -40,6 +40,10 @@ Bytes Ds64Payload(const Ds64Sizes& sizes);
 Bytes WideWaveFile(const std::string& formId, const std::vector<ChunkSpec>& chunks,
                    std::uint32_t formSize = 0xFFFFFFFF);
 
+// An RF64 file as a writer closes it: a ds64 chunk first with the form's and the data chunk's
+// sizes and sampleCount, then the chunks; the form's and the data chunk's size fields 0xFFFFFFFF.
+Bytes Rf64File(std::vector<ChunkSpec> chunks, std::uint64_t sampleCount);
+
 // A PCM format record of 16 bytes, or 18 with cbSize.
 Bytes PcmFormat(std::uint16_t channels, std::uint32_t samplesPerSec, std::uint16_t bitsPerSample,
                 bool withCbSize = false);

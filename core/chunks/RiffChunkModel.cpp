@@ -10,7 +10,9 @@
 #include "core/chunks/LoadFailure.h"
 #include "core/chunks/Overview.h"
 #include "core/chunks/OverviewText.h"
+#include "core/chunks/SampleFrames.h"
 #include "core/chunks/ds64ChunkModel.h"
+#include "core/chunks/fmtChunkModel.h"
 
 IMPLEMENT_DYNCREATE(CRiffChunkModel, CChunk)
 
@@ -54,13 +56,18 @@ BOOL MendMissingPad(HMMIO hmmio, const MMCKINFO& ck, std::int64_t fileSize, std:
     return rNext >= 0 && mmioSeek(hmmio, rNext, SEEK_FROM_START) == rNext ? TRUE : FALSE;
 }
 
-const Cds64ChunkModel* Ds64Of(const CChunk& root) {
+template <class Kind>
+Kind* FirstOfClass(const CChunk& root) {
     for (CObject* pChild : root) {
-        if (const auto* pDs64 = ClassCast<const Cds64ChunkModel>(pChild)) {
-            return pDs64;
+        if (auto* pFound = ClassCast<Kind>(pChild)) {
+            return pFound;
         }
     }
     return nullptr;
+}
+
+const Cds64ChunkModel* Ds64Of(const CChunk& root) {
+    return FirstOfClass<const Cds64ChunkModel>(root);
 }
 
 // The data chunk's read took its header's size; the real one may differ (see MendedDataSize),
@@ -191,4 +198,43 @@ CString CRiffChunkModel::GetDescription() {
         strDescription += static_cast<CChunk*>(pChild)->GetDescription();
     }
     return strDescription;
+}
+
+CChunk* CRiffChunkModel::FirstChunk(FOURCC ckid) const {
+    for (CObject* pChild : *this) {
+        if (auto* pChunk = static_cast<CChunk*>(pChild); pChunk->m_ck.ckid == ckid) {
+            return pChunk;
+        }
+    }
+    return nullptr;
+}
+
+CChunk* CRiffChunkModel::DataChunk() const {
+    return FirstOfClass<CdataChunkModel>(*this);
+}
+
+const CfmtChunkModel* CRiffChunkModel::FormatChunk() const {
+    return FirstOfClass<const CfmtChunkModel>(*this);
+}
+
+// A record the I/O layer filled holds the extent the load mended; one filled by hand has only
+// its 32-bit fields.
+std::int64_t CRiffChunkModel::SampleOffset() const {
+    const CChunk* pData = DataChunk();
+    if (!pData) {
+        return 0;
+    }
+    return pData->m_ck.bSized64 ? pData->m_ck.llDataOffset : pData->m_ck.dwDataOffset;
+}
+
+std::int64_t CRiffChunkModel::SampleBytes() const {
+    const CChunk* pData = DataChunk();
+    if (!pData) {
+        return 0;
+    }
+    return pData->m_ck.bSized64 ? pData->m_ck.llDataSize : pData->m_ck.cksize;
+}
+
+std::optional<std::uint64_t> CRiffChunkModel::SampleFrames() const {
+    return FramesOfSamples(*this);
 }

@@ -2,10 +2,14 @@
 // The root of the chunk tree: the file's RIFF form of type WAVE, whose children are the file's
 // top-level chunks in file order.
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "core/chunks/Chunk.h"
 #include "core/io/FileIdentity.h"
+
+class CfmtChunkModel;
 
 class CRiffChunkModel : public CChunk {
     DECLARE_DYNCREATE(CRiffChunkModel)
@@ -48,6 +52,22 @@ public:
     // inside the form when its size covered them, else after it.
     const CString& TrailingBytes() const { return m_strTrailing; }
     bool TrailingBytesInForm() const { return m_bTrailingInForm; }
+
+    // The first top-level chunk of id ckid, or null.
+    CChunk* FirstChunk(FOURCC ckid) const;
+    // The first top-level data chunk and fmt chunk, or null.
+    CChunk* DataChunk() const;
+    const CfmtChunkModel* FormatChunk() const;
+
+    // The one place that says where the samples are: the data chunk's payload as the load
+    // mended it (from ds64 in a wide form, cut at the end of the file, or running to the end or
+    // the next header in a recording never closed), never the header's 32-bit size. 0 and 0
+    // without a data chunk.
+    std::int64_t SampleOffset() const;
+    std::int64_t SampleBytes() const;
+    // Whole sample frames: linear formats from the bytes, others from the fact chunk, or ds64's
+    // count in a wide form; nothing when neither can tell.
+    std::optional<std::uint64_t> SampleFrames() const;
 
 private:
     CString m_strLoadFailure;

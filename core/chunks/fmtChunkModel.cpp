@@ -5,6 +5,14 @@
 
 IMPLEMENT_DYNCREATE(CfmtChunkModel, CChunk)
 
+namespace {
+
+constexpr WORD kExtensibleTag = 0xFFFE;
+// An extensible record's sub-format GUID starts with the tag of the coding it stands for.
+constexpr FieldLayout kSubFormatTag{"SubFormat", 24, 2, FieldKind::Number, false};
+
+}  // namespace
+
 BOOL CfmtChunkModel::Read(HMMIO hmmio, BOOL) {
     return CChunk::Read(hmmio, TRUE);
 }
@@ -15,4 +23,16 @@ CString CfmtChunkModel::GetDescription() {
 
 WORD CfmtChunkModel::FormatTag() const {
     return static_cast<WORD>(ReadNumber(*this, kFormatTagField));
+}
+
+WORD CfmtChunkModel::SampleTag() const {
+    const WORD wTag = FormatTag();
+    if (wTag != kExtensibleTag || !IsFieldHeld(*this, kSubFormatTag)) {
+        return wTag;
+    }
+    return static_cast<WORD>(ReadNumber(*this, kSubFormatTag));
+}
+
+WORD CfmtChunkModel::BlockAlign() const {
+    return static_cast<WORD>(ReadNumber(*this, *kPcmFormatFields.Find("nBlockAlign")));
 }

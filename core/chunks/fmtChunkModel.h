@@ -13,4 +13,8 @@ public:
     CString GetDescription() override;
     // The format tag; 0, which no format has, when the record is too short to hold one.
     WORD FormatTag() const;
+    // The tag of the samples' coding: an extensible record's sub-format, else FormatTag().
+    WORD SampleTag() const;
+    // The bytes of one block (a frame of a linear format); 0 when the record does not hold it.
+    WORD BlockAlign() const;
 };

@@ -5,9 +5,11 @@
 
 #include "core/chunks/Chunk.h"
 #include "core/chunks/ChunkId.h"
+#include "core/chunks/RiffChunkModel.h"
 #include "core/details/FormatDetails.h"
 #include "core/details/IxmlDetails.h"
 #include "core/details/PayloadBytes.h"
+#include "core/fields/BextFields.h"
 #include "core/io/Mmio.h"
 
 namespace {
@@ -67,13 +69,9 @@ CString FormatName(const CChunk& format) {
     return strName.empty() ? "tag " + std::to_string(*tag) : strName;
 }
 
-// The amount of audio: whole blocks of the data chunk.
-std::optional<std::uint64_t> SampleFrames(const AudioFacts& facts) {
-    const auto align = facts.pFormat ? PayloadNumber(*facts.pFormat, 12, 2) : std::nullopt;
-    if (!facts.pData || !align || *align == 0) {
-        return std::nullopt;
-    }
-    return facts.pData->m_ck.cksize / *align;
+std::optional<std::uint64_t> SampleFrames(const CChunk& root) {
+    const auto* pRiff = ClassCast<const CRiffChunkModel>(&root);
+    return pRiff && pRiff->DataChunk() ? pRiff->SampleFrames() : std::nullopt;
 }
 
 }  // namespace
@@ -89,7 +87,7 @@ AudioFacts AudioFactsOf(const CChunk& root) {
         facts.dwSampleRate = static_cast<DWORD>(PayloadNumber(*facts.pFormat, 4, 4).value_or(0));
     }
     if (facts.pBext) {
-        facts.timeReference = PayloadNumber(*facts.pBext, 338, 8);
+        facts.timeReference = BextTimeReference(facts.pBext->Payload());
     }
     if (facts.pIxml) {
         facts.ixmlRate = IxmlTimecodeRate(*facts.pIxml);
@@ -119,7 +117,7 @@ std::vector<std::pair<CString, CString>> FileDetails(const CChunk& root) {
             details.emplace_back("Bits", std::to_string(*bits));
         }
     }
-    if (const auto frames = SampleFrames(facts); frames && facts.dwSampleRate) {
+    if (const auto frames = SampleFrames(root); frames && facts.dwSampleRate) {
         details.emplace_back("Duration", ClockText(*frames, facts.dwSampleRate) + " (" +
                                              std::to_string(*frames) + " samples)");
     }

@@ -5,9 +5,6 @@
 
 namespace {
 
-// Larger documents are shown raw: no recorder writes one, and the parse would hold it twice.
-constexpr std::size_t kLargestParsed = 16 * 1024 * 1024;
-
 // A main field: its name, and the element that holds it under the root or under SPEED.
 struct MainField {
     const char* name;
@@ -36,10 +33,6 @@ CString DocumentText(const CChunk& chunk) {
 }
 
 XmlParse Parsed(const CString& strText) {
-    if (strText.size() > kLargestParsed) {
-        return {nullptr, "the document is larger than " + std::to_string(kLargestParsed) +
-                             " bytes and is not parsed"};
-    }
     if (strText.empty()) {
         return {nullptr, "the chunk holds no document"};
     }
@@ -77,7 +70,8 @@ std::vector<DetailTable> IxmlDetails(const CChunk& chunk) {
     const CString strText = DocumentText(chunk);
     const XmlParse parse = Parsed(strText);
     if (!parse.root) {
-        return {{"iXML document", {}, {}, "Not well formed: " + parse.error + ".\n" + strText}};
+        const char* pOutcome = parse.tooLarge ? "Too large to check: " : "Not well formed: ";
+        return {{"iXML document", {}, {}, pOutcome + parse.error + ".\n" + strText}};
     }
     return {FieldsTable(*parse.root),
             TracksTable(*parse.root),

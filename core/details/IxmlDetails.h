@@ -10,8 +10,8 @@
 class CChunk;
 
 // A well-formed document gives three tables: the main fields (Field, Value), the tracks and the
-// indented document; one that is not well formed gives one, its raw text and where parsing
-// stopped.
+// indented document; one that is not well formed, or too large to check, gives one, its raw text
+// and why it was not read.
 std::vector<DetailTable> IxmlDetails(const CChunk& chunk);
 // The names of the main fields, in the rows' order, for a form that shows them.
 std::vector<CString> IxmlFieldNames();

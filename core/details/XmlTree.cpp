@@ -1,12 +1,31 @@
 // The one file that names the XML library (expat).
 #include "core/details/XmlTree.h"
 
+// The library is built with its document type support, which holds the guard against entities
+// that expand without bound; its header declares that guard only when told so.
+#define XML_DTD 1
 #include <expat.h>
+
+#include <algorithm>
+#include <cctype>
 
 namespace {
 
 // Elements nested deeper than this end the parse: the tree is walked recursively.
 constexpr std::size_t kDeepest = 256;
+// Larger documents are not parsed: no recorder writes one, and the tree would hold it twice.
+constexpr std::size_t kLargestParsed = 16 * 1024 * 1024;
+// Entities may add no more text than the document holds itself (iXML has no use for them):
+// a few nested ones would make a small document a thousandfold larger.
+constexpr float kMostAmplification = 2.0f;
+constexpr unsigned long long kAmplificationCheckedFrom = 64 * 1024;
+
+// Windows-1252 where it differs from ISO-8859-1; the five bytes it leaves undefined keep their
+// ISO-8859-1 code points.
+constexpr int kWindows1252High[32] = {
+    0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x8D,   0x017D, 0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
 
 struct Builder {
     XML_Parser parser;
@@ -55,6 +74,28 @@ void XMLCALL OnText(void* pData, const XML_Char* pText, int nLen) {
     }
 }
 
+bool IsWindows1252(const XML_Char* pName) {
+    CString strName = pName;
+    std::transform(strName.begin(), strName.end(), strName.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return strName == "windows-1252" || strName == "cp1252";
+}
+
+// The parser knows UTF-8, UTF-16, ISO-8859-1 and US-ASCII itself; Windows-1252 is the one other
+// encoding that desktop tools declare.
+int XMLCALL OnUnknownEncoding(void*, const XML_Char* pName, XML_Encoding* pInfo) {
+    if (!IsWindows1252(pName)) {
+        return XML_STATUS_ERROR;
+    }
+    for (int i = 0; i < 256; ++i) {
+        pInfo->map[i] = i < 0x80 || i >= 0xA0 ? i : kWindows1252High[i - 0x80];
+    }
+    pInfo->data = nullptr;
+    pInfo->convert = nullptr;
+    pInfo->release = nullptr;
+    return XML_STATUS_OK;
+}
+
 void AddIndented(const XmlElement& element, const CString& strIndent, CString& strText) {
     CString strOpen = "<" + element.name;
     for (const auto& [name, value] : element.attributes) {
@@ -76,6 +117,52 @@ void AddIndented(const XmlElement& element, const CString& strIndent, CString& s
     strText += strIndent + "</" + element.name + ">\n";
 }
 
+XML_Parser NewParser(const XML_Char* pEncoding, Builder& builder) {
+    XML_Parser parser = XML_ParserCreate(pEncoding);
+    if (parser) {
+        XML_SetUserData(parser, &builder);
+        XML_SetElementHandler(parser, OnStart, OnEnd);
+        XML_SetCharacterDataHandler(parser, OnText);
+        XML_SetUnknownEncodingHandler(parser, OnUnknownEncoding, nullptr);
+        XML_SetBillionLaughsAttackProtectionMaximumAmplification(parser, kMostAmplification);
+        XML_SetBillionLaughsAttackProtectionActivationThreshold(parser, kAmplificationCheckedFrom);
+    }
+    return parser;
+}
+
+CString ErrorText(XML_Parser parser) {
+    const XML_Error code = XML_GetErrorCode(parser);
+    if (code == XML_ERROR_AMPLIFICATION_LIMIT_BREACH) {
+        return "its entities expand it past its own size";
+    }
+    return CString(code == XML_ERROR_ABORTED ? "elements nested too deeply"
+                                             : XML_ErrorString(code)) +
+           " at line " + std::to_string(XML_GetCurrentLineNumber(parser)) + ", column " +
+           std::to_string(XML_GetCurrentColumnNumber(parser) + 1);
+}
+
+// One parse with the encoding given, or the declared one for null.
+XmlParse ParseAs(const CString& strDocument, const XML_Char* pEncoding, XML_Error& code) {
+    Builder builder{nullptr, nullptr, {}};
+    builder.parser = NewParser(pEncoding, builder);
+    XmlParse result;
+    if (!builder.parser) {
+        result.error = "the XML parser could not be created";
+        return result;
+    }
+    const bool bParsed = XML_Parse(builder.parser, strDocument.data(),
+                                   static_cast<int>(strDocument.size()), XML_TRUE) == XML_STATUS_OK;
+    code = XML_GetErrorCode(builder.parser);
+    if (bParsed && builder.root && builder.open.empty()) {
+        result.root = std::move(builder.root);
+    } else {
+        result.error = ErrorText(builder.parser);
+        result.tooLarge = code == XML_ERROR_AMPLIFICATION_LIMIT_BREACH;
+    }
+    XML_ParserFree(builder.parser);
+    return result;
+}
+
 }  // namespace
 
 const XmlElement* XmlElement::Child(const CString& strName) const {
@@ -93,27 +180,17 @@ CString XmlElement::ChildText(const CString& strName) const {
 }
 
 XmlParse ParseXml(const CString& strDocument) {
-    Builder builder{XML_ParserCreate("UTF-8"), nullptr, {}};
-    XmlParse result;
-    if (!builder.parser) {
-        result.error = "the XML parser could not be created";
-        return result;
+    if (strDocument.size() > kLargestParsed) {
+        return {nullptr,
+                "the document is " + std::to_string(strDocument.size()) +
+                    " bytes; documents up to " + std::to_string(kLargestParsed) + " are parsed",
+                true};
     }
-    XML_SetUserData(builder.parser, &builder);
-    XML_SetElementHandler(builder.parser, OnStart, OnEnd);
-    XML_SetCharacterDataHandler(builder.parser, OnText);
-    const bool bParsed = XML_Parse(builder.parser, strDocument.data(),
-                                   static_cast<int>(strDocument.size()), XML_TRUE) == XML_STATUS_OK;
-    if (bParsed && builder.root && builder.open.empty()) {
-        result.root = std::move(builder.root);
-    } else {
-        const XML_Error code = XML_GetErrorCode(builder.parser);
-        result.error = CString(code == XML_ERROR_ABORTED ? "elements nested too deeply"
-                                                         : XML_ErrorString(code)) +
-                       " at line " + std::to_string(XML_GetCurrentLineNumber(builder.parser)) +
-                       ", column " + std::to_string(XML_GetCurrentColumnNumber(builder.parser) + 1);
+    XML_Error code = XML_ERROR_NONE;
+    XmlParse result = ParseAs(strDocument, nullptr, code);
+    if (code == XML_ERROR_UNKNOWN_ENCODING) {
+        return ParseAs(strDocument, "UTF-8", code);
     }
-    XML_ParserFree(builder.parser);
     return result;
 }
 

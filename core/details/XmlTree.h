@@ -21,8 +21,13 @@ struct XmlElement {
 struct XmlParse {
     std::unique_ptr<XmlElement> root;  // null when the document is not well formed
     CString error;                     // what stopped the parser, and where
+    // Not checked at all: the document is past the size limit, or its entities expand it past
+    // its own size.
+    bool tooLarge = false;
 };
 
+// The declared encoding is honoured (texts come out as UTF-8); one the parser does not know is
+// read as UTF-8.
 XmlParse ParseXml(const CString& strDocument);
 // The document as indented text, one element or text a line.
 CString IndentedXml(const XmlElement& root);

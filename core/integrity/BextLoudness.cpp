@@ -10,17 +10,13 @@ namespace {
 
 constexpr std::int16_t kUnset = 0x7FFF;
 
-// The loudness fields in the order LoudnessWords gives their values.
-constexpr const char* kLoudnessFields[] = {"LoudnessValue", "LoudnessRange", "MaxTruePeakLevel",
-                                           "MaxMomentaryLoudness", "MaxShortTermLoudness"};
-
 const FieldLayout& Field(const char* pszName) {
     return *kBextFields.Find(pszName);
 }
 
 // Where the last loudness field ends: a payload shorter than that cannot take them.
 std::size_t LoudnessEnd() {
-    const FieldLayout& last = Field(kLoudnessFields[std::size(kLoudnessFields) - 1]);
+    const FieldLayout& last = Field(kBextLoudnessFields[std::size(kBextLoudnessFields) - 1]);
     return last.offset + last.width;
 }
 
@@ -60,7 +56,7 @@ CString WriteLoudness(CChunk& bext, const LoudnessValues& values) {
     }
     const auto words = LoudnessWords(values);
     for (std::size_t i = 0; i < words.size(); ++i) {
-        Store(bext, kLoudnessFields[i], static_cast<std::uint16_t>(words[i]));
+        Store(bext, kBextLoudnessFields[i], static_cast<std::uint16_t>(words[i]));
     }
     Store(bext, "Version", 2);
     return CString();

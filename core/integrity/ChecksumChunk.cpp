@@ -6,7 +6,6 @@
 
 #include "core/chunks/ChunkRegistry.h"
 #include "core/chunks/RiffChunkModel.h"
-#include "core/integrity/SampleChecksum.h"
 
 namespace {
 
@@ -24,7 +23,7 @@ CChunk* NewChecksumChunk(CRiffChunkModel& root) {
 
 // The list has no insertion, so it is built again with the new chunk after the data chunk.
 void InsertAfterData(CRiffChunkModel& root, CChunk* pNew) {
-    const CChunk* pData = DataChunkOf(root);
+    const CChunk* pData = root.DataChunk();
     std::vector<CObject*> chunks(root.begin(), root.end());
     auto where = std::find(chunks.begin(), chunks.end(), pData);
     chunks.insert(where == chunks.end() ? where : where + 1, pNew);
@@ -37,14 +36,7 @@ void InsertAfterData(CRiffChunkModel& root, CChunk* pNew) {
 }  // namespace
 
 CChunk* ChecksumChunkOf(const CRiffChunkModel& root) {
-    const FOURCC ckid = mmioStringToFOURCC(kChecksumChunkId, 0);
-    for (CObject* pObject : root) {
-        auto* pChunk = static_cast<CChunk*>(pObject);
-        if (pChunk->m_ck.ckid == ckid) {
-            return pChunk;
-        }
-    }
-    return nullptr;
+    return root.FirstChunk(mmioStringToFOURCC(kChecksumChunkId, 0));
 }
 
 std::optional<Md5Digest> StoredChecksum(const CRiffChunkModel& root) {
@@ -77,7 +69,7 @@ CString StateText(ChecksumState state) {
 }
 
 CString EmbedChecksum(CRiffChunkModel& root, const Md5Digest& digest) {
-    if (!DataChunkOf(root)) {
+    if (!root.DataChunk()) {
         return "the file has no data chunk to take a checksum of";
     }
     CChunk* pChunk = ChecksumChunkOf(root);

@@ -39,6 +39,12 @@ bool IsHeld(const CString& strId) {
     return pKind && pKind->checkReadsPayload;
 }
 
+void TakeDs64FormSize(RawLayout& layout) {
+    if (layout.strForm == "RF64" && layout.nFormDeclared == kUnset64 && layout.nDs64RiffSize) {
+        layout.nFormSize = *layout.nDs64RiffSize;
+    }
+}
+
 class CReader {
 public:
     explicit CReader(const CString& strPath) : m_file(strPath, std::ios::binary) {}
@@ -57,12 +63,15 @@ private:
     std::ifstream m_file;
 };
 
+// The form's size is known from here on, so that the chunks after it are not taken to stand
+// after the form's 4 GiB.
 void ReadDs64(RawLayout& layout, const RawChunk& chunk) {
     const auto riffSize = Ds64Size(chunk, "riffSize");
     const auto dataSize = Ds64Size(chunk, "dataSize");
     if (riffSize && dataSize) {
         layout.nDs64RiffSize = riffSize;
         layout.nDs64DataSize = dataSize;
+        TakeDs64FormSize(layout);
     }
 }
 
@@ -151,8 +160,5 @@ RawLayout ReadRawLayout(const CString& strPath) {
     layout.nFormSize = HeaderSize(header);
     layout.nFormDeclared = layout.nFormSize;
     WalkChunks(reader, layout);
-    if (layout.strForm == "RF64" && layout.nFormSize == kUnset64 && layout.nDs64RiffSize) {
-        layout.nFormSize = *layout.nDs64RiffSize;
-    }
     return layout;
 }

@@ -1,11 +1,7 @@
 #include "core/integrity/SampleChecksum.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <vector>
-
-#include "core/chunks/DataChunkModel.h"
-#include "core/chunks/RiffChunkModel.h"
 
 namespace {
 
@@ -41,27 +37,6 @@ ChecksumResult ChecksumOfBytes(HMMIO hmmio, std::int64_t nOffset, std::int64_t n
         }
     }
     return {md5.Digest(), CString()};
-}
-
-CChunk* DataChunkOf(const CRiffChunkModel& root) {
-    for (CObject* pObject : root) {
-        if (pObject->IsKindOf(RUNTIME_CLASS(CdataChunkModel))) {
-            return static_cast<CChunk*>(pObject);
-        }
-    }
-    return nullptr;
-}
-
-std::int64_t SampleBytesOf(const CRiffChunkModel& root) {
-    const CChunk* pData = DataChunkOf(root);
-    if (!pData) {
-        return 0;
-    }
-    std::error_code error;
-    const auto nFileSize = std::filesystem::file_size(root.m_strOpenedPath, error);
-    const std::int64_t nPresent =
-        error ? 0 : static_cast<std::int64_t>(nFileSize) - pData->m_ck.dwDataOffset;
-    return std::clamp<std::int64_t>(nPresent, 0, pData->m_ck.cksize);
 }
 
 ChecksumResult SampleChecksum(const SampleSource& source, const WorkProgress& progress) {

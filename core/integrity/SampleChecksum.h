@@ -9,7 +9,6 @@
 #include "core/integrity/WorkProgress.h"
 #include "core/io/Mmio.h"
 
-class CChunk;
 class CRiffChunkModel;
 
 struct ChecksumResult {
@@ -21,10 +20,6 @@ struct ChecksumResult {
 // the bytes it holds, as a copy of the samples would.
 ChecksumResult ChecksumOfBytes(HMMIO hmmio, std::int64_t nOffset, std::int64_t nSize,
                                const WorkProgress& progress);
-// The top-level data chunk of the tree, or null.
-CChunk* DataChunkOf(const CRiffChunkModel& root);
-// The bytes of the data chunk's payload that the loaded file holds.
-std::int64_t SampleBytesOf(const CRiffChunkModel& root);
 // The MD5 of the loaded file's samples, read from the file it was loaded from.
 ChecksumResult SampleChecksum(const SampleSource& source, const WorkProgress& progress);
 ChecksumResult SampleChecksum(const CRiffChunkModel& root, const WorkProgress& progress);

@@ -11,8 +11,8 @@ class CRiffChunkModel;
 
 struct SampleSource {
     CString strPath;           // the loaded file, as opened
-    std::int64_t nOffset = 0;  // of the data chunk's payload
-    std::int64_t nSize = 0;    // of the payload the file holds
+    std::int64_t nOffset = 0;  // of the samples, as the root gives it
+    std::int64_t nSize = 0;    // of the samples, as the root gives it
     bool bHasData = false;
     std::vector<BYTE> format;  // the fmt chunk's payload; empty without one
     bool bHasFormat = false;

@@ -4,9 +4,9 @@
 #include "core/integrity/ChecksumChunk.h"
 
 CSampleVerification::CSampleVerification(const CRiffChunkModel& root)
-    : m_bVerify(ChecksumChunkOf(root) != nullptr && DataChunkOf(root) != nullptr) {
+    : m_bVerify(ChecksumChunkOf(root) != nullptr && root.DataChunk() != nullptr) {
     if (m_bVerify) {
-        m_nSize = SampleBytesOf(root);
+        m_nSize = root.SampleBytes();
         m_loaded = SampleChecksum(root, {});
     }
 }
@@ -23,8 +23,7 @@ CString CSampleVerification::Verify(const CRiffChunkModel& root, HMMIO hmmio,
     if (mmioFlush(hmmio, 0) != 0) {
         return "couldn't write " + strWritten + " to disk to check its samples";
     }
-    const ChecksumResult written =
-        ChecksumOfBytes(hmmio, DataChunkOf(root)->m_ck.dwDataOffset, m_nSize, {});
+    const ChecksumResult written = ChecksumOfBytes(hmmio, root.SampleOffset(), m_nSize, {});
     if (!written.digest) {
         return "the samples written to " + strWritten +
                " could not be read back: " + written.strFailure;

@@ -3,7 +3,9 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
+#include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace clitest {
 
@@ -47,6 +49,16 @@ bool HasTool(const std::string& name) {
 
 bool RunTool(const std::string& commandLine) {
     return std::system((commandLine + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+std::string ToolOutput(const std::string& commandLine) {
+    std::string text;
+    const std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(commandLine.c_str(), "r"), pclose);
+    char buffer[4096];
+    while (pipe && std::fgets(buffer, sizeof buffer, pipe.get())) {
+        text += buffer;
+    }
+    return text;
 }
 
 }  // namespace clitest

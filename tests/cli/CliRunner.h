@@ -27,5 +27,7 @@ CliResult RunCli(const std::vector<std::string>& args, const CliRun& run = {});
 bool HasTool(const std::string& name);
 // Runs a shell command line; true when it exits with 0.
 bool RunTool(const std::string& commandLine);
+// Runs a shell command line and gives its standard output.
+std::string ToolOutput(const std::string& commandLine);
 
 }  // namespace clitest

@@ -11,6 +11,7 @@
 #include "CliRunner.h"
 #include "CliTestFiles.h"
 #include "TestFiles.h"
+#include "cli/CommandTable.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{{"set", "nChannels=-1", "FILE"}, "nChannels=-1: not a positive integer"},
         UsageCase{{"set", "FrameSize=12a", "FILE"}, "FrameSize=12a: not a positive integer"},
         UsageCase{{"set", "dwSampleLength=", "FILE"}, "not a positive integer"},
-        UsageCase{{"export", "FILE"}, "export and import need --csv"},
+        UsageCase{{"export", "FILE"}, "export needs --csv"},
         UsageCase{{"import", "--csv"}, "import takes one table"},
         UsageCase{{"import", "--csv", "a.csv", "b.csv"}, "import takes one table"}));
 
@@ -117,13 +118,48 @@ TEST(CliHelpTest, ListsEveryDetailByChunk) {
     }
 }
 
+std::string ManualPageSource() {
+    std::ifstream in(OVALIS_MAN_PAGE);
+    return ReplacedAll(std::string(std::istreambuf_iterator<char>(in), {}), "\\-", "-");
+}
+
+// Each row of the command table in the manual page: in the synopsis, as an item of the
+// commands, and with every option it takes.
+TEST(CliHelpTest, ManualPageListsEveryCommandOfTheTable) {
+    const std::string page = ManualPageSource();
+    const std::size_t nCommands = page.find(".SH COMMANDS");
+    const std::string commands = page.substr(nCommands, page.find(".SH FIELDS") - nCommands);
+    for (const CommandRow& row : CommandRows()) {
+        const std::string name = row.name;
+        EXPECT_NE(page.find("\n.B ovalis-cli " + name), std::string::npos) << name;
+        EXPECT_NE(commands.find(".TP\n.B " + name), std::string::npos) << name;
+        for (const OptionRow& option : row.options) {
+            EXPECT_NE(page.find(option.name), std::string::npos) << name << " " << option.name;
+        }
+    }
+}
+
+class CliHelpWordTest : public ::testing::TestWithParam<std::vector<std::string>> {};
+
+TEST_P(CliHelpWordTest, PrintsTheUsage) {
+    const CliResult result = RunCli(GetParam());
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out.rfind("Usage:\n  ovalis-cli info [--json] FILE...\n", 0), 0u)
+        << result.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, CliHelpWordTest,
+                         ::testing::Values(std::vector<std::string>{"--help"},
+                                           std::vector<std::string>{"help"},
+                                           std::vector<std::string>{"-h"},
+                                           std::vector<std::string>{"md5", "--help", "x.wav"},
+                                           std::vector<std::string>{"set", "-h"}));
+
 // Each name of the help's details, in the manual page's text as well.
 TEST(CliHelpTest, ManualPageNamesEveryDetailTheHelpNames) {
-    std::ifstream in(OVALIS_MAN_PAGE);
-    const std::string source(std::istreambuf_iterator<char>(in), {});
+    const std::string source = ManualPageSource();
     ASSERT_FALSE(source.empty());
-    const std::string page =
-        ReplacedAll(ReplacedAll(ReplacedAll(source, "\\-", "-"), "\\(dq", "\""), "\n", " ");
+    const std::string page = ReplacedAll(ReplacedAll(source, "\\(dq", "\""), "\n", " ");
     const std::string help = Unwrapped(RunCli({"--help"}).out);
     std::istringstream lines(help.substr(help.find("\nDetails, by chunk") + 1));
     std::string line;

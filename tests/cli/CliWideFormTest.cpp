@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <memory>
 #include <string>
 
 #include "CliRunner.h"
@@ -17,25 +15,16 @@ namespace {
 using clitest::HasTool;
 using clitest::RunCli;
 using clitest::RunTool;
-
-// The command's standard output.
-std::string Output(const std::string& commandLine) {
-    std::string text;
-    const std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(commandLine.c_str(), "r"), pclose);
-    char buffer[4096];
-    while (pipe && std::fgets(buffer, sizeof buffer, pipe.get())) {
-        text += buffer;
-    }
-    return text;
-}
+using clitest::ToolOutput;
 
 // What the tools read of a file: ffprobe's stream and sndfile-info's frame count and format.
 std::string ToolsRead(const std::string& path) {
-    return Output(
+    return ToolOutput(
                "ffprobe -v error -show_entries stream=codec_name,channels,sample_rate,"
                "duration_ts -of compact " +
                path) +
-           Output("sndfile-info " + path + " | grep -E '^(Frames|Format|Channels|Sample Rate)'");
+           ToolOutput("sndfile-info " + path +
+                      " | grep -E '^(Frames|Format|Channels|Sample Rate)'");
 }
 
 struct FfmpegCase {

@@ -22,4 +22,24 @@ void writeSparseFile(const std::string& path, const Bytes& head, std::int64_t ta
     }
 }
 
+void writeSparseRf64(const std::string& path, std::int64_t nPayload,
+                     const std::vector<ChunkSpec>& after) {
+    Bytes tail(kSparseSamplesEnd.begin(), kSparseSamplesEnd.end());
+    for (const ChunkSpec& chunk : after) {
+        const Bytes bytes = ChunkBytes(chunk);
+        tail.insert(tail.end(), bytes.begin(), bytes.end());
+    }
+    const auto head = [&](std::uint64_t riffSize) {
+        const auto size = static_cast<std::uint64_t>(nPayload);
+        Bytes bytes = WideWaveFile("RF64", {{"ds64", Ds64Payload({riffSize, size, size / 4, {}})},
+                                            {"fmt ", PcmFormat(2, 48000, 16)}});
+        appendText(bytes, "data");
+        appendLe32(bytes, 0xFFFFFFFF);
+        return bytes;
+    };
+    const std::int64_t nHead = static_cast<std::int64_t>(head(0).size());
+    const std::int64_t nFile = nHead + nPayload - 4 + static_cast<std::int64_t>(tail.size());
+    writeSparseFile(path, head(static_cast<std::uint64_t>(nFile - 8)), nHead + nPayload - 4, tail);
+}
+
 }  // namespace testfiles

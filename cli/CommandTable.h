@@ -1,0 +1,32 @@
+#pragma once
+// Every command of ovalis-cli in one row: its name, synopsis, help, options and the function
+// that runs it. The parser, --help and the manual page's test read these rows.
+
+#include <span>
+
+#include "cli/CommandLine.h"
+
+// An option a command takes. flag is the member of the invocation it sets; an option without
+// one is required (the one table format that export and import take).
+struct OptionRow {
+    const char* name;
+    bool Invocation::*flag;
+};
+
+// What follows a command's options.
+enum class Operands { None, Files, EditsThenFiles, OneTable };
+
+struct CommandRow {
+    const char* name;
+    std::span<const char* const> aliases = {};
+    const char* synopsis;  // after "ovalis-cli NAME"
+    // One paragraph per line, wrapped by --help.
+    const char* help;
+    std::span<const OptionRow> options = {};
+    Operands operands;
+    int (*run)(const Invocation& invocation);
+};
+
+std::span<const CommandRow> CommandRows();
+// The row of the command of this name or alias; null for none.
+const CommandRow* FindCommand(const CString& strName);
