@@ -5,6 +5,8 @@
 
 #include "core/chunks/Chunk.h"
 #include "core/chunks/ChunkId.h"
+#include "core/chunks/ChunkRegistry.h"
+#include "core/chunks/RiffChunkModel.h"
 #include "core/details/AudioFacts.h"
 #include "core/details/ChunkDetails.h"
 #include "core/details/FormatDetails.h"
@@ -32,17 +34,20 @@ public:
     const CChunk& Root() const { return m_root; }
 
 private:
+    // A chunk of the class the registry gives the kind, as a load makes it: the file details
+    // ask the root for its format and data chunks by class.
     void Add(const char* pId, const CString& strPayload) {
-        auto pChunk = std::make_unique<CChunk>();
+        std::unique_ptr<CChunk> pChunk(g_chunkRegistry.CreateChunk(pId));
+        if (!pChunk) {
+            return;
+        }
         pChunk->m_ck.ckid = mmioStringToFOURCC(pId, 0);
         pChunk->SetData(reinterpret_cast<const BYTE*>(strPayload.data()),
                         static_cast<DWORD>(strPayload.size()));
-        m_root.AddChild(pChunk.get());
-        m_chunks.push_back(std::move(pChunk));
+        m_root.AddChild(pChunk.release());
     }
 
-    CChunk m_root;
-    std::vector<std::unique_ptr<CChunk>> m_chunks;
+    CRiffChunkModel m_root;  // deletes its children
 };
 
 // The items with a comma after each but the last.
