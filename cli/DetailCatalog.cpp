@@ -1,7 +1,6 @@
 #include "cli/DetailCatalog.h"
 
 #include <cstdio>
-#include <memory>
 
 #include "core/chunks/Chunk.h"
 #include "core/chunks/ChunkId.h"

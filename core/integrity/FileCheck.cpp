@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "core/base/LittleEndian.h"
+#include "core/chunks/SampleFrames.h"
 #include "core/details/XmlTree.h"
 #include "core/fields/BextFields.h"
 #include "core/integrity/Md5.h"
@@ -500,6 +501,22 @@ Spots IxmlWellFormed(const CheckInput& in) {
                  (parse.tooLarge ? "too large to check: " : "not well formed: ") + parse.error}};
 }
 
+// The frames as the tree counts them, from the chunks as the file lays them out.
+std::optional<std::uint64_t> FramesOfData(const CheckInput& in, const RawChunk& format,
+                                          const RawChunk& data) {
+    const RawChunk* pFact = in.layout.Find("fact");
+    FrameSources sources{
+        static_cast<WORD>(SampleTag(format.payload)), static_cast<WORD>(Le(format.payload, 12, 2)),
+        std::min(data.nSize, in.layout.nFileSize - data.DataOffset()), std::nullopt, std::nullopt};
+    if (pFact && pFact->payload.size() >= 4) {
+        sources.factLength = Le(pFact->payload, 0, 4);
+    }
+    if (in.layout.strForm == "RF64" && in.layout.nDs64SampleCount) {
+        sources.wideCount = *in.layout.nDs64SampleCount;
+    }
+    return FramesOf(sources);
+}
+
 Spots CueInsideData(const CheckInput& in) {
     const RawChunk* pCue = in.layout.Find("cue ");
     const RawChunk* pFormat = in.layout.Find("fmt ");
@@ -507,11 +524,11 @@ Spots CueInsideData(const CheckInput& in) {
     if (!pCue || !pFormat || !pData || pFormat->payload.size() < 16 || pCue->payload.size() < 4) {
         return {};
     }
-    const std::int64_t nAlign = Le(pFormat->payload, 12, 2);
-    if (nAlign == 0) {
+    const std::optional<std::uint64_t> frames = FramesOfData(in, *pFormat, *pData);
+    if (!frames) {
         return {};
     }
-    const std::int64_t nFrames = pData->nSize / nAlign;
+    const auto nFrames = static_cast<std::int64_t>(*frames);
     const auto& b = pCue->payload;
     const std::int64_t nPoints = std::min<std::int64_t>(Le(b, 0, 4), (b.size() - 4) / 24);
     Spots spots;

@@ -71,6 +71,7 @@ void ReadDs64(RawLayout& layout, const RawChunk& chunk) {
     if (riffSize && dataSize) {
         layout.nDs64RiffSize = riffSize;
         layout.nDs64DataSize = dataSize;
+        layout.nDs64SampleCount = Ds64Size(chunk, "sampleCount");
         TakeDs64FormSize(layout);
     }
 }

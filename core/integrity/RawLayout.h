@@ -38,6 +38,7 @@ struct RawLayout {
     std::int64_t nFormDeclared = 0;
     std::optional<std::int64_t> nDs64RiffSize;  // the form size ds64 gives
     std::optional<std::int64_t> nDs64DataSize;
+    std::optional<std::int64_t> nDs64SampleCount;
     std::vector<RawChunk> chunks;
     std::int64_t nTrailingOffset = -1;  // bytes after the last chunk that make no chunk header
     CString strUnreadable;              // when not even the form header could be read

@@ -34,7 +34,7 @@ CliResult RunCli(const std::vector<std::string>& args, const CliRun& run) {
     }
     process.write(QByteArray::fromStdString(run.stdinText));
     process.closeWriteChannel();
-    process.waitForFinished(120000);
+    process.waitForFinished(run.msTimeout);
     result.out = process.readAllStandardOutput().toStdString();
     result.err = process.readAllStandardError().toStdString();
     if (process.exitStatus() == QProcess::NormalExit) {

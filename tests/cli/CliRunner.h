@@ -17,6 +17,7 @@ struct CliRun {
     std::string cwd;  // the test's own folder when empty
     std::string stdinText;
     std::vector<std::pair<std::string, std::string>> environment;  // added to what it gets
+    int msTimeout = 120000;  // the run is stopped after this long
 };
 
 // Runs the program with these arguments, with DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM

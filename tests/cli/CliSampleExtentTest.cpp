@@ -15,8 +15,11 @@ using clitest::RunCli;
 
 constexpr std::int64_t kSamplesAt = 80;  // after the RF64 header, ds64, fmt and data header
 
+// Gigabytes of samples are read, written and read back.
+const clitest::CliRun kLongRun{.msTimeout = 30 * 60 * 1000};
+
 std::string Verify(const std::string& path) {
-    return RunCli({"md5", "--verify", path}).out;
+    return RunCli({"md5", "--verify", path}, kLongRun).out;
 }
 
 void ChangeByte(const std::string& path, std::int64_t offset) {
@@ -45,7 +48,7 @@ TEST(CliSampleExtentTest, AnEmbeddedChecksumOfRf64SamplesVerifiesUntilASampleCha
         testfiles::TempDir dir;
         const std::string path = dir.file("rf64.wav");
         testfiles::writeSparseRf64(path, row.nPayload, {{"LIST", testfiles::Bytes(6, 'x')}});
-        ASSERT_EQ(RunCli({"md5", "--embed", path}).exitCode, 0);
+        ASSERT_EQ(RunCli({"md5", "--embed", path}, kLongRun).exitCode, 0);
         EXPECT_EQ(Verify(path), path + ": matches\n");
         ChangeByte(path, kSamplesAt + row.nPayload - row.nChangedFromEnd);
         EXPECT_EQ(Verify(path), path + ": differs\n");
