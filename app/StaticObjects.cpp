@@ -1,11 +1,13 @@
 // The program's static objects. C++ orders static construction only inside one translation unit,
 // so the registry, the overview text and the prototypes are all defined here, in this order, and
-// destroyed in the reverse order. Each prototype appends itself to the registry.
+// destroyed in the reverse order. The prototypes are those of the core's list of kinds, in its
+// order, each made of the window's class of its kind: one line below for each kind with a page.
 
 #include "bwf/BEXTChunk.h"
 #include "bwf/MEXTChunk.h"
 #include "core/chunks/ChunkRegistry.h"
 #include "core/chunks/Overview.h"
+#include "core/kinds/KindPrototypes.h"
 #include "format/ds64Chunk.h"
 #include "format/factChunk.h"
 #include "format/fmtChunk.h"
@@ -20,16 +22,18 @@
 CChunkRegistry g_chunkRegistry(RUNTIME_CLASS(CUnknownChunk));
 CString g_strOverview;
 BOOL g_bHasBext = FALSE;
-CRiffChunk g_riffPrototype("RIFF", TRUE);
-CListChunk g_listPrototype("LIST", TRUE);
-CBEXTChunk g_bextPrototype("bext", TRUE);
-CMEXTChunk g_mextPrototype("mext", TRUE);
-CfmtChunk g_fmtPrototype("fmt ", TRUE);
-CfactChunk g_factPrototype("fact", TRUE);
-CdataChunk g_dataPrototype("data", TRUE);
-CiXMLChunk g_ixmlPrototype("iXML", TRUE);
-CcueChunk g_cuePrototype("cue ", TRUE);
-Cds64Chunk g_ds64Prototype("ds64", TRUE);
+const CKindPrototypes g_prototypes({
+    RUNTIME_CLASS(CRiffChunk),
+    RUNTIME_CLASS(CListChunk),
+    RUNTIME_CLASS(CBEXTChunk),
+    RUNTIME_CLASS(CMEXTChunk),
+    RUNTIME_CLASS(CfmtChunk),
+    RUNTIME_CLASS(CfactChunk),
+    RUNTIME_CLASS(CdataChunk),
+    RUNTIME_CLASS(CiXMLChunk),
+    RUNTIME_CLASS(CcueChunk),
+    RUNTIME_CLASS(Cds64Chunk),
+});
 
 // The player control is installed with the program: windows create it by its class id.
 const bool g_bPlayerRegistered =

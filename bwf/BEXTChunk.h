@@ -5,13 +5,6 @@
 #include "core/chunks/BEXTChunkModel.h"
 #include "pages/PagedChunk.h"
 
-class CBEXTChunk : public CBEXTChunkModel, public CPagedChunk {
+class CBEXTChunk : public TPagedChunk<CBEXTChunkModel, CBEXTPropertyPage, 106> {
     DECLARE_DYNCREATE(CBEXTChunk)
-public:
-    CBEXTChunk() = default;
-    CBEXTChunk(const CString& strId, BOOL bRegister) : CBEXTChunkModel(strId, bRegister) {}
-
-    CChunkPage* CreatePage(CWnd* pParent) override;
-
-    CBEXTPropertyPage m_page;
 };

@@ -5,13 +5,6 @@
 #include "core/chunks/MEXTChunkModel.h"
 #include "pages/PagedChunk.h"
 
-class CMEXTChunk : public CMEXTChunkModel, public CPagedChunk {
+class CMEXTChunk : public TPagedChunk<CMEXTChunkModel, CMEXTPropertyPage, 131> {
     DECLARE_DYNCREATE(CMEXTChunk)
-public:
-    CMEXTChunk() = default;
-    CMEXTChunk(const CString& strId, BOOL bRegister) : CMEXTChunkModel(strId, bRegister) {}
-
-    CChunkPage* CreatePage(CWnd* pParent) override;
-
-    CMEXTPropertyPage m_page;
 };

@@ -11,45 +11,42 @@
 #include "core/details/FormatDetails.h"
 #include "core/details/ListDetails.h"
 #include "core/details/SubChunks.h"
+#include "core/fields/ChunkKind.h"
 
 namespace {
 
 // The width of the help's lines.
 constexpr std::size_t kWidth = 96;
 
-// The 40-byte record of 24-bit stereo PCM in the extensible format, which holds every field.
-const BYTE kExtensibleFormat[40] = {0xFE, 0xFF, 2,    0, 0x80, 0xBB, 0,  0,    0x00, 0x65,
-                                    0x04, 0,    6,    0, 24,   0,    22, 0,    24,   0,
-                                    3,    0,    0,    0, 1,    0,    0,  0,    0,    0,
-                                    0x10, 0,    0x80, 0, 0,    0xAA, 0,  0x38, 0x9B, 0x71};
-
-// A file in memory with one chunk of each kind that has details, holding no entries, tracks or
-// cue points: the rows its tables get are those of every file.
+// A file in memory with the specimens of every kind, chunks holding no entries, tracks or cue
+// points: the rows their tables get are those of every file.
 class CSpecimen {
 public:
     CSpecimen() {
-        Add("fmt ", CString(reinterpret_cast<const char*>(kExtensibleFormat), 40));
-        Add("data", CString(6, '\0'));
-        Add("bext", CString(346, '\0'));
-        Add("iXML", "<BWFXML/>");
-        Add("LIST", "INFO");
-        Add("LIST", "adtl");
-        Add("cue ", CString(4, '\0'));
+        for (const ChunkKind& kind : ChunkKinds()) {
+            for (const CString& strPayload :
+                 kind.helpSpecimens ? kind.helpSpecimens() : std::vector<CString>{}) {
+                Add(kind.id, strPayload);
+            }
+        }
     }
     const CChunk& Root() const { return m_root; }
 
 private:
-    // Of the registry's class for the id, as a load makes it, so that the root finds the
-    // samples and their format; the root deletes it.
+    // A chunk of the class the registry gives the kind, as a load makes it: the file details
+    // ask the root for its format and data chunks by class.
     void Add(const char* pId, const CString& strPayload) {
-        CChunk* pChunk = g_chunkRegistry.CreateChunk(CString(pId));
+        std::unique_ptr<CChunk> pChunk(g_chunkRegistry.CreateChunk(pId));
+        if (!pChunk) {
+            return;
+        }
         pChunk->m_ck.ckid = mmioStringToFOURCC(pId, 0);
         pChunk->SetData(reinterpret_cast<const BYTE*>(strPayload.data()),
                         static_cast<DWORD>(strPayload.size()));
-        m_root.AddChild(pChunk);
+        m_root.AddChild(pChunk.release());
     }
 
-    CRiffChunkModel m_root;
+    CRiffChunkModel m_root;  // deletes its children
 };
 
 // The items with a comma after each but the last.

@@ -10,7 +10,7 @@
 #include "cli/ByteChanges.h"
 #include "cli/CommandLine.h"
 #include "cli/FileReport.h"
-#include "core/file/SaveOptions.h"
+#include "core/chunks/SaveOptions.h"
 
 class CLoadedFile;
 

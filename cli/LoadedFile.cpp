@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "cli/TerminalText.h"
-#include "core/file/SaveJournal.h"
+#include "core/io/SaveJournal.h"
 
 CLoadedFile::CLoadedFile(const CString& strPath) : m_strPath(strPath) {
     // Said on standard error whatever the command, since it changed the file.

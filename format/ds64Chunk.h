@@ -5,13 +5,6 @@
 #include "format/ds64PropertyPage.h"
 #include "pages/PagedChunk.h"
 
-class Cds64Chunk : public Cds64ChunkModel, public CPagedChunk {
+class Cds64Chunk : public TPagedChunk<Cds64ChunkModel, Cds64PropertyPage, 143> {
     DECLARE_DYNCREATE(Cds64Chunk)
-public:
-    Cds64Chunk() = default;
-    Cds64Chunk(const CString& strId, BOOL bRegister) : Cds64ChunkModel(strId, bRegister) {}
-
-    CChunkPage* CreatePage(CWnd* pParent) override;
-
-    Cds64PropertyPage m_page;
 };

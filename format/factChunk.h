@@ -5,13 +5,6 @@
 #include "format/factPropertyPage.h"
 #include "pages/PagedChunk.h"
 
-class CfactChunk : public CfactChunkModel, public CPagedChunk {
+class CfactChunk : public TPagedChunk<CfactChunkModel, CfactPropertyPage, 133> {
     DECLARE_DYNCREATE(CfactChunk)
-public:
-    CfactChunk() = default;
-    CfactChunk(const CString& strId, BOOL bRegister) : CfactChunkModel(strId, bRegister) {}
-
-    CChunkPage* CreatePage(CWnd* pParent) override;
-
-    CfactPropertyPage m_page;
 };

@@ -11,9 +11,6 @@
 class CfmtChunk : public CfmtChunkModel, public CPagedChunk {
     DECLARE_DYNCREATE(CfmtChunk)
 public:
-    CfmtChunk() = default;
-    CfmtChunk(const CString& strId, BOOL bRegister) : CfmtChunkModel(strId, bRegister) {}
-
     // Picks the page by the format tag on every call; a record too short to hold a tag is not
     // supported.
     CChunkPage* CreatePage(CWnd* pParent) override;

@@ -5,13 +5,6 @@
 #include "pages/CuePropertyPage.h"
 #include "pages/PagedChunk.h"
 
-class CcueChunk : public CcueChunkModel, public CPagedChunk {
+class CcueChunk : public TPagedChunk<CcueChunkModel, CcuePropertyPage, 150> {
     DECLARE_DYNCREATE(CcueChunk)
-public:
-    CcueChunk() = default;
-    CcueChunk(const CString& strId, BOOL bRegister) : CcueChunkModel(strId, bRegister) {}
-
-    CChunkPage* CreatePage(CWnd* pParent) override;
-
-    CcuePropertyPage m_page;
 };

@@ -5,13 +5,6 @@
 #include "pages/PagedChunk.h"
 #include "pages/dataPropertyPage.h"
 
-class CdataChunk : public CdataChunkModel, public CPagedChunk {
+class CdataChunk : public TPagedChunk<CdataChunkModel, CdataPropertyPage, 134> {
     DECLARE_DYNCREATE(CdataChunk)
-public:
-    CdataChunk() = default;
-    CdataChunk(const CString& strId, BOOL bRegister) : CdataChunkModel(strId, bRegister) {}
-
-    CChunkPage* CreatePage(CWnd* pParent) override;
-
-    CdataPropertyPage m_page;
 };

@@ -6,13 +6,6 @@
 #include "pages/IxmlPropertyPage.h"
 #include "pages/PagedChunk.h"
 
-class CiXMLChunk : public CiXMLChunkModel, public CPagedChunk {
+class CiXMLChunk : public TPagedChunk<CiXMLChunkModel, CiXMLPropertyPage, 151> {
     DECLARE_DYNCREATE(CiXMLChunk)
-public:
-    CiXMLChunk() = default;
-    CiXMLChunk(const CString& strId, BOOL bRegister) : CiXMLChunkModel(strId, bRegister) {}
-
-    CChunkPage* CreatePage(CWnd* pParent) override;
-
-    CiXMLPropertyPage m_page;
 };

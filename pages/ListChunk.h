@@ -5,13 +5,6 @@
 #include "pages/LISTPropertyPage.h"
 #include "pages/PagedChunk.h"
 
-class CListChunk : public CListChunkModel, public CPagedChunk {
+class CListChunk : public TPagedChunk<CListChunkModel, CLISTPropertyPage, 136> {
     DECLARE_DYNCREATE(CListChunk)
-public:
-    CListChunk() = default;
-    CListChunk(const CString& strId, BOOL bRegister) : CListChunkModel(strId, bRegister) {}
-
-    CChunkPage* CreatePage(CWnd* pParent) override;
-
-    CLISTPropertyPage m_page;
 };

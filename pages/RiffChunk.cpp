@@ -19,10 +19,3 @@ BOOL CRiffChunk::Save(const CString& strPath) {
     }
     return TRUE;
 }
-
-CChunkPage* CRiffChunk::CreatePage(CWnd* pParent) {
-    if (m_page.IsWindowless()) {
-        m_page.Create(135, pParent, this);
-    }
-    return &m_page;
-}

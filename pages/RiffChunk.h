@@ -5,18 +5,11 @@
 #include "pages/PagedChunk.h"
 #include "pages/RIFFPropertyPage.h"
 
-class CRiffChunk : public CRiffChunkModel, public CPagedChunk {
+class CRiffChunk : public TPagedChunk<CRiffChunkModel, CRIFFPropertyPage, 135> {
     DECLARE_DYNCREATE(CRiffChunk)
 public:
-    CRiffChunk() = default;
-    CRiffChunk(const CString& strId, BOOL bRegister) : CRiffChunkModel(strId, bRegister) {}
-
     // Writes the tree, each chunk with the values its page shows, to strPath; over the loaded
     // file itself through a temporary file that replaces it once complete. On failure the
     // loaded file is as it was, one message box says what failed, and the result is FALSE.
     BOOL Save(const CString& strPath);
-
-    CChunkPage* CreatePage(CWnd* pParent) override;
-
-    CRIFFPropertyPage m_page;
 };

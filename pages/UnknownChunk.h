@@ -5,12 +5,6 @@
 #include "pages/PagedChunk.h"
 #include "pages/UnknownPropertyPage.h"
 
-class CUnknownChunk : public CUnknownChunkModel, public CPagedChunk {
+class CUnknownChunk : public TPagedChunk<CUnknownChunkModel, CUnknownPropertyPage, 137> {
     DECLARE_DYNCREATE(CUnknownChunk)
-public:
-    CUnknownChunk() = default;
-
-    CChunkPage* CreatePage(CWnd* pParent) override;
-
-    CUnknownPropertyPage m_page;
 };

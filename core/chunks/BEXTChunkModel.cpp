@@ -4,10 +4,6 @@
 
 IMPLEMENT_DYNCREATE(CBEXTChunkModel, CChunk)
 
-CBEXTChunkModel::CBEXTChunkModel(const CString& strId, BOOL bRegister) {
-    Register(strId, bRegister);
-}
-
 BOOL CBEXTChunkModel::Read(HMMIO hmmio, BOOL) {
     if (!CChunk::Read(hmmio, TRUE)) {
         // A failed read may have replaced the buffer; the pointer must not outlive it.

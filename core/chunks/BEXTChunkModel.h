@@ -8,7 +8,6 @@ class CBEXTChunkModel : public CChunk {
     DECLARE_DYNCREATE(CBEXTChunkModel)
 public:
     CBEXTChunkModel() = default;
-    CBEXTChunkModel(const CString& strId, BOOL bRegister);
 
     // Always loads the payload, whatever bLoad says.
     BOOL Read(HMMIO hmmio, BOOL bLoad) override;

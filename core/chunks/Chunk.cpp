@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <new>
 
+#include "core/base/LittleEndian.h"
 #include "core/chunks/ChunkRegistry.h"
 
 IMPLEMENT_DYNCREATE(CChunk, CObList)
@@ -53,12 +54,10 @@ CChunk::CChunk() = default;
 
 CChunk::~CChunk() = default;
 
-void CChunk::Register(const CString& strId, BOOL bRegister) {
+void CChunk::Register(const CString& strId) {
     m_ck.ckid = mmioStringToFOURCC(strId.c_str(), MMIO_TOUPPER);
     m_strName = strId;
-    if (bRegister) {
-        g_chunkRegistry.Add(this);
-    }
+    g_chunkRegistry.Add(this);
 }
 
 bool CChunk::SetData(const BYTE* pBytes, DWORD nSize) {
@@ -160,9 +159,7 @@ int AddLittleEndian(DWORD* pValue, const BYTE* pBytes, int nLen) {
     if (nLen <= 0 || nLen > 4 || !pValue || !pBytes) {
         return 0;
     }
-    for (int i = 0; i < nLen; ++i) {
-        *pValue += static_cast<DWORD>(pBytes[i]) << (8 * i);
-    }
+    *pValue += static_cast<DWORD>(LittleEndianOr0(ByteSpan(pBytes, nLen), 0, nLen));
     return nLen;
 }
 
@@ -170,8 +167,6 @@ int StoreLittleEndian(const DWORD* pValue, BYTE* pBytes, int nLen) {
     if (nLen <= 0 || nLen > 4 || !pValue || !pBytes) {
         return 0;
     }
-    for (int i = 0; i < nLen; ++i) {
-        pBytes[i] = static_cast<BYTE>(*pValue >> (8 * i));
-    }
+    StoreLittleEndianAt(std::span<BYTE>(pBytes, nLen), 0, nLen, *pValue);
     return nLen;
 }

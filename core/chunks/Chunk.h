@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "core/base/LittleEndian.h"
 #include "core/base/ObList.h"
 #include "core/io/Mmio.h"
 
@@ -29,6 +30,8 @@ public:
     // The payload bytes that are held: the chunk's data portion as far as the file held it.
     BYTE* Data() const { return m_pData.get(); }
     DWORD DataSize() const { return m_nDataSize; }
+    // The held payload as one span, for reads through the field tables.
+    ByteSpan Payload() const { return m_pData ? ByteSpan(m_pData.get(), m_nDataSize) : ByteSpan(); }
     // A payload too large to hold sensibly stays in the file: a save copies it from there.
     bool IsLeftInFile() const { return m_bLeftInFile; }
     static constexpr std::int64_t kLargestHeld = 64 << 20;
@@ -42,10 +45,11 @@ public:
     CString m_strName;
     CString m_strPath;
 
+    // Makes the object the registry's prototype of its kind: the id upper-cased into ckid, the
+    // id text as the name.
+    void Register(const CString& strId);
+
 protected:
-    // The registering constructors of the chunk classes: the id upper-cased into ckid, the id
-    // text as the name, and with bRegister the object joins the registry as a prototype.
-    void Register(const CString& strId, BOOL bRegister);
     // Replaces the payload with a buffer of nSize bytes, zero-filled; FALSE when it cannot be had.
     bool AllocateData(DWORD nSize);
 

@@ -7,5 +7,4 @@ class CcueChunkModel : public CChunk {
     DECLARE_DYNCREATE(CcueChunkModel)
 public:
     CcueChunkModel() = default;
-    CcueChunkModel(const CString& strId, BOOL bRegister);
 };

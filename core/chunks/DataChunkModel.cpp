@@ -43,10 +43,6 @@ bool CopySamples(HMMIO hmmioSource, std::int64_t nOffset, HMMIO hmmioTarget, std
 
 }  // namespace
 
-CdataChunkModel::CdataChunkModel(const CString& strId, BOOL bRegister) {
-    Register(strId, bRegister);
-}
-
 BOOL CdataChunkModel::Read(HMMIO hmmio, BOOL) {
     if (mmioDescend(hmmio, &m_ck, nullptr, MMIO_FINDCHUNK) != 0) {
         return FALSE;

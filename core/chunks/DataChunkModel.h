@@ -8,7 +8,6 @@ class CdataChunkModel : public CChunk {
     DECLARE_DYNCREATE(CdataChunkModel)
 public:
     CdataChunkModel() = default;
-    CdataChunkModel(const CString& strId, BOOL bRegister);
 
     // The header only, whatever bLoad says.
     BOOL Read(HMMIO hmmio, BOOL bLoad) override;

@@ -7,5 +7,4 @@ class CiXMLChunkModel : public CChunk {
     DECLARE_DYNCREATE(CiXMLChunkModel)
 public:
     CiXMLChunkModel() = default;
-    CiXMLChunkModel(const CString& strId, BOOL bRegister);
 };

@@ -6,10 +6,6 @@ CListChunkModel::CListChunkModel() {
     m_strName = "LIST";
 }
 
-CListChunkModel::CListChunkModel(const CString& strId, BOOL bRegister) {
-    Register(strId, bRegister);
-}
-
 CListChunkModel::~CListChunkModel() {
     DeleteChildren();
 }

@@ -8,6 +8,5 @@ class CListChunkModel : public CChunk {
     DECLARE_DYNCREATE(CListChunkModel)
 public:
     CListChunkModel();
-    CListChunkModel(const CString& strId, BOOL bRegister);
     ~CListChunkModel() override;
 };

@@ -2,10 +2,6 @@
 
 IMPLEMENT_DYNCREATE(CMEXTChunkModel, CChunk)
 
-CMEXTChunkModel::CMEXTChunkModel(const CString& strId, BOOL bRegister) {
-    Register(strId, bRegister);
-}
-
 BOOL CMEXTChunkModel::Read(HMMIO hmmio, BOOL) {
     if (!CChunk::Read(hmmio, TRUE)) {
         // A failed read may have replaced the buffer; the pointer must not outlive it.

@@ -8,7 +8,6 @@ class CMEXTChunkModel : public CChunk {
     DECLARE_DYNCREATE(CMEXTChunkModel)
 public:
     CMEXTChunkModel() = default;
-    CMEXTChunkModel(const CString& strId, BOOL bRegister);
 
     // Always loads the payload, whatever bLoad says.
     BOOL Read(HMMIO hmmio, BOOL bLoad) override;

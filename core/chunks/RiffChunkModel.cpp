@@ -7,13 +7,13 @@
 #include "core/chunks/ChunkRegistry.h"
 #include "core/chunks/DataChunkModel.h"
 #include "core/chunks/DataSizeMend.h"
+#include "core/chunks/LoadFailure.h"
 #include "core/chunks/Overview.h"
 #include "core/chunks/OverviewText.h"
 #include "core/chunks/SampleFrames.h"
 #include "core/chunks/ds64ChunkModel.h"
 #include "core/chunks/fmtChunkModel.h"
-#include "core/file/LoadFailure.h"
-#include "core/file/SaveJournal.h"
+#include "core/io/SaveJournal.h"
 
 IMPLEMENT_DYNCREATE(CRiffChunkModel, CChunk)
 
@@ -140,10 +140,6 @@ CString UnwalkedNote(std::int64_t unwalked, std::int64_t fileSize) {
 
 CRiffChunkModel::CRiffChunkModel() {
     m_strName = "RIFF";
-}
-
-CRiffChunkModel::CRiffChunkModel(const CString& strId, BOOL bRegister) {
-    Register(strId, bRegister);
 }
 
 CRiffChunkModel::~CRiffChunkModel() {

@@ -7,8 +7,8 @@
 #include <optional>
 
 #include "core/chunks/Chunk.h"
-#include "core/file/FileIdentity.h"
-#include "core/file/SaveOptions.h"
+#include "core/chunks/SaveOptions.h"
+#include "core/io/FileIdentity.h"
 
 class CfmtChunkModel;
 
@@ -19,7 +19,6 @@ public:
     using ChunkStep = std::function<void(CChunk& chunk)>;
 
     CRiffChunkModel();
-    CRiffChunkModel(const CString& strId, BOOL bRegister);
     ~CRiffChunkModel() override;
 
     // Opens the file and builds the tree; TRUE when the walk reached the end of the file.

@@ -3,44 +3,33 @@
 #include <algorithm>
 
 #include "core/chunks/ChunkId.h"
+#include "core/fields/Ds64Fields.h"
 
 IMPLEMENT_DYNCREATE(Cds64ChunkModel, CChunk)
 
 namespace {
 
-constexpr DWORD kRiffSizeOffset = 0;
-constexpr DWORD kDataSizeOffset = 8;
-constexpr DWORD kSampleCountOffset = 16;
-constexpr DWORD kTableLengthOffset = 24;
-constexpr DWORD kTableOffset = 28;
-constexpr DWORD kEntrySize = 12;
+const FieldLayout& Field(const char* pszName) {
+    return *kDs64Fields.Find(pszName);
+}
+
+// The table after the sizes: entries of a chunk id and its 64-bit size.
+const FieldLayout& TableLength() {
+    return Field("tableLength");
+}
+constexpr DWORD kEntryIdWidth = 4;
+constexpr DWORD kEntrySizeWidth = 8;
+constexpr DWORD kEntrySize = kEntryIdWidth + kEntrySizeWidth;
 
 // Sizes past 2^63 say nothing a file can hold: they read as 0, which the walk does not trust.
 std::int64_t AsSize(std::uint64_t value) {
     return value > static_cast<std::uint64_t>(INT64_MAX) ? 0 : static_cast<std::int64_t>(value);
 }
 
-void StoreLittleEndian64(std::uint64_t value, BYTE* pBytes) {
-    for (int i = 0; i < 8; ++i) {
-        pBytes[i] = static_cast<BYTE>(value >> (8 * i));
-    }
-}
-
 }  // namespace
 
-std::uint64_t ReadLittleEndian64(const BYTE* pPayload, DWORD dwSize, DWORD offset) {
-    if (pPayload == nullptr || dwSize < 8 || offset > dwSize - 8) {
-        return 0;
-    }
-    std::uint64_t value = 0;
-    for (int i = 7; i >= 0; --i) {
-        value = value << 8 | pPayload[offset + i];
-    }
-    return value;
-}
-
-Cds64ChunkModel::Cds64ChunkModel(const CString& strId, BOOL bRegister) {
-    Register(strId, bRegister);
+std::int64_t Cds64ChunkModel::Size(const char* pszName) const {
+    return AsSize(Field(pszName).NumberIn(Payload()).value_or(0));
 }
 
 BOOL Cds64ChunkModel::Read(HMMIO hmmio, BOOL) {
@@ -52,26 +41,24 @@ CString Cds64ChunkModel::GetDescription() {
 }
 
 std::int64_t Cds64ChunkModel::RiffFormSize() const {
-    return AsSize(ReadLittleEndian64(Data(), CChunk::DataSize(), kRiffSizeOffset));
+    return Size("riffSize");
 }
 
 std::int64_t Cds64ChunkModel::DataChunkSize() const {
-    return AsSize(ReadLittleEndian64(Data(), CChunk::DataSize(), kDataSizeOffset));
+    return Size("dataSize");
 }
 
 std::int64_t Cds64ChunkModel::SampleCount() const {
-    return AsSize(ReadLittleEndian64(Data(), CChunk::DataSize(), kSampleCountOffset));
+    return Size("sampleCount");
 }
 
 // A ds64 of 24 bytes has no table length; a length larger than the payload holds is cut to it.
 std::int64_t Cds64ChunkModel::TableSize(FOURCC ckid) const {
-    const DWORD dwSize = CChunk::DataSize();
-    for (DWORD offset = kTableOffset; Data() && offset + kEntrySize <= dwSize;
-         offset += kEntrySize) {
-        DWORD id = 0;
-        AddLittleEndian(&id, Data() + offset, 4);
-        if (id == ckid) {
-            return AsSize(ReadLittleEndian64(Data(), dwSize, offset + 4));
+    const ByteSpan payload = Payload();
+    for (std::size_t offset = TableLength().offset + TableLength().width;
+         offset + kEntrySize <= payload.size(); offset += kEntrySize) {
+        if (LittleEndianAt(payload, offset, kEntryIdWidth) == ckid) {
+            return AsSize(LittleEndianOr0(payload, offset + kEntryIdWidth, kEntrySizeWidth));
         }
     }
     return -1;
@@ -79,11 +66,13 @@ std::int64_t Cds64ChunkModel::TableSize(FOURCC ckid) const {
 
 CString Cds64ChunkModel::TableText() const {
     CString strText;
-    const DWORD dwSize = CChunk::DataSize();
-    for (DWORD offset = kTableOffset; Data() && offset + kEntrySize <= dwSize;
-         offset += kEntrySize) {
-        strText += IdText(reinterpret_cast<const char*>(Data() + offset)) + " = " +
-                   std::to_string(ReadLittleEndian64(Data(), dwSize, offset + 4)) + "\r\n";
+    const ByteSpan payload = Payload();
+    for (std::size_t offset = TableLength().offset + TableLength().width;
+         offset + kEntrySize <= payload.size(); offset += kEntrySize) {
+        strText +=
+            IdText(reinterpret_cast<const char*>(&payload[offset])) + " = " +
+            std::to_string(LittleEndianOr0(payload, offset + kEntryIdWidth, kEntrySizeWidth)) +
+            "\r\n";
     }
     return strText;
 }
@@ -96,8 +85,7 @@ bool Cds64ChunkModel::MakePlain() {
 }
 
 void Cds64ChunkModel::StoreSizes(std::int64_t riffSize, std::int64_t dataSize) {
-    if (Data() && CChunk::DataSize() >= kTableLengthOffset) {
-        StoreLittleEndian64(static_cast<std::uint64_t>(riffSize), Data() + kRiffSizeOffset);
-        StoreLittleEndian64(static_cast<std::uint64_t>(dataSize), Data() + kDataSizeOffset);
-    }
+    const std::span<BYTE> payload(Data(), Data() ? CChunk::DataSize() : 0);
+    Field("riffSize").StoreIn(payload, static_cast<std::uint64_t>(riffSize));
+    Field("dataSize").StoreIn(payload, static_cast<std::uint64_t>(dataSize));
 }

@@ -13,7 +13,6 @@ public:
     static constexpr DWORD kPlainSize = 28;
 
     Cds64ChunkModel() = default;
-    Cds64ChunkModel(const CString& strId, BOOL bRegister);
 
     // The payload is always loaded: it holds the sizes the walk needs.
     BOOL Read(HMMIO hmmio, BOOL bLoad) override;
@@ -31,7 +30,8 @@ public:
     bool MakePlain();
     // Stores the sizes a save wrote, where the payload holds them.
     void StoreSizes(std::int64_t riffSize, std::int64_t dataSize);
-};
 
-// The little-endian 64-bit value at offset, or 0 when the payload ends first.
-std::uint64_t ReadLittleEndian64(const BYTE* pPayload, DWORD dwSize, DWORD offset);
+private:
+    // The size field of that name in the ds64 table, 0 when not held or past 2^63.
+    std::int64_t Size(const char* pszName) const;
+};

@@ -2,10 +2,6 @@
 
 IMPLEMENT_DYNCREATE(CfactChunkModel, CChunk)
 
-CfactChunkModel::CfactChunkModel(const CString& strId, BOOL bRegister) {
-    Register(strId, bRegister);
-}
-
 BOOL CfactChunkModel::Read(HMMIO hmmio, BOOL) {
     return CChunk::Read(hmmio, TRUE);
 }

@@ -7,7 +7,6 @@ class CfactChunkModel : public CChunk {
     DECLARE_DYNCREATE(CfactChunkModel)
 public:
     CfactChunkModel() = default;
-    CfactChunkModel(const CString& strId, BOOL bRegister);
 
     // The payload is always loaded: its first field is the sample length.
     BOOL Read(HMMIO hmmio, BOOL bLoad) override;

@@ -13,10 +13,6 @@ constexpr FieldLayout kSubFormatTag{"SubFormat", 24, 2, FieldKind::Number, false
 
 }  // namespace
 
-CfmtChunkModel::CfmtChunkModel(const CString& strId, BOOL bRegister) {
-    Register(strId, bRegister);
-}
-
 BOOL CfmtChunkModel::Read(HMMIO hmmio, BOOL) {
     return CChunk::Read(hmmio, TRUE);
 }

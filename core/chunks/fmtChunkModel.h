@@ -7,7 +7,6 @@ class CfmtChunkModel : public CChunk {
     DECLARE_DYNCREATE(CfmtChunkModel)
 public:
     CfmtChunkModel() = default;
-    CfmtChunkModel(const CString& strId, BOOL bRegister);
 
     // The payload is always loaded: it is the format record (Data(), DataSize()).
     BOOL Read(HMMIO hmmio, BOOL bLoad) override;

@@ -9,6 +9,7 @@
 #include "core/details/FormatDetails.h"
 #include "core/details/IxmlDetails.h"
 #include "core/details/PayloadBytes.h"
+#include "core/fields/BextFields.h"
 #include "core/io/Mmio.h"
 
 namespace {
@@ -86,7 +87,7 @@ AudioFacts AudioFactsOf(const CChunk& root) {
         facts.dwSampleRate = static_cast<DWORD>(PayloadNumber(*facts.pFormat, 4, 4).value_or(0));
     }
     if (facts.pBext) {
-        facts.timeReference = PayloadNumber(*facts.pBext, 338, 8);
+        facts.timeReference = BextTimeReference(facts.pBext->Payload());
     }
     if (facts.pIxml) {
         facts.ixmlRate = IxmlTimecodeRate(*facts.pIxml);

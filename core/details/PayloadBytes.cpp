@@ -3,17 +3,9 @@
 #include "core/chunks/Chunk.h"
 
 std::uint64_t LittleEndian(const BYTE* pBytes, DWORD nWidth) {
-    std::uint64_t value = 0;
-    for (DWORD i = nWidth; i-- > 0;) {
-        value = (value << 8) | pBytes[i];
-    }
-    return value;
+    return LittleEndianOr0(ByteSpan(pBytes, nWidth), 0, nWidth);
 }
 
 std::optional<std::uint64_t> PayloadNumber(const CChunk& chunk, DWORD nOffset, DWORD nWidth) {
-    if (!chunk.Data() || nWidth > 8 || nOffset > chunk.DataSize() ||
-        chunk.DataSize() - nOffset < nWidth) {
-        return std::nullopt;
-    }
-    return LittleEndian(chunk.Data() + nOffset, nWidth);
+    return LittleEndianAt(chunk.Payload(), nOffset, nWidth);
 }

@@ -1,14 +1,14 @@
 #include "core/details/TimeReferenceDetails.h"
 
 #include <cstdio>
+
 #include "core/chunks/Chunk.h"
 #include "core/details/AudioFacts.h"
-
-#include "core/details/PayloadBytes.h"
+#include "core/fields/BextFields.h"
 
 DetailTable TimeReferenceDetails(const CChunk& bext, const AudioFacts& facts) {
     DetailTable table{"Time reference", {"As", "Value"}, {}, {}};
-    const auto samples = PayloadNumber(bext, 338, 8);
+    const auto samples = BextTimeReference(bext.Payload());
     if (!samples) {
         table.text = "The chunk does not hold the time reference.";
         return table;

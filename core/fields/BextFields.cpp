@@ -27,3 +27,12 @@ constexpr FieldLayout kBext[] = {
 }  // namespace
 
 const FieldTable kBextFields{"bext", "bext", kBext};
+
+std::optional<std::uint64_t> BextTimeReference(ByteSpan payload) {
+    const auto lowValue = kBextFields.Find("TimeReferenceLow")->NumberIn(payload);
+    const auto highValue = kBextFields.Find("TimeReferenceHigh")->NumberIn(payload);
+    if (!lowValue || !highValue) {
+        return std::nullopt;
+    }
+    return *highValue << 32 | *lowValue;
+}

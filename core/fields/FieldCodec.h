@@ -1,7 +1,9 @@
 #pragma once
 // Reading a field's value from a payload and writing a typed value back, by the rules the pages
 // show and store fields with. A payload may be shorter than its layout: a number is held only
-// when all of its bytes are there, a text with as many bytes as are there.
+// when all of its bytes are there, a text with as many bytes as are there. The functions that
+// take a chunk are defined with the chunk classes (core/chunks/ChunkFieldCodec.cpp), above this
+// folder.
 
 #include <optional>
 
@@ -9,6 +11,11 @@
 #include "core/fields/FieldLayout.h"
 
 class CChunk;
+
+// Whether the field is a number, decimal or hexadecimal.
+inline bool IsNumeric(const FieldLayout& field) {
+    return field.kind == FieldKind::Number || field.kind == FieldKind::HexNumber;
+}
 
 // What a number field says when its text is refused.
 inline constexpr const char* kNumberRuleMessage = "Please enter a positive integer.";

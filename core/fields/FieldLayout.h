@@ -2,9 +2,11 @@
 // Where a field stands in its chunk's payload and how its bytes read: the one place a field is
 // known. Pages and ovalis-cli both read and write fields through these tables.
 
+#include <cstdint>
+#include <optional>
 #include <span>
 
-#include "core/base/Types.h"
+#include "core/base/LittleEndian.h"
 
 enum class FieldKind {
     Number,      // little-endian, shown as an unsigned decimal number
@@ -29,6 +31,15 @@ struct FieldLayout {
     const char* shownAs = nullptr;
     // The chunk's "Version" field must be at least this for the payload to hold the field.
     WORD sinceVersion = 0;
+
+    // The number the field holds in the payload; nothing when the payload does not hold it all.
+    std::optional<std::uint64_t> NumberIn(ByteSpan payload) const {
+        return LittleEndianAt(payload, offset, width);
+    }
+    // Stores the number's low bytes when the payload holds the field; false when it does not.
+    bool StoreIn(std::span<BYTE> payload, std::uint64_t value) const {
+        return StoreLittleEndianAt(payload, offset, width, value);
+    }
 };
 
 // The fields of one chunk kind, in the order a listing shows them.

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "core/chunks/DataChunkModel.h"
-#include "core/file/SaveJournal.h"
 #include "core/file/SaveSource.h"
+#include "core/io/SaveJournal.h"
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include "core/file/SaveSource.h"
 #include "core/file/SaveTarget.h"
 #include "core/integrity/SaveVerification.h"
+#include "core/io/FileIdentity.h"
 
 namespace {
 

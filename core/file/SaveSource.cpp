@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "core/file/FileLock.h"
+#include "core/io/FileLock.h"
 
 CString ChangedSinceLoad(const CString& strSaved, const CString& strLoaded) {
     return "Couldn't save " + strSaved + ":\r\n" + strLoaded +

@@ -3,7 +3,7 @@
 // checked to be the very file that was loaded, unchanged. Every byte the save copies is read
 // through this one descriptor, so a file put in its place by name is never read instead.
 
-#include "core/file/FileIdentity.h"
+#include "core/io/FileIdentity.h"
 #include "core/io/Mmio.h"
 
 class CSaveSource {

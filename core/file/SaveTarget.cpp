@@ -12,8 +12,8 @@
 
 #include "core/file/SaveTargetAttributes.h"
 #include "core/file/SignalCleanup.h"
-#include "core/file/TemporaryNames.h"
 #include "core/io/MmioSeam.h"
+#include "core/io/TemporaryNames.h"
 
 namespace fs = std::filesystem;
 

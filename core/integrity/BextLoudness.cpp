@@ -4,13 +4,21 @@
 
 #include "core/chunks/BEXTChunkModel.h"
 #include "core/chunks/RiffChunkModel.h"
+#include "core/fields/BextFields.h"
 
 namespace {
 
-constexpr std::size_t kVersionAt = 346;
-constexpr std::size_t kLoudnessAt = 412;
-constexpr std::size_t kLoudnessEnd = kLoudnessAt + 10;
 constexpr std::int16_t kUnset = 0x7FFF;
+
+const FieldLayout& Field(const char* pszName) {
+    return *kBextFields.Find(pszName);
+}
+
+// Where the last loudness field ends: a payload shorter than that cannot take them.
+std::size_t LoudnessEnd() {
+    const FieldLayout& last = Field(kBextLoudnessFields[std::size(kBextLoudnessFields) - 1]);
+    return last.offset + last.width;
+}
 
 std::int16_t Word(double dValue) {
     if (!std::isfinite(dValue)) {
@@ -24,9 +32,8 @@ std::int16_t Word(double dValue) {
     return static_cast<std::int16_t>(dHundredths);
 }
 
-void Store(BYTE* p, std::uint16_t nValue) {
-    p[0] = static_cast<BYTE>(nValue);
-    p[1] = static_cast<BYTE>(nValue >> 8);
+void Store(CChunk& bext, const char* pszField, std::uint16_t nValue) {
+    Field(pszField).StoreIn(std::span<BYTE>(bext.Data(), bext.DataSize()), nValue);
 }
 
 }  // namespace
@@ -37,22 +44,21 @@ std::array<std::int16_t, 5> LoudnessWords(const LoudnessValues& values) {
 }
 
 CString WriteLoudness(CChunk& bext, const LoudnessValues& values) {
-    if (!bext.Data() || bext.DataSize() < kLoudnessEnd) {
+    if (!bext.Data() || bext.DataSize() < LoudnessEnd()) {
         return "the bext chunk holds " + std::to_string(bext.DataSize()) +
-               " bytes; the loudness fields need " + std::to_string(kLoudnessEnd) +
+               " bytes; the loudness fields need " + std::to_string(LoudnessEnd()) +
                ", and a bext chunk is not grown: loudness not written";
     }
-    BYTE* p = bext.Data();
-    const unsigned nVersion = p[kVersionAt] | p[kVersionAt + 1] << 8;
+    const std::uint64_t nVersion = Field("Version").NumberIn(bext.Payload()).value_or(0);
     if (nVersion > 2) {
         return "the bext chunk's version " + std::to_string(nVersion) +
                " is unknown: loudness not written";
     }
     const auto words = LoudnessWords(values);
     for (std::size_t i = 0; i < words.size(); ++i) {
-        Store(p + kLoudnessAt + 2 * i, static_cast<std::uint16_t>(words[i]));
+        Store(bext, kBextLoudnessFields[i], static_cast<std::uint16_t>(words[i]));
     }
-    Store(p + kVersionAt, 2);
+    Store(bext, "Version", 2);
     return CString();
 }
 

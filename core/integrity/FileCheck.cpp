@@ -4,12 +4,14 @@
 #include <bit>
 #include <cstring>
 
+#include "core/base/LittleEndian.h"
 #include "core/chunks/SampleFrames.h"
 #include "core/details/XmlTree.h"
-#include "core/file/TemporaryNames.h"
+#include "core/fields/BextFields.h"
 #include "core/integrity/Md5.h"
 #include "core/integrity/RawLayout.h"
 #include "core/integrity/SampleChecksum.h"
+#include "core/io/TemporaryNames.h"
 
 namespace {
 
@@ -34,17 +36,29 @@ struct CheckRule {
     Spots (*find)(const CheckInput& input);
 };
 
-constexpr std::size_t kBextFixed = 602;
-constexpr std::size_t kVersionAt = 346;
-constexpr std::size_t kLoudnessAt = 412;
 constexpr std::int64_t kLoudnessUnset = 0x7FFF;
 
-std::int64_t Le(const std::vector<BYTE>& bytes, std::size_t nAt, int nBytes) {
-    std::int64_t value = 0;
-    for (int i = nBytes - 1; i >= 0; --i) {
-        value = (value << 8) | bytes[nAt + static_cast<std::size_t>(i)];
-    }
-    return value;
+// The rules below check the lengths they read first; a number not held reads as 0.
+std::int64_t Le(const std::vector<BYTE>& bytes, std::size_t nAt, std::size_t nBytes) {
+    return static_cast<std::int64_t>(LittleEndianOr0(bytes, nAt, nBytes));
+}
+
+const FieldLayout& BextField(const char* pszName) {
+    return *kBextFields.Find(pszName);
+}
+
+std::int64_t BextNumber(const std::vector<BYTE>& b, const char* pszName) {
+    return static_cast<std::int64_t>(BextField(pszName).NumberIn(b).value_or(0));
+}
+
+// Where a bext field starts in the file.
+std::int64_t BextFieldOffset(const RawChunk& bext, const char* pszName) {
+    return bext.DataOffset() + BextField(pszName).offset;
+}
+
+// The fixed part of the payload: everything before the coding history.
+std::size_t BextFixed() {
+    return BextField("CodingHistory").offset;
 }
 
 CString Text(std::int64_t n) {
@@ -297,27 +311,29 @@ Spots FactMissing(const CheckInput& in) {
 
 const RawChunk* FullBext(const CheckInput& in) {
     const RawChunk* pBext = in.layout.Find("bext");
-    return pBext && pBext->payload.size() >= kBextFixed ? pBext : nullptr;
+    return pBext && pBext->payload.size() >= BextFixed() ? pBext : nullptr;
 }
 
 Spots BextVersionUnknown(const CheckInput& in) {
     const RawChunk* pBext = FullBext(in);
-    if (!pBext || Le(pBext->payload, kVersionAt, 2) <= 2) {
+    if (!pBext || BextNumber(pBext->payload, "Version") <= 2) {
         return {};
     }
-    return {{"bext", pBext->DataOffset() + 346,
-             "bext version " + Text(Le(pBext->payload, kVersionAt, 2)) +
+    return {{"bext", BextFieldOffset(*pBext, "Version"),
+             "bext version " + Text(BextNumber(pBext->payload, "Version")) +
                  " is unknown; versions 0, 1 and 2 are defined."}};
 }
 
+bool IsEmpty(const std::vector<BYTE>& b, std::size_t nAt, std::size_t nCount) {
+    return std::all_of(b.begin() + nAt, b.begin() + nAt + nCount, [](BYTE c) { return c == 0; });
+}
+
 bool AnyLoudnessSet(const std::vector<BYTE>& b) {
-    for (std::size_t i = 0; i < 5; ++i) {
-        const std::int64_t nValue = Le(b, kLoudnessAt + 2 * i, 2);
-        if (nValue != 0 && nValue != kLoudnessUnset) {
-            return true;
-        }
-    }
-    return false;
+    return std::any_of(std::begin(kBextLoudnessFields), std::end(kBextLoudnessFields),
+                       [&b](const char* pszName) {
+                           const std::int64_t nValue = BextNumber(b, pszName);
+                           return nValue != 0 && nValue != kLoudnessUnset;
+                       });
 }
 
 Spots BextVersionFields(const CheckInput& in) {
@@ -326,23 +342,19 @@ Spots BextVersionFields(const CheckInput& in) {
         return {};
     }
     const auto& b = pBext->payload;
-    const std::int64_t nVersion = Le(b, kVersionAt, 2);
-    const bool bUmid = std::any_of(b.begin() + 348, b.begin() + 412, [](BYTE c) { return c; });
+    const std::int64_t nVersion = BextNumber(b, "Version");
+    const FieldLayout& umid = BextField("UMID");
+    const bool bUmid = !IsEmpty(b, umid.offset, umid.width);
     if (nVersion == 0 && bUmid) {
-        return {{"bext", pBext->DataOffset() + 348,
+        return {{"bext", BextFieldOffset(*pBext, "UMID"),
                  "the UMID is set but the version is 0; a UMID needs version 1 or 2."}};
     }
     if (nVersion < 2 && AnyLoudnessSet(b)) {
-        return {{"bext", pBext->DataOffset() + 412,
+        return {{"bext", BextFieldOffset(*pBext, kBextLoudnessFields[0]),
                  "loudness values are set but the version is " + Text(nVersion) +
                      "; they need version 2."}};
     }
     return {};
-}
-
-bool IsDigits(const std::vector<BYTE>& b, std::size_t nAt, std::size_t nCount) {
-    return std::all_of(b.begin() + nAt, b.begin() + nAt + nCount,
-                       [](BYTE c) { return c >= '0' && c <= '9'; });
 }
 
 // A fixed text field as a sentence may quote it: up to its first zero byte, other control
@@ -359,37 +371,47 @@ bool IsSeparator(BYTE c) {
     return c == '-' || c == '_' || c == ':' || c == ' ' || c == '.';
 }
 
-bool IsEmpty(const std::vector<BYTE>& b, std::size_t nAt, std::size_t nCount) {
-    return std::all_of(b.begin() + nAt, b.begin() + nAt + nCount, [](BYTE c) { return c == 0; });
+// Whether the bytes at nAt read as the pattern: a digit at each '9', a separator elsewhere.
+bool Matches(const std::vector<BYTE>& b, std::size_t nAt, const CString& strPattern) {
+    for (std::size_t i = 0; i < strPattern.size(); ++i) {
+        const BYTE c = b[nAt + i];
+        if (strPattern[i] == '9' ? c < '0' || c > '9' : !IsSeparator(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// An origination date or time: a field that, when set, must read as its pattern.
+struct Stamp {
+    const char* field;
+    const char* pattern;  // as long as the field
+    const char* name;
+    const char* form;
+};
+
+Spots BextStamp(const CheckInput& in, const Stamp& stamp) {
+    const RawChunk* pBext = FullBext(in);
+    if (!pBext) {
+        return {};
+    }
+    const FieldLayout& field = BextField(stamp.field);
+    const auto& b = pBext->payload;
+    if (IsEmpty(b, field.offset, field.width) || Matches(b, field.offset, stamp.pattern)) {
+        return {};
+    }
+    return {{"bext", BextFieldOffset(*pBext, stamp.field),
+             CString("the origination ") + stamp.name + " \"" +
+                 FieldText(b, field.offset, field.width) + "\" is not in the form " + stamp.form +
+                 "."}};
 }
 
 Spots BextDate(const CheckInput& in) {
-    const RawChunk* pBext = FullBext(in);
-    if (!pBext || IsEmpty(pBext->payload, 320, 10)) {
-        return {};
-    }
-    const auto& b = pBext->payload;
-    if (IsDigits(b, 320, 4) && IsSeparator(b[324]) && IsDigits(b, 325, 2) && IsSeparator(b[327]) &&
-        IsDigits(b, 328, 2)) {
-        return {};
-    }
-    return {
-        {"bext", pBext->DataOffset() + 320,
-         "the origination date \"" + FieldText(b, 320, 10) + "\" is not in the form yyyy-mm-dd."}};
+    return BextStamp(in, {"OriginationDate", "9999-99-99", "date", "yyyy-mm-dd"});
 }
 
 Spots BextTime(const CheckInput& in) {
-    const RawChunk* pBext = FullBext(in);
-    if (!pBext || IsEmpty(pBext->payload, 330, 8)) {
-        return {};
-    }
-    const auto& b = pBext->payload;
-    if (IsDigits(b, 330, 2) && IsSeparator(b[332]) && IsDigits(b, 333, 2) && IsSeparator(b[335]) &&
-        IsDigits(b, 336, 2)) {
-        return {};
-    }
-    return {{"bext", pBext->DataOffset() + 330,
-             "the origination time \"" + FieldText(b, 330, 8) + "\" is not in the form hh:mm:ss."}};
+    return BextStamp(in, {"OriginationTime", "99:99:99", "time", "hh:mm:ss"});
 }
 
 Spots CodingHistoryLines(const CheckInput& in) {
@@ -398,16 +420,17 @@ Spots CodingHistoryLines(const CheckInput& in) {
         return {};
     }
     const auto& b = pBext->payload;
-    const auto end = std::find(b.begin() + kBextFixed, b.end(), BYTE{0});
-    for (auto it = b.begin() + kBextFixed; it != end; ++it) {
-        const bool bLoneLf = *it == '\n' && (it == b.begin() + kBextFixed || it[-1] != '\r');
+    const auto history = b.begin() + static_cast<std::ptrdiff_t>(BextFixed());
+    const auto end = std::find(history, b.end(), BYTE{0});
+    for (auto it = history; it != end; ++it) {
+        const bool bLoneLf = *it == '\n' && (it == history || it[-1] != '\r');
         const bool bLoneCr = *it == '\r' && (it + 1 == end || it[1] != '\n');
         if (bLoneLf || bLoneCr) {
             return {{"bext", pBext->DataOffset() + (it - b.begin()),
                      "a coding history line ends without CR LF."}};
         }
     }
-    if (end != b.begin() + kBextFixed && end[-1] != '\n') {
+    if (end != history && end[-1] != '\n') {
         return {{"bext", pBext->DataOffset() + (end - b.begin()),
                  "the last coding history line does not end with CR LF."}};
     }
@@ -416,15 +439,15 @@ Spots CodingHistoryLines(const CheckInput& in) {
 
 Spots LoudnessUnset(const CheckInput& in) {
     const RawChunk* pBext = FullBext(in);
-    if (!pBext || Le(pBext->payload, kVersionAt, 2) != 2) {
+    if (!pBext || BextNumber(pBext->payload, "Version") != 2) {
         return {};
     }
-    for (std::size_t i = 0; i < 5; ++i) {
-        if (Le(pBext->payload, kLoudnessAt + 2 * i, 2) != 0) {
+    for (const char* pszName : kBextLoudnessFields) {
+        if (BextNumber(pBext->payload, pszName) != 0) {
             return {};
         }
     }
-    return {{"bext", pBext->DataOffset() + 412,
+    return {{"bext", BextFieldOffset(*pBext, kBextLoudnessFields[0]),
              "the loudness values are all 0; a value not measured is 0x7FFF."}};
 }
 
@@ -451,11 +474,11 @@ Spots TimeReferenceAgreement(const CheckInput& in) {
         return {};
     }
     const std::optional<std::int64_t> ixml = IxmlTimeReference(*pIxml);
-    const std::int64_t nBext = Le(pBext->payload, 338, 4) + (Le(pBext->payload, 342, 4) << 32);
+    const auto nBext = static_cast<std::int64_t>(BextTimeReference(pBext->payload).value_or(0));
     if (!ixml || *ixml == nBext) {
         return {};
     }
-    return {{"bext", pBext->DataOffset() + 338,
+    return {{"bext", BextFieldOffset(*pBext, "TimeReferenceLow"),
              "the time reference " + Text(nBext) + " differs from iXML's " + Text(*ixml) + "."}};
 }
 

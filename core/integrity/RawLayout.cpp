@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <fstream>
 
+#include "core/base/LittleEndian.h"
+#include "core/fields/ChunkKind.h"
+#include "core/fields/Ds64Fields.h"
+
 namespace {
 
 // The payloads a rule reads are small; a larger one is not held, so that a hostile size cannot
@@ -10,12 +14,20 @@ namespace {
 constexpr std::int64_t kLargestHeld = 16 << 20;
 constexpr std::uint32_t kUnset64 = 0xFFFFFFFF;
 
-std::int64_t Le(const BYTE* p, int nBytes) {
-    std::int64_t value = 0;
-    for (int i = nBytes - 1; i >= 0; --i) {
-        value = (value << 8) | p[i];
+// The 32-bit size field of a chunk or form header.
+std::int64_t HeaderSize(const std::vector<BYTE>& header) {
+    return static_cast<std::int64_t>(LittleEndianOr0(header, 4, 4));
+}
+
+// A ds64 size field, held at the largest offset: a size from a ds64 chunk may be anything below
+// 2^64.
+std::optional<std::int64_t> Ds64Size(const RawChunk& ds64, const char* pszName) {
+    const auto value = kDs64Fields.Find(pszName)->NumberIn(ds64.payload);
+    if (!value) {
+        return std::nullopt;
     }
-    return value;
+    return static_cast<std::int64_t>(
+        std::min<std::uint64_t>(*value, std::numeric_limits<std::int64_t>::max()));
 }
 
 bool IsIdText(const BYTE* p) {
@@ -23,9 +35,8 @@ bool IsIdText(const BYTE* p) {
 }
 
 bool IsHeld(const CString& strId) {
-    static const char* const kHeld[] = {"fmt ", "bext", "iXML", "cue ", "ds64", "MD5 ", "fact"};
-    return std::any_of(std::begin(kHeld), std::end(kHeld),
-                       [&strId](const char* p) { return strId == p; });
+    const ChunkKind* pKind = KindOfId(strId);
+    return pKind && pKind->checkReadsPayload;
 }
 
 void TakeDs64FormSize(RawLayout& layout) {
@@ -55,12 +66,12 @@ private:
 // The form's size is known from here on, so that the chunks after it are not taken to stand
 // after the form's 4 GiB.
 void ReadDs64(RawLayout& layout, const RawChunk& chunk) {
-    if (chunk.payload.size() >= 16) {
-        layout.nDs64RiffSize = Le(chunk.payload.data(), 8);
-        layout.nDs64DataSize = Le(chunk.payload.data() + 8, 8);
-        if (chunk.payload.size() >= 24) {
-            layout.nDs64SampleCount = Le(chunk.payload.data() + 16, 8);
-        }
+    const auto riffSize = Ds64Size(chunk, "riffSize");
+    const auto dataSize = Ds64Size(chunk, "dataSize");
+    if (riffSize && dataSize) {
+        layout.nDs64RiffSize = riffSize;
+        layout.nDs64DataSize = dataSize;
+        layout.nDs64SampleCount = Ds64Size(chunk, "sampleCount");
         TakeDs64FormSize(layout);
     }
 }
@@ -101,7 +112,7 @@ void WalkChunks(CReader& reader, RawLayout& layout) {
         RawChunk chunk;
         chunk.strId.assign(header.begin(), header.begin() + 4);
         chunk.nOffset = nOffset;
-        chunk.nSize = Le(header.data() + 4, 4);
+        chunk.nSize = HeaderSize(header);
         chunk.nDeclared = chunk.nSize;
         chunk.bAfterForm = nOffset >= layout.FormEnd();
         if (chunk.strId == "data" && layout.strForm == "RF64" && chunk.nSize == kUnset64 &&
@@ -147,7 +158,7 @@ RawLayout ReadRawLayout(const CString& strPath) {
     }
     layout.strForm.assign(header.begin(), header.begin() + 4);
     layout.strFormType.assign(header.begin() + 8, header.end());
-    layout.nFormSize = Le(header.data() + 4, 4);
+    layout.nFormSize = HeaderSize(header);
     layout.nFormDeclared = layout.nFormSize;
     WalkChunks(reader, layout);
     return layout;

@@ -2,18 +2,16 @@
 
 #include <cstring>
 
+#include "core/base/LittleEndian.h"
+
 namespace {
 
 constexpr DWORD kPcm = 1;
 constexpr DWORD kFloat = 3;
 constexpr DWORD kExtensible = 0xFFFE;
 
-DWORD Le(const BYTE* p, int nBytes) {
-    DWORD value = 0;
-    for (int i = nBytes - 1; i >= 0; --i) {
-        value = (value << 8) | p[i];
-    }
-    return value;
+DWORD Le(const BYTE* p, std::size_t nBytes) {
+    return static_cast<DWORD>(LittleEndianOr0(ByteSpan(p, nBytes), 0, nBytes));
 }
 
 double Sample(const SampleFormat& format, const BYTE* p) {

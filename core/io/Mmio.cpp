@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <new>
 
+#include "core/base/LittleEndian.h"
 #include "core/io/MmioFile.h"
 #include "core/io/MmioSeam.h"
 
@@ -22,14 +23,11 @@ constexpr FOURCC kBw64 = 0x34365742;  // "BW64"
 MmioCounters g_counters;
 
 DWORD fromLittleEndian(const BYTE* pBytes) {
-    return DWORD{pBytes[0]} | DWORD{pBytes[1]} << 8 | DWORD{pBytes[2]} << 16 |
-           DWORD{pBytes[3]} << 24;
+    return static_cast<DWORD>(LittleEndianOr0(ByteSpan(pBytes, 4), 0, 4));
 }
 
 void toLittleEndian(DWORD value, BYTE* pBytes) {
-    for (int i = 0; i < 4; ++i) {
-        pBytes[i] = static_cast<BYTE>(value >> (8 * i));
-    }
+    StoreLittleEndianAt(std::span<BYTE>(pBytes, 4), 0, 4, value);
 }
 
 int openFlags(DWORD dwOpenFlags) {

@@ -11,8 +11,8 @@
 #include "TestFiles.h"
 #include "core/chunks/RiffChunkModel.h"
 #include "core/file/MetadataSave.h"
-#include "core/file/SaveJournal.h"
 #include "core/io/MmioSeam.h"
+#include "core/io/SaveJournal.h"
 
 namespace {
 

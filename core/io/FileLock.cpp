@@ -1,4 +1,4 @@
-#include "core/file/FileLock.h"
+#include "core/io/FileLock.h"
 
 #include <sys/file.h>
 

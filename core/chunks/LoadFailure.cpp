@@ -1,4 +1,4 @@
-#include "core/file/LoadFailure.h"
+#include "core/chunks/LoadFailure.h"
 
 #include <fcntl.h>
 #include <unistd.h>

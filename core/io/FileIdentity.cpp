@@ -1,4 +1,4 @@
-#include "core/file/FileIdentity.h"
+#include "core/io/FileIdentity.h"
 
 #include <sys/stat.h>
 

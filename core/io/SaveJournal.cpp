@@ -1,4 +1,4 @@
-#include "core/file/SaveJournal.h"
+#include "core/io/SaveJournal.h"
 
 #include <cerrno>
 #include <cstring>
@@ -6,7 +6,7 @@
 #include <optional>
 #include <system_error>
 
-#include "core/file/FileLock.h"
+#include "core/io/FileLock.h"
 #include "core/io/MmioSeam.h"
 
 namespace {

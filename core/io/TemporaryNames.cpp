@@ -1,4 +1,4 @@
-#include "core/file/TemporaryNames.h"
+#include "core/io/TemporaryNames.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,0 +1,101 @@
+// The field codec of a chunk's payload, declared with the codec of plain payloads.
+
+#include "core/fields/FieldCodec.h"
+
+#include <cstdio>
+
+#include "core/chunks/Chunk.h"
+#include "core/fields/ChunkFields.h"
+#include "core/fields/Hundredths.h"
+#include "core/fields/PositiveInteger.h"
+#include "core/fields/UmidText.h"
+
+namespace {
+
+// A field of a later version than the chunk's is reserved bytes to it.
+bool IsOfChunkVersion(const CChunk& chunk, const FieldLayout& field) {
+    if (field.sinceVersion == 0) {
+        return true;
+    }
+    const FieldTable* pTable = FieldTableOf(chunk);
+    const FieldLayout* pVersion = pTable ? pTable->Find("Version") : nullptr;
+    return pVersion && ReadNumber(chunk, *pVersion) >= field.sinceVersion;
+}
+
+CString WriteHundredths(CChunk& chunk, const FieldLayout& field, const CString& strTyped) {
+    if (strTyped == FormatHundredths(static_cast<WORD>(ReadNumber(chunk, field)))) {
+        return CString();
+    }
+    const std::optional<WORD> value = ParseHundredths(strTyped);
+    if (!value) {
+        return kHundredthsRuleMessage;
+    }
+    WriteNumber(chunk.Data(), chunk.DataSize(), field, *value);
+    return CString();
+}
+
+CString NumberText(const FieldLayout& field, DWORD dwValue) {
+    if (field.shownAs) {
+        return field.shownAs;
+    }
+    if (field.kind == FieldKind::Number) {
+        return FormatPositiveInteger(dwValue);
+    }
+    char text[16];
+    std::snprintf(text, sizeof text, "%X", static_cast<unsigned>(dwValue));
+    return text;
+}
+
+}  // namespace
+
+bool IsFieldHeld(const CChunk& chunk, const FieldLayout& field) {
+    return chunk.Data() && IsFieldHeld(field, chunk.DataSize()) && IsOfChunkVersion(chunk, field);
+}
+
+DWORD ReadNumber(const CChunk& chunk, const FieldLayout& field) {
+    return ReadNumber(chunk.Data(), chunk.DataSize(), field);
+}
+
+std::optional<CString> ReadFieldText(const CChunk& chunk, const FieldLayout& field) {
+    if (!IsFieldHeld(chunk, field)) {
+        return std::nullopt;
+    }
+    if (IsNumeric(field) && field.width == 8) {
+        return std::to_string(field.NumberIn(chunk.Payload()).value_or(0));
+    }
+    if (IsNumeric(field)) {
+        return NumberText(field, ReadNumber(chunk, field));
+    }
+    if (field.kind == FieldKind::Hundredths) {
+        return FormatHundredths(static_cast<WORD>(ReadNumber(chunk, field)));
+    }
+    if (field.kind == FieldKind::Umid) {
+        return UmidText(chunk.Data() + field.offset, field.width);
+    }
+    return ShownText(field, ReadTextBytes(chunk.Data(), chunk.DataSize(), field));
+}
+
+CString WriteFieldText(CChunk& chunk, const FieldLayout& field, const CString& strTyped) {
+    if (!field.stored || !IsFieldHeld(chunk, field) || field.kind == FieldKind::Umid) {
+        return CString();
+    }
+    if (field.kind == FieldKind::Hundredths) {
+        return WriteHundredths(chunk, field, strTyped);
+    }
+    if (IsNumeric(field)) {
+        const std::optional<DWORD> value = ParsePositiveInteger(strTyped);
+        if (!value) {
+            return kNumberRuleMessage;
+        }
+        WriteNumber(chunk.Data(), chunk.DataSize(), field, *value);
+        return CString();
+    }
+    const CString strRead = ReadTextBytes(chunk.Data(), chunk.DataSize(), field);
+    const bool bSame =
+        (field.multiLine ? WithCrLfLineBreaks(strTyped) : strTyped) == ShownText(field, strRead);
+    if (!bSame) {
+        WriteTextBytes(chunk.Data(), chunk.DataSize(), field,
+                       EditedBytes(field, strTyped, strRead));
+    }
+    return CString();
+}

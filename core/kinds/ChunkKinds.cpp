@@ -1,0 +1,137 @@
+// The list of chunk kinds: the one place each kind the core knows is named.
+
+#include "core/fields/ChunkKind.h"
+
+#include "core/chunks/BEXTChunkModel.h"
+#include "core/chunks/CueChunkModel.h"
+#include "core/chunks/DataChunkModel.h"
+#include "core/chunks/IxmlChunkModel.h"
+#include "core/chunks/ListChunkModel.h"
+#include "core/chunks/MEXTChunkModel.h"
+#include "core/chunks/RiffChunkModel.h"
+#include "core/chunks/ds64ChunkModel.h"
+#include "core/chunks/factChunkModel.h"
+#include "core/chunks/fmtChunkModel.h"
+#include "core/details/CueDetails.h"
+#include "core/details/FormatDetails.h"
+#include "core/details/IxmlDetails.h"
+#include "core/details/ListDetails.h"
+#include "core/details/TimeReferenceDetails.h"
+#include "core/fields/BextFields.h"
+#include "core/fields/Ds64Fields.h"
+#include "core/fields/FactFields.h"
+#include "core/fields/FormatFields.h"
+#include "core/fields/MextFields.h"
+#include "core/integrity/ChecksumChunk.h"
+
+namespace {
+
+const FieldTable* const kFormatTables[] = {&kPcmFormatFields, &kMpegFormatFields};
+const FieldTable* const kFactTables[] = {&kFactFields};
+const FieldTable* const kBextTables[] = {&kBextFields};
+const FieldTable* const kMextTables[] = {&kMextFields};
+const FieldTable* const kDs64Tables[] = {&kDs64Fields};
+
+// A format record's fields go by its tag.
+const FieldTable* FormatFieldsOf(const CChunk& chunk) {
+    switch (static_cast<const CfmtChunkModel&>(chunk).FormatTag()) {
+        case WAVE_FORMAT_PCM:
+            return &kPcmFormatFields;
+        case WAVE_FORMAT_MPEG:
+            return &kMpegFormatFields;
+        default:
+            return nullptr;
+    }
+}
+
+std::vector<DetailTable> FormatDetailsOf(const CChunk& chunk, const AudioFacts&) {
+    return {FormatDetails(chunk)};
+}
+std::vector<DetailTable> ListDetailsOf(const CChunk& chunk, const AudioFacts&) {
+    return ListDetails(chunk);
+}
+std::vector<DetailTable> CueDetailsOf(const CChunk& chunk, const AudioFacts& facts) {
+    return {CueDetails(chunk, facts)};
+}
+std::vector<DetailTable> IxmlDetailsOf(const CChunk& chunk, const AudioFacts&) {
+    return IxmlDetails(chunk);
+}
+std::vector<DetailTable> BextDetailsOf(const CChunk& chunk, const AudioFacts& facts) {
+    return {TimeReferenceDetails(chunk, facts)};
+}
+
+// The 40-byte record of 24-bit stereo PCM in the extensible format, which holds every field.
+const BYTE kExtensibleFormat[40] = {0xFE, 0xFF, 2,    0, 0x80, 0xBB, 0,  0,    0x00, 0x65,
+                                    0x04, 0,    6,    0, 24,   0,    22, 0,    24,   0,
+                                    3,    0,    0,    0, 1,    0,    0,  0,    0,    0,
+                                    0x10, 0,    0x80, 0, 0,    0xAA, 0,  0x38, 0x9B, 0x71};
+
+std::vector<CString> FormatSpecimens() {
+    return {CString(std::begin(kExtensibleFormat), std::end(kExtensibleFormat))};
+}
+std::vector<CString> DataSpecimens() {
+    return {CString(6, '\0')};
+}
+// Up to the version: the time reference, and none of the fields of later versions.
+std::vector<CString> BextSpecimens() {
+    return {CString(kBextFields.Find("Version")->offset, '\0')};
+}
+std::vector<CString> IxmlSpecimens() {
+    return {"<BWFXML/>"};
+}
+std::vector<CString> ListSpecimens() {
+    return {"INFO", "adtl"};
+}
+std::vector<CString> CueSpecimens() {
+    return {CString(4, '\0')};
+}
+
+constexpr ChunkKind kKinds[] = {
+    {.id = "RIFF", .modelClass = RUNTIME_CLASS(CRiffChunkModel)},
+    {.id = "LIST",
+     .modelClass = RUNTIME_CLASS(CListChunkModel),
+     .details = ListDetailsOf,
+     .helpSpecimens = ListSpecimens},
+    {.id = "bext",
+     .modelClass = RUNTIME_CLASS(CBEXTChunkModel),
+     .fieldTables = kBextTables,
+     .details = BextDetailsOf,
+     .detailsReadFacts = true,
+     .checkReadsPayload = true,
+     .helpSpecimens = BextSpecimens},
+    {.id = "mext", .modelClass = RUNTIME_CLASS(CMEXTChunkModel), .fieldTables = kMextTables},
+    {.id = "fmt ",
+     .modelClass = RUNTIME_CLASS(CfmtChunkModel),
+     .fieldTables = kFormatTables,
+     .pickFields = FormatFieldsOf,
+     .details = FormatDetailsOf,
+     .checkReadsPayload = true,
+     .helpSpecimens = FormatSpecimens},
+    {.id = "fact",
+     .modelClass = RUNTIME_CLASS(CfactChunkModel),
+     .fieldTables = kFactTables,
+     .checkReadsPayload = true},
+    {.id = "data", .modelClass = RUNTIME_CLASS(CdataChunkModel), .helpSpecimens = DataSpecimens},
+    {.id = "iXML",
+     .modelClass = RUNTIME_CLASS(CiXMLChunkModel),
+     .details = IxmlDetailsOf,
+     .checkReadsPayload = true,
+     .helpSpecimens = IxmlSpecimens},
+    {.id = "cue ",
+     .modelClass = RUNTIME_CLASS(CcueChunkModel),
+     .details = CueDetailsOf,
+     .detailsReadFacts = true,
+     .checkReadsPayload = true,
+     .helpSpecimens = CueSpecimens},
+    {.id = "ds64",
+     .modelClass = RUNTIME_CLASS(Cds64ChunkModel),
+     .fieldTables = kDs64Tables,
+     .checkReadsPayload = true},
+    {.id = kChecksumChunkId, .checkReadsPayload = true},
+};
+
+}  // namespace
+
+std::span<const ChunkKind> ChunkKinds() {
+    return kKinds;
+}
