@@ -57,16 +57,18 @@ BOOL CdataChunkModel::Read(HMMIO hmmio, BOOL) {
 // the file as loaded; outside a save, the loaded file opened by its path.
 BOOL CdataChunkModel::Write(HMMIO hmmio) {
     const auto* pRoot = ClassCast<const CRiffChunkModel>(m_pParent);
-    if (pRoot == nullptr) {
-        return FALSE;
+    if (pRoot != nullptr && pRoot->SaveSourceHandle() != nullptr) {
+        return WriteFrom(hmmio, pRoot->SaveSourceHandle());
     }
-    return pRoot->SaveSourceHandle() != nullptr ? WriteFrom(hmmio, pRoot->SaveSourceHandle())
-                                                : WriteFrom(hmmio, pRoot->m_strOpenedPath);
+    return WriteFrom(hmmio, pRoot != nullptr ? pRoot->m_strOpenedPath : CString());
 }
 
 BOOL CdataChunkModel::WriteFrom(HMMIO hmmio, const CString& strSource) {
-    HMMIO hmmioSource = mmioOpen(strSource.c_str(), nullptr, kSourceFlags);
+    HMMIO hmmioSource =
+        strSource.empty() ? nullptr : mmioOpen(strSource.c_str(), nullptr, kSourceFlags);
     if (hmmioSource == nullptr) {
+        // The header still stands, so the target's chunk closes as an empty one.
+        CChunk::Write(hmmio);
         return FALSE;
     }
     const BOOL bResult = WriteFrom(hmmio, hmmioSource);
