@@ -16,7 +16,8 @@ using clitest::RunCli;
 constexpr std::int64_t kSamplesAt = 80;  // after the RF64 header, ds64, fmt and data header
 
 // Gigabytes of samples are read, written and read back.
-const clitest::CliRun kLongRun{.msTimeout = 30 * 60 * 1000};
+const clitest::CliRun kLongRun{
+    .cwd = {}, .stdinText = {}, .environment = {}, .msTimeout = 30 * 60 * 1000};
 
 std::string Verify(const std::string& path) {
     return RunCli({"md5", "--verify", path}, kLongRun).out;
