@@ -78,7 +78,7 @@ void ReadDs64(RawLayout& layout, const RawChunk& chunk) {
 
 // Whether the header at nOffset is a chunk header whose id reads as text.
 bool HeaderAt(CReader& reader, std::int64_t nOffset, std::int64_t nFileSize) {
-    if (nOffset + 8 > nFileSize) {
+    if (nOffset > nFileSize - 8) {
         return false;
     }
     const std::vector<BYTE> header = reader.Read(nOffset, 8);
@@ -91,11 +91,12 @@ std::int64_t NextOffset(CReader& reader, RawChunk& chunk, std::int64_t nFileSize
     if ((chunk.nSize & 1) == 0) {
         return chunk.End();
     }
-    if (!HeaderAt(reader, chunk.End() + 1, nFileSize) && HeaderAt(reader, chunk.End(), nFileSize)) {
+    const std::int64_t nAfterPad = SaturatedSum(chunk.End(), 1);
+    if (!HeaderAt(reader, nAfterPad, nFileSize) && HeaderAt(reader, chunk.End(), nFileSize)) {
         chunk.bPadMissing = true;
         return chunk.End();
     }
-    return chunk.End() + 1;
+    return nAfterPad;
 }
 
 void WalkChunks(CReader& reader, RawLayout& layout) {
