@@ -1,9 +1,11 @@
 #include "cli/CommandLine.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "cli/CommandTable.h"
 #include "cli/FieldCatalog.h"
+#include "core/edit/MetadataValues.h"
 #include "core/fields/PositiveInteger.h"
 
 namespace {
@@ -13,31 +15,54 @@ struct Words {
     std::vector<CString> operands;
 };
 
-// Options may stand anywhere before "--"; everything after it is an operand.
-Words SplitOptions(const std::vector<CString>& args) {
-    Words words;
-    bool bOptionsEnded = false;
-    for (const CString& arg : args) {
-        if (!bOptionsEnded && arg == "--") {
-            bOptionsEnded = true;
-            words.operands.push_back(arg);
-        } else if (!bOptionsEnded && arg.size() > 1 && arg[0] == '-') {
-            words.options.push_back(arg);
-        } else {
-            words.operands.push_back(arg);
-        }
-    }
-    return words;
-}
-
-bool IsHelpOption(const CString& option) {
-    return option == "--help" || option == "-h";
-}
-
 const OptionRow* FindOption(const CommandRow& command, const CString& option) {
     const auto it = std::find_if(command.options.begin(), command.options.end(),
                                  [&option](const OptionRow& row) { return option == row.name; });
     return it == command.options.end() ? nullptr : &*it;
+}
+
+// An option of the command that takes a value, given as "--name=VALUE": its name and value.
+std::optional<Assignment> JoinedValue(const CommandRow& command, const CString& arg) {
+    const std::size_t nEquals = arg.find('=');
+    if (nEquals == CString::npos) {
+        return std::nullopt;
+    }
+    const OptionRow* pOption = FindOption(command, arg.substr(0, nEquals));
+    if (!pOption || !pOption->takesValue) {
+        return std::nullopt;
+    }
+    return Assignment{arg.substr(0, nEquals), arg.substr(nEquals + 1)};
+}
+
+// Options may stand anywhere before "--"; everything after it is an operand. An option that
+// takes a value takes the next word, or what follows its "=".
+CString SplitOptions(const CommandRow& command, const std::vector<CString>& args, Words& rWords,
+                     std::vector<Assignment>& rValues) {
+    bool bOptionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const CString& arg = args[i];
+        const OptionRow* pOption = bOptionsEnded ? nullptr : FindOption(command, arg);
+        if (!bOptionsEnded && arg == "--") {
+            bOptionsEnded = true;
+            rWords.operands.push_back(arg);
+        } else if (auto joined = bOptionsEnded ? std::nullopt : JoinedValue(command, arg)) {
+            rValues.push_back(std::move(*joined));
+        } else if (pOption && pOption->takesValue) {
+            if (i + 1 == args.size()) {
+                return arg + " needs a value";
+            }
+            rValues.push_back({arg, args[++i]});
+        } else if (!bOptionsEnded && arg.size() > 1 && arg[0] == '-') {
+            rWords.options.push_back(arg);
+        } else {
+            rWords.operands.push_back(arg);
+        }
+    }
+    return CString();
+}
+
+bool IsHelpOption(const CString& option) {
+    return option == "--help" || option == "-h";
 }
 
 CString TakeOptions(Invocation& invocation, const std::vector<CString>& options) {
@@ -71,13 +96,27 @@ CString TakeAssignments(Invocation& invocation, std::vector<CString>& operands) 
         invocation.assignments.push_back(std::move(assignment));
     }
     operands.erase(operands.begin(), it);
-    return invocation.assignments.empty() ? "set needs at least one FIELD=VALUE" : CString();
+    const bool bFills = invocation.bDateFromFile || invocation.OptionValue("--from-name");
+    return invocation.assignments.empty() && !bFills
+               ? "set needs at least one FIELD=VALUE, --from-name or --date-from-file"
+               : CString();
+}
+
+// The chunk named before the files of add and remove.
+CString TakeKind(Invocation& invocation, std::vector<CString>& operands) {
+    if (operands.empty() || operands.front() == "--") {
+        return invocation.pCommand->name + CString(" needs a chunk before the files");
+    }
+    invocation.strKind = operands.front();
+    operands.erase(operands.begin());
+    return CString();
 }
 
 CString CheckOperands(const Invocation& invocation) {
     switch (invocation.pCommand->operands) {
         case Operands::Files:
         case Operands::EditsThenFiles:
+        case Operands::KindThenFiles:
             return invocation.files.empty() ? "no file named" : CString();
         case Operands::OneTable:
             return invocation.files.size() == 1
@@ -89,21 +128,36 @@ CString CheckOperands(const Invocation& invocation) {
     return CString();
 }
 
-// An option without a flag is one the command cannot do without.
-CString CheckRequiredOptions(const Invocation& invocation, const std::vector<CString>& options) {
+// Of the options marked oneOf (the table formats), exactly one.
+CString CheckOneOf(const Invocation& invocation, const std::vector<CString>& options) {
+    CString strChoices;
+    int nGiven = 0;
     for (const OptionRow& option : invocation.pCommand->options) {
-        if (!option.flag &&
-            std::find(options.begin(), options.end(), option.name) == options.end()) {
-            return invocation.pCommand->name + CString(" needs ") + option.name +
-                   ", the one table format";
+        if (option.oneOf) {
+            strChoices += (strChoices.empty() ? "" : " or ") + CString(option.name);
+            nGiven += static_cast<int>(std::count(options.begin(), options.end(), option.name));
         }
     }
-    return CString();
+    if (strChoices.empty() || nGiven == 1) {
+        return CString();
+    }
+    return invocation.pCommand->name + CString(" needs one of ") + strChoices +
+           ", the table format";
 }
 
 }  // namespace
 
+const CString* Invocation::OptionValue(const char* pName) const {
+    const auto it =
+        std::find_if(optionValues.rbegin(), optionValues.rend(),
+                     [pName](const Assignment& value) { return value.strName == pName; });
+    return it == optionValues.rend() ? nullptr : &it->strValue;
+}
+
 CString CheckAssignment(const Assignment& assignment) {
+    if (IsMetadataName(assignment.strName)) {
+        return CString();
+    }
     if (!IsKnownField(assignment.strName)) {
         return "unknown field '" + assignment.strName + "'";
     }
@@ -127,13 +181,20 @@ std::variant<Invocation, CString> ParseCommandLine(const std::vector<CString>& a
     if (!invocation.pCommand) {
         return "unknown command '" + args.front() + "'";
     }
-    Words words = SplitOptions({args.begin() + 1, args.end()});
-    CString strProblem = TakeOptions(invocation, words.options);
+    Words words;
+    CString strProblem = SplitOptions(*invocation.pCommand, {args.begin() + 1, args.end()}, words,
+                                      invocation.optionValues);
+    if (strProblem.empty()) {
+        strProblem = TakeOptions(invocation, words.options);
+    }
     if (strProblem.empty() && invocation.pCommand->operands == Operands::EditsThenFiles) {
         strProblem = TakeAssignments(invocation, words.operands);
     }
+    if (strProblem.empty() && invocation.pCommand->operands == Operands::KindThenFiles) {
+        strProblem = TakeKind(invocation, words.operands);
+    }
     if (strProblem.empty()) {
-        strProblem = CheckRequiredOptions(invocation, words.options);
+        strProblem = CheckOneOf(invocation, words.options);
     }
     if (!strProblem.empty()) {
         return strProblem;

@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include "cli/CheckCommand.h"
+#include "cli/ChunkCommands.h"
 #include "cli/ExportCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/InfoCommand.h"
 #include "cli/LoudnessCommand.h"
+#include "cli/MarkersCommand.h"
 #include "cli/Md5Command.h"
 #include "cli/SetCommand.h"
 #include "cli/Usage.h"
@@ -18,9 +20,30 @@ constexpr OptionRow kJson[] = {{"--json", &Invocation::bJson}};
 constexpr OptionRow kRewrite = {"--rewrite", &Invocation::bRewrite};
 constexpr OptionRow kForceOwner = {"--force-owner", &Invocation::bForceOwner};
 constexpr OptionRow kDryRun[] = {{"--dry-run", &Invocation::bDryRun}, kRewrite, kForceOwner};
-constexpr OptionRow kCsv[] = {{"--csv", nullptr}};
-constexpr OptionRow kCsvDryRun[] = {
-    {"--csv", nullptr}, {"--dry-run", &Invocation::bDryRun}, kRewrite, kForceOwner};
+constexpr OptionRow kSet[] = {{"--dry-run", &Invocation::bDryRun},
+                              {"--add", &Invocation::bAdd},
+                              {"--strict", &Invocation::bStrict},
+                              {"--mirror", &Invocation::bMirror},
+                              {"--from-name", nullptr, true},
+                              {"--date-from-file", &Invocation::bDateFromFile},
+                              kRewrite,
+                              kForceOwner};
+constexpr OptionRow kRemove[] = {{"--filler", &Invocation::bFiller}, kRewrite, kForceOwner};
+constexpr OptionRow kMarkers[] = {{"--add", nullptr, true},
+                                  {"--move", nullptr, true},
+                                  {"--rename", nullptr, true},
+                                  {"--note", nullptr, true},
+                                  {"--remove", nullptr, true},
+                                  {"--json", &Invocation::bJson},
+                                  kRewrite,
+                                  kForceOwner};
+constexpr OptionRow kSave[] = {kRewrite, kForceOwner};
+constexpr OptionRow kCsv = {"--csv", &Invocation::bCsv, false, true};
+constexpr OptionRow kJsonTable = {"--json", &Invocation::bJson, false, true};
+constexpr OptionRow kExport[] = {kCsv, kJsonTable};
+constexpr OptionRow kImport[] = {
+    kCsv,     kJsonTable, {"--dry-run", &Invocation::bDryRun}, {"--strict", &Invocation::bStrict},
+    kRewrite, kForceOwner};
 constexpr OptionRow kMd5[] = {
     {"--verify", &Invocation::bVerify}, {"--embed", &Invocation::bEmbed}, kRewrite, kForceOwner};
 constexpr OptionRow kWrite[] = {{"--write", &Invocation::bWrite}, kRewrite, kForceOwner};
@@ -54,27 +77,81 @@ constexpr CommandRow kRows[] = {
      .operands = Operands::Files,
      .run = RunInfo},
     {.name = "set",
-     .synopsis = "[--dry-run] [SAVE] FIELD=VALUE... [--] FILE...",
+     .synopsis = "[--dry-run] [--add] [--strict] [--mirror] [--from-name REGEX] "
+                 "[--date-from-file] [SAVE] FIELD=VALUE... [--] FILE...",
      .help = "stores each VALUE in FIELD of every chunk that has it, as the page stores what is "
              "typed, then saves the file over itself as the window's save does. A file lacking "
              "the chunk of a field is reported and left untouched. --dry-run prints what would "
-             "change instead.",
-     .options = kDryRun,
+             "change instead.\n"
+             "Beyond the fields listed below: TimeReference (samples, or timecode hh:mm:ss:ff at "
+             "the file's rate, ';' before the frames for drop frame, or at a rate given after "
+             "'@': 23.976, 24, 25, 29.97, 30, 50, 59.94, 60), UMID (generate, generate-time, 32 "
+             "or 64 bytes in hexadecimal, or empty), Version (0, 1 or 2), INFO:ID (an INFO entry "
+             "by its four-letter id, e.g. INFO:IARL; empty removes it; ICRD takes an ISO 8601 "
+             "date) and IXML:NAME (PROJECT, SCENE, TAKE, TAPE, CIRCLED, NOTE, FILE_UID, "
+             "SPEED.MASTER_SPEED and the SPEED block's other rates, TRACKn.NAME and "
+             "TRACKn.FUNCTION of the track whose CHANNEL_INDEX is n). A UMID or a loudness "
+             "field raises the bext version to the one that holds it.\n"
+             "--add adds a missing chunk: bext (version 0) and iXML before the samples, in a "
+             "filler chunk's room when one has it; LIST INFO as the last chunk. --strict fails a "
+             "file whose text is longer than its field; without it the text is cut and the cut "
+             "is reported. --mirror: an IXML edit of PROJECT, SCENE, TAKE, TAPE, CIRCLED or NOTE "
+             "also sets the bext description's lines that mirror it (sSCENE=...). --from-name "
+             "REGEX: the named groups of a regular expression matched against the file's name "
+             "(e.g. '(?<Originator>[^_]+)_(?<IXML:TAKE>\\d+)') give fields. "
+             "--date-from-file: OriginationDate and OriginationTime from the file's "
+             "modification time (local time).",
+     .options = kSet,
      .operands = Operands::EditsThenFiles,
      .run = RunSet},
+    {.name = "add",
+     .synopsis = "[SAVE] CHUNK FILE...",
+     .help = "adds an empty chunk to each file that lacks it: bext (version 0) or iXML before "
+             "the samples, in a filler chunk's room when one has it, or INFO (a LIST INFO "
+             "chunk) as the last chunk. A file that has one is left as it is.",
+     .options = kSave,
+     .operands = Operands::KindThenFiles,
+     .run = RunAdd},
+    {.name = "remove",
+     .synopsis = "[--filler] [SAVE] CHUNK FILE...",
+     .help = "removes the first chunk of that id from each file (INFO and adtl name LIST "
+             "chunks of that list type); the chunks that hold the format and the samples are "
+             "never removed. --filler puts a JUNK chunk of the same size in its place, so that "
+             "the other chunks keep their places and the save writes in place.",
+     .options = kRemove,
+     .operands = Operands::KindThenFiles,
+     .run = RunRemove},
+    {.name = "markers",
+     .synopsis = "[--json] [--add POS[=LABEL]] [--move ID=POS] [--rename ID=LABEL] "
+                 "[--note ID=TEXT] [--remove ID] [SAVE] FILE...",
+     .help = "lists each file's markers (cue points with the labels and notes of its adtl "
+             "list): id, position in samples, time and timecode, label, note. With edits, "
+             "applies them in the order given and saves: POS is a sample count or a timecode "
+             "(the time of day, as the time reference and the listing count it, at the file's "
+             "rate or one given after '@'); each option may come many times. A position past "
+             "the samples, or an id no marker has, fails the file.",
+     .options = kMarkers,
+     .operands = Operands::Files,
+     .run = RunMarkers},
     {.name = "export",
-     .synopsis = "--csv FILE...",
-     .help = "writes a CSV table to standard output: a header row, then one row per file with "
-             "its path, the bext text fields and the time reference.",
-     .options = kCsv,
+     .synopsis = "--csv|--json FILE...",
+     .help = "--csv writes a CSV table to standard output: a header row, then one row per "
+             "file with its path, the bext text fields, the time reference, the UMID, and "
+             "every INFO entry and iXML field that some file holds (INFO:ID, IXML:NAME). "
+             "--json writes one document {\"files\": [...]}; each file has \"path\", "
+             "\"values\" (every editable value it holds, by the names set takes) and "
+             "\"markers\" (id, position, label, note).",
+     .options = kExport,
      .operands = Operands::Files,
      .run = RunExport},
     {.name = "import",
-     .synopsis = "--csv [--dry-run] [SAVE] TABLE",
-     .help = "applies such a table (TABLE may be - for standard input): a row per file path, an "
-             "empty cell leaves a field as it is, columns of fields that are shown only are "
-             "ignored. CSV as in RFC 4180; line breaks inside quoted cells are kept.",
-     .options = kCsvDryRun,
+     .synopsis = "--csv|--json [--dry-run] [--strict] [SAVE] TABLE",
+     .help = "applies such a table or document (TABLE may be - for standard input): a row "
+             "per file path, an empty cell leaves a field as it is, columns of fields that are "
+             "shown only are ignored. CSV as in RFC 4180; line breaks inside quoted cells are "
+             "kept. A JSON document sets every value it gives and makes the markers those "
+             "given. An export imported unchanged changes no byte.",
+     .options = kImport,
      .operands = Operands::OneTable,
      .run = RunImport},
     {.name = "md5",

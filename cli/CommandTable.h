@@ -6,15 +6,18 @@
 
 #include "cli/CommandLine.h"
 
-// An option a command takes. flag is the member of the invocation it sets; an option without
-// one is required (the one table format that export and import take).
+// An option a command takes. flag is the member of the invocation it sets; an option with a
+// value (given as "--name VALUE" or "--name=VALUE") has none and goes to optionValues. Of the
+// options marked oneOf, a command needs exactly one (the table format of export and import).
 struct OptionRow {
     const char* name;
     bool Invocation::*flag;
+    bool takesValue = false;
+    bool oneOf = false;
 };
 
 // What follows a command's options.
-enum class Operands { None, Files, EditsThenFiles, OneTable };
+enum class Operands { None, Files, EditsThenFiles, OneTable, KindThenFiles };
 
 struct CommandRow {
     const char* name;

@@ -9,6 +9,10 @@ void ReportFileFailure(const CString& strPath, const CString& strReason) {
     std::cerr << WithControlsEscaped("ovalis-cli: " + strPath + ": " + strReason + "\n");
 }
 
+void ReportFileNote(const CString& strPath, const CString& strNote) {
+    std::cerr << WithControlsEscaped("ovalis-cli: " + strPath + ": note: " + strNote + "\n");
+}
+
 int ReportUsageError(const CString& strMessage) {
     std::cerr << WithControlsEscaped("ovalis-cli: " + strMessage) + "\nTry 'ovalis-cli --help'.\n";
     return kExitUsage;

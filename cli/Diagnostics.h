@@ -9,6 +9,8 @@ constexpr int kExitUsage = 2;
 
 // "ovalis-cli: PATH: REASON".
 void ReportFileFailure(const CString& strPath, const CString& strReason);
+// "ovalis-cli: PATH: note: NOTE", for what a file's edit did that the user should know.
+void ReportFileNote(const CString& strPath, const CString& strNote);
 // The usage error, then where to find the usage; returns kExitUsage.
 int ReportUsageError(const CString& strMessage);
 

@@ -2,55 +2,124 @@
 
 #include <algorithm>
 #include <iostream>
+#include <map>
+#include <nlohmann/json.hpp>
 
 #include "cli/Batch.h"
 #include "cli/Csv.h"
 #include "cli/FormulaCells.h"
 #include "cli/LoadedFile.h"
 #include "cli/TablePaths.h"
+#include "core/edit/FileMarkers.h"
+#include "core/edit/MetadataValues.h"
 #include "core/fields/BextFields.h"
-#include "core/fields/ChunkFields.h"
 #include "core/fields/FieldCodec.h"
 
 namespace {
 
-// The cells of the file's first bext chunk; empty cells for a file without one.
-CsvRow ExportRow(const CLoadedFile& file) {
-    CsvRow row{ExportedCell(AbsolutePath(file.Path()))};
-    const auto& chunks = file.Chunks();
-    const auto bext = std::find_if(chunks.begin(), chunks.end(), [](const CChunk* pChunk) {
-        return FieldTableOf(*pChunk) == &kBextFields;
-    });
-    for (const CString& strColumn : ExportColumns()) {
-        const FieldLayout* pField = kBextFields.Find(strColumn);
-        const std::optional<CString> text =
-            bext == chunks.end() ? std::nullopt : ReadFieldText(**bext, *pField);
-        row.push_back(ExportedCell(text.value_or(CString())));
+using Json = nlohmann::json;
+
+struct ExportedFile {
+    CString strPath;
+    std::map<CString, CString> values;
+};
+
+// The fixed columns' values of the file's first bext chunk, then every editable value.
+ExportedFile ExportedOf(CLoadedFile& file) {
+    ExportedFile exported{AbsolutePath(file.Path()), {}};
+    if (const CChunk* pBext = file.Root().FirstChunk(mmioStringToFOURCC("bext", 0))) {
+        for (const CString& strColumn : ExportColumns()) {
+            const FieldLayout* pField = kBextFields.Find(strColumn);
+            if (pField && !IsMetadataName(strColumn)) {
+                exported.values[strColumn] = ReadFieldText(*pBext, *pField).value_or("");
+            }
+        }
     }
-    return row;
+    for (auto& [strName, strValue] : EditableValuesOf(file.Root())) {
+        exported.values[strName] = strValue;
+    }
+    return exported;
+}
+
+// The fixed columns, then the INFO entries and iXML fields some file holds, in the order first
+// met.
+std::vector<CString> ColumnsOf(const std::vector<ExportedFile>& files) {
+    std::vector<CString> columns = ExportColumns();
+    for (const char* pPrefix : {"INFO:", "IXML:"}) {
+        for (const ExportedFile& file : files) {
+            for (const auto& [strName, strValue] : file.values) {
+                if (strName.rfind(pPrefix, 0) == 0 &&
+                    std::find(columns.begin(), columns.end(), strName) == columns.end()) {
+                    columns.push_back(strName);
+                }
+            }
+        }
+    }
+    return columns;
+}
+
+void PrintCsv(const std::vector<ExportedFile>& files) {
+    const std::vector<CString> columns = ColumnsOf(files);
+    CsvRow header{"path"};
+    header.insert(header.end(), columns.begin(), columns.end());
+    std::cout << CsvRecord(header);
+    for (const ExportedFile& file : files) {
+        CsvRow row{ExportedCell(file.strPath)};
+        for (const CString& strColumn : columns) {
+            const auto it = file.values.find(strColumn);
+            row.push_back(ExportedCell(it == file.values.end() ? CString() : it->second));
+        }
+        std::cout << CsvRecord(row);
+    }
+}
+
+Json FileJson(CLoadedFile& file) {
+    Json values = Json::object();
+    for (auto& [strName, strValue] : EditableValuesOf(file.Root())) {
+        values[strName] = strValue;
+    }
+    Json markers = Json::array();
+    const CMarkerList list = MarkersOf(file.Root());
+    for (const Marker& marker : list.Markers()) {
+        markers.push_back({{"id", marker.id},
+                           {"position", marker.position},
+                           {"label", marker.label},
+                           {"note", marker.note}});
+    }
+    return {{"path", AbsolutePath(file.Path())}, {"values", values}, {"markers", markers}};
 }
 
 }  // namespace
 
 const std::vector<CString>& ExportColumns() {
     static const std::vector<CString> columns = {
-        "Description",     "Originator",       "OriginatorReference", "OriginationDate",
-        "OriginationTime", "TimeReferenceLow", "TimeReferenceHigh",   "CodingHistory",
+        "Description",         "Originator",
+        "OriginatorReference", "OriginationDate",
+        "OriginationTime",     "TimeReferenceLow",
+        "TimeReferenceHigh",   "CodingHistory",
+        "TimeReference",       "UMID",
     };
     return columns;
 }
 
 int RunExport(const Invocation& invocation) {
-    CsvRow header{"path"};
-    header.insert(header.end(), ExportColumns().begin(), ExportColumns().end());
-    std::cout << CsvRecord(header);
-    const int nExit = RunBatch(invocation.files, [](const CString& strPath) {
-        const CLoadedFile file(strPath);
-        if (file.IsLoaded()) {
-            std::cout << CsvRecord(ExportRow(file));
+    std::vector<ExportedFile> exported;
+    Json files = Json::array();
+    const int nExit = RunBatch(invocation.files, [&](const CString& strPath) {
+        CLoadedFile file(strPath);
+        if (file.IsLoaded() && invocation.bJson) {
+            files.push_back(FileJson(file));
+        } else if (file.IsLoaded()) {
+            exported.push_back(ExportedOf(file));
         }
         return file.Failure();
     });
+    if (invocation.bJson) {
+        std::cout << Json{{"files", files}}.dump(2, ' ', false, Json::error_handler_t::replace)
+                  << "\n";
+    } else {
+        PrintCsv(exported);
+    }
     std::cout << std::flush;
     return nExit;
 }

@@ -1,8 +1,9 @@
 #pragma once
-// ovalis-cli export --csv: a table of the bext text fields and time reference, a row per file.
+// ovalis-cli export: the editable values of many files, as a CSV table (a row per file) or as
+// one JSON document.
 
 #include "cli/CommandLine.h"
 
-// The table's columns after "path", in the order of the fields in the chunk.
+// The columns every CSV table has after "path": the bext fields, the time reference, the UMID.
 const std::vector<CString>& ExportColumns();
 int RunExport(const Invocation& invocation);

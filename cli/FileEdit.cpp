@@ -1,5 +1,6 @@
 #include "cli/FileEdit.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "cli/Diagnostics.h"
@@ -7,6 +8,10 @@
 #include "cli/LoadedFile.h"
 #include "cli/QuotedText.h"
 #include "cli/TerminalText.h"
+#include "core/chunks/ChunkId.h"
+#include "core/chunks/DataChunkModel.h"
+#include "core/edit/FileMarkers.h"
+#include "core/fields/BextFields.h"
 #include "core/fields/ChunkFields.h"
 #include "core/fields/FieldCodec.h"
 
@@ -66,17 +71,83 @@ CString ChangeLine(const CString& strPath, const FieldChange& change) {
 
 }  // namespace
 
+CFileEdit::CFileEdit(CLoadedFile& file, const EditRules& rules) : m_file(file), m_rules(rules) {
+    for (const CChunk* pChunk : m_file.Chunks()) {
+        m_chunksBefore.push_back(pChunk);
+        if (!pChunk->IsKindOf(RUNTIME_CLASS(CdataChunkModel)) && pChunk->Data()) {
+            m_payloadBefore.emplace(pChunk, PayloadOf(*pChunk));
+        }
+    }
+}
+
+std::size_t CFileEdit::IndexOf(const CChunk* pChunk) const {
+    const auto chunks = m_file.Chunks();
+    return static_cast<std::size_t>(std::find(chunks.begin(), chunks.end(), pChunk) -
+                                    chunks.begin());
+}
+
 CString CFileEdit::Store(const std::vector<Assignment>& assignments) {
     for (const Assignment& assignment : assignments) {
-        if (CString strProblem = StoreOne(assignment); !strProblem.empty()) {
+        const CString strProblem =
+            IsMetadataName(assignment.strName) ? StoreValue(assignment) : StoreOne(assignment);
+        if (!strProblem.empty()) {
             return strProblem;
         }
     }
     return CString();
 }
 
+CString CFileEdit::StoreMarkers(const std::vector<Marker>& markers) {
+    return SetMarkers(m_file.Root(), markers);
+}
+
+CString CFileEdit::StoreValue(const Assignment& assignment) {
+    CRiffChunkModel& root = m_file.Root();
+    const CString& strName = assignment.strName;
+    if (std::none_of(m_valuesBefore.begin(), m_valuesBefore.end(),
+                     [&strName](const auto& value) { return value.first == strName; })) {
+        m_valuesBefore.emplace_back(strName, MetadataValue(root, strName).value_or(""));
+    }
+    const ValueOutcome outcome = SetMetadataValue(root, strName, assignment.strValue, m_rules);
+    if (!outcome.problem.empty()) {
+        return outcome.problem;
+    }
+    if (!outcome.note.empty() && m_rules.bStrict) {
+        return outcome.note + " (--strict)";
+    }
+    if (!outcome.note.empty()) {
+        m_notes.push_back(outcome.note);
+    }
+    return CString();
+}
+
+// A field the bext chunk holds from a later version on raises its version first.
+CString CFileEdit::StoreInChunk(CChunk& chunk, const FieldLayout& field,
+                                const Assignment& assignment) {
+    if (FieldTableOf(chunk) == &kBextFields && field.sinceVersion > 0 &&
+        !RaiseBextVersion(chunk, field.sinceVersion)) {
+        return "couldn't grow the bext chunk to its 602 bytes";
+    }
+    if (const CString strCut = TextOverflow(chunk, field, assignment.strValue); !strCut.empty()) {
+        if (m_rules.bStrict) {
+            return assignment.strName + "=...: " + strCut + " (--strict)";
+        }
+        m_notes.push_back(strCut);
+    }
+    const CString strRefused = WriteFieldText(chunk, field, assignment.strValue);
+    return strRefused.empty() ? CString()
+                              : assignment.strName + "=" + assignment.strValue + ": " + strRefused;
+}
+
 CString CFileEdit::StoreOne(const Assignment& assignment) {
-    const auto& chunks = m_file.Chunks();
+    if (CString strRefused = CheckDateField(assignment.strName, assignment.strValue);
+        !strRefused.empty()) {
+        return strRefused;
+    }
+    if (m_rules.bAdd && kBextFields.Find(assignment.strName)) {
+        BextChunkFor(m_file.Root(), true);
+    }
+    const auto chunks = m_file.Chunks();
     std::size_t nStored = 0;
     CString strTooShort;
     for (std::size_t i = 0; i < chunks.size(); ++i) {
@@ -86,34 +157,47 @@ CString CFileEdit::StoreOne(const Assignment& assignment) {
         if (!pField) {
             continue;
         }
-        if (!IsFieldHeld(chunk, *pField)) {
+        const bool bRaises = pTable == &kBextFields && pField->sinceVersion > 0;
+        if (!bRaises && !IsFieldHeld(chunk, *pField)) {
             strTooShort = TooShortFor(chunk, i, assignment.strName);
             continue;
         }
-        m_before.try_emplace(i, FieldsOf(chunk, *pTable));
-        m_payloadBefore.try_emplace(i, PayloadOf(chunk));
-        const CString strRefused = WriteFieldText(chunk, *pField, assignment.strValue);
-        if (!strRefused.empty()) {
-            return assignment.strName + "=" + assignment.strValue + ": " + strRefused;
+        m_before.try_emplace(&chunk, FieldsOf(chunk, *pTable));
+        if (CString strProblem = StoreInChunk(chunk, *pField, assignment); !strProblem.empty()) {
+            return strProblem;
         }
         ++nStored;
     }
     if (nStored > 0) {
         return CString();
     }
-    return strTooShort.empty() ? NoChunkFor(assignment.strName) : strTooShort;
+    const CString strAdd = kBextFields.Find(assignment.strName) ? " (--add adds one)" : "";
+    return strTooShort.empty() ? NoChunkFor(assignment.strName) + strAdd : strTooShort;
 }
 
 std::vector<FieldChange> CFileEdit::Changes() const {
     std::vector<FieldChange> changes;
-    for (const auto& [nChunk, before] : m_before) {
-        const CChunk& chunk = *m_file.Chunks()[nChunk];
+    for (const auto& [pChunk, before] : m_before) {
         for (const FieldValue& field : before) {
-            const std::optional<CString> after = ReadFieldText(chunk, *field.pField);
+            const std::optional<CString> after = ReadFieldText(*pChunk, *field.pField);
             if (after != field.text) {
-                changes.push_back({nChunk, chunk.m_strName, field.pField->name,
+                changes.push_back({IndexOf(pChunk), pChunk->m_strName, field.pField->name,
                                    field.text.value_or(""), after.value_or("")});
             }
+        }
+    }
+    std::stable_sort(
+        changes.begin(), changes.end(),
+        [](const FieldChange& a, const FieldChange& b) { return a.nChunk < b.nChunk; });
+    return changes;
+}
+
+std::vector<ValueChange> CFileEdit::ValueChanges() const {
+    std::vector<ValueChange> changes;
+    for (const auto& [strName, strBefore] : m_valuesBefore) {
+        const CString strAfter = MetadataValue(m_file.Root(), strName).value_or("");
+        if (strAfter != strBefore) {
+            changes.push_back({strName, strBefore, strAfter});
         }
     }
     return changes;
@@ -121,16 +205,31 @@ std::vector<FieldChange> CFileEdit::Changes() const {
 
 std::vector<PayloadChange> CFileEdit::ByteChanges() const {
     std::vector<PayloadChange> changes;
-    for (const auto& [nChunk, strBefore] : m_payloadBefore) {
-        const CChunk& chunk = *m_file.Chunks()[nChunk];
+    for (const CChunk* pChunk : m_file.Chunks()) {
+        const auto before = m_payloadBefore.find(pChunk);
+        if (before == m_payloadBefore.end()) {
+            continue;
+        }
         std::vector<ByteRange> ranges =
-            ChangedRanges(strBefore, PayloadOf(chunk), FieldTableOf(chunk));
+            ChangedRanges(before->second, PayloadOf(*pChunk), FieldTableOf(*pChunk));
         if (!ranges.empty()) {
             changes.push_back(
-                {nChunk, chunk.m_strName, chunk.m_ck.dwDataOffset, std::move(ranges)});
+                {IndexOf(pChunk), pChunk->m_strName, pChunk->m_ck.dwDataOffset, std::move(ranges)});
         }
     }
     return changes;
+}
+
+std::vector<CString> CFileEdit::AddedChunks() const {
+    std::vector<CString> added;
+    for (const CChunk* pChunk : m_file.Chunks()) {
+        if (std::find(m_chunksBefore.begin(), m_chunksBefore.end(), pChunk) ==
+            m_chunksBefore.end()) {
+            added.push_back("'" + IdText(pChunk->m_ck.ckid) + "' (" +
+                            std::to_string(pChunk->DataSize()) + " bytes)");
+        }
+    }
+    return added;
 }
 
 CString CFileEdit::Save(const SaveOptions& options) {
@@ -142,55 +241,88 @@ namespace {
 // The most times an edit is applied to a file that others keep changing.
 constexpr int kEditAttempts = 5;
 
+bool ChangesAnything(const CFileEdit& edit, const std::vector<PayloadChange>& byteChanges) {
+    return !byteChanges.empty() || !edit.AddedChunks().empty();
+}
+
 void PrintDryRun(const CString& strPath, const CFileEdit& edit,
                  const std::vector<PayloadChange>& byteChanges) {
+    for (const CString& strAdded : edit.AddedChunks()) {
+        PrintText(strPath + ": adds the chunk " + strAdded + "\n");
+    }
     for (const FieldChange& change : edit.Changes()) {
         PrintText(ChangeLine(strPath, change));
+    }
+    for (const ValueChange& change : edit.ValueChanges()) {
+        PrintText(strPath + ": " + change.strName + ": " + QuotedText(change.strBefore) + " -> " +
+                  QuotedText(change.strAfter) + "\n");
     }
     for (const PayloadChange& change : byteChanges) {
         for (const ByteRange& range : change.ranges) {
             PrintText(RangeLine(strPath, change, range));
         }
     }
-    if (byteChanges.empty()) {
+    if (!ChangesAnything(edit, byteChanges)) {
         PrintText(strPath + ": nothing would change\n");
+    }
+}
+
+void PrintNotes(const CString& strPath, const CFileEdit& edit) {
+    for (const CString& strNote : edit.Notes()) {
+        ReportFileNote(strPath, strNote);
     }
 }
 
 // One load, edit and save; rChanged tells that the save failed because the file changed since
 // this load.
 CString EditOnce(const CString& strPath, const std::vector<Assignment>& assignments,
-                 const EditChoice& choice, bool& rChanged) {
+                 const std::vector<Marker>* pMarkers, const EditChoice& choice, bool& rChanged) {
     CLoadedFile file(strPath);
     if (!file.IsLoaded()) {
         return file.Failure();
     }
-    CFileEdit edit(file);
-    if (CString strProblem = edit.Store(assignments); !strProblem.empty()) {
+    CFileEdit edit(file, choice.rules);
+    CString strProblem = edit.Store(assignments);
+    if (strProblem.empty() && pMarkers) {
+        strProblem = edit.StoreMarkers(*pMarkers);
+    }
+    if (!strProblem.empty()) {
         return strProblem + "; left untouched";
     }
+    PrintNotes(strPath, edit);
     const std::vector<PayloadChange> byteChanges = edit.ByteChanges();
     if (choice.bDryRun) {
         PrintDryRun(strPath, edit, byteChanges);
         return CString();
     }
     // A save of unchanged payloads could still mend the file's framing: not asked for.
-    const CString strFailure = byteChanges.empty() ? CString() : edit.Save(choice.options);
+    const CString strFailure =
+        ChangesAnything(edit, byteChanges) ? edit.Save(choice.options) : CString();
     rChanged = !strFailure.empty() && FileIdentityOf(strPath) != file.Root().LoadedFile();
+    return strFailure;
+}
+
+// A file another program (another ovalis-cli among them) saved since this load is loaded again
+// and the edit applied to what it holds now, so that neither edit is lost.
+CString EditAgain(const CString& strPath, const std::vector<Assignment>& assignments,
+                  const std::vector<Marker>* pMarkers, const EditChoice& choice) {
+    CString strFailure;
+    bool bChanged = true;
+    for (int i = 0; i < kEditAttempts && bChanged; ++i) {
+        bChanged = false;
+        strFailure = EditOnce(strPath, assignments, pMarkers, choice, bChanged);
+    }
     return strFailure;
 }
 
 }  // namespace
 
-// A file another program (another ovalis-cli among them) saved since this load is loaded again
-// and the edit applied to what it holds now, so that neither edit is lost.
 CString EditFile(const CString& strPath, const std::vector<Assignment>& assignments,
                  const EditChoice& choice) {
-    CString strFailure;
-    bool bChanged = true;
-    for (int i = 0; i < kEditAttempts && bChanged; ++i) {
-        bChanged = false;
-        strFailure = EditOnce(strPath, assignments, choice, bChanged);
-    }
-    return strFailure;
+    return EditAgain(strPath, assignments, nullptr, choice);
+}
+
+CString EditFile(const CString& strPath, const std::vector<Assignment>& assignments,
+                 const std::vector<Marker>& markers, const EditChoice& choice) {
+    return EditAgain(strPath, assignments, &markers, choice);
 }

@@ -11,6 +11,8 @@
 #include "cli/CommandLine.h"
 #include "cli/FileReport.h"
 #include "core/chunks/SaveOptions.h"
+#include "core/edit/MarkerList.h"
+#include "core/edit/MetadataValues.h"
 
 class CLoadedFile;
 
@@ -29,36 +31,61 @@ struct PayloadChange {
     std::vector<ByteRange> ranges;
 };
 
+// A value beyond the field tables (TimeReference, UMID, INFO:..., IXML:...) before and after.
+struct ValueChange {
+    CString strName;
+    CString strBefore;
+    CString strAfter;
+};
+
 class CFileEdit {
 public:
-    explicit CFileEdit(CLoadedFile& file) : m_file(file) {}
+    explicit CFileEdit(CLoadedFile& file, const EditRules& rules = {});
 
     // Stores every value in its field of each chunk that has the field, in memory. Empty when
     // each found a field to hold it; otherwise why not, and then nothing is to be saved.
     CString Store(const std::vector<Assignment>& assignments);
-    // The fields of the chunks stored into whose shown text changed.
+    // Makes the file's markers those given (see SetMarkers).
+    CString StoreMarkers(const std::vector<Marker>& markers);
+    // The fields of the chunks stored into whose shown text changed, in file order.
     std::vector<FieldChange> Changes() const;
+    std::vector<ValueChange> ValueChanges() const;
     // The byte ranges of the chunks stored into that the stored values changed, in file order.
     std::vector<PayloadChange> ByteChanges() const;
+    // The chunks the edits added, as "'bext' (602 bytes)".
+    std::vector<CString> AddedChunks() const;
+    // What the user should know of values that were stored (texts cut to their fields).
+    const std::vector<CString>& Notes() const { return m_notes; }
     // Saves the file over itself. Empty on success, otherwise why not.
     CString Save(const SaveOptions& options);
 
 private:
     CString StoreOne(const Assignment& assignment);
+    CString StoreValue(const Assignment& assignment);
+    CString StoreInChunk(CChunk& chunk, const FieldLayout& field, const Assignment& assignment);
+    std::size_t IndexOf(const CChunk* pChunk) const;
 
     CLoadedFile& m_file;
-    // The fields of each chunk stored into, as they were shown before, by chunk index.
-    std::map<std::size_t, std::vector<FieldValue>> m_before;
-    // The payload bytes of each chunk stored into, as they were before, by chunk index.
-    std::map<std::size_t, CString> m_payloadBefore;
+    EditRules m_rules;
+    std::vector<const CChunk*> m_chunksBefore;
+    // The fields of each chunk stored into, as they were shown before.
+    std::map<const CChunk*, std::vector<FieldValue>> m_before;
+    // The payload bytes of every chunk but the samples, as they were before.
+    std::map<const CChunk*, CString> m_payloadBefore;
+    std::vector<std::pair<CString, CString>> m_valuesBefore;
+    std::vector<CString> m_notes;
 };
 
 struct EditChoice {
     bool bDryRun = false;
     SaveOptions options;
+    EditRules rules;
 };
 
 // Applies the edits to the file at strPath, printing what would change on a dry run. Empty on
 // success, otherwise the reason the file failed.
 CString EditFile(const CString& strPath, const std::vector<Assignment>& assignments,
                  const EditChoice& choice);
+// The same, and the file's markers made those given.
+CString EditFile(const CString& strPath, const std::vector<Assignment>& assignments,
+                 const std::vector<Marker>& markers, const EditChoice& choice);

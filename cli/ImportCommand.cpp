@@ -10,6 +10,7 @@
 #include "cli/FileSave.h"
 #include "cli/ImportTable.h"
 #include "cli/Progress.h"
+#include "cli/SetCommand.h"
 #include "cli/TablePaths.h"
 
 namespace {
@@ -40,16 +41,21 @@ int RunImport(const Invocation& invocation) {
     }
     std::vector<ImportRow> rows;
     CString strError;
-    if (!ReadImportTable(strText, rows, strError)) {
+    const BOOL bRead = invocation.bJson ? ReadImportDocument(strText, rows, strError)
+                                        : ReadImportTable(strText, rows, strError);
+    if (!bRead) {
         return ReportUsageError(strTable + ": " + strError + "; no file was touched");
     }
     int nExit = kExitDone;
     CProgress progress = StandardErrorProgress(rows.size());
     for (const ImportRow& row : rows) {
-        if (!row.assignments.empty()) {
+        if (!row.assignments.empty() || row.markers) {
             const CString strPath = PathFromTable(row.strPath, strTable);
+            const EditChoice choice{invocation.bDryRun, SaveOptionsOf(invocation),
+                                    EditRulesOf(invocation)};
             const CString strFailure =
-                EditFile(strPath, row.assignments, {invocation.bDryRun, SaveOptionsOf(invocation)});
+                row.markers ? EditFile(strPath, row.assignments, *row.markers, choice)
+                            : EditFile(strPath, row.assignments, choice);
             if (!strFailure.empty()) {
                 ReportFileFailure(strPath, strFailure);
                 nExit = kExitSomeFailed;

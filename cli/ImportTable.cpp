@@ -5,6 +5,7 @@
 #include "cli/Csv.h"
 #include "cli/FieldCatalog.h"
 #include "cli/FormulaCells.h"
+#include "core/edit/MetadataValues.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ CString CheckHeader(const CsvRow& header) {
         return "line 1: the header needs one column named \"path\"";
     }
     for (std::size_t i = 0; i < header.size(); ++i) {
-        if (header[i] != kPathColumn && !IsKnownField(header[i])) {
+        if (header[i] != kPathColumn && !IsKnownField(header[i]) && !IsMetadataName(header[i])) {
             return "line 1: no field is named \"" + header[i] + "\"";
         }
         if (std::find(header.begin(), header.begin() + static_cast<std::ptrdiff_t>(i), header[i]) !=
@@ -35,7 +36,7 @@ CString ReadRow(const CsvRow& header, const CsvRow& cells, ImportRow& row) {
         const CString strCell = ImportedCell(cells[i]);
         if (header[i] == kPathColumn) {
             row.strPath = strCell;
-        } else if (!strCell.empty() && IsStoredField(header[i])) {
+        } else if (!strCell.empty() && (IsStoredField(header[i]) || IsMetadataName(header[i]))) {
             Assignment assignment{header[i], strCell};
             if (CString strProblem = CheckAssignment(assignment); !strProblem.empty()) {
                 return strProblem;

@@ -70,7 +70,8 @@ void PrintInfoText(const CLoadedFile& file) {
         PrintText("  note: " + report.strNote + "\n");
     }
     PrintText("  chunks:\n");
-    for (const CChunk* pChunk : file.Chunks()) {
+    const std::vector<CChunk*> chunks = file.Chunks();
+    for (const CChunk* pChunk : chunks) {
         PrintText(ChunkLine(ChunkEntryOf(*pChunk)));
     }
     CString strOverview = report.strOverview;
@@ -78,8 +79,8 @@ void PrintInfoText(const CLoadedFile& file) {
     PrintText("  overview:\n    " + Indented(strOverview, "    ") + "\n" + FileDetailLines(report));
     // One chunk's fields and details at a time: a file of many chunks never holds them all.
     const AudioFacts facts = AudioFactsOf(file.Root());
-    for (std::size_t i = 0; i < file.Chunks().size(); ++i) {
-        const ChunkReport chunk = ChunkReportOf(*file.Chunks()[i], facts);
+    for (std::size_t i = 0; i < chunks.size(); ++i) {
+        const ChunkReport chunk = ChunkReportOf(*chunks[i], facts);
         if (chunk.pTable) {
             PrintText(FieldLines(chunk, i));
         }

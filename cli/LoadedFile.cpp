@@ -15,9 +15,13 @@ CLoadedFile::CLoadedFile(const CString& strPath) : m_strPath(strPath) {
     if (!IsLoaded()) {
         // The window keeps nothing of a file that failed to load, and neither does this.
         m_root.DeleteChildren();
-        return;
     }
+}
+
+std::vector<CChunk*> CLoadedFile::Chunks() const {
+    std::vector<CChunk*> chunks;
     for (CObject* pObject : m_root) {
-        m_chunks.push_back(static_cast<CChunk*>(pObject));
+        chunks.push_back(static_cast<CChunk*>(pObject));
     }
+    return chunks;
 }

@@ -16,10 +16,10 @@ public:
 
     CRiffChunkModel& Root() { return m_root; }
     const CRiffChunkModel& Root() const { return m_root; }
-    const std::vector<CChunk*>& Chunks() const { return m_chunks; }
+    // The top-level chunks as the tree holds them now (edits may add and remove some).
+    std::vector<CChunk*> Chunks() const;
 
 private:
     CString m_strPath;
     CRiffChunkModel m_root;
-    std::vector<CChunk*> m_chunks;
 };

@@ -5,3 +5,7 @@
 #include "cli/CommandLine.h"
 
 int RunSet(const Invocation& invocation);
+
+struct EditRules;
+// The rules of an edit as the command line gives them (--add, --strict, --mirror).
+EditRules EditRulesOf(const Invocation& invocation);

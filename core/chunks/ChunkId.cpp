@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "core/io/Mmio.h"
+
 CString IdText(const char* pBytes) {
     CString strId;
     for (int i = 0; i < 4; ++i) {
@@ -21,4 +23,13 @@ CString IdText(FOURCC ckid) {
     const char bytes[4] = {static_cast<char>(ckid), static_cast<char>(ckid >> 8),
                            static_cast<char>(ckid >> 16), static_cast<char>(ckid >> 24)};
     return IdText(bytes);
+}
+
+bool IsFillerId(FOURCC ckid) {
+    for (const char* pId : {"JUNK", "junk", "FLLR", "PAD "}) {
+        if (ckid == mmioStringToFOURCC(pId, 0)) {
+            return true;
+        }
+    }
+    return false;
 }

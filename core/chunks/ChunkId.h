@@ -6,3 +6,6 @@
 // The four id bytes; any byte outside printable ASCII as \xNN.
 CString IdText(const char* pBytes);
 CString IdText(FOURCC ckid);
+// Whether the id is one of the filler chunks that hold room for later chunks (JUNK, junk, FLLR,
+// PAD ), whose bytes mean nothing.
+bool IsFillerId(FOURCC ckid);

@@ -163,7 +163,9 @@ BOOL CRiffChunkModel::Load(const CString& strPath) {
         m_strLoadFailure = ExplainOpenFailure(strPath);
         return FALSE;
     }
-    m_loadedFile = FileIdentityOf(strPath);
+    // The file read, not the one the path names a moment later: another program may replace
+    // it in between.
+    m_loadedFile = FileIdentityOfDescriptor(mmioDescriptor(hmmio));
     // Without a WAVE form the search stops at or beyond the end of the file, and the walk finds
     // nothing there.
     Read(hmmio, FALSE);

@@ -52,6 +52,9 @@ void XMLCALL OnStart(void* pData, const XML_Char* pName, const XML_Char** pAttri
     for (int i = 0; pAttributes[i]; i += 2) {
         pElement->attributes.emplace_back(pAttributes[i], pAttributes[i + 1]);
     }
+    pElement->tagBegin = static_cast<std::size_t>(XML_GetCurrentByteIndex(pBuilder->parser));
+    pElement->contentBegin =
+        pElement->tagBegin + static_cast<std::size_t>(XML_GetCurrentByteCount(pBuilder->parser));
     XmlElement* pRaw = pElement.get();
     if (pBuilder->open.empty()) {
         pBuilder->root = std::move(pElement);
@@ -63,7 +66,14 @@ void XMLCALL OnStart(void* pData, const XML_Char* pName, const XML_Char** pAttri
 
 void XMLCALL OnEnd(void* pData, const XML_Char*) {
     auto* pBuilder = static_cast<Builder*>(pData);
-    pBuilder->open.back()->text = Trimmed(pBuilder->open.back()->text);
+    XmlElement& element = *pBuilder->open.back();
+    element.text = Trimmed(element.text);
+    const auto nCount = static_cast<std::size_t>(XML_GetCurrentByteCount(pBuilder->parser));
+    element.emptyTag = nCount == 0;
+    element.contentEnd = element.emptyTag
+                             ? element.contentBegin
+                             : static_cast<std::size_t>(XML_GetCurrentByteIndex(pBuilder->parser));
+    element.tagEnd = element.contentEnd + nCount;
     pBuilder->open.pop_back();
 }
 

@@ -11,6 +11,14 @@ struct XmlElement {
     std::vector<std::pair<CString, CString>> attributes;
     CString text;  // the character data directly inside, white space trimmed
     std::vector<std::unique_ptr<XmlElement>> children;
+    // Where the element stands in the document's bytes: its start tag from tagBegin, what it
+    // holds from contentBegin to contentEnd, its end tag to tagEnd. An empty-element tag
+    // ("<A/>") holds nothing: contentBegin, contentEnd and tagEnd are all its end.
+    std::size_t tagBegin = 0;
+    std::size_t contentBegin = 0;
+    std::size_t contentEnd = 0;
+    std::size_t tagEnd = 0;
+    bool emptyTag = false;
 
     // The first child of that name, or null.
     const XmlElement* Child(const CString& strName) const;

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "core/chunks/DataChunkModel.h"
+#include "core/file/FillerRoom.h"
 #include "core/file/SaveSource.h"
+#include "core/io/FileIdentity.h"
 #include "core/io/SaveJournal.h"
 
 namespace {
@@ -51,6 +53,26 @@ void AddDifferences(const CString& strOld, const char* pNew, std::int64_t offset
     }
 }
 
+// The chunk's header and payload against the file's bytes where it stands; a chunk placed there
+// anew (into a filler's room) also gets its pad byte. False when the file cannot be read there.
+bool AddChunkDifferences(const CChunk& chunk, HMMIO hmmio, std::vector<FileBytes>& rRanges) {
+    const std::int64_t offset = chunk.m_ck.llDataOffset;
+    const std::optional<CString> old = ReadAt(hmmio, offset - 8, 8 + chunk.DataSize());
+    if (!old) {
+        return false;
+    }
+    CString strNew = HeaderOf(chunk.m_ck.ckid, chunk.DataSize());
+    const bool bPlaced = old->compare(0, 8, strNew) != 0;
+    if (chunk.DataSize() > 0) {
+        strNew.append(reinterpret_cast<const char*>(chunk.Data()), chunk.DataSize());
+    }
+    AddDifferences(*old, strNew.data(), offset - 8, rRanges);
+    if (bPlaced && (chunk.DataSize() & 1) != 0) {
+        rRanges.push_back({offset + chunk.DataSize(), CString(1, '\0')});
+    }
+    return true;
+}
+
 bool IsSamples(const CChunk& chunk) {
     return chunk.IsKindOf(RUNTIME_CLASS(CdataChunkModel)) || chunk.IsLeftInFile();
 }
@@ -76,12 +98,10 @@ std::optional<std::vector<FileBytes>> PlanInPlace(const CRiffChunkModel& root, H
         if (IsSamples(chunk)) {
             continue;
         }
-        const std::optional<CString> old = ReadAt(hmmio, offset - 8, 8 + chunk.DataSize());
-        if (!old || chunk.m_ck.llDataSize != chunk.DataSize() ||
-            old->compare(0, 8, HeaderOf(chunk.m_ck.ckid, chunk.DataSize())) != 0) {
+        if (chunk.m_ck.llDataSize != chunk.DataSize() ||
+            !AddChunkDifferences(chunk, hmmio, ranges)) {
             return std::nullopt;
         }
-        AddDifferences(old->substr(8), reinterpret_cast<const char*>(chunk.Data()), offset, ranges);
     }
     const std::int64_t end =
         root.UnwalkedOffset() >= 0
@@ -119,7 +139,11 @@ CString WriteInPlace(const CString& strPath, HMMIO hmmio, const std::vector<File
     if (CString strFailure = WriteJournal(strPath, hmmio, *old); !strFailure.empty()) {
         return "Couldn't save " + strPath + ":\r\n" + strFailure;
     }
+    const FileIdentity before = FileIdentityOfDescriptor(mmioDescriptor(hmmio));
     const bool bWritten = WriteRanges(hmmio, ranges);
+    if (bWritten) {
+        MakeChangeVisible(mmioDescriptor(hmmio), before);
+    }
     if (bWritten && RemoveJournal(strPath)) {
         return CString();
     }
@@ -147,6 +171,7 @@ CString SaveMetadata(CRiffChunkModel& root, const SaveOptions& options) {
             }
             return strFailure;
         }
+        FitIntoFillerRoom(root);
         if (const auto ranges = PlanInPlace(root, source.Handle())) {
             return ranges->empty() ? CString() : WriteInPlace(strPath, source.Handle(), *ranges);
         }

@@ -26,3 +26,16 @@ FileIdentity FileIdentityOfDescriptor(int fd) {
     struct stat status {};
     return ::fstat(fd, &status) == 0 ? IdentityOf(status) : FileIdentity{};
 }
+
+void MakeChangeVisible(int fd, const FileIdentity& before) {
+    const FileIdentity after = FileIdentityOfDescriptor(fd);
+    if (!after.bKnown || after.modifiedSeconds != before.modifiedSeconds ||
+        after.modifiedNanoseconds != before.modifiedNanoseconds) {
+        return;
+    }
+    timespec times[2] = {{0, UTIME_OMIT}, {before.modifiedSeconds, before.modifiedNanoseconds + 1}};
+    if (times[1].tv_nsec >= 1000000000) {
+        times[1] = {before.modifiedSeconds + 1, 0};
+    }
+    ::futimens(fd, times);
+}

@@ -24,3 +24,7 @@ struct FileIdentity {
 FileIdentity FileIdentityOf(const CString& strPath);
 // The same, of the file open as fd.
 FileIdentity FileIdentityOfDescriptor(int fd);
+// After a write in place: when the file's modification time still reads as before (the clock
+// that stamps files moves in steps of milliseconds), moves it on by a nanosecond, so that a
+// program holding the file as it was before the write can tell it changed.
+void MakeChangeVisible(int fd, const FileIdentity& before);

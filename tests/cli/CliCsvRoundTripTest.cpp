@@ -57,13 +57,15 @@ protected:
 TEST_F(CliCsvRoundTripTest, ExportGivesTheFieldsAsThePagesShowThem) {
     const CsvTable table = Export();
     ASSERT_EQ(table.rows.size(), 4u);
-    EXPECT_EQ(table.rows[0], (CsvRow{"path", "Description", "Originator", "OriginatorReference",
-                                     "OriginationDate", "OriginationTime", "TimeReferenceLow",
-                                     "TimeReferenceHigh", "CodingHistory"}));
-    EXPECT_EQ(table.rows[1], (CsvRow{m_awkward, AwkwardFields().description, "Originating station",
-                                     "REF-0042-ORIG", "2024-05-06", "07:08:09", "12345678",
-                                     "9ABCDEF0", AwkwardFields().codingHistory}));
-    EXPECT_EQ(table.rows[3], (CsvRow{m_noBext, "", "", "", "", "", "", "", ""}));
+    EXPECT_EQ(table.rows[0],
+              (CsvRow{"path", "Description", "Originator", "OriginatorReference", "OriginationDate",
+                      "OriginationTime", "TimeReferenceLow", "TimeReferenceHigh", "CodingHistory",
+                      "TimeReference", "UMID"}));
+    EXPECT_EQ(table.rows[1],
+              (CsvRow{m_awkward, AwkwardFields().description, "Originating station",
+                      "REF-0042-ORIG", "2024-05-06", "07:08:09", "12345678", "9ABCDEF0",
+                      AwkwardFields().codingHistory, "11150031900141442680", ""}));
+    EXPECT_EQ(table.rows[3], (CsvRow{m_noBext, "", "", "", "", "", "", "", "", "", ""}));
     EXPECT_NE(m_exported.find("\"Take 4, \"\"the good one\"\"\r\nsecond line\""),
               std::string::npos);
 }
@@ -82,7 +84,7 @@ TEST_F(CliCsvRoundTripTest, EditedCellsChangeTheirFieldsAndEmptyCellsNothing) {
     table.rows[1][2] = "New, \"quoted\" originator";                  // Originator
     table.rows[1][8] = "A=PCM,F=48000\r\nA=PCM,T=\"edited, again\"";  // CodingHistory
     table.rows[1][6] = "FFFF";  // the time reference is shown only: ignored
-    table.rows[2] = {m_plain, "", "", "", "", "", "", "", ""};
+    table.rows[2] = {m_plain, "", "", "", "", "", "", "", "", "", ""};
     std::string text;
     for (const CsvRow& row : table.rows) {
         text += CsvRecord(row);

@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{{"set", "nChannels=-1", "FILE"}, "nChannels=-1: not a positive integer"},
         UsageCase{{"set", "FrameSize=12a", "FILE"}, "FrameSize=12a: not a positive integer"},
         UsageCase{{"set", "dwSampleLength=", "FILE"}, "not a positive integer"},
-        UsageCase{{"export", "FILE"}, "export needs --csv"},
+        UsageCase{{"export", "FILE"}, "export needs one of --csv or --json"},
         UsageCase{{"import", "--csv"}, "import takes one table"},
         UsageCase{{"import", "--csv", "a.csv", "b.csv"}, "import takes one table"}));
 

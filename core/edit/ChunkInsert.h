@@ -1,0 +1,23 @@
+#pragma once
+// Chunks added to and taken out of a loaded tree. A save never reorders the chunks that were
+// there: new ones go where readers look for them, in a filler chunk's room when one has it.
+
+#include "core/chunks/RiffChunkModel.h"
+
+enum class ChunkPlace {
+    BeforeData,  // bext, iXML: before the samples, in the room of a filler chunk there if any
+    AfterData,   // right after the data chunk ("MD5 ")
+    Last,        // after every chunk (LIST INFO, cue and its labels)
+};
+
+// A new chunk of the registry's class for the id, holding the payload, placed into the tree;
+// null when it cannot be made. The tree owns it.
+CChunk* AddChunk(CRiffChunkModel& root, const char* pId, const CString& strPayload,
+                 ChunkPlace place);
+// Takes the chunk out of the tree and deletes it; with bAsFiller, a JUNK chunk of the same size
+// takes its place instead, so that every other chunk keeps its place in the file.
+void RemoveChunk(CRiffChunkModel& root, CChunk* pChunk, bool bAsFiller);
+// The first top-level chunk whose id is the text (four characters, as stored), or null.
+CChunk* FindChunk(const CRiffChunkModel& root, const CString& strId);
+// The first LIST chunk of that list type ("INFO", "adtl"), or null.
+CChunk* FindList(const CRiffChunkModel& root, const char* pListType);

@@ -1,0 +1,73 @@
+#include "core/edit/FileMarkers.h"
+
+#include <algorithm>
+
+#include "core/edit/ChunkInsert.h"
+
+namespace {
+
+bool SetPayload(CChunk& chunk, const CString& strPayload) {
+    return chunk.SetData(reinterpret_cast<const BYTE*>(strPayload.data()),
+                         static_cast<DWORD>(strPayload.size()));
+}
+
+// The chunk's payload set, or a new chunk of the payload when pChunk is null.
+bool Put(CRiffChunkModel& root, CChunk* pChunk, const char* pId, const CString& strPayload) {
+    return pChunk ? SetPayload(*pChunk, strPayload)
+                  : AddChunk(root, pId, strPayload, ChunkPlace::Last) != nullptr;
+}
+
+CString PayloadOf(const CChunk* pChunk) {
+    return pChunk && pChunk->Data()
+               ? CString(reinterpret_cast<const char*>(pChunk->Data()), pChunk->DataSize())
+               : CString();
+}
+
+}  // namespace
+
+CMarkerList MarkersOf(const CRiffChunkModel& root) {
+    return CMarkerList(FindChunk(root, "cue "), FindList(root, "adtl"));
+}
+
+CString StoreMarkers(CRiffChunkModel& root, const CMarkerList& markers) {
+    CChunk* pCue = FindChunk(root, "cue ");
+    CChunk* pAdtl = FindList(root, "adtl");
+    const CString strCue = markers.CuePayload();
+    if ((pCue || !markers.Markers().empty()) && PayloadOf(pCue) != strCue &&
+        !Put(root, pCue, "cue ", strCue)) {
+        return "couldn't hold the cue chunk";
+    }
+    const CString strAdtl = markers.AdtlPayload();
+    if ((pAdtl || markers.HasTexts()) && PayloadOf(pAdtl) != strAdtl &&
+        !Put(root, pAdtl, "LIST", strAdtl)) {
+        return "couldn't hold the adtl list";
+    }
+    return CString();
+}
+
+CString SetMarkers(CRiffChunkModel& root, const std::vector<Marker>& wanted) {
+    CMarkerList markers = MarkersOf(root);
+    std::vector<DWORD> gone;
+    for (const Marker& marker : markers.Markers()) {
+        if (std::none_of(wanted.begin(), wanted.end(),
+                         [&marker](const Marker& given) { return given.id == marker.id; })) {
+            gone.push_back(marker.id);
+        }
+    }
+    for (DWORD dwId : gone) {
+        markers.Remove(dwId);
+    }
+    for (const Marker& given : wanted) {
+        if (CString strProblem = CheckMarkerPosition(given.position, root.SampleFrames());
+            !strProblem.empty()) {
+            return "marker " + std::to_string(given.id) + ": " + strProblem;
+        }
+        if (!markers.Find(given.id)) {
+            markers.Add(given.position, given.label, given.note, given.id);
+        }
+        markers.Move(given.id, given.position);
+        markers.Rename(given.id, given.label);
+        markers.SetNote(given.id, given.note);
+    }
+    return StoreMarkers(root, markers);
+}

@@ -1,0 +1,180 @@
+#include "core/edit/MarkerList.h"
+
+#include <algorithm>
+
+#include "core/base/LittleEndian.h"
+#include "core/chunks/Chunk.h"
+#include "core/details/SubChunks.h"
+
+namespace {
+
+constexpr std::size_t kPointSize = 24;
+
+CString Dword(DWORD dwValue) {
+    BYTE bytes[4];
+    StoreLittleEndian(&dwValue, bytes, 4);
+    return CString(reinterpret_cast<const char*>(bytes), 4);
+}
+
+CString PayloadOf(const CChunk* pChunk) {
+    return pChunk && pChunk->Data()
+               ? CString(reinterpret_cast<const char*>(pChunk->Data()), pChunk->DataSize())
+               : CString();
+}
+
+DWORD DwordAt(const CString& strBytes, std::size_t nOffset) {
+    return static_cast<DWORD>(LittleEndianOr0(
+        ByteSpan(reinterpret_cast<const BYTE*>(strBytes.data()), strBytes.size()), nOffset, 4));
+}
+
+CString TextEntry(const CString& strKind, DWORD dwId, const CString& strText) {
+    const CString strData = Dword(dwId) + strText + CString(1, '\0');
+    CString strEntry = strKind + Dword(static_cast<DWORD>(strData.size())) + strData;
+    return (strData.size() & 1) != 0 ? strEntry + CString(1, '\0') : strEntry;
+}
+
+}  // namespace
+
+CMarkerList::CMarkerList(const CChunk* pCue, const CChunk* pAdtl) {
+    const CString strCue = PayloadOf(pCue);
+    const std::size_t nCount = std::min<std::size_t>(
+        DwordAt(strCue, 0), strCue.size() >= 4 ? (strCue.size() - 4) / kPointSize : 0);
+    for (std::size_t i = 0; i < nCount; ++i) {
+        const CString strPoint = strCue.substr(4 + i * kPointSize, kPointSize);
+        m_markers.push_back({DwordAt(strPoint, 0), DwordAt(strPoint, 20), {}, {}});
+        m_points.push_back({strPoint});
+    }
+    m_strCueTail = strCue.size() > 4 + nCount * kPointSize ? strCue.substr(4 + nCount * kPointSize)
+                                                           : CString();
+    if (!pAdtl) {
+        return;
+    }
+    const CString strAdtl = PayloadOf(pAdtl);
+    for (const SubChunk& sub : SubChunksOf(*pAdtl)) {
+        const std::size_t nEnd =
+            std::min<std::size_t>(strAdtl.size(), sub.offset + sub.declared + (sub.declared & 1));
+        const DWORD dwId = DwordAt(sub.bytes, 0);
+        m_texts.push_back({sub.id, dwId, strAdtl.substr(sub.offset - 8, nEnd - (sub.offset - 8))});
+        Marker* pMarker = FindMutable(dwId);
+        if (pMarker && (sub.id == "labl" || sub.id == "note") && sub.bytes.size() > 4) {
+            (sub.id == "labl" ? pMarker->label : pMarker->note) = SubChunkText(sub.bytes.substr(4));
+        }
+    }
+}
+
+Marker* CMarkerList::FindMutable(DWORD dwId) {
+    const auto it = std::find_if(m_markers.begin(), m_markers.end(),
+                                 [dwId](const Marker& marker) { return marker.id == dwId; });
+    return it == m_markers.end() ? nullptr : &*it;
+}
+
+const Marker* CMarkerList::Find(DWORD dwId) const {
+    return const_cast<CMarkerList*>(this)->FindMutable(dwId);
+}
+
+DWORD CMarkerList::Add(std::uint64_t position, const CString& strLabel, const CString& strNote,
+                       std::optional<DWORD> id) {
+    DWORD dwId = 1;
+    for (const Marker& marker : m_markers) {
+        dwId = std::max(dwId, marker.id + 1);
+    }
+    dwId = id.value_or(dwId);
+    m_markers.push_back({dwId, position, strLabel, strNote});
+    m_points.push_back({});
+    m_editedTexts.emplace_back(dwId, "labl");
+    m_editedTexts.emplace_back(dwId, "note");
+    return dwId;
+}
+
+bool CMarkerList::Move(DWORD dwId, std::uint64_t position) {
+    Marker* pMarker = FindMutable(dwId);
+    if (!pMarker) {
+        return false;
+    }
+    if (pMarker->position != position) {
+        pMarker->position = position;
+        m_points[static_cast<std::size_t>(pMarker - m_markers.data())].stored.clear();
+    }
+    return true;
+}
+
+bool CMarkerList::Rename(DWORD dwId, const CString& strLabel) {
+    Marker* pMarker = FindMutable(dwId);
+    if (pMarker && pMarker->label != strLabel) {
+        pMarker->label = strLabel;
+        m_editedTexts.emplace_back(dwId, "labl");
+    }
+    return pMarker != nullptr;
+}
+
+bool CMarkerList::SetNote(DWORD dwId, const CString& strNote) {
+    Marker* pMarker = FindMutable(dwId);
+    if (pMarker && pMarker->note != strNote) {
+        pMarker->note = strNote;
+        m_editedTexts.emplace_back(dwId, "note");
+    }
+    return pMarker != nullptr;
+}
+
+bool CMarkerList::Remove(DWORD dwId) {
+    Marker* pMarker = FindMutable(dwId);
+    if (!pMarker) {
+        return false;
+    }
+    const auto nIndex = static_cast<std::size_t>(pMarker - m_markers.data());
+    m_markers.erase(m_markers.begin() + static_cast<std::ptrdiff_t>(nIndex));
+    m_points.erase(m_points.begin() + static_cast<std::ptrdiff_t>(nIndex));
+    std::erase_if(m_texts, [dwId](const Text& text) { return text.id == dwId; });
+    return true;
+}
+
+CString CMarkerList::CuePayload() const {
+    CString strPayload = Dword(static_cast<DWORD>(m_markers.size()));
+    for (std::size_t i = 0; i < m_markers.size(); ++i) {
+        const Marker& marker = m_markers[i];
+        const auto dwPosition = static_cast<DWORD>(marker.position);
+        strPayload += m_points[i].stored.empty() ? Dword(marker.id) + Dword(dwPosition) + "data" +
+                                                       Dword(0) + Dword(0) + Dword(dwPosition)
+                                                 : m_points[i].stored;
+    }
+    return strPayload + m_strCueTail;
+}
+
+CString CMarkerList::AdtlPayload() const {
+    const auto isEdited = [this](DWORD dwId, const CString& strKind) {
+        return std::find(m_editedTexts.begin(), m_editedTexts.end(),
+                         std::make_pair(dwId, strKind)) != m_editedTexts.end();
+    };
+    CString strPayload = "adtl";
+    for (const Text& text : m_texts) {
+        if (!isEdited(text.id, text.kind)) {
+            strPayload += text.stored;
+        }
+    }
+    for (const Marker& marker : m_markers) {
+        for (const auto& [strKind, strText] : {std::pair<CString, CString>("labl", marker.label),
+                                               std::pair<CString, CString>("note", marker.note)}) {
+            if (isEdited(marker.id, strKind) && !strText.empty()) {
+                strPayload += TextEntry(strKind, marker.id, strText);
+            }
+        }
+    }
+    return strPayload;
+}
+
+bool CMarkerList::HasTexts() const {
+    return std::any_of(m_markers.begin(), m_markers.end(), [](const Marker& marker) {
+        return !marker.label.empty() || !marker.note.empty();
+    });
+}
+
+CString CheckMarkerPosition(std::uint64_t position, std::optional<std::uint64_t> frames) {
+    if (position > 0xFFFFFFFF) {
+        return "a cue point holds positions up to 4294967295 samples";
+    }
+    if (frames && position > *frames) {
+        return "position " + std::to_string(position) + " is past the samples (" +
+               std::to_string(*frames) + " sample frames)";
+    }
+    return CString();
+}

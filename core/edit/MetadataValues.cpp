@@ -1,0 +1,331 @@
+#include "core/edit/MetadataValues.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "core/details/AudioFacts.h"
+#include "core/details/ListDetails.h"
+#include "core/edit/ChunkInsert.h"
+#include "core/edit/DateText.h"
+#include "core/edit/InfoList.h"
+#include "core/edit/IxmlFields.h"
+#include "core/edit/MirrorLines.h"
+#include "core/edit/TimecodeInput.h"
+#include "core/edit/UmidMaker.h"
+#include "core/fields/BextFields.h"
+#include "core/fields/FieldCodec.h"
+#include "core/fields/PositiveInteger.h"
+
+namespace {
+
+constexpr DWORD kBextFixedSize = 602;
+constexpr const char* kInfoPrefix = "INFO:";
+constexpr const char* kIxmlPrefix = "IXML:";
+
+ValueOutcome Refused(const CString& strProblem) {
+    return {strProblem, CString()};
+}
+
+bool StartsWith(const CString& strText, const char* pPrefix) {
+    return strText.rfind(pPrefix, 0) == 0;
+}
+
+CString PayloadText(const CChunk* pChunk) {
+    return pChunk && pChunk->Data()
+               ? CString(reinterpret_cast<const char*>(pChunk->Data()), pChunk->DataSize())
+               : CString();
+}
+
+bool SetPayload(CChunk& chunk, const CString& strPayload) {
+    return chunk.SetData(reinterpret_cast<const BYTE*>(strPayload.data()),
+                         static_cast<DWORD>(strPayload.size()));
+}
+
+const FieldLayout& BextField(const char* pName) {
+    return *kBextFields.Find(pName);
+}
+
+// The UMID's bytes in hexadecimal as set takes them: 32 bytes when the rest are zero; nothing
+// when the chunk holds none or only zeros.
+std::optional<CString> UmidValue(const CChunk& bext) {
+    const FieldLayout& field = BextField("UMID");
+    if (!IsFieldHeld(bext, field)) {
+        return std::nullopt;
+    }
+    const ByteSpan bytes = bext.Payload().subspan(field.offset, field.width);
+    const auto used = std::find_if(bytes.rbegin(), bytes.rend(), [](BYTE b) { return b != 0; });
+    const std::size_t nUsed = static_cast<std::size_t>(bytes.rend() - used);
+    if (nUsed == 0) {
+        return std::nullopt;
+    }
+    CString strHex;
+    char digits[4];
+    for (std::size_t i = 0; i < (nUsed <= 32 ? 32 : field.width); ++i) {
+        std::snprintf(digits, sizeof digits, "%02X", bytes[i]);
+        strHex += digits;
+    }
+    return strHex;
+}
+
+std::optional<CString> BextValue(const CChunk& bext, const CString& strName) {
+    if (strName == "TimeReference") {
+        const auto samples = BextTimeReference(bext.Payload());
+        return samples ? std::optional(std::to_string(*samples)) : std::nullopt;
+    }
+    if (strName == "UMID") {
+        return UmidValue(bext);
+    }
+    const auto version = BextField("Version").NumberIn(bext.Payload());
+    return version ? std::optional(std::to_string(*version)) : std::nullopt;
+}
+
+ValueOutcome SetTimeReference(CRiffChunkModel& root, CChunk& bext, const CString& strValue) {
+    const AudioFacts facts = AudioFactsOf(root);
+    const TimecodeInput input = ParsePosition(strValue, facts.dwSampleRate, facts.Rate());
+    if (!input.samples) {
+        return Refused("TimeReference=" + strValue + ": " + input.problem);
+    }
+    if (!RaiseBextVersion(bext, 0)) {
+        return Refused("couldn't grow the bext chunk to its 602 bytes");
+    }
+    std::span<BYTE> payload(bext.Data(), bext.DataSize());
+    BextField("TimeReferenceLow").StoreIn(payload, *input.samples & 0xFFFFFFFF);
+    BextField("TimeReferenceHigh").StoreIn(payload, *input.samples >> 32);
+    return {};
+}
+
+ValueOutcome SetUmid(CChunk& bext, const CString& strValue) {
+    std::optional<std::vector<BYTE>> umid;
+    if (strValue == "generate" || strValue == "generate-time") {
+        umid = NewBasicUmid(strValue == "generate" ? MaterialNumber::Random
+                                                   : MaterialNumber::TimeBased);
+    } else if (strValue.empty()) {
+        umid = std::vector<BYTE>();
+    } else {
+        umid = UmidFromHex(strValue);
+    }
+    if (!umid) {
+        return Refused("UMID=" + strValue +
+                       ": neither \"generate\" nor 32 or 64 bytes of hexadecimal digits");
+    }
+    if (!RaiseBextVersion(bext, umid->empty() ? 0 : 1)) {
+        return Refused("couldn't grow the bext chunk to its 602 bytes");
+    }
+    const FieldLayout& field = BextField("UMID");
+    std::memset(bext.Data() + field.offset, 0, field.width);
+    std::memcpy(bext.Data() + field.offset, umid->data(), umid->size());
+    return {};
+}
+
+ValueOutcome SetVersion(CChunk& bext, const CString& strValue) {
+    const auto version = ParsePositiveInteger(strValue);
+    if (!version || *version > 2) {
+        return Refused("Version=" + strValue + ": a bext version is 0, 1 or 2");
+    }
+    if (!RaiseBextVersion(bext, 0)) {
+        return Refused("couldn't grow the bext chunk to its 602 bytes");
+    }
+    BextField("Version").StoreIn(std::span<BYTE>(bext.Data(), bext.DataSize()), *version);
+    return {};
+}
+
+ValueOutcome SetBextValue(CRiffChunkModel& root, const CString& strName, const CString& strValue,
+                          const EditRules& rules) {
+    CChunk* pBext = BextChunkFor(root, rules.bAdd);
+    if (!pBext) {
+        return Refused("no 'bext' chunk for " + strName + " (--add adds one)");
+    }
+    if (strName == "TimeReference") {
+        return SetTimeReference(root, *pBext, strValue);
+    }
+    return strName == "UMID" ? SetUmid(*pBext, strValue) : SetVersion(*pBext, strValue);
+}
+
+ValueOutcome SetInfoValue(CRiffChunkModel& root, const CString& strId, const CString& strValue,
+                          const EditRules& rules) {
+    if (!IsInfoId(strId)) {
+        return Refused("INFO:" + strId + ": an INFO id is four letters (IARL, ICOP, ICRD ...)");
+    }
+    if (CString strProblem = CheckInfoText(strId, strValue); !strProblem.empty()) {
+        return Refused(strProblem);
+    }
+    CChunk* pList = FindList(root, "INFO");
+    if (!pList && strValue.empty()) {
+        return {};
+    }
+    if (!pList && !rules.bAdd) {
+        return Refused("no LIST INFO chunk for INFO:" + strId + " (--add adds one)");
+    }
+    CInfoList list(pList);
+    list.Set(strId, strValue);
+    if (!pList) {
+        return AddChunk(root, "LIST", list.Payload(), ChunkPlace::Last)
+                   ? ValueOutcome()
+                   : Refused("couldn't make a LIST INFO chunk");
+    }
+    return SetPayload(*pList, list.Payload()) ? ValueOutcome()
+                                              : Refused("couldn't hold the LIST INFO chunk");
+}
+
+// Sets the description's lines that mirror the field, where it has any.
+ValueOutcome SetMirrorLines(CRiffChunkModel& root, const CString& strField,
+                            const CString& strValue) {
+    CChunk* pBext = BextChunkFor(root, false);
+    const FieldLayout& field = BextField("Description");
+    const std::optional<CString> before = pBext ? ReadFieldText(*pBext, field) : std::nullopt;
+    if (!before || !IsMirroredField(strField)) {
+        return {};
+    }
+    const CString strAfter = WithMirrorLines(*before, strField, strValue);
+    if (strAfter == *before) {
+        return {};
+    }
+    ValueOutcome outcome{CString(), TextOverflow(*pBext, field, strAfter)};
+    outcome.problem = WriteFieldText(*pBext, field, strAfter);
+    return outcome;
+}
+
+ValueOutcome SetIxmlValue(CRiffChunkModel& root, const CString& strName, const CString& strValue,
+                          const EditRules& rules) {
+    CChunk* pIxml = FindChunk(root, "iXML");
+    if (!pIxml && !rules.bAdd) {
+        return Refused("no 'iXML' chunk for IXML:" + strName + " (--add adds one)");
+    }
+    const CString strBefore = pIxml ? PayloadText(pIxml) : NewIxmlDocument();
+    const IxmlEdit edit = SetIxmlField(strBefore, strName, strValue);
+    if (!edit.problem.empty()) {
+        return Refused("IXML:" + strName + "=" + strValue + ": " + edit.problem);
+    }
+    if (!pIxml) {
+        pIxml = AddChunk(root, "iXML", edit.document, ChunkPlace::BeforeData);
+    } else if (edit.document != strBefore && !SetPayload(*pIxml, edit.document)) {
+        pIxml = nullptr;
+    }
+    if (!pIxml) {
+        return Refused("couldn't hold the iXML chunk");
+    }
+    return rules.bMirror ? SetMirrorLines(root, strName, strValue) : ValueOutcome();
+}
+
+}  // namespace
+
+bool IsMetadataName(const CString& strName) {
+    return strName == "TimeReference" || strName == "UMID" || strName == "Version" ||
+           (StartsWith(strName, kInfoPrefix) && strName.size() > 5) ||
+           (StartsWith(strName, kIxmlPrefix) && IsIxmlField(strName.substr(5)));
+}
+
+std::optional<CString> MetadataValue(const CRiffChunkModel& root, const CString& strName) {
+    if (StartsWith(strName, kInfoPrefix)) {
+        return CInfoList(FindList(root, "INFO")).Text(strName.substr(5));
+    }
+    if (StartsWith(strName, kIxmlPrefix)) {
+        const CChunk* pIxml = FindChunk(root, "iXML");
+        return pIxml ? IxmlFieldText(PayloadText(pIxml), strName.substr(5)) : std::nullopt;
+    }
+    const CChunk* pBext = root.FirstChunk(mmioStringToFOURCC("bext", 0));
+    return pBext ? BextValue(*pBext, strName) : std::nullopt;
+}
+
+ValueOutcome SetMetadataValue(CRiffChunkModel& root, const CString& strName,
+                              const CString& strValue, const EditRules& rules) {
+    // A value as it is changes no byte (a version stays, a short chunk is not grown).
+    if (MetadataValue(root, strName).value_or("") == strValue) {
+        return {};
+    }
+    if (StartsWith(strName, kInfoPrefix)) {
+        return SetInfoValue(root, strName.substr(5), strValue, rules);
+    }
+    if (StartsWith(strName, kIxmlPrefix)) {
+        return SetIxmlValue(root, strName.substr(5), strValue, rules);
+    }
+    return SetBextValue(root, strName, strValue, rules);
+}
+
+std::vector<CString> MetadataNamesOf(const CRiffChunkModel& root) {
+    std::vector<CString> names;
+    if (root.FirstChunk(mmioStringToFOURCC("bext", 0))) {
+        names = {"TimeReference", "UMID"};
+    }
+    for (const CString& strId : CInfoList(FindList(root, "INFO")).Ids()) {
+        if (IsInfoId(strId)) {
+            names.push_back(kInfoPrefix + strId);
+        }
+    }
+    if (const CChunk* pIxml = FindChunk(root, "iXML")) {
+        for (const CString& strField : IxmlFieldsOf(PayloadText(pIxml))) {
+            names.push_back(kIxmlPrefix + strField);
+        }
+    }
+    return names;
+}
+
+CChunk* BextChunkFor(CRiffChunkModel& root, bool bAdd) {
+    if (CChunk* pBext = root.FirstChunk(mmioStringToFOURCC("bext", 0))) {
+        return pBext;
+    }
+    return bAdd ? AddChunk(root, "bext", CString(kBextFixedSize, '\0'), ChunkPlace::BeforeData)
+                : nullptr;
+}
+
+bool RaiseBextVersion(CChunk& bext, WORD wVersion) {
+    if (bext.DataSize() < kBextFixedSize) {
+        CString strPayload = PayloadText(&bext);
+        strPayload.resize(kBextFixedSize, '\0');
+        if (!SetPayload(bext, strPayload)) {
+            return false;
+        }
+    }
+    const FieldLayout& field = BextField("Version");
+    std::span<BYTE> payload(bext.Data(), bext.DataSize());
+    if (field.NumberIn(payload).value_or(0) < wVersion) {
+        field.StoreIn(payload, wVersion);
+    }
+    return true;
+}
+
+CString TextOverflow(const CChunk& chunk, const FieldLayout& field, const CString& strTyped) {
+    if (field.kind != FieldKind::FixedText) {
+        return CString();
+    }
+    const CString strRead = ReadTextBytes(chunk.Data(), chunk.DataSize(), field);
+    const std::size_t nBytes = EditedBytes(field, strTyped, strRead).size();
+    const DWORD dwWidth = HeldWidth(field, chunk.DataSize());
+    if (nBytes <= dwWidth) {
+        return CString();
+    }
+    return field.name + CString(": ") + std::to_string(nBytes) + " bytes; the field holds " +
+           std::to_string(dwWidth) + ", so the text is cut to fit";
+}
+
+std::vector<std::pair<CString, CString>> EditableValuesOf(const CRiffChunkModel& root) {
+    std::vector<std::pair<CString, CString>> values;
+    if (const CChunk* pBext = root.FirstChunk(mmioStringToFOURCC("bext", 0))) {
+        for (const FieldLayout& field : kBextFields.fields) {
+            const std::optional<CString> text =
+                field.stored ? ReadFieldText(*pBext, field) : std::nullopt;
+            if (text) {
+                values.emplace_back(field.name, *text);
+            }
+        }
+    }
+    for (const CString& strName : MetadataNamesOf(root)) {
+        if (const std::optional<CString> value = MetadataValue(root, strName)) {
+            values.emplace_back(strName, *value);
+        }
+    }
+    return values;
+}
+
+// What the field keeps of a longer text is checked: the cut is reported on its own.
+CString CheckDateField(const CString& strName, const CString& strText) {
+    if (strName == "OriginationDate" && !strText.empty() &&
+        !IsCalendarDate(strText.substr(0, 10))) {
+        return strName + "=" + strText + ": not a calendar date (yyyy-mm-dd)";
+    }
+    if (strName == "OriginationTime" && !strText.empty() && !IsClockTime(strText.substr(0, 8))) {
+        return strName + "=" + strText + ": not a clock time (hh:mm:ss)";
+    }
+    return CString();
+}
