@@ -28,6 +28,7 @@ struct Invocation {
     bool bMirror = false;        // set: iXML edits also set the bext description's mirror lines
     bool bDateFromFile = false;  // set: the origination date and time from the file's time
     bool bFiller = false;        // remove: a filler chunk of the same size takes its place
+    bool bRiff = false;          // convert: to a RIFF form
     std::vector<Assignment> assignments;
     // Options given with a value ("--from-name", "REGEX"), in the order given.
     std::vector<Assignment> optionValues;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cli/CheckCommand.h"
+#include "cli/ConvertCommand.h"
 #include "cli/ChunkCommands.h"
 #include "cli/ExportCommand.h"
 #include "cli/ImportCommand.h"
@@ -38,6 +39,7 @@ constexpr OptionRow kMarkers[] = {{"--add", nullptr, true},
                                   kRewrite,
                                   kForceOwner};
 constexpr OptionRow kSave[] = {kRewrite, kForceOwner};
+constexpr OptionRow kConvert[] = {{"--riff", &Invocation::bRiff, false, true}, kRewrite, kForceOwner};
 constexpr OptionRow kCsv = {"--csv", &Invocation::bCsv, false, true};
 constexpr OptionRow kJsonTable = {"--json", &Invocation::bJson, false, true};
 constexpr OptionRow kExport[] = {kCsv, kJsonTable};
@@ -121,6 +123,15 @@ constexpr CommandRow kRows[] = {
      .options = kRemove,
      .operands = Operands::KindThenFiles,
      .run = RunRemove},
+    {.name = "convert",
+     .synopsis = "--riff [SAVE] FILE...",
+     .help = "makes each RF64 or BW64 file whose form fits in 4 GiB a RIFF file: the form and "
+             "the data chunk get their real sizes and the ds64 chunk becomes a JUNK chunk of "
+             "its size, so the samples stay where they are and the save writes in place. (A "
+             "RIFF file that a save takes past 4 GiB becomes RF64 by itself.)",
+     .options = kConvert,
+     .operands = Operands::Files,
+     .run = RunConvert},
     {.name = "markers",
      .synopsis = "[--json] [--add POS[=LABEL]] [--move ID=POS] [--rename ID=LABEL] "
                  "[--note ID=TEXT] [--remove ID] [SAVE] FILE...",

@@ -1,7 +1,9 @@
 #pragma once
-// The save of a file whose samples are untouched: when every chunk keeps its place and size, only
-// the bytes that differ are written, in place, under a rollback journal; otherwise the whole-file
-// save. The samples' byte range is never written by the save in place.
+// The save of a file whose samples are untouched: when the samples and every chunk before them
+// keep their places (a filler chunk giving or taking room), only the bytes that differ are
+// written, in place, under a rollback journal, the chunks after the samples rewritten and the
+// file grown or cut where they end; otherwise the whole-file save. The samples' byte range is
+// never written by the save in place.
 
 #include "core/chunks/RiffChunkModel.h"
 

@@ -330,6 +330,10 @@ MMRESULT mmioFlush(HMMIO hmmio, UINT /*uFlags*/) {
     return 0;
 }
 
+MMRESULT mmioSetSize(HMMIO hmmio, std::int64_t size) {
+    return hmmio == nullptr ? MMIOERR_CANNOTWRITE : hmmio->SetSize(size);
+}
+
 int mmioDescriptor(HMMIO hmmio) {
     return hmmio == nullptr ? -1 : hmmio->Descriptor();
 }

@@ -92,6 +92,8 @@ MMRESULT mmioRename(const char* pszFileName, const char* pszNewFileName, const v
 std::int64_t mmioFileSize(HMMIO hmmio);
 // Writes the bytes held and flushes the file to disk: 0, or MMIOERR_CANNOTWRITE.
 MMRESULT mmioFlush(HMMIO hmmio, UINT uFlags);
+// Not part of the classic set: cuts the file at size, or extends it with zeros to size.
+MMRESULT mmioSetSize(HMMIO hmmio, std::int64_t size);
 // The system's descriptor of the open file, for calls the layer does not make (permissions,
 // owner, extended attributes); -1 for no handle.
 int mmioDescriptor(HMMIO hmmio);

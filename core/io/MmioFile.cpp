@@ -118,6 +118,17 @@ MMRESULT MmioFile::Flush() {
     return m_held != Held::Unwritten || WriteOut() == Outcome::Done ? 0 : MMIOERR_CANNOTWRITE;
 }
 
+MMRESULT MmioFile::SetSize(std::int64_t size) {
+    if (Flush() != 0 || mmioSystemCalls().ftruncate(m_fd, static_cast<off_t>(size)) != 0) {
+        return MMIOERR_CANNOTWRITE;
+    }
+    // Bytes read ahead past the new end are gone from the file.
+    m_held = Held::Nothing;
+    m_count = 0;
+    m_statSize = -1;
+    return 0;
+}
+
 std::int64_t MmioFile::Size() const {
     if (m_statSize < 0) {
         struct stat status {};

@@ -27,6 +27,9 @@ public:
     MMRESULT Flush();
     // The size the file has with the bytes held written, or -1.
     std::int64_t Size() const;
+    // Writes the bytes held, then cuts the file at size or extends it with zeros to it: 0, or
+    // MMIOERR_CANNOTWRITE.
+    MMRESULT SetSize(std::int64_t size);
 
 private:
     enum class Held { Nothing, ReadAhead, Unwritten };

@@ -39,6 +39,10 @@ int MmioSystemCalls::fsync(int fd) {
     return ::fsync(fd);
 }
 
+int MmioSystemCalls::ftruncate(int fd, off_t length) {
+    return ::ftruncate(fd, length);
+}
+
 int MmioSystemCalls::fstat(int fd, struct stat* status) {
     return ::fstat(fd, status);
 }
@@ -136,4 +140,8 @@ int MmioFaultyCalls::rename(const char* from, const char* to) {
 
 int MmioFaultyCalls::unlink(const char* path) {
     return faultNow(Call::Unlink).fail ? -1 : MmioSystemCalls::unlink(path);
+}
+
+int MmioFaultyCalls::ftruncate(int fd, off_t length) {
+    return faultNow(Call::Truncate).fail ? -1 : MmioSystemCalls::ftruncate(fd, length);
 }

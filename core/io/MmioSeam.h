@@ -24,6 +24,7 @@ public:
     virtual off_t lseek(int fd, off_t offset, int whence);
     virtual int close(int fd);
     virtual int fsync(int fd);
+    virtual int ftruncate(int fd, off_t length);
     virtual int fstat(int fd, struct stat* status);
     virtual int fchmod(int fd, mode_t mode);
     virtual int rename(const char* from, const char* to);
@@ -67,7 +68,7 @@ void mmioResetCounters();
 // fails with EIO or moves fewer bytes, as a test arranges.
 class MmioFaultyCalls : public MmioSystemCalls {
 public:
-    enum class Call { Open, Read, Write, Seek, Close, Flush, Stat, Chmod, Rename, Unlink };
+    enum class Call { Open, Read, Write, Seek, Close, Flush, Stat, Chmod, Rename, Unlink, Truncate };
 
     // The call fails without doing anything; a failing close still releases the descriptor, as
     // close does on Linux.
@@ -90,6 +91,7 @@ public:
     int fchmod(int fd, mode_t mode) override;
     int rename(const char* from, const char* to) override;
     int unlink(const char* path) override;
+    int ftruncate(int fd, off_t length) override;
 
 private:
     struct Fault {
@@ -101,7 +103,7 @@ private:
     // What a read or write of `count` bytes may move under the limits in force.
     std::size_t allowed(std::size_t count, const Fault& fault) const;
 
-    static constexpr std::size_t kCallKinds = 10;
+    static constexpr std::size_t kCallKinds = 11;
 
     std::map<std::pair<Call, int>, Fault> m_faults;
     std::array<int, kCallKinds> m_counts{};

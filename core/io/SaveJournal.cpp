@@ -1,5 +1,6 @@
 #include "core/io/SaveJournal.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -11,7 +12,9 @@
 
 namespace {
 
-constexpr char kMagic[] = "OVALISJ1";
+// The first journals held one size; a save that also changes the file's size keeps both.
+constexpr char kMagic[] = "OVALISJ2";
+constexpr char kSameSizeMagic[] = "OVALISJ1";
 constexpr std::size_t kMagicSize = 8;
 constexpr std::int64_t kLargestJournal = std::int64_t{1} << 31;
 
@@ -29,11 +32,13 @@ std::uint64_t Checksum(const char* p, std::size_t n) {
     return hash;
 }
 
-// Magic, file size, count, then offset, length and bytes of each range, and a checksum over all
-// of it: a journal cut short by a crash fails the checksum and is known to be incomplete.
-CString Encode(std::int64_t fileSize, const std::vector<FileBytes>& ranges) {
+// Magic, file size before and after the save, count, then offset, length and bytes of each
+// range, and a checksum over all of it: a journal cut short by a crash fails the checksum and is
+// known to be incomplete.
+CString Encode(std::int64_t fileSize, std::int64_t newSize, const std::vector<FileBytes>& ranges) {
     CString strOut(kMagic, kMagicSize);
     Append(strOut, static_cast<std::uint64_t>(fileSize), 8);
+    Append(strOut, static_cast<std::uint64_t>(newSize), 8);
     Append(strOut, ranges.size(), 4);
     for (const FileBytes& range : ranges) {
         Append(strOut, static_cast<std::uint64_t>(range.offset), 8);
@@ -73,18 +78,23 @@ private:
 
 struct Journal {
     std::int64_t fileSize = 0;
+    std::int64_t newSize = 0;
     std::vector<FileBytes> ranges;
 };
 
 // Nothing when the journal is incomplete or damaged.
 std::optional<Journal> Decode(const CString& strText) {
-    if (strText.size() < kMagicSize + 8 || strText.compare(0, kMagicSize, kMagic) != 0) {
+    const bool bSameSize =
+        strText.size() >= kMagicSize && strText.compare(0, kMagicSize, kSameSizeMagic) == 0;
+    if (strText.size() < kMagicSize + 8 ||
+        (!bSameSize && strText.compare(0, kMagicSize, kMagic) != 0)) {
         return std::nullopt;
     }
     Reader reader(strText);
     reader.Bytes(kMagicSize);
     Journal journal;
     const auto size = reader.Number(8);
+    const auto newSize = bSameSize ? size : reader.Number(8);
     const auto count = reader.Number(4);
     for (std::uint64_t i = 0; size && count && i < *count; ++i) {
         const auto offset = reader.Number(8);
@@ -97,11 +107,12 @@ std::optional<Journal> Decode(const CString& strText) {
     }
     const std::size_t nCovered = reader.Position();
     const auto checksum = reader.Number(8);
-    if (!size || !count || !checksum || *checksum != Checksum(strText.data(), nCovered) ||
-        reader.Position() != strText.size()) {
+    if (!size || !newSize || !count || !checksum ||
+        *checksum != Checksum(strText.data(), nCovered) || reader.Position() != strText.size()) {
         return std::nullopt;
     }
     journal.fileSize = static_cast<std::int64_t>(*size);
+    journal.newSize = static_cast<std::int64_t>(*newSize);
     return journal;
 }
 
@@ -148,12 +159,16 @@ CString RollBack(const CString& strPath, HMMIO hmmioFile) {
                                       : "the incomplete journal " + strJournal +
                                             " of an interrupted save cannot be removed";
     }
-    if (mmioFileSize(hmmioFile) != journal->fileSize) {
+    // The save may have stopped anywhere between the old size and the new one.
+    const std::int64_t size = mmioFileSize(hmmioFile);
+    if (size < std::min(journal->fileSize, journal->newSize) ||
+        size > std::max(journal->fileSize, journal->newSize)) {
         return "the journal " + strJournal + " of an interrupted save does not fit the file (" +
-               std::to_string(journal->fileSize) + " bytes journalled, " +
-               std::to_string(mmioFileSize(hmmioFile)) + " in the file); both left as they are";
+               std::to_string(journal->fileSize) + " bytes journalled, " + std::to_string(size) +
+               " in the file); both left as they are";
     }
-    if (!WriteRanges(hmmioFile, journal->ranges) || !RemoveJournal(strPath)) {
+    if ((size != journal->fileSize && mmioSetSize(hmmioFile, journal->fileSize) != 0) ||
+        !WriteRanges(hmmioFile, journal->ranges) || !RemoveJournal(strPath)) {
         return "the interrupted save recorded in " + strJournal +
                " could not be rolled back: " + std::strerror(errno);
     }
@@ -167,7 +182,8 @@ CString JournalPath(const CString& strPath) {
     return strPath + ".ovalis-journal";
 }
 
-CString WriteJournal(const CString& strPath, HMMIO hmmioFile, const std::vector<FileBytes>& old) {
+CString WriteJournal(const CString& strPath, HMMIO hmmioFile, const std::vector<FileBytes>& old,
+                     std::int64_t newSize) {
     const CString strJournal = JournalPath(strPath);
     errno = 0;
     HMMIO hmmio =
@@ -179,7 +195,8 @@ CString WriteJournal(const CString& strPath, HMMIO hmmioFile, const std::vector<
                          "again to roll that save back"
                    : "Couldn't create the journal " + strJournal + ": " + std::strerror(errno);
     }
-    const CString strBytes = Encode(mmioFileSize(hmmioFile), old);
+    const std::int64_t size = mmioFileSize(hmmioFile);
+    const CString strBytes = Encode(size, newSize < 0 ? size : newSize, old);
     const auto nBytes = static_cast<LONG>(strBytes.size());
     const bool bWritten =
         mmioWrite(hmmio, strBytes.data(), nBytes) == nBytes && mmioFlush(hmmio, 0) == 0;

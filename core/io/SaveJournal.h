@@ -17,9 +17,11 @@ struct FileBytes {
 // "take.wav.ovalis-journal" beside "take.wav".
 CString JournalPath(const CString& strPath);
 
-// Writes the journal of the file open as hmmioFile (the old bytes of each range), and flushes it
-// to disk; it must not exist yet. Empty on success, else why not.
-CString WriteJournal(const CString& strPath, HMMIO hmmioFile, const std::vector<FileBytes>& old);
+// Writes the journal of the file open as hmmioFile (the old bytes of each range, and its size,
+// which a save that ends at newSize gets back), and flushes it to disk; it must not exist yet.
+// Empty on success, else why not.
+CString WriteJournal(const CString& strPath, HMMIO hmmioFile, const std::vector<FileBytes>& old,
+                     std::int64_t newSize = -1);
 // Removes the journal once the file is on disk. FALSE when it could not be removed.
 bool RemoveJournal(const CString& strPath);
 // Puts the ranges' bytes into the file at their offsets and flushes it to disk.

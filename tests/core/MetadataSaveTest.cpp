@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -20,10 +22,14 @@ namespace fs = std::filesystem;
 using testfiles::Bytes;
 using Call = MmioFaultyCalls::Call;
 
-Bytes Take() {
+testfiles::BextFields TakeFields() {
     testfiles::BextFields fields;
     fields.description = "Take";
-    return testfiles::BroadcastWave(fields, 40000);
+    return fields;
+}
+
+Bytes Take() {
+    return testfiles::BroadcastWave(TakeFields(), 40000);
 }
 
 // The bext chunk's description starts its payload.
@@ -105,34 +111,152 @@ TEST(MetadataSaveTest, OpeningAFileRollsBackTheJournalOfAnInterruptedSave) {
     }
 }
 
+// A LIST chunk after the samples, which an edit may grow or shrink: the file then changes size.
+Bytes TakeWithList() {
+    return testfiles::WaveFile({{"bext", testfiles::BextPayload(TakeFields())},
+                                {"fmt ", testfiles::PcmFormat(1, 48000, 16)},
+                                {"data", Bytes(40000, 3)},
+                                {"LIST", Bytes{'I', 'N', 'F', 'O', 'I', 'C', 'M', 'T', 6, 0, 0, 0,
+                                               'a', 'b', 'c', 'd', 'e', 0}}});
+}
+
+void ResizeList(CRiffChunkModel& root, std::size_t nSize) {
+    CChunk* pList = root.FirstChunk(mmioStringToFOURCC("LIST", 0));
+    CString strPayload(reinterpret_cast<const char*>(pList->Data()), pList->DataSize());
+    strPayload.resize(nSize, 'x');
+    pList->SetData(reinterpret_cast<const BYTE*>(strPayload.data()), nSize);
+}
+
+struct FaultCase {
+    const char* what;
+    Bytes (*file)();
+    void (*edit)(CRiffChunkModel& root);
+};
+
+const FaultCase kFaultCases[] = {
+    {"same size", Take, [](CRiffChunkModel& root) { EditDescription(root, 'X'); }},
+    {"grows", TakeWithList, [](CRiffChunkModel& root) { ResizeList(root, 300); }},
+    {"shrinks", TakeWithList, [](CRiffChunkModel& root) { ResizeList(root, 4); }},
+};
+
+// What the whole-file save makes of the edit.
+Bytes Rewritten(testfiles::TempDir& dir, const FaultCase& row) {
+    const std::string path = dir.file("rewritten.wav");
+    testfiles::writeFile(path, row.file());
+    CRiffChunkModel root;
+    root.Load(path);
+    row.edit(root);
+    EXPECT_EQ(SaveMetadata(root, {.bWholeFile = true}), "");
+    return testfiles::readFile(path);
+}
+
+TEST(MetadataSaveTest, AFileThatEndsWithChunksGrowsAndShrinksInPlace) {
+    for (const FaultCase& row : kFaultCases) {
+        SCOPED_TRACE(row.what);
+        testfiles::TempDir dir;
+        const std::string path = dir.file("take.wav");
+        testfiles::writeFile(path, row.file());
+        const ino_t inode = InodeOf(path);
+        CRiffChunkModel root;
+        ASSERT_TRUE(root.Load(path));
+        row.edit(root);
+        ASSERT_EQ(SaveMetadata(root, {}), "");
+        EXPECT_EQ(InodeOf(path), inode);
+        EXPECT_EQ(testfiles::readFile(path), Rewritten(dir, row));
+    }
+}
+
 TEST(MetadataSaveTest, EveryFailingCallLeavesTheFileOldOrNewOnceOpenedAgain) {
-    testfiles::TempDir dir;
-    const Bytes edited = RewrittenTake(dir);
     int nFaults = 0;
-    for (Call call : {Call::Open, Call::Read, Call::Write, Call::Seek, Call::Flush, Call::Close,
-                      Call::Stat, Call::Unlink}) {
-        for (int n = 1; n <= 6; ++n) {
-            SCOPED_TRACE(testing::Message() << "call " << static_cast<int>(call) << " #" << n);
-            const std::string path = dir.file("take.wav");
-            testfiles::writeFile(path, Take());
-            CRiffChunkModel root;
-            ASSERT_TRUE(root.Load(path));
-            EditDescription(root, 'X');
-            MmioFaultyCalls faults;
-            faults.failAt(call, n);
-            {
-                MmioSystemCallsScope scope(faults);
-                SaveMetadata(root, {});
+    for (const FaultCase& row : kFaultCases) {
+        testfiles::TempDir dir;
+        const Bytes edited = Rewritten(dir, row);
+        for (Call call : {Call::Open, Call::Read, Call::Write, Call::Seek, Call::Flush,
+                          Call::Close, Call::Stat, Call::Unlink, Call::Truncate}) {
+            for (int n = 1; n <= 6; ++n) {
+                SCOPED_TRACE(testing::Message() << row.what << ": call " << static_cast<int>(call)
+                                                << " #" << n);
+                const std::string path = dir.file("take.wav");
+                testfiles::writeFile(path, row.file());
+                CRiffChunkModel root;
+                ASSERT_TRUE(root.Load(path));
+                row.edit(root);
+                MmioFaultyCalls faults;
+                faults.failAt(call, n);
+                {
+                    MmioSystemCallsScope scope(faults);
+                    SaveMetadata(root, {});
+                }
+                nFaults += faults.count(call) >= n ? 1 : 0;
+                CRiffChunkModel reopened;
+                ASSERT_TRUE(reopened.Load(path)) << reopened.LoadFailure();
+                const Bytes after = testfiles::readFile(path);
+                EXPECT_TRUE(after == row.file() || after == edited);
+                EXPECT_FALSE(fs::exists(JournalPath(path)));
             }
-            nFaults += faults.count(call) >= n ? 1 : 0;
+        }
+    }
+    EXPECT_GT(nFaults, 40);
+}
+
+// The process ends, as if killed, at its n-th call that changes a file.
+class DyingCalls : public MmioSystemCalls {
+public:
+    explicit DyingCalls(int n) : m_nLeft(n) {}
+    ssize_t write(int fd, const void* buffer, std::size_t count) override {
+        Step();
+        return MmioSystemCalls::write(fd, buffer, count);
+    }
+    int fsync(int fd) override {
+        Step();
+        return MmioSystemCalls::fsync(fd);
+    }
+    int ftruncate(int fd, off_t length) override {
+        Step();
+        return MmioSystemCalls::ftruncate(fd, length);
+    }
+    int unlink(const char* path) override {
+        Step();
+        return MmioSystemCalls::unlink(path);
+    }
+
+private:
+    void Step() {
+        if (--m_nLeft == 0) {
+            ::_exit(3);
+        }
+    }
+    int m_nLeft;
+};
+
+TEST(MetadataSaveTest, AKillAtAnyStepLeavesTheFileOldOrNewOnceOpenedAgain) {
+    for (const FaultCase& row : kFaultCases) {
+        testfiles::TempDir dir;
+        const Bytes edited = Rewritten(dir, row);
+        const std::string path = dir.file("take.wav");
+        bool bKilled = true;
+        for (int n = 1; bKilled; ++n) {
+            SCOPED_TRACE(testing::Message() << row.what << ": killed at change #" << n);
+            testfiles::writeFile(path, row.file());
+            const pid_t child = ::fork();
+            if (child == 0) {
+                CRiffChunkModel root;
+                root.Load(path);
+                row.edit(root);
+                DyingCalls calls(n);
+                MmioSystemCallsScope scope(calls);
+                ::_exit(SaveMetadata(root, {}).empty() ? 0 : 1);
+            }
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            bKilled = WIFEXITED(status) && WEXITSTATUS(status) == 3;
             CRiffChunkModel reopened;
             ASSERT_TRUE(reopened.Load(path)) << reopened.LoadFailure();
             const Bytes after = testfiles::readFile(path);
-            EXPECT_TRUE(after == Take() || after == edited);
-            EXPECT_FALSE(fs::exists(JournalPath(path)));
+            EXPECT_TRUE(after == row.file() || after == edited);
+            EXPECT_EQ(after == edited, !bKilled);
         }
     }
-    EXPECT_GT(nFaults, 12);
 }
 
 }  // namespace
