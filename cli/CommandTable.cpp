@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "cli/CheckCommand.h"
-#include "cli/ConvertCommand.h"
 #include "cli/ChunkCommands.h"
+#include "cli/ConvertCommand.h"
 #include "cli/ExportCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/InfoCommand.h"
@@ -39,7 +39,8 @@ constexpr OptionRow kMarkers[] = {{"--add", nullptr, true},
                                   kRewrite,
                                   kForceOwner};
 constexpr OptionRow kSave[] = {kRewrite, kForceOwner};
-constexpr OptionRow kConvert[] = {{"--riff", &Invocation::bRiff, false, true}, kRewrite, kForceOwner};
+constexpr OptionRow kConvert[] = {
+    {"--riff", &Invocation::bRiff, false, true}, kRewrite, kForceOwner};
 constexpr OptionRow kCsv = {"--csv", &Invocation::bCsv, false, true};
 constexpr OptionRow kJsonTable = {"--json", &Invocation::bJson, false, true};
 constexpr OptionRow kExport[] = {kCsv, kJsonTable};

@@ -124,9 +124,17 @@ CString CFileEdit::StoreValue(const Assignment& assignment) {
 // A field the bext chunk holds from a later version on raises its version first.
 CString CFileEdit::StoreInChunk(CChunk& chunk, const FieldLayout& field,
                                 const Assignment& assignment) {
-    if (FieldTableOf(chunk) == &kBextFields && field.sinceVersion > 0 &&
-        !RaiseBextVersion(chunk, field.sinceVersion)) {
-        return "couldn't grow the bext chunk to its 602 bytes";
+    if (FieldTableOf(chunk) == &kBextFields &&
+        ((field.sinceVersion > 0 && !RaiseBextVersion(chunk, field.sinceVersion)) ||
+         !GrowForText(chunk, field, assignment.strValue))) {
+        return "couldn't grow the bext chunk to hold " + assignment.strName;
+    }
+    // A date as the file has it stays, whatever it holds.
+    if (ReadFieldText(chunk, field) != assignment.strValue) {
+        if (CString strRefused = CheckDateField(assignment.strName, assignment.strValue);
+            !strRefused.empty()) {
+            return strRefused;
+        }
     }
     if (const CString strCut = TextOverflow(chunk, field, assignment.strValue); !strCut.empty()) {
         if (m_rules.bStrict) {
@@ -140,10 +148,6 @@ CString CFileEdit::StoreInChunk(CChunk& chunk, const FieldLayout& field,
 }
 
 CString CFileEdit::StoreOne(const Assignment& assignment) {
-    if (CString strRefused = CheckDateField(assignment.strName, assignment.strValue);
-        !strRefused.empty()) {
-        return strRefused;
-    }
     if (m_rules.bAdd && kBextFields.Find(assignment.strName)) {
         BextChunkFor(m_file.Root(), true);
     }
@@ -157,7 +161,10 @@ CString CFileEdit::StoreOne(const Assignment& assignment) {
         if (!pField) {
             continue;
         }
-        const bool bRaises = pTable == &kBextFields && pField->sinceVersion > 0;
+        // The bext chunk grows for the fields of a later version and a longer coding history.
+        const bool bRaises = pTable == &kBextFields &&
+                             (pField->sinceVersion > 0 || (pField->kind == FieldKind::TextToEnd &&
+                                                           chunk.DataSize() >= pField->offset));
         if (!bRaises && !IsFieldHeld(chunk, *pField)) {
             strTooShort = TooShortFor(chunk, i, assignment.strName);
             continue;

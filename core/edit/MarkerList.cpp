@@ -27,10 +27,14 @@ DWORD DwordAt(const CString& strBytes, std::size_t nOffset) {
         ByteSpan(reinterpret_cast<const BYTE*>(strBytes.data()), strBytes.size()), nOffset, 4));
 }
 
+// The text's zero byte, and a second one where the size would be odd: some readers of adtl
+// lists step over a text's pad byte twice.
 CString TextEntry(const CString& strKind, DWORD dwId, const CString& strText) {
-    const CString strData = Dword(dwId) + strText + CString(1, '\0');
-    CString strEntry = strKind + Dword(static_cast<DWORD>(strData.size())) + strData;
-    return (strData.size() & 1) != 0 ? strEntry + CString(1, '\0') : strEntry;
+    CString strData = Dword(dwId) + strText + CString(1, '\0');
+    if ((strData.size() & 1) != 0) {
+        strData += '\0';
+    }
+    return strKind + Dword(static_cast<DWORD>(strData.size())) + strData;
 }
 
 }  // namespace
@@ -151,11 +155,12 @@ CString CMarkerList::AdtlPayload() const {
             strPayload += text.stored;
         }
     }
-    for (const Marker& marker : m_markers) {
-        for (const auto& [strKind, strText] : {std::pair<CString, CString>("labl", marker.label),
-                                               std::pair<CString, CString>("note", marker.note)}) {
-            if (isEdited(marker.id, strKind) && !strText.empty()) {
-                strPayload += TextEntry(strKind, marker.id, strText);
+    // Labels before notes: readers that meet a note stop taking labels.
+    for (const char* pKind : {"labl", "note"}) {
+        for (const Marker& marker : m_markers) {
+            const CString& strText = pKind == CString("labl") ? marker.label : marker.note;
+            if (isEdited(marker.id, pKind) && !strText.empty()) {
+                strPayload += TextEntry(pKind, marker.id, strText);
             }
         }
     }

@@ -37,6 +37,14 @@ CString PayloadText(const CChunk* pChunk) {
                : CString();
 }
 
+// A payload whose size changes is given an even one, closed with a zero byte where needed:
+// some readers of wide forms step over a chunk's pad byte no more than over its size.
+void EvenSized(CString& rPayload, std::size_t nOldSize) {
+    if (rPayload.size() != nOldSize && (rPayload.size() & 1) != 0) {
+        rPayload += '\0';
+    }
+}
+
 bool SetPayload(CChunk& chunk, const CString& strPayload) {
     return chunk.SetData(reinterpret_cast<const BYTE*>(strPayload.data()),
                          static_cast<DWORD>(strPayload.size()));
@@ -193,10 +201,11 @@ ValueOutcome SetIxmlValue(CRiffChunkModel& root, const CString& strName, const C
         return Refused("no 'iXML' chunk for IXML:" + strName + " (--add adds one)");
     }
     const CString strBefore = pIxml ? PayloadText(pIxml) : NewIxmlDocument();
-    const IxmlEdit edit = SetIxmlField(strBefore, strName, strValue);
+    IxmlEdit edit = SetIxmlField(strBefore, strName, strValue);
     if (!edit.problem.empty()) {
         return Refused("IXML:" + strName + "=" + strValue + ": " + edit.problem);
     }
+    EvenSized(edit.document, pIxml ? strBefore.size() : 0);
     if (!pIxml) {
         pIxml = AddChunk(root, "iXML", edit.document, ChunkPlace::BeforeData);
     } else if (edit.document != strBefore && !SetPayload(*pIxml, edit.document)) {
@@ -328,4 +337,19 @@ CString CheckDateField(const CString& strName, const CString& strText) {
         return strName + "=" + strText + ": not a clock time (hh:mm:ss)";
     }
     return CString();
+}
+
+bool GrowForText(CChunk& chunk, const FieldLayout& field, const CString& strTyped) {
+    if (field.kind != FieldKind::TextToEnd || chunk.DataSize() < field.offset) {
+        return true;
+    }
+    const CString strRead = ReadTextBytes(chunk.Data(), chunk.DataSize(), field);
+    std::size_t nNeeded = field.offset + EditedBytes(field, strTyped, strRead).size();
+    nNeeded += nNeeded & 1;
+    if (nNeeded <= chunk.DataSize() || strTyped == ShownText(field, strRead)) {
+        return true;
+    }
+    CString strPayload = PayloadText(&chunk);
+    strPayload.resize(nNeeded, '\0');
+    return SetPayload(chunk, strPayload);
 }

@@ -75,8 +75,8 @@ bool AddChunkDifferences(const CChunk& chunk, HMMIO hmmio, std::int64_t end,
     }
     AddDifferences(*old, strNew.data(), offset - 8, rRanges);
     if (old->size() < strNew.size()) {
-        rRanges.push_back({offset - 8 + static_cast<std::int64_t>(old->size()),
-                           strNew.substr(old->size())});
+        rRanges.push_back(
+            {offset - 8 + static_cast<std::int64_t>(old->size()), strNew.substr(old->size())});
     }
     if (bPlaced && (chunk.DataSize() & 1) != 0) {
         rRanges.push_back({offset + chunk.DataSize(), CString(1, '\0')});
@@ -185,9 +185,9 @@ std::optional<InPlacePlan> PlanInPlace(const CRiffChunkModel& root, HMMIO hmmio)
     const bool bEndsWithChunks = root.UnwalkedOffset() < 0 && root.TrailingBytes().empty();
     const std::int64_t end =
         bEndsWithChunks ? fileSize
-                   : (root.UnwalkedOffset() >= 0
-                          ? root.UnwalkedOffset()
-                          : fileSize - static_cast<std::int64_t>(root.TrailingBytes().size()));
+                        : (root.UnwalkedOffset() >= 0
+                               ? root.UnwalkedOffset()
+                               : fileSize - static_cast<std::int64_t>(root.TrailingBytes().size()));
     InPlacePlan plan{{}, fileSize, fileSize};
     std::int64_t expected = 0;
     if (!converts || !AddChunks(root, hmmio, end, plan, expected)) {

@@ -68,7 +68,19 @@ void mmioResetCounters();
 // fails with EIO or moves fewer bytes, as a test arranges.
 class MmioFaultyCalls : public MmioSystemCalls {
 public:
-    enum class Call { Open, Read, Write, Seek, Close, Flush, Stat, Chmod, Rename, Unlink, Truncate };
+    enum class Call {
+        Open,
+        Read,
+        Write,
+        Seek,
+        Close,
+        Flush,
+        Stat,
+        Chmod,
+        Rename,
+        Unlink,
+        Truncate
+    };
 
     // The call fails without doing anything; a failing close still releases the descriptor, as
     // close does on Linux.

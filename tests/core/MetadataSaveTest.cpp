@@ -171,11 +171,11 @@ TEST(MetadataSaveTest, EveryFailingCallLeavesTheFileOldOrNewOnceOpenedAgain) {
     for (const FaultCase& row : kFaultCases) {
         testfiles::TempDir dir;
         const Bytes edited = Rewritten(dir, row);
-        for (Call call : {Call::Open, Call::Read, Call::Write, Call::Seek, Call::Flush,
-                          Call::Close, Call::Stat, Call::Unlink, Call::Truncate}) {
+        for (Call call : {Call::Open, Call::Read, Call::Write, Call::Seek, Call::Flush, Call::Close,
+                          Call::Stat, Call::Unlink, Call::Truncate}) {
             for (int n = 1; n <= 6; ++n) {
-                SCOPED_TRACE(testing::Message() << row.what << ": call " << static_cast<int>(call)
-                                                << " #" << n);
+                SCOPED_TRACE(testing::Message()
+                             << row.what << ": call " << static_cast<int>(call) << " #" << n);
                 const std::string path = dir.file("take.wav");
                 testfiles::writeFile(path, row.file());
                 CRiffChunkModel root;
