@@ -15,6 +15,7 @@
 #include "pages/DataChunk.h"
 #include "pages/IxmlChunk.h"
 #include "pages/ListChunk.h"
+#include "pages/NamedChunk.h"
 #include "pages/RiffChunk.h"
 #include "pages/UnknownChunk.h"
 #include "player/MediaPlayerControl.h"
@@ -33,6 +34,7 @@ const CKindPrototypes g_prototypes({
     RUNTIME_CLASS(CiXMLChunk),
     RUNTIME_CLASS(CcueChunk),
     RUNTIME_CLASS(Cds64Chunk),
+    RUNTIME_CLASS(CNamedChunk),
 });
 
 // The player control is installed with the program: windows create it by its class id.

@@ -320,6 +320,7 @@ std::map<UINT, DialogTemplate> AllTemplates() {
              DetailsPage(136, 200, "LIST chunk", 7, 9, 38),
              DetailsPage(137, 230, "Unknown Chunk", 7, 7, 60),
              DetailsPage(150, 230, "Markers of the cue chunk", 7, 9, 120),
+             DetailsPage(160, 230, "What Ovalis reads of this chunk", 7, 9, 140),
              IxmlPage(),
              PcmPage(),
              MpegPage(),

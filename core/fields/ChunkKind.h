@@ -27,6 +27,7 @@ struct ChunkKind {
     std::vector<DetailTable> (*details)(const CChunk& chunk, const AudioFacts& facts) = nullptr;
     bool detailsReadFacts = false;   // the details read the facts of the file around the chunk
     bool checkReadsPayload = false;  // the check's rules look into the payload
+    bool pageShowsBytes = false;     // its page shows its bytes below the details
     // Payloads of chunks that hold no entries, whose details show the rows every file gets.
     std::vector<CString> (*helpSpecimens)() = nullptr;
 };

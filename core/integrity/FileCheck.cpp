@@ -6,6 +6,7 @@
 
 #include "core/base/LittleEndian.h"
 #include "core/chunks/SampleFrames.h"
+#include "core/details/AdmModel.h"
 #include "core/details/XmlTree.h"
 #include "core/fields/BextFields.h"
 #include "core/integrity/Md5.h"
@@ -502,6 +503,30 @@ Spots IxmlWellFormed(const CheckInput& in) {
                  (parse.tooLarge ? "too large to check: " : "not well formed: ") + parse.error}};
 }
 
+// The chna chunk's tracks against the ADM document of axml or bxml.
+Spots AdmReferences(const CheckInput& in) {
+    const RawChunk* pChna = in.layout.Find("chna");
+    const RawChunk* pXml = in.layout.Find("axml") ? in.layout.Find("axml") : in.layout.Find("bxml");
+    const RawChunk* pFormat = in.layout.Find("fmt ");
+    if (!pChna || !pXml || pXml->payload.empty()) {
+        return {};
+    }
+    CString strError;
+    const CString strText = AdmDocumentText(
+        pXml->strId, ByteSpan(pXml->payload.data(), pXml->payload.size()), strError);
+    const AdmDocument adm = strError.empty() ? ParseAdm(strText) : AdmDocument{{}, {}, strError};
+    if (!adm.error.empty()) {
+        return {{pXml->strId, pXml->nOffset, "the ADM document cannot be read: " + adm.error}};
+    }
+    const ChnaTable chna = ParseChna(ByteSpan(pChna->payload.data(), pChna->payload.size()));
+    const auto channels = static_cast<DWORD>(pFormat ? Le(pFormat->payload, 2, 2) : 0);
+    Spots spots;
+    for (CString& strProblem : AdmProblems(chna, adm, channels)) {
+        spots.push_back({"chna", pChna->nOffset, std::move(strProblem) + "."});
+    }
+    return spots;
+}
+
 // The frames as the tree counts them, from the chunks as the file lays them out.
 std::optional<std::uint64_t> FramesOfData(const CheckInput& in, const RawChunk& format,
                                           const RawChunk& data) {
@@ -610,6 +635,7 @@ const CheckRule kRules[] = {
     {"time-reference-ixml", Severity::Warning, TimeReferenceAgreement},
     {"ixml-well-formed", Severity::Warning, IxmlWellFormed},
     {"cue-inside-data", Severity::Warning, CueInsideData},
+    {"adm-references", Severity::Error, AdmReferences},
     {"md5-mismatch", Severity::Error, ChecksumMismatch},
     {"temporary-file", Severity::Warning, TemporaryFiles},
 };

@@ -8,14 +8,19 @@
 #include "core/chunks/IxmlChunkModel.h"
 #include "core/chunks/ListChunkModel.h"
 #include "core/chunks/MEXTChunkModel.h"
+#include "core/chunks/NamedChunkModel.h"
 #include "core/chunks/RiffChunkModel.h"
 #include "core/chunks/ds64ChunkModel.h"
 #include "core/chunks/factChunkModel.h"
 #include "core/chunks/fmtChunkModel.h"
+#include "core/details/AdmDetails.h"
 #include "core/details/CueDetails.h"
+#include "core/details/DbmdDetails.h"
 #include "core/details/FormatDetails.h"
 #include "core/details/IxmlDetails.h"
 #include "core/details/ListDetails.h"
+#include "core/details/NamedChunkDetails.h"
+#include "core/details/PeakEnvelopeDetails.h"
 #include "core/details/TimeReferenceDetails.h"
 #include "core/fields/BextFields.h"
 #include "core/fields/Ds64Fields.h"
@@ -56,6 +61,27 @@ std::vector<DetailTable> CueDetailsOf(const CChunk& chunk, const AudioFacts& fac
 std::vector<DetailTable> IxmlDetailsOf(const CChunk& chunk, const AudioFacts&) {
     return IxmlDetails(chunk);
 }
+std::vector<DetailTable> ChnaDetailsOf(const CChunk& chunk, const AudioFacts&) {
+    return {ChnaDetails(chunk)};
+}
+std::vector<DetailTable> AxmlDetailsOf(const CChunk& chunk, const AudioFacts&) {
+    return AxmlDetails(chunk);
+}
+std::vector<DetailTable> DbmdDetailsOf(const CChunk& chunk, const AudioFacts&) {
+    return {DbmdDetails(chunk)};
+}
+std::vector<DetailTable> LevlDetailsOf(const CChunk& chunk, const AudioFacts&) {
+    return {PeakEnvelopeDetails(chunk)};
+}
+std::vector<DetailTable> XmlDetailsOf(const CChunk& chunk, const AudioFacts&) {
+    return {XmlDocumentDetails(chunk)};
+}
+std::vector<DetailTable> FillerDetailsOf(const CChunk& chunk, const AudioFacts&) {
+    return {FillerDetails(chunk)};
+}
+std::vector<DetailTable> VendorDetailsOf(const CChunk& chunk, const AudioFacts&) {
+    return {VendorChunkDetails(chunk)};
+}
 std::vector<DetailTable> BextDetailsOf(const CChunk& chunk, const AudioFacts& facts) {
     return {TimeReferenceDetails(chunk, facts)};
 }
@@ -84,6 +110,20 @@ std::vector<CString> ListSpecimens() {
 }
 std::vector<CString> CueSpecimens() {
     return {CString(4, '\0')};
+}
+
+// Filler chunks and the chunks editing systems write for themselves: named, their bytes shown.
+constexpr ChunkKind KindOfFiller(const char* pId) {
+    return {.id = pId,
+            .modelClass = RUNTIME_CLASS(CNamedChunkModel),
+            .details = FillerDetailsOf,
+            .pageShowsBytes = true};
+}
+constexpr ChunkKind KindOfVendor(const char* pId) {
+    return {.id = pId,
+            .modelClass = RUNTIME_CLASS(CNamedChunkModel),
+            .details = VendorDetailsOf,
+            .pageShowsBytes = true};
 }
 
 constexpr ChunkKind kKinds[] = {
@@ -128,6 +168,30 @@ constexpr ChunkKind kKinds[] = {
      .fieldTables = kDs64Tables,
      .checkReadsPayload = true},
     {.id = kChecksumChunkId, .checkReadsPayload = true},
+    {.id = "chna",
+     .modelClass = RUNTIME_CLASS(CNamedChunkModel),
+     .details = ChnaDetailsOf,
+     .checkReadsPayload = true},
+    {.id = "axml",
+     .modelClass = RUNTIME_CLASS(CNamedChunkModel),
+     .details = AxmlDetailsOf,
+     .checkReadsPayload = true},
+    {.id = "bxml",
+     .modelClass = RUNTIME_CLASS(CNamedChunkModel),
+     .details = AxmlDetailsOf,
+     .checkReadsPayload = true},
+    {.id = "dbmd", .modelClass = RUNTIME_CLASS(CNamedChunkModel), .details = DbmdDetailsOf},
+    {.id = "levl", .modelClass = RUNTIME_CLASS(CNamedChunkModel), .details = LevlDetailsOf},
+    {.id = "_PMX", .modelClass = RUNTIME_CLASS(CNamedChunkModel), .details = XmlDetailsOf},
+    KindOfFiller("JUNK"),
+    KindOfFiller("FLLR"),
+    KindOfFiller("PAD "),
+    KindOfVendor("iXTC"),
+    KindOfVendor("minf"),
+    KindOfVendor("elm1"),
+    KindOfVendor("regn"),
+    KindOfVendor("umid"),
+    KindOfVendor("DGDA"),
 };
 
 }  // namespace

@@ -302,6 +302,36 @@ Rows TimeReferenceRows(const RawChunk& bext) {
     return {{{"As", "Samples"}, {"Value", std::to_string(Le(bext.bytes, 338, 8))}}};
 }
 
+// A zero-ended text of a fixed width.
+std::string FixedText(const std::string& bytes, std::size_t at, std::size_t width) {
+    const std::string text = bytes.substr(at, width);
+    return text.substr(0, text.find('\0'));
+}
+
+// The ADM track table: two counts, then 40 bytes a track (index, UID, track and pack format).
+Rows ChnaRows(const RawChunk& chna) {
+    Rows rows;
+    for (std::size_t at = 4; at + 40 <= chna.bytes.size(); at += 40) {
+        rows.push_back({{"Track", std::to_string(Le(chna.bytes, at, 2))},
+                        {"Track UID", FixedText(chna.bytes, at + 2, 12)},
+                        {"Track format", FixedText(chna.bytes, at + 14, 14)},
+                        {"Pack format", FixedText(chna.bytes, at + 28, 11)}});
+    }
+    return rows;
+}
+
+// A version, then segments of an id byte, a 16-bit size, the payload and a checksum byte.
+Rows DbmdRows(const RawChunk& dbmd) {
+    Rows rows;
+    for (std::size_t at = 4; at + 3 < dbmd.bytes.size() && dbmd.bytes[at] != 0;) {
+        const std::size_t size = Le(dbmd.bytes, at + 1, 2);
+        rows.push_back({{"Id", std::to_string(static_cast<unsigned char>(dbmd.bytes[at]))},
+                        {"Size", std::to_string(size)}});
+        at += 4 + size;
+    }
+    return rows;
+}
+
 // The rows of the table of this title in a chunk's details, with the columns expected has.
 Rows ShownRows(const QJsonObject& chunk, const char* title, const Rows& expected) {
     Rows rows;
@@ -421,6 +451,16 @@ TEST_F(RealFilesInfoJsonTest, DetailsShowWhatTheFileHolds) {
             file, chunks, [](const std::string& id) { return id == "cue "; },
             [&](const QJsonObject& shown, const RawChunk& cue) {
                 ExpectShown(shown, "Markers", MarkerRows(cue, chunks));
+            });
+        ForEachPair(
+            file, chunks, [](const std::string& id) { return id == "chna"; },
+            [&](const QJsonObject& shown, const RawChunk& chna) {
+                ExpectShown(shown, "chna tracks", ChnaRows(chna));
+            });
+        ForEachPair(
+            file, chunks, [](const std::string& id) { return id == "dbmd"; },
+            [&](const QJsonObject& shown, const RawChunk& dbmd) {
+                ExpectShown(shown, "Metadata segments", DbmdRows(dbmd));
             });
         ForEachPair(
             file, chunks, [](const std::string& id) { return id == "bext"; },

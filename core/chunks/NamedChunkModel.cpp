@@ -1,0 +1,7 @@
+#include "core/chunks/NamedChunkModel.h"
+
+IMPLEMENT_DYNCREATE(CNamedChunkModel, CChunk)
+
+CString CNamedChunkModel::GetDescription() {
+    return m_strName + " chunk\r\n" + CChunk::GetDescription();
+}

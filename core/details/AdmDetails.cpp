@@ -1,0 +1,101 @@
+#include "core/details/AdmDetails.h"
+
+#include "core/chunks/Chunk.h"
+#include "core/chunks/ChunkId.h"
+#include "core/details/AdmModel.h"
+#include "core/details/XmlTree.h"
+
+namespace {
+
+CString Joined(const std::vector<CString>& parts) {
+    CString strJoined;
+    for (const CString& strPart : parts) {
+        strJoined += (strJoined.empty() ? "" : ", ") + strPart;
+    }
+    return strJoined;
+}
+
+std::vector<CString> RefsOf(const AdmElement* pElement, const char* pKind) {
+    if (!pElement) {
+        return {};
+    }
+    const auto it = pElement->refs.find(pKind);
+    return it == pElement->refs.end() ? std::vector<CString>() : it->second;
+}
+
+CString Named(const AdmDocument& adm, const CString& strId) {
+    const AdmElement* pElement = adm.Find(strId);
+    return pElement && !pElement->name.empty() ? strId + " " + pElement->name : strId;
+}
+
+// The channel formats of a pack, by name.
+CString ChannelsOf(const AdmDocument& adm, const CString& strPack) {
+    std::vector<CString> names;
+    for (const CString& strChannel : RefsOf(adm.Find(strPack), "audioChannelFormatIDRef")) {
+        const AdmElement* pChannel = adm.Find(strChannel);
+        names.push_back(pChannel && !pChannel->name.empty() ? pChannel->name : strChannel);
+    }
+    return Joined(names);
+}
+
+void AddObjectRows(const AdmDocument& adm, const CString& strProgramme, const CString& strContent,
+                   const CString& strObject, DetailTable& rTable) {
+    const AdmElement* pObject = adm.Find(strObject);
+    const std::vector<CString> packs = RefsOf(pObject, "audioPackFormatIDRef");
+    const CString strTracks = std::to_string(RefsOf(pObject, "audioTrackUIDRef").size());
+    for (const CString& strPack : packs.empty() ? std::vector<CString>{""} : packs) {
+        rTable.rows.push_back({strProgramme, strContent, Named(adm, strObject),
+                               Named(adm, strPack), ChannelsOf(adm, strPack), strTracks});
+    }
+}
+
+DetailTable ChainTable(const AdmDocument& adm) {
+    DetailTable table{
+        "ADM programmes", {"Programme", "Content", "Object", "Pack format", "Channels", "Tracks"},
+        {}, {}};
+    for (const AdmElement* pProgramme : adm.OfKind("audioProgramme")) {
+        const CString strProgramme = Named(adm, pProgramme->id);
+        for (const CString& strContent : RefsOf(pProgramme, "audioContentIDRef")) {
+            for (const CString& strObject : RefsOf(adm.Find(strContent), "audioObjectIDRef")) {
+                AddObjectRows(adm, strProgramme, Named(adm, strContent), strObject, table);
+            }
+        }
+    }
+    return table;
+}
+
+DetailTable CountsTable(const AdmDocument& adm) {
+    DetailTable table{"ADM elements", {"Element", "Count"}, {}, {}};
+    for (const char* pKind : {"audioProgramme", "audioContent", "audioObject", "audioPackFormat",
+                              "audioChannelFormat", "audioTrackFormat", "audioTrackUID"}) {
+        table.rows.push_back({pKind, std::to_string(adm.OfKind(pKind).size())});
+    }
+    table.rows.push_back({"profile", adm.profile.empty() ? "none named" : adm.profile});
+    return table;
+}
+
+}  // namespace
+
+DetailTable ChnaDetails(const CChunk& chunk) {
+    const ChnaTable chna = ParseChna(chunk.Payload());
+    DetailTable table{"chna tracks", {"Track", "Track UID", "Track format", "Pack format"}, {},
+                      "Tracks: " + std::to_string(chna.declaredTracks) +
+                          ", track UIDs: " + std::to_string(chna.declaredUids) +
+                          (chna.note.empty() ? "" : "; " + chna.note)};
+    for (const ChnaTrack& track : chna.tracks) {
+        table.rows.push_back(
+            {std::to_string(track.index), track.uid, track.trackFormat, track.packFormat});
+    }
+    return table;
+}
+
+std::vector<DetailTable> AxmlDetails(const CChunk& chunk) {
+    CString strError;
+    const CString strText = AdmDocumentText(IdText(chunk.m_ck.ckid), chunk.Payload(), strError);
+    const XmlParse parse = strError.empty() ? ParseXml(strText) : XmlParse{};
+    if (!parse.root) {
+        return {{"ADM document", {}, {}, "Not read: " + (strError.empty() ? parse.error : strError)}};
+    }
+    const AdmDocument adm = ParseAdm(strText);
+    return {ChainTable(adm), CountsTable(adm), {"ADM document", {}, {}, IndentedXml(*parse.root)}};
+}

@@ -1,0 +1,44 @@
+// The one file that names the compression library (zlib).
+#include "core/details/Gzip.h"
+
+#include <zlib.h>
+
+namespace {
+
+// The parser takes documents up to this size; a stream that inflates further is not read.
+constexpr std::size_t kLargestInflated = 16 * 1024 * 1024;
+constexpr int kGzipWindow = 16 + MAX_WBITS;
+
+}  // namespace
+
+std::optional<CString> InflateGzip(const CString& strStream, CString& rError) {
+    z_stream stream{};
+    if (inflateInit2(&stream, kGzipWindow) != Z_OK) {
+        rError = "the gzip stream could not be opened";
+        return std::nullopt;
+    }
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(strStream.data()));
+    stream.avail_in = static_cast<uInt>(strStream.size());
+    CString strOut;
+    char buffer[65536];
+    int nResult = Z_OK;
+    while (nResult == Z_OK && strOut.size() <= kLargestInflated) {
+        stream.next_out = reinterpret_cast<Bytef*>(buffer);
+        stream.avail_out = sizeof buffer;
+        nResult = inflate(&stream, Z_NO_FLUSH);
+        strOut.append(buffer, sizeof buffer - stream.avail_out);
+        if (nResult == Z_BUF_ERROR && stream.avail_in == 0) {
+            break;
+        }
+    }
+    inflateEnd(&stream);
+    if (strOut.size() > kLargestInflated) {
+        rError = "the gzip stream inflates past " + std::to_string(kLargestInflated) + " bytes";
+        return std::nullopt;
+    }
+    if (nResult != Z_STREAM_END) {
+        rError = "the gzip stream is damaged or cut short";
+        return std::nullopt;
+    }
+    return strOut;
+}

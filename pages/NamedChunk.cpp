@@ -1,0 +1,3 @@
+#include "pages/NamedChunk.h"
+
+IMPLEMENT_DYNCREATE(CNamedChunk, CNamedChunkModel)
