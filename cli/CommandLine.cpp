@@ -96,7 +96,8 @@ CString TakeAssignments(Invocation& invocation, std::vector<CString>& operands) 
         invocation.assignments.push_back(std::move(assignment));
     }
     operands.erase(operands.begin(), it);
-    const bool bFills = invocation.bDateFromFile || invocation.OptionValue("--from-name");
+    const bool bFills = invocation.bDateFromFile || invocation.OptionValue("--from-name") ||
+                        invocation.OptionValue("--axml");
     return invocation.assignments.empty() && !bFills
                ? "set needs at least one FIELD=VALUE, --from-name or --date-from-file"
                : CString();

@@ -23,6 +23,7 @@ struct Invocation {
     bool bRewrite = false;       // saves: write the whole file anew, never in place
     bool bForceOwner = false;    // saves: a file that cannot keep its owner becomes this user's
     bool bCsv = false;           // export, import: the table format
+    bool bAxml = false;          // export: the ADM document of one file
     bool bAdd = false;           // set: a file lacking a field's chunk gets one
     bool bStrict = false;        // set, import: a text longer than its field fails the file
     bool bMirror = false;        // set: iXML edits also set the bext description's mirror lines

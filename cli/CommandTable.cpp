@@ -27,6 +27,7 @@ constexpr OptionRow kSet[] = {{"--dry-run", &Invocation::bDryRun},
                               {"--mirror", &Invocation::bMirror},
                               {"--from-name", nullptr, true},
                               {"--date-from-file", &Invocation::bDateFromFile},
+                              {"--axml", nullptr, true},
                               kRewrite,
                               kForceOwner};
 constexpr OptionRow kRemove[] = {{"--filler", &Invocation::bFiller}, kRewrite, kForceOwner};
@@ -43,7 +44,7 @@ constexpr OptionRow kConvert[] = {
     {"--riff", &Invocation::bRiff, false, true}, kRewrite, kForceOwner};
 constexpr OptionRow kCsv = {"--csv", &Invocation::bCsv, false, true};
 constexpr OptionRow kJsonTable = {"--json", &Invocation::bJson, false, true};
-constexpr OptionRow kExport[] = {kCsv, kJsonTable};
+constexpr OptionRow kExport[] = {kCsv, kJsonTable, {"--axml", &Invocation::bAxml, false, true}};
 constexpr OptionRow kImport[] = {
     kCsv,     kJsonTable, {"--dry-run", &Invocation::bDryRun}, {"--strict", &Invocation::bStrict},
     kRewrite, kForceOwner};
@@ -81,7 +82,7 @@ constexpr CommandRow kRows[] = {
      .run = RunInfo},
     {.name = "set",
      .synopsis = "[--dry-run] [--add] [--strict] [--mirror] [--from-name REGEX] "
-                 "[--date-from-file] [SAVE] FIELD=VALUE... [--] FILE...",
+                 "[--date-from-file] [--axml DOCUMENT] [SAVE] FIELD=VALUE... [--] FILE...",
      .help = "stores each VALUE in FIELD of every chunk that has it, as the page stores what is "
              "typed, then saves the file over itself as the window's save does. A file lacking "
              "the chunk of a field is reported and left untouched. --dry-run prints what would "
@@ -103,7 +104,9 @@ constexpr CommandRow kRows[] = {
              "REGEX: the named groups of a regular expression matched against the file's name "
              "(e.g. '(?<Originator>[^_]+)_(?<IXML:TAKE>\\d+)') give fields. "
              "--date-from-file: OriginationDate and OriginationTime from the file's "
-             "modification time (local time).",
+             "modification time (local time). --axml DOCUMENT: the ADM document of that file "
+             "replaces the one of the axml chunk (or is compressed into the bxml chunk); with "
+             "--add, a file with neither gets an axml chunk at its end.",
      .options = kSet,
      .operands = Operands::EditsThenFiles,
      .run = RunSet},
@@ -146,13 +149,14 @@ constexpr CommandRow kRows[] = {
      .operands = Operands::Files,
      .run = RunMarkers},
     {.name = "export",
-     .synopsis = "--csv|--json FILE...",
+     .synopsis = "--csv|--json FILE...|--axml FILE",
      .help = "--csv writes a CSV table to standard output: a header row, then one row per "
              "file with its path, the bext text fields, the time reference, the UMID, and "
              "every INFO entry and iXML field that some file holds (INFO:ID, IXML:NAME). "
              "--json writes one document {\"files\": [...]}; each file has \"path\", "
              "\"values\" (every editable value it holds, by the names set takes) and "
-             "\"markers\" (id, position, label, note).",
+             "\"markers\" (id, position, label, note). --axml writes the ADM document of one "
+             "file's axml chunk (or its bxml chunk, inflated).",
      .options = kExport,
      .operands = Operands::Files,
      .run = RunExport},

@@ -10,6 +10,8 @@
 #include "cli/FormulaCells.h"
 #include "cli/LoadedFile.h"
 #include "cli/TablePaths.h"
+#include "cli/Diagnostics.h"
+#include "core/edit/AdmDocumentEdit.h"
 #include "core/edit/FileMarkers.h"
 #include "core/edit/MetadataValues.h"
 #include "core/fields/BextFields.h"
@@ -102,7 +104,29 @@ const std::vector<CString>& ExportColumns() {
     return columns;
 }
 
+// The ADM document of one file, as it is.
+int ExportAdm(const Invocation& invocation) {
+    if (invocation.files.size() != 1) {
+        return ReportUsageError("export --axml takes one file");
+    }
+    return RunBatch(invocation.files, [](const CString& strPath) {
+        const CLoadedFile file(strPath);
+        if (!file.IsLoaded()) {
+            return file.Failure();
+        }
+        const std::optional<CString> document = AdmDocumentOf(file.Root());
+        if (!document) {
+            return CString("it has no readable ADM document (axml or bxml chunk)");
+        }
+        std::cout << *document << "\n" << std::flush;
+        return CString();
+    });
+}
+
 int RunExport(const Invocation& invocation) {
+    if (invocation.bAxml) {
+        return ExportAdm(invocation);
+    }
     std::vector<ExportedFile> exported;
     Json files = Json::array();
     const int nExit = RunBatch(invocation.files, [&](const CString& strPath) {

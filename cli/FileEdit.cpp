@@ -248,6 +248,14 @@ namespace {
 // The most times an edit is applied to a file that others keep changing.
 constexpr int kEditAttempts = 5;
 
+// A whole document is named by its first characters.
+CString Shortened(const CString& strText) {
+    constexpr std::size_t kLongest = 60;
+    return strText.size() <= kLongest ? strText
+                                      : strText.substr(0, kLongest) + "... (" +
+                                            std::to_string(strText.size()) + " bytes)";
+}
+
 bool ChangesAnything(const CFileEdit& edit, const std::vector<PayloadChange>& byteChanges) {
     return !byteChanges.empty() || !edit.AddedChunks().empty();
 }
@@ -261,8 +269,8 @@ void PrintDryRun(const CString& strPath, const CFileEdit& edit,
         PrintText(ChangeLine(strPath, change));
     }
     for (const ValueChange& change : edit.ValueChanges()) {
-        PrintText(strPath + ": " + change.strName + ": " + QuotedText(change.strBefore) + " -> " +
-                  QuotedText(change.strAfter) + "\n");
+        PrintText(strPath + ": " + change.strName + ": " + QuotedText(Shortened(change.strBefore)) +
+                  " -> " + QuotedText(Shortened(change.strAfter)) + "\n");
     }
     for (const PayloadChange& change : byteChanges) {
         for (const ByteRange& range : change.ranges) {

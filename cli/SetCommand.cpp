@@ -1,7 +1,9 @@
 #include "cli/SetCommand.h"
 
 #include <sys/stat.h>
+#include <fstream>
 #include <iostream>
+#include <iterator>
 
 #include "cli/Batch.h"
 #include "cli/Diagnostics.h"
@@ -58,9 +60,17 @@ int RunSet(const Invocation& invocation) {
             return ReportUsageError(strProblem);
         }
     }
+    std::vector<Assignment> documents;
+    if (const CString* pAxml = invocation.OptionValue("--axml")) {
+        std::ifstream in(*pAxml, std::ios::binary);
+        if (!in) {
+            return ReportUsageError("--axml " + *pAxml + ": the document cannot be read");
+        }
+        documents.push_back({"AXML", CString(std::istreambuf_iterator<char>(in), {})});
+    }
     const EditChoice choice{invocation.bDryRun, SaveOptionsOf(invocation), EditRulesOf(invocation)};
     const int nExit = RunBatch(invocation.files, [&](const CString& strPath) {
-        std::vector<Assignment> edits;
+        std::vector<Assignment> edits = documents;
         const CNamePattern* pPattern = pattern ? &*pattern : nullptr;
         if (CString strProblem = FileAssignments(strPath, invocation, pPattern, edits);
             !strProblem.empty()) {

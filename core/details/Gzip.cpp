@@ -42,3 +42,20 @@ std::optional<CString> InflateGzip(const CString& strStream, CString& rError) {
     }
     return strOut;
 }
+
+std::optional<CString> DeflateGzip(const CString& strBytes) {
+    z_stream stream{};
+    if (deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, kGzipWindow, 8,
+                     Z_DEFAULT_STRATEGY) != Z_OK) {
+        return std::nullopt;
+    }
+    CString strOut(deflateBound(&stream, static_cast<uLong>(strBytes.size())), '\0');
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(strBytes.data()));
+    stream.avail_in = static_cast<uInt>(strBytes.size());
+    stream.next_out = reinterpret_cast<Bytef*>(strOut.data());
+    stream.avail_out = static_cast<uInt>(strOut.size());
+    const bool bDone = deflate(&stream, Z_FINISH) == Z_STREAM_END;
+    strOut.resize(stream.total_out);
+    deflateEnd(&stream);
+    return bDone ? std::optional(strOut) : std::nullopt;
+}

@@ -6,6 +6,7 @@
 
 #include "core/details/AudioFacts.h"
 #include "core/details/ListDetails.h"
+#include "core/edit/AdmDocumentEdit.h"
 #include "core/edit/ChunkInsert.h"
 #include "core/edit/DateText.h"
 #include "core/edit/InfoList.h"
@@ -22,6 +23,7 @@ namespace {
 constexpr DWORD kBextFixedSize = 602;
 constexpr const char* kInfoPrefix = "INFO:";
 constexpr const char* kIxmlPrefix = "IXML:";
+constexpr const char* kAdmName = "AXML";
 
 ValueOutcome Refused(const CString& strProblem) {
     return {strProblem, CString()};
@@ -221,11 +223,15 @@ ValueOutcome SetIxmlValue(CRiffChunkModel& root, const CString& strName, const C
 
 bool IsMetadataName(const CString& strName) {
     return strName == "TimeReference" || strName == "UMID" || strName == "Version" ||
+           strName == kAdmName ||
            (StartsWith(strName, kInfoPrefix) && strName.size() > 5) ||
            (StartsWith(strName, kIxmlPrefix) && IsIxmlField(strName.substr(5)));
 }
 
 std::optional<CString> MetadataValue(const CRiffChunkModel& root, const CString& strName) {
+    if (strName == kAdmName) {
+        return AdmDocumentOf(root);
+    }
     if (StartsWith(strName, kInfoPrefix)) {
         return CInfoList(FindList(root, "INFO")).Text(strName.substr(5));
     }
@@ -242,6 +248,10 @@ ValueOutcome SetMetadataValue(CRiffChunkModel& root, const CString& strName,
     // A value as it is changes no byte (a version stays, a short chunk is not grown).
     if (MetadataValue(root, strName).value_or("") == strValue) {
         return {};
+    }
+    if (strName == kAdmName) {
+        const CString strProblem = SetAdmDocument(root, strValue, rules.bAdd);
+        return strProblem.empty() ? ValueOutcome() : Refused(strProblem);
     }
     if (StartsWith(strName, kInfoPrefix)) {
         return SetInfoValue(root, strName.substr(5), strValue, rules);

@@ -2,7 +2,8 @@
 // The values of a file's metadata beyond the field tables' stored fields, by name, read and set
 // the same way by every face: "TimeReference" (samples, or timecode at the file's rate),
 // "UMID" (hexadecimal, or "generate"), "Version" of the bext chunk, "INFO:IARL" (an INFO
-// entry by its id), "IXML:SCENE" (an iXML field, as IxmlFields names them).
+// entry by its id), "IXML:SCENE" (an iXML field, as IxmlFields names them), "AXML" (the ADM
+// document as a whole, which exports leave out).
 
 #include <optional>
 #include <vector>
