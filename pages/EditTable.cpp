@@ -1,0 +1,116 @@
+#include "pages/EditTable.h"
+
+#include <QHeaderView>
+#include <QSignalBlocker>
+#include <QStringList>
+#include <QTableWidget>
+#include <algorithm>
+
+#include "framework/Wnd.h"
+#include "pages/ChunkDetailsView.h"
+
+namespace {
+
+// Pixels between the buttons and the details box, and the least height the box keeps.
+constexpr int kBelowButtons = 8;
+constexpr int kLowestDetails = 60;
+
+QTableWidgetItem* NewCell(const CString& strText, bool bEditable) {
+    auto* pItem = new QTableWidgetItem(QString::fromStdString(strText));
+    if (!bEditable) {
+        pItem->setFlags(pItem->flags() & ~Qt::ItemIsEditable);
+    }
+    return pItem;
+}
+
+void PutRow(QTableWidget* pTable, int nRow, const TableRow& row, const std::vector<int>& editable) {
+    for (int nColumn = 0; nColumn < static_cast<int>(row.size()); ++nColumn) {
+        const bool bEditable = std::find(editable.begin(), editable.end(), nColumn) != editable.end();
+        pTable->setItem(nRow, nColumn, NewCell(row[nColumn], bEditable));
+    }
+}
+
+}  // namespace
+
+QTableWidget* TableOf(const CWnd& page) {
+    const CWnd* pControl = page.GetDlgItem(IDC_EDIT_TABLE);
+    return pControl ? qobject_cast<QTableWidget*>(pControl->GetSafeHwnd()) : nullptr;
+}
+
+QTableWidget* ShowTableControls(CWnd& page) {
+    for (const int nID :
+         {IDC_EDIT_TABLE, IDC_TABLE_PICKER, IDC_TABLE_ADD, IDC_TABLE_REMOVE, IDC_TABLE_NOTE}) {
+        if (CWnd* pControl = page.GetDlgItem(nID)) {
+            pControl->ShowWindow(SW_SHOW);
+        }
+    }
+    const CWnd* pButton = page.GetDlgItem(IDC_TABLE_ADD);
+    const CWnd* pDetails = page.GetDlgItem(IDC_CHUNK_DETAILS);
+    if (pButton && pDetails) {
+        QWidget* pBox = pDetails->GetSafeHwnd();
+        const int nTop = pButton->GetSafeHwnd()->geometry().bottom() + kBelowButtons;
+        pBox->setGeometry(pBox->x(), nTop, pBox->width(),
+                          std::max(pBox->geometry().bottom() - nTop, kLowestDetails));
+    }
+    return TableOf(page);
+}
+
+void SetTableColumns(QTableWidget* pTable, const std::vector<CString>& headers) {
+    QStringList labels;
+    for (const CString& strHeader : headers) {
+        labels << QString::fromStdString(strHeader);
+    }
+    pTable->setColumnCount(static_cast<int>(labels.size()));
+    pTable->setHorizontalHeaderLabels(labels);
+}
+
+void FillTable(QTableWidget* pTable, const std::vector<TableRow>& rows,
+               const std::vector<int>& editable) {
+    const QSignalBlocker blocker(pTable);
+    pTable->setRowCount(static_cast<int>(rows.size()));
+    for (int nRow = 0; nRow < static_cast<int>(rows.size()); ++nRow) {
+        PutRow(pTable, nRow, rows[nRow], editable);
+    }
+    pTable->resizeColumnsToContents();
+    pTable->horizontalHeader()->setStretchLastSection(true);
+}
+
+int AppendTableRow(QTableWidget* pTable, const TableRow& row, const std::vector<int>& editable) {
+    const QSignalBlocker blocker(pTable);
+    const int nRow = pTable->rowCount();
+    pTable->insertRow(nRow);
+    PutRow(pTable, nRow, row, editable);
+    return nRow;
+}
+
+void SetCellText(QTableWidget* pTable, int nRow, int nColumn, const CString& strText) {
+    const QSignalBlocker blocker(pTable);
+    if (QTableWidgetItem* pItem = pTable->item(nRow, nColumn)) {
+        pItem->setText(QString::fromStdString(strText));
+    }
+}
+
+CString CellText(const QTableWidget* pTable, int nRow, int nColumn) {
+    const QTableWidgetItem* pItem = pTable->item(nRow, nColumn);
+    return pItem ? pItem->text().toStdString() : CString();
+}
+
+TableRow RowTexts(const QTableWidget* pTable, int nRow) {
+    TableRow row;
+    for (int nColumn = 0; nColumn < pTable->columnCount(); ++nColumn) {
+        row.push_back(CellText(pTable, nRow, nColumn));
+    }
+    return row;
+}
+
+int SelectedRow(const QTableWidget* pTable) {
+    const QList<QTableWidgetItem*> selected = pTable->selectedItems();
+    return selected.isEmpty() ? pTable->currentRow() : selected.front()->row();
+}
+
+void OnCellEdited(QTableWidget* pTable, std::function<void(int, int)> onEdited) {
+    QObject::connect(pTable, &QTableWidget::itemChanged, pTable,
+                     [onEdited = std::move(onEdited)](QTableWidgetItem* pItem) {
+                         onEdited(pItem->row(), pItem->column());
+                     });
+}
