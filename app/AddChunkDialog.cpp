@@ -8,15 +8,15 @@
 
 #include "app/NewChunkKinds.h"
 
-CAddChunkDialog::CAddChunkDialog(QWidget* pParent, const CRiffChunkModel& root)
-    : QDialog(pParent) {
+CAddChunkDialog::CAddChunkDialog(QWidget* pParent, const CRiffChunkModel& root) : QDialog(pParent) {
     setWindowTitle("Add chunk");
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addWidget(new QLabel("Add an empty chunk to the file; it is written when you save:"));
     for (const NewChunkKind& kind : NewChunkKinds()) {
         const bool bHas = HasChunkOfKind(root, kind);
-        auto* pChoice = new QRadioButton(QString::fromUtf8(kind.label) +
-                                         (bHas ? QStringLiteral(" - the file has one") : QString()));
+        auto* pChoice =
+            new QRadioButton(QString::fromUtf8(kind.label) +
+                             (bHas ? QStringLiteral(" - the file has one") : QString()));
         pChoice->setEnabled(!bHas);
         pLayout->addWidget(pChoice);
         m_choices.push_back(pChoice);

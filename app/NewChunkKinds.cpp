@@ -38,6 +38,7 @@ CChunk* AddChunkOfKind(CRiffChunkModel& root, const NewChunkKind& kind) {
     if (strId == "iXML") {
         return AddChunk(root, kind.id, NewIxmlDocument(), ChunkPlace::BeforeData);
     }
-    const CString strPayload = kind.listType ? CString(kind.listType) : CString(kEmptyCueBytes, '\0');
+    const CString strPayload =
+        kind.listType ? CString(kind.listType) : CString(kEmptyCueBytes, '\0');
     return AddChunk(root, kind.id, strPayload, ChunkPlace::Last);
 }

@@ -4,8 +4,8 @@
 #include "bwf/TimeReferenceText.h"
 #include "core/chunks/Overview.h"
 #include "core/chunks/OverviewText.h"
-#include "core/fields/BextFields.h"
 #include "core/edit/MetadataValues.h"
+#include "core/fields/BextFields.h"
 #include "core/fields/FieldCodec.h"
 #include "framework/MessageBox.h"
 
@@ -99,8 +99,8 @@ void CBEXTPropertyPage::OnGenerateUmid() {
     if (!pChunk || !Payload() || !IsFirstBext()) {
         return;
     }
-    const ValueOutcome outcome = SetMetadataValue(*static_cast<CRiffChunkModel*>(pChunk->m_pParent),
-                                                  "UMID", "generate", {});
+    const ValueOutcome outcome =
+        SetMetadataValue(*static_cast<CRiffChunkModel*>(pChunk->m_pParent), "UMID", "generate", {});
     // Raising the version may have grown the payload into a new buffer.
     pChunk->m_pBext = pChunk->Data();
     if (!outcome.problem.empty()) {

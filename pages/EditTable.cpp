@@ -1,5 +1,6 @@
 #include "pages/EditTable.h"
 
+#include <QBrush>
 #include <QHeaderView>
 #include <QSignalBlocker>
 #include <QStringList>
@@ -12,8 +13,10 @@
 namespace {
 
 // Pixels between the buttons and the details box, and the least height the box keeps.
-constexpr int kBelowButtons = 8;
+constexpr int kBelowButtons = 6;
 constexpr int kLowestDetails = 60;
+// Pixels a row is taller than its text.
+constexpr int kCellMargin = 6;
 
 QTableWidgetItem* NewCell(const CString& strText, bool bEditable) {
     auto* pItem = new QTableWidgetItem(QString::fromStdString(strText));
@@ -25,8 +28,16 @@ QTableWidgetItem* NewCell(const CString& strText, bool bEditable) {
 
 void PutRow(QTableWidget* pTable, int nRow, const TableRow& row, const std::vector<int>& editable) {
     for (int nColumn = 0; nColumn < static_cast<int>(row.size()); ++nColumn) {
-        const bool bEditable = std::find(editable.begin(), editable.end(), nColumn) != editable.end();
+        const bool bEditable =
+            std::find(editable.begin(), editable.end(), nColumn) != editable.end();
         pTable->setItem(nRow, nColumn, NewCell(row[nColumn], bEditable));
+    }
+}
+
+// Every column as wide as its texts but the last, which takes the rest.
+void FitColumns(QTableWidget* pTable) {
+    for (int nColumn = 0; nColumn + 1 < pTable->columnCount(); ++nColumn) {
+        pTable->resizeColumnToContents(nColumn);
     }
 }
 
@@ -38,8 +49,7 @@ QTableWidget* TableOf(const CWnd& page) {
 }
 
 QTableWidget* ShowTableControls(CWnd& page) {
-    for (const int nID :
-         {IDC_EDIT_TABLE, IDC_TABLE_PICKER, IDC_TABLE_ADD, IDC_TABLE_REMOVE, IDC_TABLE_NOTE}) {
+    for (const int nID : {IDC_EDIT_TABLE, IDC_TABLE_PICKER, IDC_TABLE_ADD, IDC_TABLE_REMOVE}) {
         if (CWnd* pControl = page.GetDlgItem(nID)) {
             pControl->ShowWindow(SW_SHOW);
         }
@@ -67,12 +77,12 @@ void SetTableColumns(QTableWidget* pTable, const std::vector<CString>& headers) 
 void FillTable(QTableWidget* pTable, const std::vector<TableRow>& rows,
                const std::vector<int>& editable) {
     const QSignalBlocker blocker(pTable);
+    pTable->verticalHeader()->setDefaultSectionSize(pTable->fontMetrics().height() + kCellMargin);
     pTable->setRowCount(static_cast<int>(rows.size()));
     for (int nRow = 0; nRow < static_cast<int>(rows.size()); ++nRow) {
         PutRow(pTable, nRow, rows[nRow], editable);
     }
-    pTable->resizeColumnsToContents();
-    pTable->horizontalHeader()->setStretchLastSection(true);
+    FitColumns(pTable);
 }
 
 int AppendTableRow(QTableWidget* pTable, const TableRow& row, const std::vector<int>& editable) {
@@ -80,6 +90,7 @@ int AppendTableRow(QTableWidget* pTable, const TableRow& row, const std::vector<
     const int nRow = pTable->rowCount();
     pTable->insertRow(nRow);
     PutRow(pTable, nRow, row, editable);
+    FitColumns(pTable);
     return nRow;
 }
 
@@ -87,6 +98,14 @@ void SetCellText(QTableWidget* pTable, int nRow, int nColumn, const CString& str
     const QSignalBlocker blocker(pTable);
     if (QTableWidgetItem* pItem = pTable->item(nRow, nColumn)) {
         pItem->setText(QString::fromStdString(strText));
+    }
+}
+
+void MarkCell(QTableWidget* pTable, int nRow, int nColumn, const CString& strRefused) {
+    const QSignalBlocker blocker(pTable);
+    if (QTableWidgetItem* pItem = pTable->item(nRow, nColumn)) {
+        pItem->setToolTip(QString::fromStdString(strRefused));
+        pItem->setForeground(strRefused.empty() ? pTable->palette().text() : QBrush(Qt::red));
     }
 }
 

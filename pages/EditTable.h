@@ -17,10 +17,9 @@ inline constexpr int IDC_EDIT_TABLE = 1110;
 inline constexpr int IDC_TABLE_PICKER = 1111;
 inline constexpr int IDC_TABLE_ADD = 1112;
 inline constexpr int IDC_TABLE_REMOVE = 1113;
-inline constexpr int IDC_TABLE_NOTE = 1114;
 
-// Shows the table, its buttons, picker and note line, and the details box below them; null
-// when the page has no table.
+// Shows the table, its buttons and picker, and the details box below them; null when the page
+// has no table.
 QTableWidget* ShowTableControls(CWnd& page);
 // The page's table, or null.
 QTableWidget* TableOf(const CWnd& page);
@@ -32,6 +31,9 @@ void FillTable(QTableWidget* pTable, const std::vector<TableRow>& rows,
 int AppendTableRow(QTableWidget* pTable, const TableRow& row, const std::vector<int>& editable);
 // Replaces a cell's text; no change is reported for it.
 void SetCellText(QTableWidget* pTable, int nRow, int nColumn, const CString& strText);
+// Marks a cell whose text is refused, saying why when the pointer rests on it; an empty reason
+// takes the mark away.
+void MarkCell(QTableWidget* pTable, int nRow, int nColumn, const CString& strRefused);
 CString CellText(const QTableWidget* pTable, int nRow, int nColumn);
 TableRow RowTexts(const QTableWidget* pTable, int nRow);
 // The selected row, or -1.

@@ -93,8 +93,8 @@ BOOL CiXMLPropertyPage::UpdateChunk() {
         }
         const IxmlEdit edit = SetIxmlField(strDocument, fields[nRow], strText);
         if (!edit.problem.empty()) {
-            AfxMessageBox("iXML " + fields[nRow] + " \"" + strText + "\" is not saved: " +
-                          edit.problem);
+            AfxMessageBox("iXML " + fields[nRow] + " \"" + strText +
+                          "\" is not saved: " + edit.problem);
             continue;
         }
         strDocument = edit.document;

@@ -57,8 +57,8 @@ void FillPicker(CWnd& page) {
 }  // namespace
 
 bool CLISTPropertyPage::IsEditedList() const {
-    const auto* pRoot = m_pChunk ? dynamic_cast<const CRiffChunkModel*>(m_pChunk->m_pParent)
-                                 : nullptr;
+    const auto* pRoot =
+        m_pChunk ? dynamic_cast<const CRiffChunkModel*>(m_pChunk->m_pParent) : nullptr;
     return pRoot && FindList(*pRoot, "INFO") == m_pChunk;
 }
 
@@ -97,14 +97,13 @@ void CLISTPropertyPage::ShowEntries() {
 
 void CLISTPropertyPage::CheckTypedText(int nRow, int nColumn) {
     QTableWidget* pTable = TableOf(*this);
-    CWnd* pNote = GetDlgItem(IDC_TABLE_NOTE);
-    if (!pTable || !pNote || nColumn != kTextColumn) {
+    if (!pTable || nColumn != kTextColumn) {
         return;
     }
     const CString strId = CellText(pTable, nRow, kIdColumn);
     const CString strProblem = CheckInfoText(strId, CellText(pTable, nRow, kTextColumn));
-    pNote->SetWindowText(strProblem.empty() ? CString()
-                                            : EntryName(strId) + " is not saved: " + strProblem);
+    MarkCell(pTable, nRow, nColumn,
+             strProblem.empty() ? CString() : EntryName(strId) + " is not saved: " + strProblem);
 }
 
 void CLISTPropertyPage::OnAddEntry() {

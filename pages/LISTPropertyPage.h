@@ -5,6 +5,8 @@
 #include "pages/ChunkPage.h"
 #include "pages/EditTable.h"
 
+class CInfoList;
+
 // The page of a LIST chunk: "LIST chunk", whatever it holds. An INFO list's entries are edited
 // in a table (id, name, text): a text changed, an entry added by its id or removed; the first
 // INFO list of a file only, the others shown as read.
@@ -27,9 +29,9 @@ protected:
 private:
     bool IsEditedList() const;
     void ShowEntries();
-    // Says a refused text in the line below the table as soon as it is typed.
+    // Marks a refused text in its cell as soon as it is typed.
     void CheckTypedText(int nRow, int nColumn);
-    void StoreEntries(class CInfoList& list) const;
+    void StoreEntries(CInfoList& list) const;
 
     std::vector<TableRow> m_shown;  // id, name, text
 };

@@ -79,18 +79,16 @@ DialogTemplate IxmlPage() {
 }
 
 // The controls of a page whose rows are edited in a table (pages/EditTable): the table from
-// y 20, its Add and Remove buttons and a line for a refused value below it, then the details
-// box. Hidden: the page shows them when its chunk takes edits.
+// y 20, the picker of what to add and the Add and Remove buttons below it, then the details box.
+// Hidden: the page shows them when its chunk takes edits.
 void AddTableRows(DialogTemplate& page, bool bPicker) {
-    const int nButtons = bPicker ? 74 : 7;
-    page.controls.insert(page.controls.end(), {
-        {K::ListView, 1110, "", 7, 20, 256, 100, WS_TABSTOP | WS_BORDER},
-        {K::PushButton, 1112, "&Add", nButtons, 124, 40, 14, WS_TABSTOP},
-        {K::PushButton, 1113, "&Remove", nButtons + 44, 124, 40, 14, WS_TABSTOP},
-        {K::Text, 1114, "", nButtons + 90, 127, 256 + 7 - nButtons - 90, 8, kMeaning},
-    });
+    const int nButtons = bPicker ? 111 : 7;
+    page.controls.push_back({K::ListView, 1110, "", 7, 20, 256, 98, WS_TABSTOP | WS_BORDER});
+    page.controls.push_back({K::PushButton, 1112, "&Add", nButtons, 122, 40, 14, WS_TABSTOP});
+    page.controls.push_back(
+        {K::PushButton, 1113, "&Remove", nButtons + 44, 122, 40, 14, WS_TABSTOP});
     if (bPicker) {
-        page.controls.push_back({K::ComboBox, 1111, "", 7, 124, 64, 100, WS_TABSTOP});
+        page.controls.push_back({K::ComboBox, 1111, "", 7, 123, 100, 12, WS_TABSTOP});
     }
 }
 

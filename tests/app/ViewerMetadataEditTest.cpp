@@ -57,8 +57,7 @@ void TypeCell(CWnd& page, int nRow, int nColumn, const char* pText) {
 }
 
 void AddInfoEntry(CWnd& page, const char* pId, const char* pText) {
-    static_cast<QComboBox*>(page.GetDlgItem(IDC_TABLE_PICKER)->GetSafeHwnd())
-        ->setEditText(pId);
+    static_cast<QComboBox*>(page.GetDlgItem(IDC_TABLE_PICKER)->GetSafeHwnd())->setEditText(pId);
     Click(page, IDC_TABLE_ADD);
     TypeCell(page, TableOf(page)->currentRow(), 2, pText);
 }
@@ -82,7 +81,8 @@ TEST_F(ViewerMetadataEditTest, EachAddedKindGetsATabAndIsSavedAsAnEdit) {
         EXPECT_FALSE(dlg->HasUnsavedEdits());
         dlg->AddNewChunk(kind);
         EXPECT_EQ(dlg->m_tab.GetItemCount(), nTabs + 1);
-        EXPECT_EQ(dlg->m_tab.GetItemText(dlg->m_tab.GetCurSel()), PageOf(Kind(nKind)).m_pChunk->m_strName);
+        EXPECT_EQ(dlg->m_tab.GetItemText(dlg->m_tab.GetCurSel()),
+                  PageOf(Kind(nKind)).m_pChunk->m_strName);
         EXPECT_TRUE(dlg->HasUnsavedEdits());
         EXPECT_FALSE(CAddChunkDialog(nullptr, *dlg->m_pRoot).Choices()[nKind]->isEnabled());
         ASSERT_TRUE(dlg->SaveFile(m_path));
@@ -106,12 +106,16 @@ CString Value(const CRiffChunkModel& root, const char* pName) {
 }
 
 TEST_F(ViewerMetadataEditTest, EditsSavedByTheWindowReadBackAsTheCommandLineReadsThem) {
-    const auto info = [](const CRiffChunkModel& root) { return Value(root, "INFO:IART") + "|" + Value(root, "INFO:ICRD"); };
+    const auto info = [](const CRiffChunkModel& root) {
+        return Value(root, "INFO:IART") + "|" + Value(root, "INFO:ICRD");
+    };
     const EditRow rows[] = {
-        {"an INFO entry added", kInfo, [](CChunkPage& page) { AddInfoEntry(page, "IART", "Ann Other"); },
-         info, "Ann Other|(none)", ""},
-        {"an ICRD that is no date", kInfo, [](CChunkPage& page) { AddInfoEntry(page, "ICRD", "yesterday"); },
-         info, "(none)|(none)", "INFO ICRD (Creation date) is not saved"},
+        {"an INFO entry added", kInfo,
+         [](CChunkPage& page) { AddInfoEntry(page, "IART", "Ann Other"); }, info,
+         "Ann Other|(none)", ""},
+        {"an ICRD that is no date", kInfo,
+         [](CChunkPage& page) { AddInfoEntry(page, "ICRD", "yesterday"); }, info, "(none)|(none)",
+         "INFO ICRD (Creation date) is not saved"},
         {"an iXML field", kIxml, [](CChunkPage& page) { savetest::SetBoxText(page, 1061, "12A"); },
          [](const CRiffChunkModel& root) { return Value(root, "IXML:SCENE"); }, "12A", ""},
         {"a marker added, moved and named", kCue,
