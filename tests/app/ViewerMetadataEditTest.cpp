@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -48,17 +47,13 @@ protected:
     CString m_path;
 };
 
-void Click(CWnd& page, int nID) {
-    static_cast<QAbstractButton*>(page.GetDlgItem(nID)->GetSafeHwnd())->click();
-}
-
 void TypeCell(CWnd& page, int nRow, int nColumn, const char* pText) {
     TableOf(page)->item(nRow, nColumn)->setText(pText);
 }
 
 void AddInfoEntry(CWnd& page, const char* pId, const char* pText) {
     static_cast<QComboBox*>(page.GetDlgItem(IDC_TABLE_PICKER)->GetSafeHwnd())->setEditText(pId);
-    Click(page, IDC_TABLE_ADD);
+    savetest::ClickButton(page, IDC_TABLE_ADD);
     TypeCell(page, TableOf(page)->currentRow(), 2, pText);
 }
 
@@ -70,6 +65,10 @@ CString MarkersText(const CRiffChunkModel& root) {
                    marker.label + ";";
     }
     return strText;
+}
+
+CString Value(const CRiffChunkModel& root, const char* pName) {
+    return MetadataValue(root, pName).value_or("(none)");
 }
 
 TEST_F(ViewerMetadataEditTest, EachAddedKindGetsATabAndIsSavedAsAnEdit) {
@@ -92,6 +91,19 @@ TEST_F(ViewerMetadataEditTest, EachAddedKindGetsATabAndIsSavedAsAnEdit) {
     EXPECT_TRUE(boxes.texts.empty());
 }
 
+TEST_F(ViewerMetadataEditTest, TextTypedBeforeAChunkIsAddedIsSavedWithIt) {
+    m_path = dir.file("News.wav");
+    viewertest::WriteBroadcastWave(m_path, "Morning news");
+    dlg = std::make_unique<CViewerDlg>(m_path);
+    ASSERT_TRUE(dlg->Create(130));
+    savetest::SetBoxText(PageOf(kBext), 1009, "Evening news");
+    dlg->AddNewChunk(NewChunkKinds()[kIxml]);
+    savetest::SetBoxText(PageOf(kIxml), 1060, "Ovalis");
+    ASSERT_TRUE(dlg->SaveFile(m_path));
+    EXPECT_EQ(savetest::BoxText(PageOf(kBext), 1009), "Evening news");
+    EXPECT_EQ(Value(*dlg->m_pRoot, "IXML:PROJECT"), "Ovalis");
+}
+
 struct EditRow {
     const char* what;
     Kind kind;
@@ -100,10 +112,6 @@ struct EditRow {
     const char* expected;
     const char* said;  // in the one message box a refusal shows; "" for none
 };
-
-CString Value(const CRiffChunkModel& root, const char* pName) {
-    return MetadataValue(root, pName).value_or("(none)");
-}
 
 TEST_F(ViewerMetadataEditTest, EditsSavedByTheWindowReadBackAsTheCommandLineReadsThem) {
     const auto info = [](const CRiffChunkModel& root) {
@@ -120,18 +128,18 @@ TEST_F(ViewerMetadataEditTest, EditsSavedByTheWindowReadBackAsTheCommandLineRead
          [](const CRiffChunkModel& root) { return Value(root, "IXML:SCENE"); }, "12A", ""},
         {"a marker added, moved and named", kCue,
          [](CChunkPage& page) {
-             Click(page, IDC_TABLE_ADD);
+             savetest::ClickButton(page, IDC_TABLE_ADD);
              TypeCell(page, 0, 1, "100");
              TypeCell(page, 0, 3, "Intro");
          },
          MarkersText, "1@100 Intro;", ""},
         {"a marker past the samples", kCue,
          [](CChunkPage& page) {
-             Click(page, IDC_TABLE_ADD);
+             savetest::ClickButton(page, IDC_TABLE_ADD);
              TypeCell(page, 0, 1, "7501");
          },
          MarkersText, "1@0 ;", "Marker 1 \"7501\" is not saved"},
-        {"a generated UMID", kBext, [](CChunkPage& page) { Click(page, 1057); },
+        {"a generated UMID", kBext, [](CChunkPage& page) { savetest::ClickButton(page, 1057); },
          [](const CRiffChunkModel& root) {
              return Value(root, "Version") + (Value(root, "UMID").size() == 64 ? " umid" : " none");
          },
