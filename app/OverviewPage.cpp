@@ -21,6 +21,7 @@ constexpr int IDC_DETAILS_GROUP = 1029;
 constexpr int IDC_FILE_DETAILS = 1030;
 constexpr int IDC_CHECK = 1031;
 constexpr int IDC_SAVE_HINT = 1032;
+constexpr int IDC_ADD_CHUNK = 1033;
 constexpr DISPID kDispPlayerError = 999;
 
 // One package to a line: a name broken at its hyphens could not be typed as it is shown.
@@ -35,6 +36,7 @@ constexpr const char* kInstallHint =
 BEGIN_MESSAGE_MAP(COverviewPage, CDialog)
 ON_BN_CLICKED(IDC_CONVERT, &COverviewPage::OnConvert)
 ON_BN_CLICKED(IDC_CHECK, &COverviewPage::OnCheck)
+ON_BN_CLICKED(IDC_ADD_CHUNK, &COverviewPage::OnAddChunk)
 END_MESSAGE_MAP()
 
 BEGIN_EVENTSINK_MAP(COverviewPage, CDialog)
@@ -46,6 +48,7 @@ void COverviewPage::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_INSTALL_GROUP, m_grpInstallHint);
     DDX_Control(pDX, IDC_CONVERT, m_btnConvert);
     DDX_Control(pDX, IDC_CHECK, m_btnCheck);
+    DDX_Control(pDX, IDC_ADD_CHUNK, m_btnAddChunk);
     DDX_Text(pDX, IDC_INFO, m_strInfo);
 }
 
@@ -130,6 +133,7 @@ void COverviewPage::SetFileInfo(const CString& strPath) {
 
 void COverviewPage::SetFileDetails(const CChunk* pRoot) {
     m_btnCheck.EnableWindow(pRoot != nullptr);
+    m_btnAddChunk.EnableWindow(pRoot != nullptr);
     if (CWnd* pText = GetDlgItem(IDC_FILE_DETAILS)) {
         pText->SetWindowText(pRoot ? FileDetailsText(*pRoot) : CString());
     }
@@ -148,6 +152,12 @@ void COverviewPage::OnConvert() {
 void COverviewPage::OnCheck() {
     if (m_onCheck) {
         m_onCheck();
+    }
+}
+
+void COverviewPage::OnAddChunk() {
+    if (m_onAddChunk) {
+        m_onAddChunk();
     }
 }
 

@@ -25,8 +25,10 @@ public:
     CButton m_grpInstallHint;
     CButton m_btnConvert;
     CButton m_btnCheck;
-    // What the Check button does; set by the window that shows the page.
+    CButton m_btnAddChunk;
+    // What the Check and Add chunk buttons do; set by the window that shows the page.
     std::function<void()> m_onCheck;
+    std::function<void()> m_onAddChunk;
     CString m_strInfo;
     CActiveMovie m_player;
     BOOL m_bPlayer = FALSE;
@@ -38,6 +40,7 @@ protected:
 
     void OnConvert();
     void OnCheck();
+    void OnAddChunk();
     void OnPlayerError(short nCode, const CString& strDescription, const CString& strSource,
                        BOOL* pbCancelDisplay);
 

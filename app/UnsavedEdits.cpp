@@ -1,5 +1,6 @@
 #include "app/UnsavedEdits.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <algorithm>
@@ -33,6 +34,12 @@ void CUnsavedEdits::Record(QWidget* pPage, const std::function<void()>& onTyped)
         return;
     }
     for (QWidget* pBox : pPage->findChildren<QWidget*>()) {
+        const bool bKnown = std::any_of(m_boxes.begin(), m_boxes.end(),
+                                        [pBox](const auto& box) { return box.first == pBox; });
+        // A combo box's line picks what to add; it holds no value of the file.
+        if (bKnown || qobject_cast<QComboBox*>(pBox->parentWidget())) {
+            continue;
+        }
         if (const std::optional<QString> text = EditableText(pBox)) {
             m_boxes.emplace_back(pBox, *text);
             if (onTyped) {

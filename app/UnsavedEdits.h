@@ -13,7 +13,7 @@ class QWidget;
 class CUnsavedEdits {
 public:
     // Remembers the text of every editable box on pPage as it is now, and calls onTyped
-    // whenever one of them changes from then on.
+    // whenever one of them changes from then on; a box remembered already stays as it was.
     void Record(QWidget* pPage, const std::function<void()>& onTyped = {});
     void Clear();
     // Whether a remembered box holds other text now.

@@ -11,8 +11,10 @@
 #include <vector>
 
 #include "app/AboutText.h"
+#include "app/AddChunkDialog.h"
 #include "app/ChunkHeaders.h"
 #include "app/FileTrust.h"
+#include "app/NewChunkKinds.h"
 #include "core/chunks/ChunkId.h"
 #include "framework/AboutBox.h"
 #include "framework/DialogTemplate.h"
@@ -125,6 +127,7 @@ BOOL CViewerDlg::OnInitDialog() {
                           [this] { SaveFile(CString(m_pRoot->m_strOpenedPath)); });
         }
     };
+    m_overviewPage.m_onAddChunk = [this] { OnAddChunk(); };
     FitOnScreen();
     m_tab.GetWindowRect(&m_rcPage);
     ScreenToClient(&m_rcPage);
@@ -232,46 +235,96 @@ void CViewerDlg::ShowLoadFailure(const CString& strPath, const CString& strReaso
 void CViewerDlg::RebuildTabs() {
     BusyScope busy(*this);
     CWaitCursor wait;
-    if (!m_tab.DeleteAllItems()) {
+    m_unsavedEdits.Clear();
+    m_bTreeEdited = false;
+    m_overviewPage.ShowSaveHint(false);
+    if (!FillTabs()) {
         return;
     }
-    m_unsavedEdits.Clear();
-    m_overviewPage.ShowSaveHint(false);
     m_nCurTab = 0;
     if (HasChunks()) {
-        m_tab.InsertItem(0, "Overview");
-        PlacePage(&m_overviewPage);
-        int nIndex = 1;
-        for (CObject* pObject : *m_pRoot) {
-            if (nIndex > kMostChunkTabs) {
-                break;
-            }
-            auto* pChunk = static_cast<CChunk*>(pObject);
-            m_tab.InsertItem(nIndex, pChunk->m_strName);
-            m_tab.SetItemToolTip(nIndex++, "Chunk id '" + IdText(pChunk->m_ck.ckid) + "'");
-            if (CChunkPage* pPage = CreatePageOf(pChunk, this)) {
-                PlacePage(pPage);
-                m_unsavedEdits.Record(pPage->GetSafeHwnd(),
-                                      [this] { m_overviewPage.ShowSaveHint(HasUnsavedEdits()); });
-            }
-        }
-        if (m_pRoot->GetCount() > kMostChunkTabs) {
-            AddMoreChunksTab(nIndex);
-        }
-        // The pages are all made now, and with them the overview text.
-        m_overviewPage.SetFileDetails(m_pRoot.get());
         m_overviewPage.SetFileInfo(m_pRoot->m_strOpenedPath);
-        ShowPage(0);
-        m_btnSave.EnableWindow(TRUE);
-        m_btnClose.EnableWindow(TRUE);
     } else {
         m_tab.InsertItem(0, "empty");
         PlacePage(&m_welcomePage);
         SetWindowText(kEmptyTitle);
-        ShowPage(0);
-        m_btnSave.EnableWindow(FALSE);
-        m_btnClose.EnableWindow(FALSE);
     }
+    ShowPage(0);
+    m_btnSave.EnableWindow(HasChunks());
+    m_btnClose.EnableWindow(HasChunks());
+}
+
+bool CViewerDlg::FillTabs() {
+    if (!m_tab.DeleteAllItems()) {
+        return false;
+    }
+    if (!HasChunks()) {
+        m_overviewPage.SetFileDetails(nullptr);
+        return true;
+    }
+    m_tab.InsertItem(0, "Overview");
+    PlacePage(&m_overviewPage);
+    int nIndex = 1;
+    for (CObject* pObject : *m_pRoot) {
+        if (nIndex > kMostChunkTabs) {
+            break;
+        }
+        auto* pChunk = static_cast<CChunk*>(pObject);
+        m_tab.InsertItem(nIndex, pChunk->m_strName);
+        m_tab.SetItemToolTip(nIndex++, "Chunk id '" + IdText(pChunk->m_ck.ckid) + "'");
+        if (CChunkPage* pPage = CreatePageOf(pChunk, this)) {
+            PlacePage(pPage);
+            m_unsavedEdits.Record(pPage->GetSafeHwnd(),
+                                  [this] { m_overviewPage.ShowSaveHint(HasUnsavedEdits()); });
+            pPage->SetEditedHandler([this] { MarkTreeEdited(); });
+        }
+    }
+    if (m_pRoot->GetCount() > kMostChunkTabs) {
+        AddMoreChunksTab(nIndex);
+    }
+    // The pages are all made now, and with them the overview text.
+    m_overviewPage.SetFileDetails(m_pRoot.get());
+    return true;
+}
+
+void CViewerDlg::MarkTreeEdited() {
+    m_bTreeEdited = true;
+    m_overviewPage.ShowSaveHint(true);
+}
+
+void CViewerDlg::OnAddChunk() {
+    if (IsBusy() || !HasChunks()) {
+        return;
+    }
+    const NewChunkKind* pKind = nullptr;
+    {
+        // The question runs an event loop: a drop or command meanwhile is refused.
+        BusyScope busy(*this);
+        pKind = AskChunkToAdd(GetSafeHwnd(), *m_pRoot);
+    }
+    if (pKind) {
+        AddNewChunk(*pKind);
+    }
+}
+
+void CViewerDlg::AddNewChunk(const NewChunkKind& kind) {
+    if (!HasChunks() || IsBusy() || HasChunkOfKind(*m_pRoot, kind)) {
+        return;
+    }
+    BusyScope busy(*this);
+    const CChunk* pAdded = AddChunkOfKind(*m_pRoot, kind);
+    if (!pAdded) {
+        AfxMessageBox(CString("Couldn't make a ") + kind.label + " chunk.");
+        return;
+    }
+    MarkTreeEdited();
+    // The typed edits of the other pages stay: their boxes are remembered as they were shown.
+    FillTabs();
+    const auto nPosition = std::find(m_pRoot->begin(), m_pRoot->end(), pAdded) - m_pRoot->begin();
+    const int nTab = std::min(static_cast<int>(nPosition) + 1, m_tab.GetItemCount() - 1);
+    m_tab.SetCurSel(nTab);
+    m_nCurTab = nTab;
+    ShowPage(nTab);
 }
 
 void CViewerDlg::AddMoreChunksTab(int nIndex) {
@@ -385,7 +438,7 @@ void CViewerDlg::SaveOverLoadedFile() {
 }
 
 bool CViewerDlg::HasUnsavedEdits() const {
-    return HasChunks() && m_unsavedEdits.Any();
+    return HasChunks() && (m_bTreeEdited || m_unsavedEdits.Any());
 }
 
 bool CViewerDlg::SettleUnsavedEdits() {
@@ -408,6 +461,7 @@ bool CViewerDlg::SettleUnsavedEdits() {
             return SaveFile(strPath);
         case IDNO:
             m_unsavedEdits.Clear();
+            m_bTreeEdited = false;
             m_overviewPage.ShowSaveHint(false);
             return true;
         default:

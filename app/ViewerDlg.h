@@ -13,6 +13,8 @@
 #include "pages/PageScroller.h"
 #include "pages/RiffChunk.h"
 
+struct NewChunkKind;
+
 class CViewerDlg : public CDialog {
 public:
     explicit CViewerDlg(const CString& strFile, CWnd* pParent = nullptr);
@@ -27,8 +29,11 @@ public:
     // Saves the tree to strPath, then shows the file the tree came from, loaded afresh. FALSE
     // when the save failed (and said why); the tree and the typed edits then stay.
     BOOL SaveFile(const CString& strPath);
-    // Whether a page holds text typed since the file was shown.
+    // Whether a page holds text typed, or the tree an edit made, since the file was shown.
     bool HasUnsavedEdits() const;
+    // Adds an empty chunk of the kind the file lacks, shows its tab and counts it as an unsaved
+    // edit; the next save writes it.
+    void AddNewChunk(const NewChunkKind& kind);
 
     CButton m_btnSave;
     CButton m_btnOpen;
@@ -68,6 +73,7 @@ protected:
     void OnNewButton();
     void OnCloseButton();
     void OnSaveButton();
+    void OnAddChunk();
     void OnDropFiles(HDROP hDropInfo);
     // Enter, Escape, Exit and the window's close button, once unsaved edits are settled.
     void OnOK() override;
@@ -77,6 +83,10 @@ protected:
 
 private:
     bool HasChunks() const;
+    // Puts a tab and its page up for every chunk of the tree (none without one); false when the
+    // tab control has no window.
+    bool FillTabs();
+    void MarkTreeEdited();
     // With unsaved edits, asks "Save changes to FILE?": Save saves over the loaded file, Discard
     // drops the edits; false when the user cancelled or the save failed, and the file stays.
     bool SettleUnsavedEdits();
@@ -93,6 +103,8 @@ private:
 
     int m_nBusy = 0;
     CUnsavedEdits m_unsavedEdits;
+    // An edit made in the tree itself (an added chunk, a page's table) that no save has written.
+    bool m_bTreeEdited = false;
     CPageScroller m_welcomeScroller;
     CPageScroller m_overviewScroller;
 };

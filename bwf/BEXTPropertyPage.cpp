@@ -4,12 +4,17 @@
 #include "bwf/TimeReferenceText.h"
 #include "core/chunks/Overview.h"
 #include "core/chunks/OverviewText.h"
+#include "core/edit/MetadataValues.h"
 #include "core/fields/BextFields.h"
 #include "core/fields/FieldCodec.h"
+#include "framework/MessageBox.h"
 
 IMPLEMENT_DYNCREATE(CBEXTPropertyPage, CDialog)
 
 namespace {
+
+constexpr int IDC_GENERATE_UMID = 1057;
+constexpr int IDC_VERSION = 1016;
 
 using P = CBEXTPropertyPage;
 
@@ -48,6 +53,10 @@ const FieldLayout& Field(const char* pszName) {
 
 }  // namespace
 
+BEGIN_MESSAGE_MAP(CBEXTPropertyPage, CDialog)
+ON_BN_CLICKED(IDC_GENERATE_UMID, &CBEXTPropertyPage::OnGenerateUmid)
+END_MESSAGE_MAP()
+
 CBEXTPropertyPage::CBEXTPropertyPage() = default;
 
 CBEXTPropertyPage::~CBEXTPropertyPage() = default;
@@ -74,7 +83,37 @@ BOOL CBEXTPropertyPage::OnInitDialog() {
     ShowTimeReference(*this, m_pChunk);
     m_timeReferenceBox.Show(*this, Payload() ? m_pChunk : nullptr);
     m_versionBoxes.Show(*this, Payload() ? m_pChunk : nullptr);
+    if (CWnd* pGenerate = GetDlgItem(IDC_GENERATE_UMID)) {
+        pGenerate->EnableWindow(Payload() && IsFirstBext());
+    }
     return TRUE;
+}
+
+bool CBEXTPropertyPage::IsFirstBext() const {
+    auto* pRoot = m_pChunk ? dynamic_cast<CRiffChunkModel*>(m_pChunk->m_pParent) : nullptr;
+    return pRoot && BextChunkFor(*pRoot, false) == m_pChunk;
+}
+
+void CBEXTPropertyPage::OnGenerateUmid() {
+    auto* pChunk = dynamic_cast<CBEXTChunk*>(m_pChunk);
+    if (!pChunk || !Payload() || !IsFirstBext()) {
+        return;
+    }
+    const ValueOutcome outcome =
+        SetMetadataValue(*static_cast<CRiffChunkModel*>(pChunk->m_pParent), "UMID", "generate", {});
+    // Raising the version may have grown the payload into a new buffer.
+    pChunk->m_pBext = pChunk->Data();
+    if (!outcome.problem.empty()) {
+        AfxMessageBox("bext UMID is not generated: " + outcome.problem);
+        return;
+    }
+    m_strVersion = ReadFieldText(*pChunk, Field("Version")).value_or("");
+    if (CWnd* pVersion = GetDlgItem(IDC_VERSION)) {
+        pVersion->SetWindowText(m_strVersion);
+    }
+    m_versionBoxes.ShowUmid(*this, *pChunk);
+    m_scroller.Update();
+    NotifyEdited();
 }
 
 void CBEXTPropertyPage::ReadFields() {

@@ -45,11 +45,17 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
+    // Puts a new UMID into the chunk at once, raising its version to 1, and shows both.
+    void OnGenerateUmid();
+
+    DECLARE_MESSAGE_MAP()
 
 private:
     BYTE* Payload() const;
     DWORD PayloadSize() const;
     bool IsHeld(const char* pszField) const;
+    // The file's first bext chunk: the one whose UMID the file's values name.
+    bool IsFirstBext() const;
     void ReadFields();
     void LockFieldsOutsidePayload();
 };

@@ -6,14 +6,16 @@
 #include "framework/Dialog.h"
 #include "framework/MessageBox.h"
 
-namespace {
-
-struct BoxRow {
+struct CBextVersionBoxes::BoxRow {
     const char* pszField;
     int nLabelID;
     int nBoxID;
     int nUnitID;  // 0: none
 };
+
+namespace {
+
+using BoxRow = CBextVersionBoxes::BoxRow;
 
 const BoxRow kRows[] = {
     {"UMID", 1040, 1041, 0},
@@ -46,14 +48,21 @@ CString BoxText(const CDialog& page, int nID) {
 void CBextVersionBoxes::Show(CDialog& page, const CChunk* pChunk) {
     m_shown.clear();
     for (const BoxRow& row : kRows) {
-        const std::optional<CString> text =
-            pChunk ? ReadFieldText(*pChunk, Field(row)) : std::nullopt;
-        ShowRow(page, row, text.has_value());
-        CWnd* pBox = page.GetDlgItem(row.nBoxID);
-        if (text && pBox) {
-            pBox->SetWindowText(*text);
-            m_shown[row.nBoxID] = pBox->GetWindowText();
-        }
+        ShowOne(page, row, pChunk);
+    }
+}
+
+void CBextVersionBoxes::ShowUmid(CDialog& page, const CChunk& chunk) {
+    ShowOne(page, kRows[0], &chunk);
+}
+
+void CBextVersionBoxes::ShowOne(CDialog& page, const BoxRow& row, const CChunk* pChunk) {
+    const std::optional<CString> text = pChunk ? ReadFieldText(*pChunk, Field(row)) : std::nullopt;
+    ShowRow(page, row, text.has_value());
+    CWnd* pBox = page.GetDlgItem(row.nBoxID);
+    if (text && pBox) {
+        pBox->SetWindowText(*text);
+        m_shown[row.nBoxID] = pBox->GetWindowText();
     }
 }
 

@@ -14,10 +14,15 @@ class CDialog;
 class CBextVersionBoxes {
 public:
     void Show(CDialog& page, const CChunk* pChunk);
+    // Shows the UMID the chunk holds now (a new one), leaving the other boxes as typed.
+    void ShowUmid(CDialog& page, const CChunk& chunk);
     // Stores every changed level through its field; a refused text is said, naming its field,
     // and leaves the field's bytes as they were.
     void Store(CDialog& page, CChunk* pChunk) const;
 
+    struct BoxRow;
+
 private:
+    void ShowOne(CDialog& page, const BoxRow& row, const CChunk* pChunk);
     std::map<int, CString> m_shown;  // by box id, the boxes shown
 };

@@ -1,11 +1,14 @@
 #include "framework/DialogBuilder.h"
 
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QWidget>
 #include <algorithm>
 #include <vector>
@@ -81,6 +84,22 @@ QWidget* MakeButton(const DialogControl& control, QWidget* pParent) {
     return pButton;
 }
 
+QWidget* MakeListView(QWidget* pParent) {
+    auto* pTable = new QTableWidget(pParent);
+    pTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    pTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    pTable->verticalHeader()->setVisible(false);
+    pTable->horizontalHeader()->setStretchLastSection(true);
+    return pTable;
+}
+
+QWidget* MakeComboBox(QWidget* pParent) {
+    auto* pCombo = new QComboBox(pParent);
+    pCombo->setEditable(true);
+    pCombo->setInsertPolicy(QComboBox::NoInsert);
+    return pCombo;
+}
+
 QWidget* MakeControl(const DialogControl& control, QWidget* pParent) {
     switch (control.kind) {
         case ControlKind::Text:
@@ -95,6 +114,10 @@ QWidget* MakeControl(const DialogControl& control, QWidget* pParent) {
             return MakeEdit(control, pParent);
         case ControlKind::TabControl:
             return new TabControlWidget(pParent);
+        case ControlKind::ListView:
+            return MakeListView(pParent);
+        case ControlKind::ComboBox:
+            return MakeComboBox(pParent);
     }
     return nullptr;
 }

@@ -13,6 +13,8 @@ enum class ControlKind {
     PushButton,
     Edit,
     TabControl,
+    ListView,  // a table of rows and columns, its cells edited in place
+    ComboBox,  // a list to pick from, or a text typed in its box
 };
 
 // Control styles.

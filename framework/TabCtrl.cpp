@@ -46,6 +46,16 @@ int CTabCtrl::GetCurSel() const {
     return pBar ? pBar->currentIndex() : -1;
 }
 
+int CTabCtrl::SetCurSel(int nItem) {
+    QTabBar* pBar = Bar(*this);
+    if (!pBar || nItem < 0 || nItem >= pBar->count()) {
+        return -1;
+    }
+    const int nPrevious = pBar->currentIndex();
+    pBar->setCurrentIndex(nItem);
+    return nPrevious;
+}
+
 CString CTabCtrl::GetItemText(int nItem) const {
     QTabBar* pBar = Bar(*this);
     return pBar ? pBar->tabText(nItem).toStdString() : CString();

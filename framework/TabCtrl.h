@@ -12,6 +12,8 @@ public:
     // The selected item: during a click notification, the item that was clicked. -1 for none.
     int GetCurSel() const;
     CString GetItemText(int nItem) const;
+    // Selects the item, as a click on it would show it; -1 when there is no such item.
+    int SetCurSel(int nItem);
     // The text shown while the pointer rests on the item; FALSE when there is no such item.
     BOOL SetItemToolTip(int nItem, const CString& strText);
     // The height in pixels of the bar of tabs in the control's font, also before it has items;

@@ -15,3 +15,11 @@ BOOL CChunkPage::Create(UINT nIDTemplate, CWnd* pParent, CChunk* pChunk) {
 BOOL CChunkPage::UpdateChunk() {
     return TRUE;
 }
+
+void CChunkPage::UpdateTree() {}
+
+void CChunkPage::NotifyEdited() const {
+    if (m_onEdited) {
+        m_onEdited();
+    }
+}

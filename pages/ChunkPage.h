@@ -2,6 +2,8 @@
 // The base of every chunk page: a modeless child dialog bound to its chunk, which scrolls
 // when it is placed in an area smaller than its controls.
 
+#include <functional>
+
 #include "framework/Dialog.h"
 #include "pages/PageScroller.h"
 
@@ -15,10 +17,20 @@ public:
     virtual BOOL Create(UINT nIDTemplate, CWnd* pParent, CChunk* pChunk);
     // Takes the values shown on the page back into the chunk's data. The base has none.
     virtual BOOL UpdateChunk();
+    // Takes the values that reach beyond the page's own chunk (another chunk, a new one) into
+    // the tree; a save runs it before it walks the tree. The base has none.
+    virtual void UpdateTree();
+    // Called when the user makes an edit that no edit box holds (a table's row, a generated
+    // value), so that the window knows the file has unsaved edits.
+    void SetEditedHandler(std::function<void()> onEdited) { m_onEdited = std::move(onEdited); }
 
     CChunk* m_pChunk = nullptr;
 
 protected:
     // Scrolls the controls that the area the page is placed in cannot hold.
     CPageScroller m_scroller;
+    void NotifyEdited() const;
+
+private:
+    std::function<void()> m_onEdited;
 };

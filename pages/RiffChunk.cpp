@@ -1,10 +1,20 @@
 #include "pages/RiffChunk.h"
 
+#include <vector>
+
 #include "framework/MessageBox.h"
+#include "pages/ChunkPage.h"
 
 IMPLEMENT_DYNCREATE(CRiffChunk, CRiffChunkModel)
 
 BOOL CRiffChunk::Save(const CString& strPath) {
+    // A page may add a chunk here, which the walk below must not meet halfway.
+    const std::vector<CObject*> chunks(begin(), end());
+    for (CObject* pObject : chunks) {
+        if (CChunkPage* pPage = CreatePageOf(static_cast<CChunk*>(pObject), nullptr)) {
+            pPage->UpdateTree();
+        }
+    }
     const CString strFailure = SaveTree(strPath, [this](CChunk& chunk) {
         // The root's page exists with the window; the others are made when missing.
         if (&chunk == this) {

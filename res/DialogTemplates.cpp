@@ -55,25 +55,52 @@ std::vector<DialogControl> FormatRows(const char* formatName) {
     };
 }
 
-// The iXML page: its main fields as read-only boxes in two columns, NOTE and FILE_UID across the
-// page, then the details box with the tracks and the document. The page names each row from the
-// chunk kind's table: label 1070 + row, box 1060 + row.
+// The iXML page: its main fields and SPEED rates in boxes in two columns, NOTE and FILE_UID
+// across the page, then the details box with the tracks and the document. The page names each
+// row: label 1070 + row, box 1060 + row.
 DialogTemplate IxmlPage() {
     DialogTemplate page = TextPage(151, 230, "iXML chunk", 7, 9, 60);
     const auto addRow = [&page](int nRow, int x, int y, int cxBox) {
         page.controls.push_back({K::Text, 1070 + nRow, "", x, y + 2, 64, 8, kText});
-        page.controls.push_back({K::Edit, 1060 + nRow, "", x + 66, y, cxBox, 12, kReadOnlyBox});
+        page.controls.push_back({K::Edit, 1060 + nRow, "", x + 66, y, cxBox, 12, kTextBox});
     };
     constexpr int kLeft = 7, kRight = 137, kHalf = 60, kWhole = 190;
     const int rows[][3] = {
         {kLeft, 22, kHalf},  {kRight, 22, kHalf}, {kLeft, 36, kHalf},   // PROJECT SCENE TAKE
         {kRight, 36, kHalf}, {kLeft, 50, kHalf},  {kLeft, 78, kWhole},  // TAPE CIRCLED NOTE
         {kLeft, 64, kHalf},  {kRight, 64, kHalf}, {kLeft, 92, kWhole},  // rate flag FILE_UID
+        {kRight, 50, kHalf},                                            // FILE_SAMPLE_RATE
     };
-    for (int nRow = 0; nRow < 9; ++nRow) {
+    for (int nRow = 0; nRow < 10; ++nRow) {
         addRow(nRow, rows[nRow][0], rows[nRow][1], rows[nRow][2]);
     }
     page.controls.push_back({K::Edit, IDC_CHUNK_DETAILS, "", 7, 108, 256, 115, kDetailsBox});
+    return page;
+}
+
+// The controls of a page whose rows are edited in a table (pages/EditTable): the table from
+// y 20, the picker of what to add and the Add and Remove buttons below it, then the details box.
+// Hidden: the page shows them when its chunk takes edits.
+void AddTableRows(DialogTemplate& page, bool bPicker) {
+    const int nButtons = bPicker ? 111 : 7;
+    page.controls.push_back({K::ListView, 1110, "", 7, 20, 256, 98, WS_TABSTOP | WS_BORDER});
+    page.controls.push_back({K::PushButton, 1112, "&Add", nButtons, 122, 40, 14, WS_TABSTOP});
+    page.controls.push_back(
+        {K::PushButton, 1113, "&Remove", nButtons + 44, 122, 40, 14, WS_TABSTOP});
+    if (bPicker) {
+        page.controls.push_back({K::ComboBox, 1111, "", 7, 123, 100, 12, WS_TABSTOP});
+    }
+}
+
+DialogTemplate ListPage() {
+    DialogTemplate page = DetailsPage(136, 200, "LIST chunk", 7, 9, 38);
+    AddTableRows(page, true);
+    return page;
+}
+
+DialogTemplate CuePage() {
+    DialogTemplate page = DetailsPage(150, 230, "Markers of the cue chunk", 7, 9, 120);
+    AddTableRows(page, false);
     return page;
 }
 
@@ -161,6 +188,8 @@ DialogTemplate BextPage() {
                 {K::Edit, 1102, "", 203, 136, 62, 12, kTextBox},
                 // Below the page's first height, shown by the chunk's version; the page scrolls.
                 {K::Text, 1040, "BYTE UMID[64]:", 7, 232, 100, 8, kText},
+                // Beside the UMID, shown also while the version has none: it raises it to 1.
+                {K::PushButton, 1057, "&Generate", 213, 229, 50, 12, WS_VISIBLE | WS_TABSTOP},
                 {K::Edit, 1041, "", 7, 242, 256, 22, kMultiLineBox | ES_READONLY},
                 {K::Text, 1042, "WORD LoudnessValue:", 7, 270, 100, 8, kText},
                 {K::Edit, 1043, "", 110, 268, 70, 12, kNumberBox},
@@ -266,9 +295,10 @@ DialogTemplate OverviewPage() {
                 {K::Text, 1030, "", 14, 193, 242, 32, kText},
                 // Right of the player, in the page's free corner.
                 {K::PushButton, 1031, "Chec&k...", 205, 9, 56, 16, WS_VISIBLE | WS_TABSTOP},
+                {K::PushButton, 1033, "&Add chunk...", 205, 28, 56, 16, WS_VISIBLE | WS_TABSTOP},
                 // Shown once a page holds an edit: the Save button stays hidden.
                 {K::Text, 1032, "Edited: Ctrl+S saves, Ctrl+Shift+S saves under another name.", 199,
-                 30, 64, 34, 0},
+                 46, 64, 27, 0},
             }};
 }
 
@@ -317,9 +347,9 @@ std::map<UINT, DialogTemplate> AllTemplates() {
              DetailsPage(132, 230, "Not supported WAVE format.", 7, 9, 92),
              TextPage(134, 200, "data chunk.", 7, 9, 39),
              TextPage(135, 200, "RIFF Chunk", 7, 9, 42),
-             DetailsPage(136, 200, "LIST chunk", 7, 9, 38),
+             ListPage(),
              DetailsPage(137, 230, "Unknown Chunk", 7, 7, 60),
-             DetailsPage(150, 230, "Markers of the cue chunk", 7, 9, 120),
+             CuePage(),
              DetailsPage(160, 230, "What Ovalis reads of this chunk", 7, 9, 140),
              IxmlPage(),
              PcmPage(),

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QAbstractButton>
+
 #include <algorithm>
 #include <chrono>
 
@@ -78,6 +80,12 @@ void SetBoxText(CWnd& page, int nID, const CString& strText) {
 CString BoxText(const CWnd& page, int nID) {
     const CWnd* pBox = page.GetDlgItem(nID);
     return pBox ? pBox->GetWindowText() : CString("<no box>");
+}
+
+void ClickButton(CWnd& page, int nID) {
+    CWnd* pButton = page.GetDlgItem(nID);
+    ASSERT_NE(pButton, nullptr) << "no button " << nID;
+    static_cast<QAbstractButton*>(pButton->GetSafeHwnd())->click();
 }
 
 std::vector<std::string> Names(const std::string& folder) {

@@ -45,6 +45,8 @@ void AgeFile(const std::string& path);
 // Sets the text of box nID on a page as the user would leave it, whatever kind of box it is.
 void SetBoxText(CWnd& page, int nID, const CString& strText);
 CString BoxText(const CWnd& page, int nID);
+// Clicks the page's button nID as the user would.
+void ClickButton(CWnd& page, int nID);
 
 // The names a folder holds, sorted.
 std::vector<std::string> Names(const std::string& folder);
