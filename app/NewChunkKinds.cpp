@@ -1,6 +1,5 @@
 #include "app/NewChunkKinds.h"
 
-#include "core/chunks/BEXTChunkModel.h"
 #include "core/edit/ChunkInsert.h"
 #include "core/edit/IxmlFields.h"
 #include "core/edit/MetadataValues.h"
@@ -28,12 +27,7 @@ bool HasChunkOfKind(const CRiffChunkModel& root, const NewChunkKind& kind) {
 CChunk* AddChunkOfKind(CRiffChunkModel& root, const NewChunkKind& kind) {
     const CString strId = kind.id;
     if (strId == "bext") {
-        CChunk* pBext = BextChunkFor(root, true);
-        // The chunk's fields are edited through this pointer, which only a load sets.
-        if (auto* pModel = dynamic_cast<CBEXTChunkModel*>(pBext)) {
-            pModel->m_pBext = pModel->Data();
-        }
-        return pBext;
+        return BextChunkFor(root, true);
     }
     if (strId == "iXML") {
         return AddChunk(root, kind.id, NewIxmlDocument(), ChunkPlace::BeforeData);

@@ -101,8 +101,6 @@ void CBEXTPropertyPage::OnGenerateUmid() {
     }
     const ValueOutcome outcome =
         SetMetadataValue(*static_cast<CRiffChunkModel*>(pChunk->m_pParent), "UMID", "generate", {});
-    // Raising the version may have grown the payload into a new buffer.
-    pChunk->m_pBext = pChunk->Data();
     if (!outcome.problem.empty()) {
         AfxMessageBox("bext UMID is not generated: " + outcome.problem);
         return;

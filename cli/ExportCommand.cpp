@@ -7,10 +7,10 @@
 
 #include "cli/Batch.h"
 #include "cli/Csv.h"
+#include "cli/Diagnostics.h"
 #include "cli/FormulaCells.h"
 #include "cli/LoadedFile.h"
 #include "cli/TablePaths.h"
-#include "cli/Diagnostics.h"
 #include "core/edit/AdmDocumentEdit.h"
 #include "core/edit/FileMarkers.h"
 #include "core/edit/MetadataValues.h"

@@ -251,9 +251,9 @@ constexpr int kEditAttempts = 5;
 // A whole document is named by its first characters.
 CString Shortened(const CString& strText) {
     constexpr std::size_t kLongest = 60;
-    return strText.size() <= kLongest ? strText
-                                      : strText.substr(0, kLongest) + "... (" +
-                                            std::to_string(strText.size()) + " bytes)";
+    return strText.size() <= kLongest
+               ? strText
+               : strText.substr(0, kLongest) + "... (" + std::to_string(strText.size()) + " bytes)";
 }
 
 bool ChangesAnything(const CFileEdit& edit, const std::vector<PayloadChange>& byteChanges) {

@@ -70,6 +70,7 @@ bool CChunk::SetData(const BYTE* pBytes, DWORD nSize) {
     m_nDataSize = nSize;
     m_ck.cksize = nSize;
     m_ck.llDataSize = nSize;
+    OnPayloadReplaced();
     return true;
 }
 

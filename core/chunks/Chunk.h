@@ -52,6 +52,8 @@ public:
 protected:
     // Replaces the payload with a buffer of nSize bytes, zero-filled; FALSE when it cannot be had.
     bool AllocateData(DWORD nSize);
+    // Runs once SetData has replaced the payload: a class that keeps a pointer into it follows.
+    virtual void OnPayloadReplaced() {}
 
 private:
     DWORD m_nDataSize = 0;

@@ -15,4 +15,8 @@ public:
 
     // The payload bytes, owned by the chunk's m_pData; null until a read delivered some.
     BYTE* m_pMext = nullptr;
+
+protected:
+    // An edit that gives the chunk a new payload (a grown bext, a new chunk) moves the pointer.
+    void OnPayloadReplaced() override { m_pMext = Data(); }
 };

@@ -44,15 +44,16 @@ void AddObjectRows(const AdmDocument& adm, const CString& strProgramme, const CS
     const std::vector<CString> packs = RefsOf(pObject, "audioPackFormatIDRef");
     const CString strTracks = std::to_string(RefsOf(pObject, "audioTrackUIDRef").size());
     for (const CString& strPack : packs.empty() ? std::vector<CString>{""} : packs) {
-        rTable.rows.push_back({strProgramme, strContent, Named(adm, strObject),
-                               Named(adm, strPack), ChannelsOf(adm, strPack), strTracks});
+        rTable.rows.push_back({strProgramme, strContent, Named(adm, strObject), Named(adm, strPack),
+                               ChannelsOf(adm, strPack), strTracks});
     }
 }
 
 DetailTable ChainTable(const AdmDocument& adm) {
-    DetailTable table{
-        "ADM programmes", {"Programme", "Content", "Object", "Pack format", "Channels", "Tracks"},
-        {}, {}};
+    DetailTable table{"ADM programmes",
+                      {"Programme", "Content", "Object", "Pack format", "Channels", "Tracks"},
+                      {},
+                      {}};
     for (const AdmElement* pProgramme : adm.OfKind("audioProgramme")) {
         const CString strProgramme = Named(adm, pProgramme->id);
         for (const CString& strContent : RefsOf(pProgramme, "audioContentIDRef")) {
@@ -78,7 +79,9 @@ DetailTable CountsTable(const AdmDocument& adm) {
 
 DetailTable ChnaDetails(const CChunk& chunk) {
     const ChnaTable chna = ParseChna(chunk.Payload());
-    DetailTable table{"chna tracks", {"Track", "Track UID", "Track format", "Pack format"}, {},
+    DetailTable table{"chna tracks",
+                      {"Track", "Track UID", "Track format", "Pack format"},
+                      {},
                       "Tracks: " + std::to_string(chna.declaredTracks) +
                           ", track UIDs: " + std::to_string(chna.declaredUids) +
                           (chna.note.empty() ? "" : "; " + chna.note)};
@@ -94,7 +97,8 @@ std::vector<DetailTable> AxmlDetails(const CChunk& chunk) {
     const CString strText = AdmDocumentText(IdText(chunk.m_ck.ckid), chunk.Payload(), strError);
     const XmlParse parse = strError.empty() ? ParseXml(strText) : XmlParse{};
     if (!parse.root) {
-        return {{"ADM document", {}, {}, "Not read: " + (strError.empty() ? parse.error : strError)}};
+        return {
+            {"ADM document", {}, {}, "Not read: " + (strError.empty() ? parse.error : strError)}};
     }
     const AdmDocument adm = ParseAdm(strText);
     return {ChainTable(adm), CountsTable(adm), {"ADM document", {}, {}, IndentedXml(*parse.root)}};

@@ -10,7 +10,7 @@ namespace {
 
 constexpr std::size_t kChnaEntrySize = 40;
 constexpr const char* kElementKinds[] = {
-    "audioProgramme",     "audioContent",      "audioObject",     "audioPackFormat",
+    "audioProgramme",     "audioContent",      "audioObject",      "audioPackFormat",
     "audioChannelFormat", "audioStreamFormat", "audioTrackFormat", "audioTrackUID"};
 
 CString TextAt(ByteSpan payload, std::size_t nOffset, std::size_t nCount) {
@@ -46,8 +46,8 @@ void Collect(const XmlElement& element, AdmDocument& rAdm, std::size_t nDepth) {
         rAdm.elements.push_back(ElementOf(element));
     }
     if (element.name == "profile" && rAdm.profile.empty()) {
-        rAdm.profile = Attribute(element, "profileName") + " " +
-                       Attribute(element, "profileVersion");
+        rAdm.profile =
+            Attribute(element, "profileName") + " " + Attribute(element, "profileVersion");
     }
     // The parser bounds the depth; the walk needs no more than the model's nesting.
     if (nDepth >= 64) {
@@ -83,8 +83,9 @@ void CheckReference(const AdmDocument& adm, const ChnaTrack& track, const CStrin
 }  // namespace
 
 const AdmElement* AdmDocument::Find(const CString& strId) const {
-    const auto it = std::find_if(elements.begin(), elements.end(),
-                                 [&strId](const AdmElement& element) { return element.id == strId; });
+    const auto it =
+        std::find_if(elements.begin(), elements.end(),
+                     [&strId](const AdmElement& element) { return element.id == strId; });
     return it == elements.end() ? nullptr : &*it;
 }
 
@@ -152,8 +153,8 @@ std::vector<CString> AdmProblems(const ChnaTable& chna, const AdmDocument& adm, 
                                " channels");
         }
         if (!adm.Find(track.uid)) {
-            problems.push_back("chna track " + std::to_string(track.index) + "'s UID " +
-                               track.uid + " is not an audioTrackUID of the ADM document");
+            problems.push_back("chna track " + std::to_string(track.index) + "'s UID " + track.uid +
+                               " is not an audioTrackUID of the ADM document");
         }
         CheckReference(adm, track, track.trackFormat, "track format", problems);
         CheckReference(adm, track, track.packFormat, "pack format", problems);

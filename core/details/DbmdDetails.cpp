@@ -13,8 +13,8 @@ struct SegmentName {
 };
 
 constexpr SegmentName kSegmentNames[] = {
-    {1, "Dolby E"},     {3, "Dolby Digital"}, {7, "Dolby Digital Plus"},
-    {8, "Audio info"},  {9, "Dolby Atmos"},   {10, "Dolby Atmos supplemental"},
+    {1, "Dolby E"},    {3, "Dolby Digital"}, {7, "Dolby Digital Plus"},
+    {8, "Audio info"}, {9, "Dolby Atmos"},   {10, "Dolby Atmos supplemental"},
 };
 
 CString NameOf(unsigned id) {

@@ -45,8 +45,8 @@ std::optional<CString> InflateGzip(const CString& strStream, CString& rError) {
 
 std::optional<CString> DeflateGzip(const CString& strBytes) {
     z_stream stream{};
-    if (deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, kGzipWindow, 8,
-                     Z_DEFAULT_STRATEGY) != Z_OK) {
+    if (deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, kGzipWindow, 8, Z_DEFAULT_STRATEGY) !=
+        Z_OK) {
         return std::nullopt;
     }
     CString strOut(deflateBound(&stream, static_cast<uLong>(strBytes.size())), '\0');

@@ -13,8 +13,8 @@ struct VendorName {
 
 constexpr VendorName kVendorNames[] = {
     {"minf", "Pro Tools media information"}, {"elm1", "Pro Tools element list"},
-    {"regn", "Pro Tools regions"},          {"umid", "Pro Tools material identifier"},
-    {"DGDA", "Pro Tools session data"},     {"iXTC", "iXML timecode"},
+    {"regn", "Pro Tools regions"},           {"umid", "Pro Tools material identifier"},
+    {"DGDA", "Pro Tools session data"},      {"iXTC", "iXML timecode"},
 };
 
 CString SizeText(const CChunk& chunk) {

@@ -23,7 +23,8 @@ void ReadPeaks(ByteSpan payload, PeakEnvelope& rEnvelope) {
     const std::size_t nStart = std::max<std::size_t>(kHeaderSize, rEnvelope.offsetToPeaks);
     const std::size_t nHeld = payload.size() > nStart ? (payload.size() - nStart) / nWidth : 0;
     for (std::size_t i = 0; i < std::min(nHeld, kMostPeaks); ++i) {
-        const auto value = static_cast<float>(LittleEndianOr0(payload, nStart + i * nWidth, nWidth));
+        const auto value =
+            static_cast<float>(LittleEndianOr0(payload, nStart + i * nWidth, nWidth));
         rEnvelope.peaks.push_back(std::min(1.0f, value / fullScale));
     }
 }
@@ -35,14 +36,20 @@ std::optional<PeakEnvelope> ReadPeakEnvelope(const CChunk& chunk) {
     if (payload.size() < kHeaderSize) {
         return std::nullopt;
     }
-    PeakEnvelope envelope{Dword(payload, 0),  Dword(payload, 4),  Dword(payload, 8),
-                          Dword(payload, 12), Dword(payload, 16), Dword(payload, 20),
-                          Dword(payload, 24), Dword(payload, 28), {}, {}};
-    envelope.timestamp = CString(reinterpret_cast<const char*>(payload.data()) + kTimestampOffset,
-                                 kTimestampSize);
-    envelope.timestamp.erase(
-        std::find(envelope.timestamp.begin(), envelope.timestamp.end(), '\0'),
-        envelope.timestamp.end());
+    PeakEnvelope envelope{Dword(payload, 0),
+                          Dword(payload, 4),
+                          Dword(payload, 8),
+                          Dword(payload, 12),
+                          Dword(payload, 16),
+                          Dword(payload, 20),
+                          Dword(payload, 24),
+                          Dword(payload, 28),
+                          {},
+                          {}};
+    envelope.timestamp =
+        CString(reinterpret_cast<const char*>(payload.data()) + kTimestampOffset, kTimestampSize);
+    envelope.timestamp.erase(std::find(envelope.timestamp.begin(), envelope.timestamp.end(), '\0'),
+                             envelope.timestamp.end());
     ReadPeaks(payload, envelope);
     return envelope;
 }
@@ -50,7 +57,9 @@ std::optional<PeakEnvelope> ReadPeakEnvelope(const CChunk& chunk) {
 DetailTable PeakEnvelopeDetails(const CChunk& chunk) {
     const std::optional<PeakEnvelope> envelope = ReadPeakEnvelope(chunk);
     if (!envelope) {
-        return {"Peak envelope", {}, {},
+        return {"Peak envelope",
+                {},
+                {},
                 "The chunk holds " + std::to_string(chunk.Payload().size()) +
                     " bytes, fewer than the header's " + std::to_string(kHeaderSize) + "."};
     }
@@ -58,9 +67,9 @@ DetailTable PeakEnvelopeDetails(const CChunk& chunk) {
     return {"Peak envelope",
             {"Field", "Value"},
             {{"Version", text(envelope->version)},
-             {"Format", envelope->format == 2 ? "16-bit peaks" : envelope->format == 1
-                                                                     ? "8-bit peaks"
-                                                                     : text(envelope->format)},
+             {"Format", envelope->format == 2   ? "16-bit peaks"
+                        : envelope->format == 1 ? "8-bit peaks"
+                                                : text(envelope->format)},
              {"Points per value", text(envelope->pointsPerValue)},
              {"Block size", text(envelope->blockSize) + " frames"},
              {"Channels", text(envelope->channels)},

@@ -39,7 +39,7 @@ CString SetAdmDocument(CRiffChunkModel& root, const CString& strDocument, bool b
     if (CChunk* pBxml = FindChunk(root, "bxml"); pBxml && !FindChunk(root, "axml")) {
         const std::optional<CString> payload = BxmlPayload(strDocument);
         return payload && SetPayload(*pBxml, *payload) ? CString()
-                                                        : "couldn't compress the document";
+                                                       : "couldn't compress the document";
     }
     CString strPayload = strDocument;
     strPayload += (strPayload.size() & 1) != 0 ? CString(1, '\0') : CString();

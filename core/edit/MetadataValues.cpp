@@ -223,8 +223,7 @@ ValueOutcome SetIxmlValue(CRiffChunkModel& root, const CString& strName, const C
 
 bool IsMetadataName(const CString& strName) {
     return strName == "TimeReference" || strName == "UMID" || strName == "Version" ||
-           strName == kAdmName ||
-           (StartsWith(strName, kInfoPrefix) && strName.size() > 5) ||
+           strName == kAdmName || (StartsWith(strName, kInfoPrefix) && strName.size() > 5) ||
            (StartsWith(strName, kIxmlPrefix) && IsIxmlField(strName.substr(5)));
 }
 

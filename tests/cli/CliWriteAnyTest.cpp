@@ -118,6 +118,30 @@ TEST_F(CliWriteAnyTest, FieldsComeFromTheNameAndTheDateFromTheFile) {
     EXPECT_EQ(Value(path, "OriginationDate").size(), 10);
 }
 
+TEST_F(CliWriteAnyTest, TheAdmDocumentGoesOutAndComesBackWhole) {
+    const std::string document =
+        "<ebuCoreMain><audioObject audioObjectID=\"AO_1001\" audioObjectName=\"Bed\"/>"
+        "</ebuCoreMain>";
+    const std::string path = Write("adm.wav", PlainWave());
+    const std::string source = Write("adm.xml", Bytes(document.begin(), document.end()));
+    EXPECT_EQ(RunCli({"set", "--axml", source, path}).exitCode, 1);
+    ASSERT_EQ(RunCli({"set", "--add", "--axml", source, path}).exitCode, 0);
+    EXPECT_EQ(RunCli({"export", "--axml", path}).out, document + "\n");
+    const std::string junk = Write("junk.xml", Bytes{'<', 'a', '/', '>'});
+    EXPECT_EQ(RunCli({"set", "--axml", junk, path}).exitCode, 1);
+    EXPECT_EQ(RunCli({"export", "--axml", path}).out, document + "\n");
+}
+
+TEST_F(CliWriteAnyTest, AWideFormThatFitsIsConvertedToRiff) {
+    const std::string path = Write(
+        "wide.wav", testfiles::Rf64File(
+                        {{"fmt ", testfiles::PcmFormat(1, 48000, 16)}, {"data", kSamples}}, 2000));
+    ASSERT_EQ(RunCli({"convert", "--riff", path}).exitCode, 0);
+    EXPECT_EQ(ChunkFields(InfoFiles({path})[0].toObject(), "fmt ")["nChannels"].toInt(), 1);
+    EXPECT_EQ(InfoFiles({path})[0].toObject()["form"].toString(), "RIFF");
+    EXPECT_EQ(RunCli({"convert", "--riff", path}).exitCode, 1);
+}
+
 struct RefusedCase {
     std::vector<std::string> args;
     const char* message;

@@ -94,14 +94,14 @@ Names FirstNames(std::size_t n) {
     return Names(kBaseNames.begin(), kBaseNames.begin() + static_cast<std::ptrdiff_t>(n));
 }
 
-// The class name a chunk of this id gets.
+// The class name a chunk of this id gets: the filler chunks are named too.
 std::string TabOf(const std::string& id) {
     for (const std::string& name : kBaseNames) {
         if (name == id) {
             return name;
         }
     }
-    return "Unknown";
+    return id == "JUNK" ? id : "Unknown";
 }
 
 // Cut inside the form header, then inside each chunk: within its header, right after it, and
@@ -267,7 +267,7 @@ void AddChunksAfterTheForm(Files& files) {
     }
     chunks.push_back({"JUNK", Letters(9)});
     Names names = kBaseNames;
-    names.push_back("Unknown");
+    names.push_back("JUNK");
     files.push_back({"chunks-after-form.wav", testfiles::WaveFile(chunks, "WAVE", nFormSize), true,
                      names, false});
 }

@@ -39,17 +39,19 @@ TEST(AdmTest, TheTrackTableAndTheDocumentAgreeOrTheDisagreementIsNamed) {
     const ChnaTrack second{2, "ATU_00000002", "AT_00010001_01", "AP_00010002"};  // common ones
     const ProblemCase cases[] = {
         {{first, second}, 2, {}},
-        {{first, {2, "ATU_00000009", "AT_00010001_01", "AP_00010002"}}, 2,
+        {{first, {2, "ATU_00000009", "AT_00010001_01", "AP_00010002"}},
+         2,
          {"ATU_00000009 is not an audioTrackUID", "ATU_00000002 has no track"}},
         {{first, {3, "ATU_00000002", "AT_00031001_01", "AP_00031001"}}, 2, {"outside"}},
-        {{first, {2, "ATU_00000002", "AT_00031009_01", "AP_00031001"}}, 2,
+        {{first, {2, "ATU_00000002", "AT_00031009_01", "AP_00031001"}},
+         2,
          {"track format AT_00031009_01"}},
     };
     for (const ProblemCase& c : cases) {
         const std::string chna = Chna(c.tracks);
-        const std::vector<CString> problems =
-            AdmProblems(ParseChna(ByteSpan(reinterpret_cast<const BYTE*>(chna.data()), chna.size())),
-                        ParseAdm(kDocument), c.channels);
+        const std::vector<CString> problems = AdmProblems(
+            ParseChna(ByteSpan(reinterpret_cast<const BYTE*>(chna.data()), chna.size())),
+            ParseAdm(kDocument), c.channels);
         ASSERT_EQ(problems.size(), c.problems.size());
         for (std::size_t i = 0; i < problems.size(); ++i) {
             EXPECT_NE(problems[i].find(c.problems[i]), CString::npos) << problems[i];

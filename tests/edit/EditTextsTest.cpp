@@ -6,6 +6,7 @@
 #include "core/edit/IxmlFields.h"
 #include "core/edit/MirrorLines.h"
 #include "core/edit/TimecodeInput.h"
+#include "core/edit/UmidMaker.h"
 
 namespace {
 
@@ -106,6 +107,27 @@ TEST(EditTextsTest, MirrorLinesFollowTheirFieldAndNoOtherLine) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(WithMirrorLines(c.before, "SCENE", "B2"), c.after);
+    }
+}
+
+TEST(EditTextsTest, UmidsAreMadeAsSmpteBasicOnesOrTakenFromHex) {
+    for (MaterialNumber method : {MaterialNumber::Random, MaterialNumber::TimeBased}) {
+        const std::vector<BYTE> umid = NewBasicUmid(method);
+        ASSERT_EQ(umid.size(), 32u);
+        EXPECT_EQ(std::vector<BYTE>(umid.begin(), umid.begin() + 4),
+                  (std::vector<BYTE>{0x06, 0x0A, 0x2B, 0x34}));
+        EXPECT_EQ(umid[12], 0x13);  // the length of what follows the label
+        EXPECT_NE(NewBasicUmid(method), umid);
+    }
+    const std::string hex32(64, 'a');
+    const struct {
+        std::string text;
+        std::size_t bytes;  // 0: refused
+    } cases[] = {{hex32, 32},          {hex32 + hex32, 64},  {"0A0B 0C0D" + hex32.substr(8), 32},
+                 {hex32.substr(1), 0}, {hex32.substr(2), 0}, {"zz" + hex32.substr(2), 0}};
+    for (const auto& c : cases) {
+        const auto umid = UmidFromHex(c.text);
+        EXPECT_EQ(umid ? umid->size() : 0, c.bytes) << c.text;
     }
 }
 

@@ -51,7 +51,7 @@ TEST(ListAndUnknownChunkTest, Descriptions) {
     testfiles::TempDir dir;
     const std::string path = dir.file("source.wav");
     const Bytes list = ByteBuilder().text("INFO").zeros(22);
-    testfiles::writeFile(path, testfiles::WaveFile({{"LIST", list}, {"junk", list}}));
+    testfiles::writeFile(path, testfiles::WaveFile({{"LIST", list}, {"xtra", list}}));
     CRiffChunk root;
     ASSERT_TRUE(root.Load(path));
     EXPECT_EQ(root.GetChild(0)->GetDescription(), "ckid = LIST\r\ncksize = 1A\r\n");

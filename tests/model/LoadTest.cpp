@@ -107,7 +107,7 @@ protected:
 TEST_F(LoadTest, TopLevelChunksBecomeChildrenInFileOrder) {
     const Bytes list = ByteBuilder().text("INFO").text("ISFT").le32(4).text("Ov1s");
     const Bytes unknown = ByteBuilder().text("cue ").le16(0xBEEF);
-    const Bytes file = WaveFile({{"LIST", list}, {"junk", unknown}, {"data", Samples(16)}});
+    const Bytes file = WaveFile({{"LIST", list}, {"xtra", unknown}, {"data", Samples(16)}});
     ASSERT_TRUE(Load(file));
 
     EXPECT_EQ(Names(), (std::vector<std::string>{"LIST", "Unknown", "data"}));
@@ -121,7 +121,7 @@ TEST_F(LoadTest, TopLevelChunksBecomeChildrenInFileOrder) {
     EXPECT_EQ(Child(0).m_ck.ckid, Id("LIST"));
     EXPECT_EQ(Child(0).m_ck.fccType, Id("INFO"));
     EXPECT_EQ(Payload(Child(0)), list);
-    EXPECT_EQ(Child(1).m_ck.ckid, Id("junk"));
+    EXPECT_EQ(Child(1).m_ck.ckid, Id("xtra"));
     EXPECT_EQ(Payload(Child(1)), unknown);
     EXPECT_EQ(Child(2).m_ck.ckid, Id("data"));
     EXPECT_EQ(Child(2).m_ck.cksize, 16u);
@@ -215,9 +215,9 @@ private:
 };
 
 TEST_F(LoadTest, ReadAndSeekErrorsKeepTheChunksReadSoFar) {
-    // LIST at 12, junk at 32, data at 44, end of file at 56.
+    // LIST at 12, xtra at 32, data at 44, end of file at 56.
     const Bytes file = WaveFile({{"LIST", ByteBuilder().text("INFO").zeros(8)},
-                                 {"junk", Samples(4)},
+                                 {"xtra", Samples(4)},
                                  {"data", Samples(4)}});
     ASSERT_EQ(file.size(), 56u);
     const struct {
@@ -362,19 +362,19 @@ TEST_F(LoadTest, PathIsKeptLowerCasedAndAsOpened) {
 TEST_F(LoadTest, IdsInOtherLetterCasesFindTheirClass) {
     ASSERT_TRUE(Load(WaveFile({{"Data", Samples(4)},
                                {"list", ByteBuilder().text("adtl")},
-                               {"junk", Samples(2)},
+                               {"xtra", Samples(2)},
                                {"LIST", ByteBuilder().text("INFO")}})));
     EXPECT_EQ(Names(), (std::vector<std::string>{"data", "LIST", "Unknown", "LIST"}));
     EXPECT_EQ(Child(0).m_ck.ckid, Id("Data"));
     EXPECT_EQ(Child(0).Data(), nullptr);
     EXPECT_EQ(Child(1).m_ck.ckid, Id("list"));
     EXPECT_EQ(Payload(Child(1)), ByteBuilder().text("adtl").bytes());
-    EXPECT_EQ(Child(2).m_ck.ckid, Id("junk"));
+    EXPECT_EQ(Child(2).m_ck.ckid, Id("xtra"));
 }
 
 TEST_F(LoadTest, ChunkAfterTheEndOfTheFormIsOneMoreChild) {
     Bytes file = WaveFile({{"data", Samples(4)}});
-    const Bytes after = testfiles::ChunkBytes({"junk", Samples(2)});
+    const Bytes after = testfiles::ChunkBytes({"xtra", Samples(2)});
     file.insert(file.end(), after.begin(), after.end());
     ASSERT_TRUE(Load(file));
     EXPECT_EQ(Names(), (std::vector<std::string>{"data", "Unknown"}));
@@ -382,7 +382,7 @@ TEST_F(LoadTest, ChunkAfterTheEndOfTheFormIsOneMoreChild) {
 }
 
 TEST_F(LoadTest, OddSizedChunksWithAndWithoutTheirPadByte) {
-    const Bytes odd = ByteBuilder().text("junk").le32(3).text("abc");
+    const Bytes odd = ByteBuilder().text("xtra").le32(3).text("abc");
     const Bytes data = testfiles::ChunkBytes({"data", Samples(4)});
     const Bytes list = testfiles::ChunkBytes({"LIST", ByteBuilder().text("INFO").zeros(4)});
     // Ids "AAAA" both on the pad's place and one byte later: no telling which was meant.
@@ -439,16 +439,16 @@ TEST_F(LoadTest, SizesThatWouldWrapTheOffsetEndTheWalkAtTheEndOfTheFile) {
                  WaveFile({{"data", Samples(4)}})}),
          {}},
         {"chunk other than RIFF at offset 0",
-         Concat({ByteBuilder().text("JUNK").le32(0xFFFFFFF7).zeros(8),
+         Concat({ByteBuilder().text("XTRA").le32(0xFFFFFFF7).zeros(8),
                  WaveFile({{"data", Samples(4)}})}),
          {}},
         {"first chunk at offset 12",
-         WaveOf(Concat({ByteBuilder().text("junk").le32(0xFFFFFFF8).zeros(8),
+         WaveOf(Concat({ByteBuilder().text("xtra").le32(0xFFFFFFF8).zeros(8),
                         testfiles::ChunkBytes({"data", Samples(4)})})),
          {"Unknown"}},
         {"second chunk",
          WaveOf(Concat({testfiles::ChunkBytes({"data", Samples(4)}),
-                        ByteBuilder().text("junk").le32(0xFFFFFFF0).zeros(8),
+                        ByteBuilder().text("xtra").le32(0xFFFFFFF0).zeros(8),
                         testfiles::ChunkBytes({"data", Samples(4)})})),
          {"data", "Unknown"}},
     };
@@ -475,7 +475,7 @@ TEST_F(LoadTest, ChunksClaimingMoreThanTheFileHoldsKeepOnlyItsBytes) {
         DWORD dwSize;
         std::size_t nFileSize;
     } rows[] = {
-        {"junk", 0x7FFFFFFF, 1000},
+        {"xtra", 0x7FFFFFFF, 1000},
         {"LIST", 0xFFFFFF00, 2048},
     };
     for (const auto& row : rows) {
@@ -496,7 +496,7 @@ TEST_F(LoadTest, ChunksClaimingMoreThanTheFileHoldsKeepOnlyItsBytes) {
 
 TEST_F(LoadTest, UnclosedDataChunkRunsToTheEndOfTheFile) {
     // Samples that look like a chunk header are never taken for one.
-    const Bytes samples = Concat({testfiles::ChunkBytes({"junk", Samples(6)}), Samples(51)});
+    const Bytes samples = Concat({testfiles::ChunkBytes({"xtra", Samples(6)}), Samples(51)});
     const Bytes file = WaveOf(Concat({testfiles::ChunkBytes({"umid", Samples(4)}),
                                       ByteBuilder().text("data").le32(0xFFFFFFFF), samples}));
     ASSERT_TRUE(Load(file));
@@ -515,7 +515,7 @@ TEST_F(LoadTest, LoadingReadsNoSamples) {
     const Bytes tail = testfiles::ChunkBytes({"LIST", list});
     const auto dwFormSize = static_cast<DWORD>(tailOffset + tail.size() - 8);
     const Bytes head = Concat({ByteBuilder().text("RIFF").le32(dwFormSize).text("WAVE"),
-                               testfiles::ChunkBytes({"JUNK", Samples(4)}),
+                               testfiles::ChunkBytes({"XTRA", Samples(4)}),
                                ByteBuilder().text("data").le32(kThreeGiB)});
     m_path = m_dir.file("big.wav");
     testfiles::writeSparseFile(m_path, head, tailOffset, tail);

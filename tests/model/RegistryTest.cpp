@@ -14,7 +14,8 @@
 
 namespace {
 
-// The order in which the chunk classes join the registry, which is also the order of the search.
+// The order in which the first chunk classes join the registry, which is also the order of the
+// search; the kinds added later follow them.
 const std::vector<std::string> kRegistrationOrder = {"RIFF", "LIST", "bext", "mext", "fmt ",
                                                      "fact", "data", "iXML", "cue ", "ds64"};
 
@@ -46,11 +47,10 @@ TEST(ChunkRegistryTest, PrototypesStandInRegistrationOrder) {
                  [&](const std::string& name) {
                      return std::find(names.begin(), names.end(), name) != names.end();
                  });
-    EXPECT_EQ(names, expected);
-    ASSERT_GE(names.size(), 3u);
+    ASSERT_GE(names.size(), expected.size());
+    EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + expected.size()), expected);
     EXPECT_EQ(names.front(), "RIFF");
     EXPECT_EQ(names[1], "LIST");
-    EXPECT_EQ(names.back(), "ds64");
 }
 
 TEST(ChunkRegistryTest, IdsFindTheirClassWhateverTheLetterCase) {
@@ -62,8 +62,8 @@ TEST(ChunkRegistryTest, IdsFindTheirClassWhateverTheLetterCase) {
         {"RIFF", "CRiffChunk", "RIFF"},       {"riff", "CRiffChunk", "RIFF"},
         {"LIST", "CListChunk", "LIST"},       {"list", "CListChunk", "LIST"},
         {"data", "CdataChunk", "data"},       {"Data", "CdataChunk", "data"},
-        {"DATA", "CdataChunk", "data"},       {"junk", "CUnknownChunk", "Unknown"},
-        {"JUNK", "CUnknownChunk", "Unknown"}, {"dat", "CUnknownChunk", "Unknown"},
+        {"DATA", "CdataChunk", "data"},       {"junk", "CNamedChunk", "JUNK"},
+        {"abcd", "CUnknownChunk", "Unknown"}, {"dat", "CUnknownChunk", "Unknown"},
         {"", "CUnknownChunk", "Unknown"},     {"datax", "CdataChunk", "data"},
     };
     for (const auto& row : rows) {
