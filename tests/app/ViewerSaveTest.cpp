@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "MmioFaults.h"
 #include "RiffWriter.h"
 #include "ViewerTestSupport.h"
 #include "app/ViewerDlg.h"

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 
+#include "MmioFaults.h"
 #include "RiffWriter.h"
 #include "TestFiles.h"
 #include "core/chunks/RiffChunkModel.h"

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "MmioFaults.h"
 #include "RiffWriter.h"
 #include "TestFiles.h"
 #include "core/chunks/RiffChunkModel.h"

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CallRecorder.h"
+#include "MmioFaults.h"
 #include "RiffWriter.h"
 #include "SparseFile.h"
 #include "TestFiles.h"

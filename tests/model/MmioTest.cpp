@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "MmioFaults.h"
 #include "TestFiles.h"
 #include "core/io/MmioSeam.h"
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "MmioFaults.h"
 #include "RiffWriter.h"
 #include "app/ViewerTestSupport.h"
 #include "core/io/MmioSeam.h"

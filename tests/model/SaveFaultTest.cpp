@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "MmioFaults.h"
 #include "SaveSupport.h"
 #include "core/io/MmioSeam.h"
 #include "pages/RiffChunk.h"
