@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "SaveSupport.h"
 #include "ViewerTestSupport.h"
 #include "app/AddChunkDialog.h"
 #include "app/NewChunkKinds.h"
@@ -17,7 +18,6 @@
 #include "core/edit/ChunkInsert.h"
 #include "core/edit/FileMarkers.h"
 #include "core/edit/MetadataValues.h"
-#include "model/SaveSupport.h"
 #include "pages/ChunkPage.h"
 #include "pages/EditTable.h"
 

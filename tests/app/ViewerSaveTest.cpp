@@ -12,10 +12,10 @@
 
 #include "MmioFaults.h"
 #include "RiffWriter.h"
+#include "SaveSupport.h"
 #include "ViewerTestSupport.h"
 #include "app/ViewerDlg.h"
 #include "core/io/MmioSeam.h"
-#include "model/SaveSupport.h"
 #include "pages/ChunkPage.h"
 
 namespace {

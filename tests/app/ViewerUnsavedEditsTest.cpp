@@ -13,11 +13,11 @@
 #include <memory>
 
 #include "RiffWriter.h"
+#include "SaveSupport.h"
 #include "ViewerTestSupport.h"
 #include "app/ViewerDlg.h"
 #include "framework/DialogTemplate.h"
 #include "framework/MessageBox.h"
-#include "model/SaveSupport.h"
 #include "pages/ChunkPage.h"
 
 namespace {

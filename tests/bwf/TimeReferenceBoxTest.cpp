@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "BwfTestHelpers.h"
+#include "SaveSupport.h"
 #include "bwf/BEXTChunk.h"
 #include "core/fields/BextFields.h"
 #include "core/fields/FieldCodec.h"
-#include "model/SaveSupport.h"
 #include "pages/RiffChunk.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include "CliRunner.h"
 #include "CliTestFiles.h"
-#include "model/SparseFile.h"
+#include "SparseFile.h"
 
 namespace {
 

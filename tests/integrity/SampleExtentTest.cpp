@@ -6,11 +6,11 @@
 #include <algorithm>
 
 #include "RiffWriter.h"
+#include "SparseFile.h"
 #include "core/chunks/RiffChunkModel.h"
 #include "core/details/AudioFacts.h"
 #include "core/integrity/FileCheck.h"
 #include "core/integrity/SampleChecksum.h"
-#include "model/SparseFile.h"
 
 using namespace testfiles;
 

@@ -7,9 +7,9 @@
 #include <functional>
 #include <string>
 
+#include "SaveSupport.h"
 #include "core/chunks/RiffChunkModel.h"
 #include "core/edit/ChunkInsert.h"
-#include "model/SaveSupport.h"
 #include "pages/ChunkPage.h"
 #include "pages/EditTable.h"
 #include "pages/PagedChunk.h"
