@@ -1,6 +1,7 @@
 #include "core/details/PeakEnvelopeDetails.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/base/LittleEndian.h"
 #include "core/chunks/Chunk.h"
@@ -20,13 +21,42 @@ DWORD Dword(ByteSpan payload, std::size_t nAt) {
 void ReadPeaks(ByteSpan payload, PeakEnvelope& rEnvelope) {
     const std::size_t nWidth = rEnvelope.format == 2 ? 2 : 1;
     const float fullScale = nWidth == 2 ? 32767.0f : 127.0f;
-    const std::size_t nStart = std::max<std::size_t>(kHeaderSize, rEnvelope.offsetToPeaks);
+    // The offset counts from the chunk's own header, 8 bytes before the payload (128 as a rule).
+    const std::size_t nStart = std::max<std::size_t>(
+        kHeaderSize, rEnvelope.offsetToPeaks > 8 ? rEnvelope.offsetToPeaks - 8 : 0);
     const std::size_t nHeld = payload.size() > nStart ? (payload.size() - nStart) / nWidth : 0;
     for (std::size_t i = 0; i < std::min(nHeld, kMostPeaks); ++i) {
         const auto value =
             static_cast<float>(LittleEndianOr0(payload, nStart + i * nWidth, nWidth));
         rEnvelope.peaks.push_back(std::min(1.0f, value / fullScale));
     }
+}
+
+constexpr std::size_t kDrawnColumns = 64;
+constexpr int kDrawnHalfRows = 4;
+
+// The largest peak of each column's share of the peaks.
+std::vector<float> ColumnPeaks(const std::vector<float>& peaks) {
+    std::vector<float> columns(std::min(kDrawnColumns, peaks.size()), 0.0f);
+    for (std::size_t i = 0; i < peaks.size(); ++i) {
+        float& rColumn = columns[i * columns.size() / peaks.size()];
+        rColumn = std::max(rColumn, peaks[i]);
+    }
+    return columns;
+}
+
+// The envelope drawn in characters, mirrored about its middle line, as a waveform is drawn.
+CString EnvelopeDrawing(const std::vector<float>& peaks) {
+    const std::vector<float> columns = ColumnPeaks(peaks);
+    CString strDrawing;
+    for (int row = kDrawnHalfRows; row >= -kDrawnHalfRows; --row) {
+        const float level = static_cast<float>(std::abs(row)) / kDrawnHalfRows;
+        for (const float peak : columns) {
+            strDrawing += row == 0 ? '-' : (peak >= level - 0.5f / kDrawnHalfRows ? '#' : ' ');
+        }
+        strDrawing += '\n';
+    }
+    return strDrawing;
 }
 
 }  // namespace
@@ -78,5 +108,5 @@ DetailTable PeakEnvelopeDetails(const CChunk& chunk) {
              {"Offset to peaks", text(envelope->offsetToPeaks)},
              {"Timestamp", envelope->timestamp},
              {"Peaks held", std::to_string(envelope->peaks.size())}},
-            {}};
+            envelope->peaks.empty() ? CString() : "Envelope:\n" + EnvelopeDrawing(envelope->peaks)};
 }

@@ -84,9 +84,10 @@ TEST(NamedKindsTest, APeakEnvelopeReadsItsHeaderAndThePeaksItHolds) {
     header[8] = 2;   // positive and negative
     header[12] = 0;  // block size 256
     header[13] = 1;
-    header[16] = 1;    // one channel
-    header[20] = 3;    // three peak frames
-    header[28] = 120;  // peaks right after the header
+    header[16] = 1;  // one channel
+    header[20] = 3;  // three peak frames
+    header[28] =
+        static_cast<char>(128);  // the peaks right after the header, counted from the chunk
     const CString peaks("\xFF\x7F\x00\x00\x00\x40", 6);
     const auto pChunk = Holding(header + peaks);
     const std::optional<PeakEnvelope> envelope = ReadPeakEnvelope(*pChunk);
