@@ -32,7 +32,7 @@ void ReadPeaks(ByteSpan payload, PeakEnvelope& rEnvelope) {
     }
 }
 
-constexpr std::size_t kDrawnColumns = 64;
+constexpr std::size_t kDrawnColumns = 56;
 constexpr int kDrawnHalfRows = 4;
 
 // The largest peak of each column's share of the peaks.
