@@ -11,11 +11,14 @@
 #include "format/ds64Chunk.h"
 #include "format/factChunk.h"
 #include "format/fmtChunk.h"
+#include "pages/CartChunk.h"
 #include "pages/CueChunk.h"
 #include "pages/DataChunk.h"
+#include "pages/InstChunk.h"
 #include "pages/IxmlChunk.h"
 #include "pages/ListChunk.h"
 #include "pages/RiffChunk.h"
+#include "pages/SmplChunk.h"
 #include "pages/UnknownChunk.h"
 #include "player/MediaPlayerControl.h"
 
@@ -32,6 +35,9 @@ const CKindPrototypes g_prototypes({
     RUNTIME_CLASS(CdataChunk),
     RUNTIME_CLASS(CiXMLChunk),
     RUNTIME_CLASS(CcueChunk),
+    RUNTIME_CLASS(CcartChunk),
+    RUNTIME_CLASS(CsmplChunk),
+    RUNTIME_CLASS(CinstChunk),
     RUNTIME_CLASS(Cds64Chunk),
 });
 

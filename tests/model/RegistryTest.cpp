@@ -16,7 +16,8 @@ namespace {
 
 // The order in which the chunk classes join the registry, which is also the order of the search.
 const std::vector<std::string> kRegistrationOrder = {"RIFF", "LIST", "bext", "mext", "fmt ",
-                                                     "fact", "data", "iXML", "cue ", "ds64"};
+                                                     "fact", "data", "iXML", "cue ", "cart",
+                                                     "smpl", "inst", "ds64"};
 
 std::vector<const CChunk*> Prototypes() {
     std::vector<const CChunk*> prototypes;
