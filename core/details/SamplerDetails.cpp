@@ -1,6 +1,7 @@
 #include "core/details/SamplerDetails.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "core/chunks/Chunk.h"
 #include "core/details/PayloadBytes.h"
