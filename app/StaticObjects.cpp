@@ -11,12 +11,15 @@
 #include "format/ds64Chunk.h"
 #include "format/factChunk.h"
 #include "format/fmtChunk.h"
+#include "pages/CartChunk.h"
 #include "pages/CueChunk.h"
 #include "pages/DataChunk.h"
+#include "pages/InstChunk.h"
 #include "pages/IxmlChunk.h"
 #include "pages/ListChunk.h"
 #include "pages/NamedChunk.h"
 #include "pages/RiffChunk.h"
+#include "pages/SmplChunk.h"
 #include "pages/UnknownChunk.h"
 #include "player/MediaPlayerControl.h"
 
@@ -33,6 +36,9 @@ const CKindPrototypes g_prototypes({
     RUNTIME_CLASS(CdataChunk),
     RUNTIME_CLASS(CiXMLChunk),
     RUNTIME_CLASS(CcueChunk),
+    RUNTIME_CLASS(CcartChunk),
+    RUNTIME_CLASS(CsmplChunk),
+    RUNTIME_CLASS(CinstChunk),
     RUNTIME_CLASS(Cds64Chunk),
     RUNTIME_CLASS(CNamedChunk),
 });

@@ -15,6 +15,7 @@
 #include "core/edit/FileMarkers.h"
 #include "core/edit/MetadataValues.h"
 #include "core/fields/BextFields.h"
+#include "core/fields/CartFields.h"
 #include "core/fields/FieldCodec.h"
 
 namespace {
@@ -43,10 +44,17 @@ ExportedFile ExportedOf(CLoadedFile& file) {
     return exported;
 }
 
-// The fixed columns, then the INFO entries and iXML fields some file holds, in the order first
-// met.
+// The fixed columns, the cart fields some file holds in the table's order, then the INFO entries
+// and iXML fields some file holds, in the order first met.
 std::vector<CString> ColumnsOf(const std::vector<ExportedFile>& files) {
     std::vector<CString> columns = ExportColumns();
+    for (const FieldLayout& field : kCartFields.fields) {
+        if (std::any_of(files.begin(), files.end(), [&field](const ExportedFile& file) {
+                return file.values.count(field.name) > 0;
+            })) {
+            columns.push_back(field.name);
+        }
+    }
     for (const char* pPrefix : {"INFO:", "IXML:"}) {
         for (const ExportedFile& file : files) {
             for (const auto& [strName, strValue] : file.values) {

@@ -121,13 +121,14 @@ CString CFileEdit::StoreValue(const Assignment& assignment) {
     return CString();
 }
 
-// A field the bext chunk holds from a later version on raises its version first.
+// A field the bext chunk holds from a later version on raises its version first; a longer text
+// to the end (coding history, tag text) grows its chunk.
 CString CFileEdit::StoreInChunk(CChunk& chunk, const FieldLayout& field,
                                 const Assignment& assignment) {
-    if (FieldTableOf(chunk) == &kBextFields &&
-        ((field.sinceVersion > 0 && !RaiseBextVersion(chunk, field.sinceVersion)) ||
-         !GrowForText(chunk, field, assignment.strValue))) {
-        return "couldn't grow the bext chunk to hold " + assignment.strName;
+    if ((FieldTableOf(chunk) == &kBextFields && field.sinceVersion > 0 &&
+         !RaiseBextVersion(chunk, field.sinceVersion)) ||
+        !GrowForText(chunk, field, assignment.strValue)) {
+        return "couldn't grow the " + chunk.m_strName + " chunk to hold " + assignment.strName;
     }
     // A date as the file has it stays, whatever it holds.
     if (ReadFieldText(chunk, field) != assignment.strValue) {
@@ -161,11 +162,12 @@ CString CFileEdit::StoreOne(const Assignment& assignment) {
         if (!pField) {
             continue;
         }
-        // The bext chunk grows for the fields of a later version and a longer coding history.
-        const bool bRaises = pTable == &kBextFields &&
-                             (pField->sinceVersion > 0 || (pField->kind == FieldKind::TextToEnd &&
-                                                           chunk.DataSize() >= pField->offset));
-        if (!bRaises && !IsFieldHeld(chunk, *pField)) {
+        // The bext chunk grows for the fields of a later version, any chunk for a longer text
+        // to its end.
+        const bool bGrows =
+            (pTable == &kBextFields && pField->sinceVersion > 0) ||
+            (pField->kind == FieldKind::TextToEnd && chunk.DataSize() >= pField->offset);
+        if (!bGrows && !IsFieldHeld(chunk, *pField)) {
             strTooShort = TooShortFor(chunk, i, assignment.strName);
             continue;
         }

@@ -22,6 +22,9 @@ Json FieldJson(const FieldValue& field) {
             return *value;
         }
     }
+    if (field.pField->kind == FieldKind::SignedNumber) {
+        return std::stoll(*field.text);
+    }
     return *field.text;
 }
 

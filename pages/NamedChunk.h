@@ -5,6 +5,6 @@
 #include "pages/NamedPropertyPage.h"
 #include "pages/PagedChunk.h"
 
-class CNamedChunk : public TPagedChunk<CNamedChunkModel, CNamedPropertyPage, 160> {
+class CNamedChunk : public TPagedChunk<CNamedChunkModel, CNamedPropertyPage, 170> {
     DECLARE_DYNCREATE(CNamedChunk)
 };

@@ -102,6 +102,80 @@ DialogTemplate CuePage() {
     DialogTemplate page = DetailsPage(150, 230, "Markers of the cue chunk", 7, 9, 120);
     AddTableRows(page, false);
     return page;
+// Where a field's row stands on a page of pages/FieldTablePage: its label, then its box.
+struct FieldRow {
+    int x;
+    int y;
+    int cxLabel;
+    int cxBox;
+    int cyBox = 12;
+};
+
+// A page whose rows are its chunk kind's fields in the table's order (label 1200 + row, box
+// 1300 + row, both named and filled by the page), then, when cyDetails is not 0, the details
+// box. Rows past the page's height scroll.
+DialogTemplate FieldRowsPage(UINT nID, const std::vector<FieldRow>& rows, int yDetails,
+                             int cyDetails) {
+    DialogTemplate page{nID, 270, 230, "", kPageFont, 8, kPage, {}};
+    for (std::size_t nRow = 0; nRow < rows.size(); ++nRow) {
+        const FieldRow& row = rows[nRow];
+        const int nOffset = static_cast<int>(nRow);
+        const DWORD box = row.cyBox > 12 ? kMultiLineBox | WS_VSCROLL : kTextBox;
+        page.controls.push_back(
+            {K::Text, 1200 + nOffset, "", row.x, row.y + 2, row.cxLabel, 8, kText});
+        page.controls.push_back({K::Edit, 1300 + nOffset, "", row.x + row.cxLabel + 2, row.y,
+                                 row.cxBox, row.cyBox, box});
+    }
+    if (cyDetails > 0) {
+        page.controls.push_back(
+            {K::Edit, IDC_CHUNK_DETAILS, "", 7, yDetails, 256, cyDetails, kDetailsBox});
+    }
+    return page;
+}
+
+// The cart page: the short fields side by side, the texts across the page, the tag text, then
+// the post timers in the details box below the page's first height.
+DialogTemplate CartPage() {
+    constexpr int kLabel = 72, kWhole = 182, kHalf = 50, kRight = 137, kRightLabel = 56;
+    std::vector<FieldRow> rows = {{7, 7, kLabel, kHalf}};  // Version
+    for (int y = 21; y <= 105; y += 14) {                  // Title to OutCue
+        rows.push_back({7, y, kLabel, kWhole});
+    }
+    for (const int y : {119, 133}) {  // StartDate StartTime, EndDate EndTime
+        rows.push_back({7, y, kLabel, kHalf});
+        rows.push_back({kRight, y, kRightLabel, kHalf + 16});
+    }
+    for (int y = 147; y <= 175; y += 14) {  // ProducerAppID to UserDef
+        rows.push_back({7, y, kLabel, kWhole});
+    }
+    rows.push_back({kRight, 7, kRightLabel, kHalf + 16});  // LevelReference
+    rows.push_back({7, 189, kLabel, kWhole});              // URL
+    rows.push_back({7, 203, kLabel, kWhole, 40});          // TagText
+    return FieldRowsPage(160, rows, 247, 90);
+}
+
+// The sampler page: its nine numbers in two columns, then the loops.
+DialogTemplate SamplerPage() {
+    std::vector<FieldRow> rows;
+    for (int y = 7; y <= 63; y += 14) {  // Manufacturer to MIDIPitchFraction
+        rows.push_back({7, y, 72, 52});
+    }
+    for (int y = 7; y <= 49; y += 14) {  // SMPTEFormat to SamplerData
+        rows.push_back({139, y, 60, 64});
+    }
+    return FieldRowsPage(161, rows, 81, 142);
+}
+
+// The instrument page: its seven numbers in two columns.
+DialogTemplate InstrumentPage() {
+    std::vector<FieldRow> rows;
+    for (int y = 7; y <= 35; y += 14) {  // UnshiftedNote FineTune Gain
+        rows.push_back({7, y, 60, 52});
+    }
+    for (int y = 7; y <= 49; y += 14) {  // LowNote to HighVelocity
+        rows.push_back({139, y, 60, 52});
+    }
+    return FieldRowsPage(162, rows, 0, 0);
 }
 
 DialogTemplate PcmPage() {
@@ -350,7 +424,7 @@ std::map<UINT, DialogTemplate> AllTemplates() {
              ListPage(),
              DetailsPage(137, 230, "Unknown Chunk", 7, 7, 60),
              CuePage(),
-             DetailsPage(160, 230, "What Ovalis reads of this chunk", 7, 9, 140),
+             DetailsPage(170, 230, "What Ovalis reads of this chunk", 7, 9, 140),
              IxmlPage(),
              PcmPage(),
              MpegPage(),
@@ -358,6 +432,9 @@ std::map<UINT, DialogTemplate> AllTemplates() {
              BextPage(),
              MextPage(),
              Ds64Page(),
+             CartPage(),
+             SamplerPage(),
+             InstrumentPage(),
              MoreChunksPage(),
              MainWindow(),
              WelcomePage(),

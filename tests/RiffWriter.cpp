@@ -132,6 +132,37 @@ Bytes BextPayload(const BextFields& fields) {
     return bytes;
 }
 
+Bytes CartPayload(const CartTexts& texts) {
+    Bytes bytes;
+    AppendField(bytes, texts.version, 4);
+    AppendField(bytes, texts.title, 64);
+    AppendField(bytes, texts.artist, 64);
+    AppendField(bytes, "", 5 * 64 + 2 * (10 + 8) + 3 * 64);
+    appendLe32(bytes, static_cast<std::uint32_t>(texts.levelReference));
+    for (const auto& [usage, position] : texts.postTimers) {
+        AppendField(bytes, usage, 4);
+        appendLe32(bytes, position);
+    }
+    bytes.resize(1024, 0);
+    if (texts.withUrl) {
+        AppendField(bytes, texts.url, 1024);
+        appendText(bytes, texts.tagText);
+    }
+    return bytes;
+}
+
+Bytes SamplerPayload(std::uint32_t unityNote, const std::vector<SampleLoop>& loops,
+                     std::optional<std::uint32_t> loopCount) {
+    ByteBuilder builder;
+    builder.le32(0x01000041).le32(0).le32(20833).le32(unityNote).le32(0).le32(0).le32(0);
+    builder.le32(loopCount.value_or(static_cast<std::uint32_t>(loops.size()))).le32(0);
+    for (const SampleLoop& loop : loops) {
+        builder.le32(loop.id).le32(loop.type).le32(loop.start).le32(loop.end);
+        builder.le32(loop.fraction).le32(loop.playCount);
+    }
+    return builder;
+}
+
 Bytes BroadcastWave(const BextFields& fields, std::size_t nDataBytes) {
     Bytes samples(nDataBytes);
     for (std::size_t i = 0; i < nDataBytes; ++i) {

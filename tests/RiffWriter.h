@@ -75,6 +75,30 @@ struct BextFields {
 // coding history.
 Bytes BextPayload(const BextFields& fields);
 
+struct CartTexts {
+    std::string version = "0101";
+    std::string title{};
+    std::string artist{};
+    std::int32_t levelReference = 0;
+    std::vector<std::pair<std::string, std::uint32_t>> postTimers{};  // usage id, position
+    bool withUrl = true;  // false: the older layout, ending before the URL
+    std::string url{};
+    std::string tagText{};
+};
+
+// A cart payload: the texts zero-filled at their widths (the others empty), the timers, then the
+// URL and the tag text unless the layout is the older one.
+Bytes CartPayload(const CartTexts& texts);
+
+struct SampleLoop {
+    std::uint32_t id, type, start, end, fraction, playCount;
+};
+
+// A sampler payload with this unity note and these loops, declaring loopCount loops (by default
+// as many as it holds).
+Bytes SamplerPayload(std::uint32_t unityNote, const std::vector<SampleLoop>& loops,
+                     std::optional<std::uint32_t> loopCount = std::nullopt);
+
 // A small well-formed broadcast wave file: bext, PCM fmt, and nSamples bytes of data.
 Bytes BroadcastWave(const BextFields& fields, std::size_t nDataBytes = 16);
 

@@ -2,6 +2,7 @@
 
 #include "core/fields/FieldCodec.h"
 
+#include <cstdint>
 #include <cstdio>
 
 #include "core/chunks/Chunk.h"
@@ -46,6 +47,15 @@ CString NumberText(const FieldLayout& field, DWORD dwValue) {
     return text;
 }
 
+// The field's bytes as a two's complement number of their width.
+CString SignedText(const CChunk& chunk, const FieldLayout& field) {
+    const std::uint64_t value = field.NumberIn(chunk.Payload()).value_or(0);
+    const unsigned nBits = 8 * field.width;
+    const bool bNegative = nBits < 64 && (value >> (nBits - 1) & 1) != 0;
+    return std::to_string(bNegative ? static_cast<std::int64_t>(value) - (std::int64_t{1} << nBits)
+                                    : static_cast<std::int64_t>(value));
+}
+
 }  // namespace
 
 bool IsFieldHeld(const CChunk& chunk, const FieldLayout& field) {
@@ -59,6 +69,9 @@ DWORD ReadNumber(const CChunk& chunk, const FieldLayout& field) {
 std::optional<CString> ReadFieldText(const CChunk& chunk, const FieldLayout& field) {
     if (!IsFieldHeld(chunk, field)) {
         return std::nullopt;
+    }
+    if (field.kind == FieldKind::SignedNumber) {
+        return SignedText(chunk, field);
     }
     if (IsNumeric(field) && field.width == 8) {
         return std::to_string(field.NumberIn(chunk.Payload()).value_or(0));
@@ -76,7 +89,9 @@ std::optional<CString> ReadFieldText(const CChunk& chunk, const FieldLayout& fie
 }
 
 CString WriteFieldText(CChunk& chunk, const FieldLayout& field, const CString& strTyped) {
-    if (!field.stored || !IsFieldHeld(chunk, field) || field.kind == FieldKind::Umid) {
+    // A UMID and a signed number are set by other means or shown only.
+    if (!field.stored || !IsFieldHeld(chunk, field) || field.kind == FieldKind::Umid ||
+        field.kind == FieldKind::SignedNumber) {
         return CString();
     }
     if (field.kind == FieldKind::Hundredths) {

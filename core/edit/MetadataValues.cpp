@@ -15,6 +15,7 @@
 #include "core/edit/TimecodeInput.h"
 #include "core/edit/UmidMaker.h"
 #include "core/fields/BextFields.h"
+#include "core/fields/CartFields.h"
 #include "core/fields/FieldCodec.h"
 #include "core/fields/PositiveInteger.h"
 
@@ -319,10 +320,11 @@ CString TextOverflow(const CChunk& chunk, const FieldLayout& field, const CStrin
 
 std::vector<std::pair<CString, CString>> EditableValuesOf(const CRiffChunkModel& root) {
     std::vector<std::pair<CString, CString>> values;
-    if (const CChunk* pBext = root.FirstChunk(mmioStringToFOURCC("bext", 0))) {
-        for (const FieldLayout& field : kBextFields.fields) {
+    for (const FieldTable* pTable : {&kBextFields, &kCartFields}) {
+        const CChunk* pChunk = root.FirstChunk(mmioStringToFOURCC(pTable->chunkId, 0));
+        for (const FieldLayout& field : pChunk ? pTable->fields : std::span<const FieldLayout>()) {
             const std::optional<CString> text =
-                field.stored ? ReadFieldText(*pBext, field) : std::nullopt;
+                field.stored ? ReadFieldText(*pChunk, field) : std::nullopt;
             if (text) {
                 values.emplace_back(field.name, *text);
             }
@@ -336,13 +338,17 @@ std::vector<std::pair<CString, CString>> EditableValuesOf(const CRiffChunkModel&
     return values;
 }
 
-// What the field keeps of a longer text is checked: the cut is reported on its own.
+// What the field keeps of a longer text is checked: the cut is reported on its own. The cart's
+// dates and times take the same forms as bext's.
 CString CheckDateField(const CString& strName, const CString& strText) {
-    if (strName == "OriginationDate" && !strText.empty() &&
-        !IsCalendarDate(strText.substr(0, 10))) {
+    const bool bDate =
+        strName == "OriginationDate" || strName == "StartDate" || strName == "EndDate";
+    const bool bTime =
+        strName == "OriginationTime" || strName == "StartTime" || strName == "EndTime";
+    if (bDate && !strText.empty() && !IsCalendarDate(strText.substr(0, 10))) {
         return strName + "=" + strText + ": not a calendar date (yyyy-mm-dd)";
     }
-    if (strName == "OriginationTime" && !strText.empty() && !IsClockTime(strText.substr(0, 8))) {
+    if (bTime && !strText.empty() && !IsClockTime(strText.substr(0, 8))) {
         return strName + "=" + strText + ": not a clock time (hh:mm:ss)";
     }
     return CString();

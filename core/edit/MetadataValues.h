@@ -32,8 +32,8 @@ ValueOutcome SetMetadataValue(CRiffChunkModel& root, const CString& strName,
                               const CString& strValue, const EditRules& rules);
 // The names of the values the file holds, in the order an export lists them.
 std::vector<CString> MetadataNamesOf(const CRiffChunkModel& root);
-// Every editable value the file holds, by the name that sets it: the first bext chunk's stored
-// fields, then the values above.
+// Every editable value the file holds, by the name that sets it: the stored fields of the first
+// bext and cart chunks, then the values above.
 std::vector<std::pair<CString, CString>> EditableValuesOf(const CRiffChunkModel& root);
 
 // The file's first bext chunk; when it has none and bAdd, a new one of version 0 before the

@@ -9,7 +9,8 @@ namespace {
 
 // A field held whole or not at all.
 bool IsWhole(const FieldLayout& field) {
-    return IsNumeric(field) || field.kind == FieldKind::Hundredths || field.kind == FieldKind::Umid;
+    return IsNumeric(field) || field.kind == FieldKind::SignedNumber ||
+           field.kind == FieldKind::Hundredths || field.kind == FieldKind::Umid;
 }
 
 void RemoveTrailingWhiteSpace(CString& strText) {

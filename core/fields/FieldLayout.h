@@ -9,18 +9,19 @@
 #include "core/base/LittleEndian.h"
 
 enum class FieldKind {
-    Number,      // little-endian, shown as an unsigned decimal number
-    HexNumber,   // little-endian, shown in upper-case hexadecimal
-    FixedText,   // 8-bit text of a fixed width, ended by a zero byte or the width
-    TextToEnd,   // 8-bit text from the offset to the end of the payload
-    Hundredths,  // signed little-endian 16-bit hundredths ("-23.00"); 0x7FFF is "not set"
-    Umid,        // 32 or 64 bytes of a unique material identifier, shown in hexadecimal groups
+    Number,        // little-endian, shown as an unsigned decimal number
+    HexNumber,     // little-endian, shown in upper-case hexadecimal
+    SignedNumber,  // little-endian two's complement, shown as a signed decimal number
+    FixedText,     // 8-bit text of a fixed width, ended by a zero byte or the width
+    TextToEnd,     // 8-bit text from the offset to the end of the payload
+    Hundredths,    // signed little-endian 16-bit hundredths ("-23.00"); 0x7FFF is "not set"
+    Umid,          // 32 or 64 bytes of a unique material identifier, shown in hexadecimal groups
 };
 
 struct FieldLayout {
     const char* name;  // as the page's label names it ("nChannels", "Originator")
     DWORD offset;
-    DWORD width;  // bytes; 2 or 4 for numbers (8 for shown-only ones), 0 for text to the end
+    DWORD width;  // bytes; 1, 2 or 4 for numbers (8 for shown-only ones), 0 for text to the end
     FieldKind kind;
     bool stored;  // a save writes an edit of it back; else it is shown only
     bool multiLine = false;

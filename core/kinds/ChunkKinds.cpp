@@ -3,17 +3,21 @@
 #include "core/fields/ChunkKind.h"
 
 #include "core/chunks/BEXTChunkModel.h"
+#include "core/chunks/CartChunkModel.h"
 #include "core/chunks/CueChunkModel.h"
 #include "core/chunks/DataChunkModel.h"
+#include "core/chunks/InstChunkModel.h"
 #include "core/chunks/IxmlChunkModel.h"
 #include "core/chunks/ListChunkModel.h"
 #include "core/chunks/MEXTChunkModel.h"
 #include "core/chunks/NamedChunkModel.h"
 #include "core/chunks/RiffChunkModel.h"
+#include "core/chunks/SmplChunkModel.h"
 #include "core/chunks/ds64ChunkModel.h"
 #include "core/chunks/factChunkModel.h"
 #include "core/chunks/fmtChunkModel.h"
 #include "core/details/AdmDetails.h"
+#include "core/details/CartDetails.h"
 #include "core/details/CueDetails.h"
 #include "core/details/DbmdDetails.h"
 #include "core/details/FormatDetails.h"
@@ -21,12 +25,16 @@
 #include "core/details/ListDetails.h"
 #include "core/details/NamedChunkDetails.h"
 #include "core/details/PeakEnvelopeDetails.h"
+#include "core/details/SamplerDetails.h"
 #include "core/details/TimeReferenceDetails.h"
 #include "core/fields/BextFields.h"
+#include "core/fields/CartFields.h"
 #include "core/fields/Ds64Fields.h"
 #include "core/fields/FactFields.h"
 #include "core/fields/FormatFields.h"
+#include "core/fields/InstrumentFields.h"
 #include "core/fields/MextFields.h"
+#include "core/fields/SamplerFields.h"
 #include "core/integrity/ChecksumChunk.h"
 
 namespace {
@@ -36,6 +44,9 @@ const FieldTable* const kFactTables[] = {&kFactFields};
 const FieldTable* const kBextTables[] = {&kBextFields};
 const FieldTable* const kMextTables[] = {&kMextFields};
 const FieldTable* const kDs64Tables[] = {&kDs64Fields};
+const FieldTable* const kCartTables[] = {&kCartFields};
+const FieldTable* const kSamplerTables[] = {&kSamplerFields};
+const FieldTable* const kInstrumentTables[] = {&kInstrumentFields};
 
 // A format record's fields go by its tag.
 const FieldTable* FormatFieldsOf(const CChunk& chunk) {
@@ -85,6 +96,12 @@ std::vector<DetailTable> VendorDetailsOf(const CChunk& chunk, const AudioFacts&)
 std::vector<DetailTable> BextDetailsOf(const CChunk& chunk, const AudioFacts& facts) {
     return {TimeReferenceDetails(chunk, facts)};
 }
+std::vector<DetailTable> CartDetailsOf(const CChunk& chunk, const AudioFacts& facts) {
+    return {CartDetails(chunk, facts)};
+}
+std::vector<DetailTable> SamplerDetailsOf(const CChunk& chunk, const AudioFacts&) {
+    return {SamplerDetails(chunk)};
+}
 
 // The 40-byte record of 24-bit stereo PCM in the extensible format, which holds every field.
 const BYTE kExtensibleFormat[40] = {0xFE, 0xFF, 2,    0, 0x80, 0xBB, 0,  0,    0x00, 0x65,
@@ -110,6 +127,13 @@ std::vector<CString> ListSpecimens() {
 }
 std::vector<CString> CueSpecimens() {
     return {CString(4, '\0')};
+}
+// Up to the reserved bytes, every post timer unused.
+std::vector<CString> CartSpecimens() {
+    return {CString(kCartPostTimersAt + kCartPostTimerCount * kCartPostTimerSize, '\0')};
+}
+std::vector<CString> SamplerSpecimens() {
+    return {CString(kSampleLoopsAt, '\0')};
 }
 
 // Filler chunks and the chunks editing systems write for themselves: named, their bytes shown.
@@ -167,6 +191,18 @@ constexpr ChunkKind kKinds[] = {
      .modelClass = RUNTIME_CLASS(Cds64ChunkModel),
      .fieldTables = kDs64Tables,
      .checkReadsPayload = true},
+    {.id = "cart",
+     .modelClass = RUNTIME_CLASS(CcartChunkModel),
+     .fieldTables = kCartTables,
+     .details = CartDetailsOf,
+     .detailsReadFacts = true,
+     .helpSpecimens = CartSpecimens},
+    {.id = "smpl",
+     .modelClass = RUNTIME_CLASS(CsmplChunkModel),
+     .fieldTables = kSamplerTables,
+     .details = SamplerDetailsOf,
+     .helpSpecimens = SamplerSpecimens},
+    {.id = "inst", .modelClass = RUNTIME_CLASS(CinstChunkModel), .fieldTables = kInstrumentTables},
     {.id = kChecksumChunkId, .checkReadsPayload = true},
     {.id = "chna",
      .modelClass = RUNTIME_CLASS(CNamedChunkModel),

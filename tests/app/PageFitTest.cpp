@@ -43,6 +43,9 @@ Bytes ManyKindsFile() {
                                 {"LIST", list},
                                 {"cue ", cue},
                                 {"iXML", ixml},
+                                {"cart", testfiles::CartPayload({.title = std::string(64, 't')})},
+                                {"smpl", testfiles::SamplerPayload(60, {{1, 0, 0, 1152, 0, 0}})},
+                                {"inst", Bytes{60, 0, 0, 0, 127, 1, 127}},
                                 {"abcd", Bytes(300, 0x41)},
                                 {"data", Bytes(1152, 0)}});
 }

@@ -17,7 +17,8 @@ namespace {
 // The order in which the first chunk classes join the registry, which is also the order of the
 // search; the kinds added later follow them.
 const std::vector<std::string> kRegistrationOrder = {"RIFF", "LIST", "bext", "mext", "fmt ",
-                                                     "fact", "data", "iXML", "cue ", "ds64"};
+                                                     "fact", "data", "iXML", "cue ", "ds64",
+                                                     "cart", "smpl", "inst"};
 
 std::vector<const CChunk*> Prototypes() {
     std::vector<const CChunk*> prototypes;

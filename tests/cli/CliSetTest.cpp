@@ -4,15 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QWidget>
-#include <memory>
-
 #include "CliRunner.h"
 #include "CliTestFiles.h"
 #include "TestFiles.h"
 #include "format/ChunkOnDisk.h"
-#include "pages/ChunkPage.h"
-#include "pages/RiffChunk.h"
 
 namespace {
 
@@ -21,35 +16,6 @@ using namespace clitest;
 const std::string kLongOriginator = "An originator forty characters long ....";
 
 class CliSetTest : public clitest::CliFilesTest {};
-
-// The same edit as a user makes it in the window: the file loaded, its pages created, the text
-// typed into each box, and the window's save over the file.
-void EditOnThePages(const std::string& path,
-                    const std::vector<std::pair<int, std::string>>& boxes) {
-    testfiles::MessageRecorder messages;
-    CWnd host;
-    host.Attach(new QWidget, true);
-    auto root = std::make_unique<CRiffChunk>();
-    ASSERT_TRUE(root->Load(path));
-    std::vector<CChunkPage*> pages;
-    for (CObject* pObject : *root) {
-        if (CChunkPage* pPage = CreatePageOf(static_cast<CChunk*>(pObject), &host)) {
-            pages.push_back(pPage);
-        }
-    }
-    for (const auto& [nID, text] : boxes) {
-        bool bTyped = false;
-        for (CChunkPage* pPage : pages) {
-            if (CWnd* pBox = pPage->GetDlgItem(nID); pBox && !bTyped) {
-                pBox->SetWindowText(text);
-                bTyped = true;
-            }
-        }
-        ASSERT_TRUE(bTyped) << nID;
-    }
-    ASSERT_TRUE(root->Save(root->m_strOpenedPath));
-    EXPECT_TRUE(messages.messages().empty());
-}
 
 TEST_F(CliSetTest, InfoShowsTheValuesAsThePagesStoredThem) {
     const std::string path = Write("a.wav", FileWithEveryFieldPage());

@@ -3,8 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QJsonDocument>
+#include <QWidget>
+#include <memory>
 
 #include "CliRunner.h"
+#include "format/ChunkOnDisk.h"
+#include "pages/ChunkPage.h"
+#include "pages/RiffChunk.h"
 
 namespace clitest {
 
@@ -55,6 +60,33 @@ QJsonObject ChunkFields(const QJsonObject& file, const char* id) {
     }
     ADD_FAILURE() << "no chunk " << id;
     return {};
+}
+
+void EditOnThePages(const std::string& path,
+                    const std::vector<std::pair<int, std::string>>& boxes) {
+    testfiles::MessageRecorder messages;
+    CWnd host;
+    host.Attach(new QWidget, true);
+    auto root = std::make_unique<CRiffChunk>();
+    ASSERT_TRUE(root->Load(path));
+    std::vector<CChunkPage*> pages;
+    for (CObject* pObject : *root) {
+        if (CChunkPage* pPage = CreatePageOf(static_cast<CChunk*>(pObject), &host)) {
+            pages.push_back(pPage);
+        }
+    }
+    for (const auto& [nID, text] : boxes) {
+        bool bTyped = false;
+        for (CChunkPage* pPage : pages) {
+            if (CWnd* pBox = pPage->GetDlgItem(nID); pBox && !bTyped) {
+                pBox->SetWindowText(text);
+                bTyped = true;
+            }
+        }
+        ASSERT_TRUE(bTyped) << nID;
+    }
+    ASSERT_TRUE(root->Save(root->m_strOpenedPath));
+    EXPECT_TRUE(messages.messages().empty());
 }
 
 }  // namespace clitest

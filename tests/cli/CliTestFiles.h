@@ -25,6 +25,10 @@ QJsonArray InfoFiles(const std::vector<std::string>& paths, int expectedExit = 0
 // The fields of the first chunk with this id in one file's entry.
 QJsonObject ChunkFields(const QJsonObject& file, const char* id);
 
+// The same edit as a user makes it in the window: the file loaded, its pages created, the text
+// typed into each box (by id), and the window's save over the file.
+void EditOnThePages(const std::string& path, const std::vector<std::pair<int, std::string>>& boxes);
+
 // A test that writes its files into a folder of its own.
 class CliFilesTest : public ::testing::Test {
 protected:

@@ -1,0 +1,3 @@
+#include "core/chunks/CartChunkModel.h"
+
+IMPLEMENT_DYNCREATE(CcartChunkModel, CChunk)

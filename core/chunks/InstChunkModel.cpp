@@ -1,0 +1,3 @@
+#include "core/chunks/InstChunkModel.h"
+
+IMPLEMENT_DYNCREATE(CinstChunkModel, CChunk)

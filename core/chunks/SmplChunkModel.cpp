@@ -1,0 +1,3 @@
+#include "core/chunks/SmplChunkModel.h"
+
+IMPLEMENT_DYNCREATE(CsmplChunkModel, CChunk)

@@ -1,0 +1,12 @@
+#pragma once
+// The cart chunk's markers: its post timers, each a usage id and a position in samples from the
+// start of the audio.
+
+#include "core/details/DetailTable.h"
+
+class CChunk;
+
+struct AudioFacts;
+
+// The facts give the sample rate, the timecode rate and the time reference of the file's start.
+DetailTable CartDetails(const CChunk& cart, const AudioFacts& facts);

@@ -1,0 +1,3 @@
+#include "pages/CartChunk.h"
+
+IMPLEMENT_DYNCREATE(CcartChunk, CcartChunkModel)

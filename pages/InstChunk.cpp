@@ -1,0 +1,3 @@
+#include "pages/InstChunk.h"
+
+IMPLEMENT_DYNCREATE(CinstChunk, CinstChunkModel)

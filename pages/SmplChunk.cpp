@@ -1,0 +1,3 @@
+#include "pages/SmplChunk.h"
+
+IMPLEMENT_DYNCREATE(CsmplChunk, CsmplChunkModel)
