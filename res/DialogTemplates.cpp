@@ -102,6 +102,8 @@ DialogTemplate CuePage() {
     DialogTemplate page = DetailsPage(150, 230, "Markers of the cue chunk", 7, 9, 120);
     AddTableRows(page, false);
     return page;
+}
+
 // Where a field's row stands on a page of pages/FieldTablePage: its label, then its box.
 struct FieldRow {
     int x;
