@@ -41,8 +41,7 @@ private:
             return;
         }
         pChunk->m_ck.ckid = mmioStringToFOURCC(pId, 0);
-        pChunk->SetData(reinterpret_cast<const BYTE*>(strPayload.data()),
-                        static_cast<DWORD>(strPayload.size()));
+        pChunk->SetPayloadText(strPayload);
         m_root.AddChild(pChunk.release());
     }
 

@@ -44,10 +44,6 @@ CString TooShortFor(const CChunk& chunk, std::size_t nChunk, const CString& strN
            ") is too short to hold " + strName;
 }
 
-CString PayloadOf(const CChunk& chunk) {
-    return chunk.Data() ? CString(chunk.Data(), chunk.Data() + chunk.DataSize()) : CString();
-}
-
 CString Hex(DWORD dwValue) {
     char text[16];
     std::snprintf(text, sizeof text, "0x%X", static_cast<unsigned>(dwValue));
@@ -75,7 +71,7 @@ CFileEdit::CFileEdit(CLoadedFile& file, const EditRules& rules) : m_file(file), 
     for (const CChunk* pChunk : m_file.Chunks()) {
         m_chunksBefore.push_back(pChunk);
         if (!pChunk->IsKindOf(RUNTIME_CLASS(CdataChunkModel)) && pChunk->Data()) {
-            m_payloadBefore.emplace(pChunk, PayloadOf(*pChunk));
+            m_payloadBefore.emplace(pChunk, pChunk->PayloadText());
         }
     }
 }
@@ -220,7 +216,7 @@ std::vector<PayloadChange> CFileEdit::ByteChanges() const {
             continue;
         }
         std::vector<ByteRange> ranges =
-            ChangedRanges(before->second, PayloadOf(*pChunk), FieldTableOf(*pChunk));
+            ChangedRanges(before->second, pChunk->PayloadText(), FieldTableOf(*pChunk));
         if (!ranges.empty()) {
             changes.push_back(
                 {IndexOf(pChunk), pChunk->m_strName, pChunk->m_ck.dwDataOffset, std::move(ranges)});

@@ -10,3 +10,11 @@ bool StoreLittleEndianAt(std::span<BYTE> bytes, std::size_t nOffset, std::size_t
     }
     return true;
 }
+
+CString LittleEndianText(std::uint64_t value, std::size_t nWidth) {
+    CString strBytes;
+    for (std::size_t i = 0; i < nWidth && i < 8; ++i) {
+        strBytes += static_cast<char>(value >> (8 * i));
+    }
+    return strBytes;
+}

@@ -38,3 +38,5 @@ inline std::uint64_t LittleEndianOr0(ByteSpan bytes, std::size_t nOffset, std::s
 // stored, when the span does not hold them.
 bool StoreLittleEndianAt(std::span<BYTE> bytes, std::size_t nOffset, std::size_t nWidth,
                          std::uint64_t value);
+// The low nWidth bytes (0 to 8) of value, lowest first, as the bytes of a text.
+CString LittleEndianText(std::uint64_t value, std::size_t nWidth);

@@ -74,6 +74,15 @@ bool CChunk::SetData(const BYTE* pBytes, DWORD nSize) {
     return true;
 }
 
+CString CChunk::PayloadText() const {
+    return m_pData ? CString(reinterpret_cast<const char*>(m_pData.get()), m_nDataSize) : CString();
+}
+
+bool CChunk::SetPayloadText(const CString& strPayload) {
+    return SetData(reinterpret_cast<const BYTE*>(strPayload.data()),
+                   static_cast<DWORD>(strPayload.size()));
+}
+
 bool CChunk::AllocateData(DWORD nSize) {
     m_pData.reset();
     m_nDataSize = 0;

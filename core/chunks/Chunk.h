@@ -38,6 +38,10 @@ public:
     // Replaces the payload with a copy of nSize bytes, and the size in the header with nSize;
     // FALSE, and nothing changed, when the copy cannot be had.
     bool SetData(const BYTE* pBytes, DWORD nSize);
+    // The held payload as the bytes of a text (empty when none is held), and SetData of such
+    // bytes: the form in which edits build payloads.
+    CString PayloadText() const;
+    bool SetPayloadText(const CString& strPayload);
 
     MMCKINFO m_ck;
     CChunk* m_pParent = nullptr;

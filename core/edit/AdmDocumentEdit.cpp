@@ -6,11 +6,6 @@
 
 namespace {
 
-bool SetPayload(CChunk& chunk, const CString& strPayload) {
-    return chunk.SetData(reinterpret_cast<const BYTE*>(strPayload.data()),
-                         static_cast<DWORD>(strPayload.size()));
-}
-
 // A bxml payload: two bytes that say gzip, then the stream.
 std::optional<CString> BxmlPayload(const CString& strDocument) {
     const std::optional<CString> stream = DeflateGzip(strDocument);
@@ -38,13 +33,13 @@ CString SetAdmDocument(CRiffChunkModel& root, const CString& strDocument, bool b
     }
     if (CChunk* pBxml = FindChunk(root, "bxml"); pBxml && !FindChunk(root, "axml")) {
         const std::optional<CString> payload = BxmlPayload(strDocument);
-        return payload && SetPayload(*pBxml, *payload) ? CString()
-                                                       : "couldn't compress the document";
+        return payload && pBxml->SetPayloadText(*payload) ? CString()
+                                                          : "couldn't compress the document";
     }
     CString strPayload = strDocument;
     strPayload += (strPayload.size() & 1) != 0 ? CString(1, '\0') : CString();
     if (CChunk* pAxml = FindChunk(root, "axml")) {
-        return SetPayload(*pAxml, strPayload) ? CString() : "couldn't hold the document";
+        return pAxml->SetPayloadText(strPayload) ? CString() : "couldn't hold the document";
     }
     if (!bAdd) {
         return "no 'axml' or 'bxml' chunk for the ADM document (--add adds one)";

@@ -72,8 +72,7 @@ CChunk* AddChunk(CRiffChunkModel& root, const char* pId, const CString& strPaylo
     }
     pChunk->m_ck = MMCKINFO();
     pChunk->m_ck.ckid = mmioStringToFOURCC(pId, 0);
-    if (!pChunk->SetData(reinterpret_cast<const BYTE*>(strPayload.data()),
-                         static_cast<DWORD>(strPayload.size()))) {
+    if (!pChunk->SetPayloadText(strPayload)) {
         delete pChunk;
         return nullptr;
     }

@@ -6,21 +6,10 @@
 
 namespace {
 
-bool SetPayload(CChunk& chunk, const CString& strPayload) {
-    return chunk.SetData(reinterpret_cast<const BYTE*>(strPayload.data()),
-                         static_cast<DWORD>(strPayload.size()));
-}
-
 // The chunk's payload set, or a new chunk of the payload when pChunk is null.
 bool Put(CRiffChunkModel& root, CChunk* pChunk, const char* pId, const CString& strPayload) {
-    return pChunk ? SetPayload(*pChunk, strPayload)
+    return pChunk ? pChunk->SetPayloadText(strPayload)
                   : AddChunk(root, pId, strPayload, ChunkPlace::Last) != nullptr;
-}
-
-CString PayloadOf(const CChunk* pChunk) {
-    return pChunk && pChunk->Data()
-               ? CString(reinterpret_cast<const char*>(pChunk->Data()), pChunk->DataSize())
-               : CString();
 }
 
 }  // namespace
@@ -33,12 +22,12 @@ CString StoreMarkers(CRiffChunkModel& root, const CMarkerList& markers) {
     CChunk* pCue = FindChunk(root, "cue ");
     CChunk* pAdtl = FindList(root, "adtl");
     const CString strCue = markers.CuePayload();
-    if ((pCue || !markers.Markers().empty()) && PayloadOf(pCue) != strCue &&
-        !Put(root, pCue, "cue ", strCue)) {
+    if ((pCue || !markers.Markers().empty()) &&
+        (pCue ? pCue->PayloadText() : CString()) != strCue && !Put(root, pCue, "cue ", strCue)) {
         return "couldn't hold the cue chunk";
     }
     const CString strAdtl = markers.AdtlPayload();
-    if ((pAdtl || markers.HasTexts()) && PayloadOf(pAdtl) != strAdtl &&
+    if ((pAdtl || markers.HasTexts()) && (pAdtl ? pAdtl->PayloadText() : CString()) != strAdtl &&
         !Put(root, pAdtl, "LIST", strAdtl)) {
         return "couldn't hold the adtl list";
     }

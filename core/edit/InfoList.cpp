@@ -9,10 +9,8 @@
 namespace {
 
 CString EntryBytes(const CString& strId, const CString& strText) {
-    const DWORD dwSize = static_cast<DWORD>(strText.size() + 1);
-    BYTE size[4];
-    StoreLittleEndian(&dwSize, size, 4);
-    CString strBytes = strId + CString(reinterpret_cast<const char*>(size), 4) + strText;
+    const auto dwSize = static_cast<DWORD>(strText.size() + 1);
+    CString strBytes = strId + LittleEndianText(dwSize, 4) + strText;
     strBytes += CString((dwSize & 1) != 0 ? 2 : 1, '\0');
     return strBytes;
 }
@@ -23,7 +21,7 @@ CInfoList::CInfoList(const CChunk* pList) {
     if (!pList || pList->DataSize() < 4) {
         return;
     }
-    const CString strPayload(reinterpret_cast<const char*>(pList->Data()), pList->DataSize());
+    const CString strPayload = pList->PayloadText();
     std::size_t end = 4;
     for (const SubChunk& sub : SubChunksOf(*pList)) {
         if (sub.truncated) {

@@ -10,16 +10,9 @@ namespace {
 
 constexpr std::size_t kPointSize = 24;
 
+// A 32-bit number as the list stores it.
 CString Dword(DWORD dwValue) {
-    BYTE bytes[4];
-    StoreLittleEndian(&dwValue, bytes, 4);
-    return CString(reinterpret_cast<const char*>(bytes), 4);
-}
-
-CString PayloadOf(const CChunk* pChunk) {
-    return pChunk && pChunk->Data()
-               ? CString(reinterpret_cast<const char*>(pChunk->Data()), pChunk->DataSize())
-               : CString();
+    return LittleEndianText(dwValue, 4);
 }
 
 DWORD DwordAt(const CString& strBytes, std::size_t nOffset) {
@@ -40,7 +33,7 @@ CString TextEntry(const CString& strKind, DWORD dwId, const CString& strText) {
 }  // namespace
 
 CMarkerList::CMarkerList(const CChunk* pCue, const CChunk* pAdtl) {
-    const CString strCue = PayloadOf(pCue);
+    const CString strCue = pCue ? pCue->PayloadText() : CString();
     const std::size_t nCount = std::min<std::size_t>(
         DwordAt(strCue, 0), strCue.size() >= 4 ? (strCue.size() - 4) / kPointSize : 0);
     for (std::size_t i = 0; i < nCount; ++i) {
@@ -53,7 +46,7 @@ CMarkerList::CMarkerList(const CChunk* pCue, const CChunk* pAdtl) {
     if (!pAdtl) {
         return;
     }
-    const CString strAdtl = PayloadOf(pAdtl);
+    const CString strAdtl = pAdtl->PayloadText();
     for (const SubChunk& sub : SubChunksOf(*pAdtl)) {
         const std::size_t nEnd =
             std::min<std::size_t>(strAdtl.size(), sub.offset + sub.declared + (sub.declared & 1));

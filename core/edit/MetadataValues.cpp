@@ -34,23 +34,12 @@ bool StartsWith(const CString& strText, const char* pPrefix) {
     return strText.rfind(pPrefix, 0) == 0;
 }
 
-CString PayloadText(const CChunk* pChunk) {
-    return pChunk && pChunk->Data()
-               ? CString(reinterpret_cast<const char*>(pChunk->Data()), pChunk->DataSize())
-               : CString();
-}
-
 // A payload whose size changes is given an even one, closed with a zero byte where needed:
 // some readers of wide forms step over a chunk's pad byte no more than over its size.
 void EvenSized(CString& rPayload, std::size_t nOldSize) {
     if (rPayload.size() != nOldSize && (rPayload.size() & 1) != 0) {
         rPayload += '\0';
     }
-}
-
-bool SetPayload(CChunk& chunk, const CString& strPayload) {
-    return chunk.SetData(reinterpret_cast<const BYTE*>(strPayload.data()),
-                         static_cast<DWORD>(strPayload.size()));
 }
 
 const FieldLayout& BextField(const char* pName) {
@@ -175,8 +164,8 @@ ValueOutcome SetInfoValue(CRiffChunkModel& root, const CString& strId, const CSt
                    ? ValueOutcome()
                    : Refused("couldn't make a LIST INFO chunk");
     }
-    return SetPayload(*pList, list.Payload()) ? ValueOutcome()
-                                              : Refused("couldn't hold the LIST INFO chunk");
+    return pList->SetPayloadText(list.Payload()) ? ValueOutcome()
+                                                 : Refused("couldn't hold the LIST INFO chunk");
 }
 
 // Sets the description's lines that mirror the field, where it has any.
@@ -203,7 +192,7 @@ ValueOutcome SetIxmlValue(CRiffChunkModel& root, const CString& strName, const C
     if (!pIxml && !rules.bAdd) {
         return Refused("no 'iXML' chunk for IXML:" + strName + " (--add adds one)");
     }
-    const CString strBefore = pIxml ? PayloadText(pIxml) : NewIxmlDocument();
+    const CString strBefore = pIxml ? pIxml->PayloadText() : NewIxmlDocument();
     IxmlEdit edit = SetIxmlField(strBefore, strName, strValue);
     if (!edit.problem.empty()) {
         return Refused("IXML:" + strName + "=" + strValue + ": " + edit.problem);
@@ -211,7 +200,7 @@ ValueOutcome SetIxmlValue(CRiffChunkModel& root, const CString& strName, const C
     EvenSized(edit.document, pIxml ? strBefore.size() : 0);
     if (!pIxml) {
         pIxml = AddChunk(root, "iXML", edit.document, ChunkPlace::BeforeData);
-    } else if (edit.document != strBefore && !SetPayload(*pIxml, edit.document)) {
+    } else if (edit.document != strBefore && !pIxml->SetPayloadText(edit.document)) {
         pIxml = nullptr;
     }
     if (!pIxml) {
@@ -237,7 +226,7 @@ std::optional<CString> MetadataValue(const CRiffChunkModel& root, const CString&
     }
     if (StartsWith(strName, kIxmlPrefix)) {
         const CChunk* pIxml = FindChunk(root, "iXML");
-        return pIxml ? IxmlFieldText(PayloadText(pIxml), strName.substr(5)) : std::nullopt;
+        return pIxml ? IxmlFieldText(pIxml->PayloadText(), strName.substr(5)) : std::nullopt;
     }
     const CChunk* pBext = root.FirstChunk(mmioStringToFOURCC("bext", 0));
     return pBext ? BextValue(*pBext, strName) : std::nullopt;
@@ -273,7 +262,7 @@ std::vector<CString> MetadataNamesOf(const CRiffChunkModel& root) {
         }
     }
     if (const CChunk* pIxml = FindChunk(root, "iXML")) {
-        for (const CString& strField : IxmlFieldsOf(PayloadText(pIxml))) {
+        for (const CString& strField : IxmlFieldsOf(pIxml->PayloadText())) {
             names.push_back(kIxmlPrefix + strField);
         }
     }
@@ -290,9 +279,9 @@ CChunk* BextChunkFor(CRiffChunkModel& root, bool bAdd) {
 
 bool RaiseBextVersion(CChunk& bext, WORD wVersion) {
     if (bext.DataSize() < kBextFixedSize) {
-        CString strPayload = PayloadText(&bext);
+        CString strPayload = bext.PayloadText();
         strPayload.resize(kBextFixedSize, '\0');
-        if (!SetPayload(bext, strPayload)) {
+        if (!bext.SetPayloadText(strPayload)) {
             return false;
         }
     }
@@ -364,7 +353,7 @@ bool GrowForText(CChunk& chunk, const FieldLayout& field, const CString& strType
     if (nNeeded <= chunk.DataSize() || strTyped == ShownText(field, strRead)) {
         return true;
     }
-    CString strPayload = PayloadText(&chunk);
+    CString strPayload = chunk.PayloadText();
     strPayload.resize(nNeeded, '\0');
-    return SetPayload(chunk, strPayload);
+    return chunk.SetPayloadText(strPayload);
 }

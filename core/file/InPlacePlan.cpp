@@ -26,16 +26,8 @@ std::optional<CString> ReadHeld(HMMIO hmmio, std::int64_t offset, std::size_t nS
     return strBytes;
 }
 
-CString LittleEndianBytes(std::uint64_t value, int nBytes) {
-    CString strBytes;
-    for (int i = 0; i < nBytes; ++i) {
-        strBytes += static_cast<char>(value >> (8 * i));
-    }
-    return strBytes;
-}
-
 CString HeaderOf(FOURCC ckid, DWORD dwSize) {
-    return LittleEndianBytes(ckid, 4) + LittleEndianBytes(dwSize, 4);
+    return LittleEndianText(ckid, 4) + LittleEndianText(dwSize, 4);
 }
 
 // The runs where the new bytes differ from the file's, as file ranges of new bytes.
@@ -129,7 +121,7 @@ std::optional<FileBytes> FormSizeRange(const CRiffChunkModel& root, HMMIO hmmio,
     if (root.m_ck.ckid == mmioStringToFOURCC("RIFF", 0)) {
         return NumberAt(hmmio, 4, 4) == static_cast<std::uint64_t>(oldSize - 8) &&
                        newSize - 8 <= kLargestRiffForm
-                   ? std::optional(FileBytes{4, LittleEndianBytes(newSize - 8, 4)})
+                   ? std::optional(FileBytes{4, LittleEndianText(newSize - 8, 4)})
                    : std::nullopt;
     }
     const CChunk* pDs64 = root.FirstChunk(mmioStringToFOURCC("ds64", 0));
@@ -137,7 +129,7 @@ std::optional<FileBytes> FormSizeRange(const CRiffChunkModel& root, HMMIO hmmio,
         NumberAt(hmmio, pDs64->m_ck.llDataOffset, 8) != static_cast<std::uint64_t>(oldSize - 8)) {
         return std::nullopt;
     }
-    return FileBytes{pDs64->m_ck.llDataOffset, LittleEndianBytes(newSize - 8, 8)};
+    return FileBytes{pDs64->m_ck.llDataOffset, LittleEndianText(newSize - 8, 8)};
 }
 
 // An RF64 or BW64 form that the tree calls RIFF: its header and the data chunk's size field get
@@ -147,10 +139,10 @@ bool AddRiffSizes(const CRiffChunkModel& root, std::int64_t newSize, InPlacePlan
     if (newSize - 8 > kLargestRiffForm || (pData && pData->m_ck.llDataSize >= kLargestRiffForm)) {
         return false;
     }
-    rPlan.ranges.push_back({0, "RIFF" + LittleEndianBytes(newSize - 8, 4)});
+    rPlan.ranges.push_back({0, "RIFF" + LittleEndianText(newSize - 8, 4)});
     if (pData) {
         rPlan.ranges.push_back(
-            {pData->m_ck.llDataOffset - 4, LittleEndianBytes(pData->m_ck.llDataSize, 4)});
+            {pData->m_ck.llDataOffset - 4, LittleEndianText(pData->m_ck.llDataSize, 4)});
     }
     return true;
 }
@@ -169,7 +161,7 @@ std::optional<bool> FormConverts(const CRiffChunkModel& root, HMMIO hmmio) {
     if (!form || form->size() != 4) {
         return std::nullopt;
     }
-    const CString strTree = LittleEndianBytes(root.m_ck.ckid, 4);
+    const CString strTree = LittleEndianText(root.m_ck.ckid, 4);
     if (*form == strTree) {
         return false;
     }
