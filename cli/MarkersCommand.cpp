@@ -9,6 +9,8 @@
 #include "cli/QuotedText.h"
 #include "cli/TerminalText.h"
 #include "core/details/AudioFacts.h"
+#include "core/details/CartDetails.h"
+#include "core/edit/ChunkInsert.h"
 #include "core/edit/FileMarkers.h"
 #include "core/edit/MarkerEdit.h"
 
@@ -16,27 +18,77 @@ namespace {
 
 using Json = nlohmann::json;
 
+CString TimecodeOf(std::uint64_t position, const AudioFacts& facts) {
+    return TimeOfDayText(facts.timeReference.value_or(0), position, facts.dwSampleRate,
+                         facts.Rate());
+}
+
+// "at 48000 (00:00:01.000, 10:00:01:00)": samples, time from the start, timecode of the day.
+CString PositionText(std::uint64_t position, const AudioFacts& facts) {
+    return "at " + std::to_string(position) + " (" + ClockText(position, facts.dwSampleRate) +
+           ", " + TimecodeOf(position, facts) + ")";
+}
+
 CString MarkerLine(const CString& strPath, const Marker& marker, const AudioFacts& facts) {
-    return strPath + ": marker " + std::to_string(marker.id) + " at " +
-           std::to_string(marker.position) + " (" + ClockText(marker.position, facts.dwSampleRate) +
-           ", " +
-           TimeOfDayText(facts.timeReference.value_or(0), marker.position, facts.dwSampleRate,
-                         facts.Rate()) +
-           ") " + QuotedText(marker.label) + " " + QuotedText(marker.note) + "\n";
+    return strPath + ": marker " + std::to_string(marker.id) + " " +
+           PositionText(marker.position, facts) + " " + QuotedText(marker.label) + " " +
+           QuotedText(marker.note) + "\n";
+}
+
+CString TimerLine(const CString& strPath, const CartTimer& timer, const AudioFacts& facts) {
+    return strPath + ": cart timer " + std::to_string(timer.number) + " " +
+           QuotedText(timer.strUsage) + " " + PositionText(timer.samples, facts) + "\n";
+}
+
+Json PositionJson(std::uint64_t position, const AudioFacts& facts) {
+    return {{"position", position},
+            {"time", ClockText(position, facts.dwSampleRate)},
+            {"timecode", TimecodeOf(position, facts)}};
 }
 
 Json MarkersJson(const CMarkerList& markers, const AudioFacts& facts) {
     Json list = Json::array();
     for (const Marker& marker : markers.Markers()) {
-        list.push_back({{"id", marker.id},
-                        {"position", marker.position},
-                        {"time", ClockText(marker.position, facts.dwSampleRate)},
-                        {"timecode", TimeOfDayText(facts.timeReference.value_or(0), marker.position,
-                                                   facts.dwSampleRate, facts.Rate())},
-                        {"label", marker.label},
-                        {"note", marker.note}});
+        Json item = PositionJson(marker.position, facts);
+        item.update({{"id", marker.id}, {"label", marker.label}, {"note", marker.note}});
+        list.push_back(std::move(item));
     }
     return list;
+}
+
+// The post timers of the file's cart chunk: markers of their own kind, listed but not edited here.
+std::vector<CartTimer> TimersOf(const CRiffChunkModel& root) {
+    const CChunk* pCart = FindChunk(root, "cart");
+    return pCart ? CartTimers(*pCart) : std::vector<CartTimer>();
+}
+
+Json TimersJson(const std::vector<CartTimer>& timers, const AudioFacts& facts) {
+    Json list = Json::array();
+    for (const CartTimer& timer : timers) {
+        Json item = PositionJson(timer.samples, facts);
+        item.update({{"timer", timer.number}, {"usage", timer.strUsage}});
+        list.push_back(std::move(item));
+    }
+    return list;
+}
+
+CString ListMarkers(const CLoadedFile& file, const CString& strPath, Json* pFiles) {
+    const AudioFacts facts = AudioFactsOf(file.Root());
+    const CMarkerList markers = MarkersOf(file.Root());
+    const std::vector<CartTimer> timers = TimersOf(file.Root());
+    if (pFiles) {
+        pFiles->push_back({{"path", strPath},
+                           {"markers", MarkersJson(markers, facts)},
+                           {"cartTimers", TimersJson(timers, facts)}});
+        return CString();
+    }
+    for (const Marker& marker : markers.Markers()) {
+        PrintText(MarkerLine(strPath, marker, facts));
+    }
+    for (const CartTimer& timer : timers) {
+        PrintText(TimerLine(strPath, timer, facts));
+    }
+    return CString();
 }
 
 bool IsMarkerEdit(const Assignment& option) {
@@ -82,16 +134,7 @@ int RunMarkers(const Invocation& invocation) {
         if (bEdits) {
             return EditMarkers(file, invocation);
         }
-        const AudioFacts facts = AudioFactsOf(file.Root());
-        const CMarkerList markers = MarkersOf(file.Root());
-        if (invocation.bJson) {
-            files.push_back({{"path", strPath}, {"markers", MarkersJson(markers, facts)}});
-            return CString();
-        }
-        for (const Marker& marker : markers.Markers()) {
-            PrintText(MarkerLine(strPath, marker, facts));
-        }
-        return CString();
+        return ListMarkers(file, strPath, invocation.bJson ? &files : nullptr);
     });
     if (invocation.bJson && !bEdits) {
         std::cout << Json{{"files", files}}.dump(2, ' ', false, Json::error_handler_t::replace)

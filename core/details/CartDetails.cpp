@@ -35,21 +35,30 @@ CString TimecodeNote(const AudioFacts& facts) {
 
 }  // namespace
 
-DetailTable CartDetails(const CChunk& cart, const AudioFacts& facts) {
-    DetailTable table{"Cart markers", {"Timer", "Usage", "Samples", "Time", "Timecode"}, {}, {}};
+std::vector<CartTimer> CartTimers(const CChunk& cart) {
+    std::vector<CartTimer> timers;
     const DWORD dwHeld = TimersHeld(cart);
     for (DWORD i = 0; i < dwHeld; ++i) {
         const DWORD dwAt = kCartPostTimersAt + i * kCartPostTimerSize;
-        const CString strUsage = UsageText(cart, dwAt);
-        if (strUsage.empty()) {
-            continue;
+        CString strUsage = UsageText(cart, dwAt);
+        if (!strUsage.empty()) {
+            timers.push_back(
+                {i + 1, std::move(strUsage), PayloadNumber(cart, dwAt + 4, 4).value_or(0)});
         }
-        const std::uint64_t samples = PayloadNumber(cart, dwAt + 4, 4).value_or(0);
-        table.rows.push_back({std::to_string(i + 1), strUsage, std::to_string(samples),
-                              ClockText(samples, facts.dwSampleRate),
-                              TimeOfDayText(facts.timeReference.value_or(0), samples,
+    }
+    return timers;
+}
+
+DetailTable CartDetails(const CChunk& cart, const AudioFacts& facts) {
+    DetailTable table{"Cart markers", {"Timer", "Usage", "Samples", "Time", "Timecode"}, {}, {}};
+    for (const CartTimer& timer : CartTimers(cart)) {
+        table.rows.push_back({std::to_string(timer.number), timer.strUsage,
+                              std::to_string(timer.samples),
+                              ClockText(timer.samples, facts.dwSampleRate),
+                              TimeOfDayText(facts.timeReference.value_or(0), timer.samples,
                                             facts.dwSampleRate, facts.Rate())});
     }
+    const DWORD dwHeld = TimersHeld(cart);
     table.text = dwHeld < kCartPostTimerCount
                      ? "The chunk holds " + std::to_string(dwHeld) + " of the 8 post timers."
                      : TimecodeNote(facts);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
+#include <QJsonDocument>
 
 #include "CliRunner.h"
 #include "CliTestFiles.h"
@@ -127,6 +128,26 @@ TEST_F(CliCartSetTest, ChangesOnlyTheEditedTexts) {
     edited.artist = "Studio 3";
     EXPECT_EQ(testfiles::readFile(byCli), FileWith("cart", testfiles::CartPayload(edited)));
     EXPECT_EQ(testfiles::readFile(byPage), testfiles::readFile(byCli));
+}
+
+// The post timers are listed with the markers, in text and in JSON, at their sample positions.
+TEST_F(CliCartSetTest, MarkersListThePostTimers) {
+    const std::string path = Write("t.wav", FileWith("cart", testfiles::CartPayload(kCart)));
+    const CliResult text = RunCli({"markers", path});
+    ASSERT_EQ(text.exitCode, 0) << text.err;
+    EXPECT_NE(text.out.find("cart timer 1 \"SEC1\" at 72000 (0:00:01.500, 00:00:01:12)"),
+              std::string::npos)
+        << text.out;
+    EXPECT_NE(text.out.find("cart timer 2 \"EOD\" at 96000"), std::string::npos) << text.out;
+    const CliResult json = RunCli({"markers", "--json", path});
+    const QJsonArray timers = QJsonDocument::fromJson(QByteArray::fromStdString(json.out))
+                                  .object()["files"]
+                                  .toArray()
+                                  .at(0)["cartTimers"]
+                                  .toArray();
+    ASSERT_EQ(timers.size(), 2);
+    EXPECT_EQ(timers.at(1)["usage"].toString(), "EOD");
+    EXPECT_EQ(timers.at(1)["position"].toInt(), 96000);
 }
 
 }  // namespace
