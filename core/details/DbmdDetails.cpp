@@ -4,6 +4,7 @@
 
 #include "core/base/LittleEndian.h"
 #include "core/chunks/Chunk.h"
+#include "core/details/DolbySegmentFields.h"
 
 namespace {
 
@@ -42,24 +43,48 @@ CString VersionText(DWORD dwVersion) {
     return text;
 }
 
-}  // namespace
+// A segment: its id byte at nAt, two size bytes, the payload, a checksum byte.
+struct Segment {
+    unsigned id;
+    std::size_t nAt;
+    std::size_t nSize;
+};
 
-DetailTable DbmdDetails(const CChunk& chunk) {
-    const ByteSpan payload = chunk.Payload();
-    DetailTable table{"Metadata segments", {"Id", "Segment", "Size", "Checksum"}, {}, {}};
-    table.text = "Version " + VersionText(static_cast<DWORD>(LittleEndianOr0(payload, 0, 4)));
+// The segments up to the end marker (id 0); a segment running past the chunk's end ends the walk
+// and is said in strProblem.
+std::vector<Segment> SegmentsOf(ByteSpan payload, CString& strProblem) {
+    std::vector<Segment> segments;
     std::size_t nAt = 4;
     while (nAt < payload.size() && payload[nAt] != 0) {
         const std::size_t nSize = static_cast<std::size_t>(LittleEndianOr0(payload, nAt + 1, 2));
         if (nAt + 4 + nSize > payload.size()) {
-            table.text += "; segment " + std::to_string(payload[nAt]) + " at byte " +
-                          std::to_string(nAt) + " runs past the chunk's end";
+            strProblem = "; segment " + std::to_string(payload[nAt]) + " at byte " +
+                         std::to_string(nAt) + " runs past the chunk's end";
             break;
         }
-        table.rows.push_back({std::to_string(payload[nAt]), NameOf(payload[nAt]),
-                              std::to_string(nSize),
-                              ChecksumAgrees(payload, nAt, nSize) ? "agrees" : "differs"});
+        segments.push_back({payload[nAt], nAt, nSize});
         nAt += 4 + nSize;
     }
-    return table;
+    return segments;
+}
+
+}  // namespace
+
+std::vector<DetailTable> DbmdDetails(const CChunk& chunk) {
+    const ByteSpan payload = chunk.Payload();
+    DetailTable table{"Metadata segments", {"Id", "Segment", "Size", "Checksum"}, {}, {}};
+    DetailTable fields{"Segment fields", {"Id", "Field", "Value"}, {}, {}};
+    CString strProblem;
+    for (const Segment& segment : SegmentsOf(payload, strProblem)) {
+        table.rows.push_back(
+            {std::to_string(segment.id), NameOf(segment.id), std::to_string(segment.nSize),
+             ChecksumAgrees(payload, segment.nAt, segment.nSize) ? "agrees" : "differs"});
+        for (auto& row :
+             SegmentFieldRows(segment.id, payload.subspan(segment.nAt + 3, segment.nSize))) {
+            fields.rows.push_back(std::move(row));
+        }
+    }
+    table.text =
+        "Version " + VersionText(static_cast<DWORD>(LittleEndianOr0(payload, 0, 4))) + strProblem;
+    return {table, fields};
 }

@@ -1,9 +1,9 @@
 #pragma once
 // The dbmd chunk: its version and metadata segments, by id, with their names, sizes and whether
-// their checksums agree.
+// their checksums agree; then the fields of the segments whose layout is known.
 
 #include "core/details/DetailTable.h"
 
 class CChunk;
 
-DetailTable DbmdDetails(const CChunk& chunk);
+std::vector<DetailTable> DbmdDetails(const CChunk& chunk);

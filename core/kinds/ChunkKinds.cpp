@@ -79,7 +79,7 @@ std::vector<DetailTable> AxmlDetailsOf(const CChunk& chunk, const AudioFacts&) {
     return AxmlDetails(chunk);
 }
 std::vector<DetailTable> DbmdDetailsOf(const CChunk& chunk, const AudioFacts&) {
-    return {DbmdDetails(chunk)};
+    return DbmdDetails(chunk);
 }
 std::vector<DetailTable> LevlDetailsOf(const CChunk& chunk, const AudioFacts&) {
     return {PeakEnvelopeDetails(chunk)};

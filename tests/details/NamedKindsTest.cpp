@@ -67,7 +67,7 @@ TEST(NamedKindsTest, DbmdSegmentsAreListedWithTheirChecksums) {
     const CString version("\6\0\0\1", 4);
     const auto pChunk = Holding(version + Segment(7, "abc") + Segment(9, "defg", 1) +
                                 Segment(42, "") + CString(1, '\0'));
-    const DetailTable table = DbmdDetails(*pChunk);
+    const DetailTable table = DbmdDetails(*pChunk).at(0);
     ASSERT_EQ(table.rows.size(), 3u);
     EXPECT_EQ(table.rows[0], (std::vector<CString>{"7", "Dolby Digital Plus", "3", "agrees"}));
     EXPECT_EQ(table.rows[1], (std::vector<CString>{"9", "Dolby Atmos", "4", "differs"}));
@@ -75,7 +75,7 @@ TEST(NamedKindsTest, DbmdSegmentsAreListedWithTheirChecksums) {
     EXPECT_EQ(table.text, "Version 1.0.0.6");
 
     const auto pCut = Holding(version + Segment(7, "abc").substr(0, 4));
-    EXPECT_NE(DbmdDetails(*pCut).text.find("runs past the chunk's end"), CString::npos);
+    EXPECT_NE(DbmdDetails(*pCut).at(0).text.find("runs past the chunk's end"), CString::npos);
 }
 
 TEST(NamedKindsTest, APeakEnvelopeReadsItsHeaderAndThePeaksItHolds) {
