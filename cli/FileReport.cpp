@@ -32,24 +32,11 @@ ChunkReport ChunkReportOf(const CChunk& chunk, const AudioFacts& facts) {
 }
 
 FileReport FileSummaryOf(const CLoadedFile& file) {
-    FileReport report{file.Path(), file.Failure(), {}, file.Root().LoadNote(), {}, {}, {}};
+    FileReport report{file.Path(), file.Failure(), {}, file.Root().LoadNote(), {}, {}};
     if (file.IsLoaded()) {
         report.strForm = FormName(file.Root().m_ck.ckid);
         report.strOverview = OverviewOf(file.Root());
         report.details = FileDetails(file.Root());
-    }
-    return report;
-}
-
-FileReport ReportOf(const CLoadedFile& file) {
-    FileReport report = FileSummaryOf(file);
-    if (!file.IsLoaded()) {
-        return report;
-    }
-    const AudioFacts facts = AudioFactsOf(file.Root());
-    report.chunks.reserve(file.Chunks().size());
-    for (const CChunk* pChunk : file.Chunks()) {
-        report.chunks.push_back(ChunkReportOf(*pChunk, facts));
     }
     return report;
 }

@@ -33,14 +33,12 @@ struct FileReport {
     CString strForm;     // "RIFF", "RF64" or "BW64"
     CString strNote;     // what a load that succeeded left out, or empty
     CString strOverview;
-    std::vector<ChunkReport> chunks;
     std::vector<std::pair<CString, CString>> details;  // the File details, name and value
 };
 
 struct AudioFacts;
 
-FileReport ReportOf(const CLoadedFile& file);
-// The report without the chunks' entries: a long listing takes them one at a time.
+// The file's report; a listing takes the chunks' entries one at a time.
 FileReport FileSummaryOf(const CLoadedFile& file);
 // The chunk's entry in the list: tab, id, size and offset, without fields or details.
 ChunkReport ChunkEntryOf(const CChunk& chunk);

@@ -24,7 +24,7 @@ int RunInfoJson(const std::vector<CString>& files) {
     CInfoJson json(std::cout);
     const int nExit = RunBatch(files, [&json](const CString& strPath) {
         const CLoadedFile file(strPath);
-        json.Add(ReportOf(file));
+        json.Add(file);
         return file.Failure();
     });
     json.Finish();

@@ -1,6 +1,10 @@
 #include "cli/InfoJson.h"
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
+
+#include "cli/LoadedFile.h"
+#include "core/details/AudioFacts.h"
 
 #include "core/fields/FieldEncoding.h"
 #include "core/fields/PositiveInteger.h"
@@ -83,7 +87,52 @@ CString HexBytes(const CString& strBytes) {
     return strHex;
 }
 
-Json FileJson(const FileReport& report) {
+// The value as dumped at the given depth of the document: each line after the first indented by
+// four spaces a level.
+CString Dumped(const Json& value, int nDepth) {
+    const CString strDump = value.dump(4, ' ', false, Json::error_handler_t::replace);
+    const CString strIndent(4 * static_cast<std::size_t>(nDepth), ' ');
+    CString strIndented;
+    strIndented.reserve(strDump.size() * 5 / 4);
+    // A dumped string holds no raw line break, so each one starts a line.
+    for (const char c : strDump) {
+        strIndented += c;
+        if (c == '\n') {
+            strIndented += strIndent;
+        }
+    }
+    return strIndented;
+}
+
+bool IsPlainAscii(const CString& strText) {
+    return std::all_of(strText.begin(), strText.end(),
+                       [](char c) { return c >= 0x20 && c < 0x7F && c != '"' && c != '\\'; });
+}
+
+// A string as JSON: most names and ids need no escape and are written as they are.
+CString Quoted(const CString& strText) {
+    return IsPlainAscii(strText) ? '"' + strText + '"' : Dumped(Json(strText), 0);
+}
+
+// A chunk of no fields and no details, as most of a file's chunks are, written without building
+// its object: the same text as the dump of ChunkJson.
+CString PlainChunkText(const ChunkReport& chunk) {
+    const CString strIndent(20, ' ');
+    return "{\n" + strIndent + "\"id\": " + Quoted(chunk.strId) + ",\n" + strIndent +
+           "\"offset\": " + std::to_string(chunk.llOffset) + ",\n" + strIndent +
+           "\"size\": " + std::to_string(chunk.llSize) + ",\n" + strIndent +
+           "\"tab\": " + Quoted(chunk.strTab) + "\n" + CString(16, ' ') + "}";
+}
+
+CString ChunkText(const ChunkReport& chunk) {
+    if (!chunk.pTable && chunk.details.empty()) {
+        return PlainChunkText(chunk);
+    }
+    return Dumped(ChunkJson(chunk), 4);
+}
+
+// The members after "chunks", in the document's (alphabetical) order.
+Json FileMembers(const FileReport& report) {
     Json json{{"path", report.strPath}};
     if (!IsValidUtf8(report.strPath)) {
         json["path_bytes"] = HexBytes(report.strPath);
@@ -92,16 +141,11 @@ Json FileJson(const FileReport& report) {
         json["error"] = report.strFailure;
         return json;
     }
-    Json chunks = Json::array();
-    for (const ChunkReport& chunk : report.chunks) {
-        chunks.push_back(ChunkJson(chunk));
-    }
     json["form"] = report.strForm;
     if (!report.strNote.empty()) {
         json["note"] = report.strNote;
     }
     json["overview"] = report.strOverview;
-    json["chunks"] = std::move(chunks);
     Json details = Json::object();
     for (const auto& [name, value] : report.details) {
         details[name] = value;
@@ -110,25 +154,38 @@ Json FileJson(const FileReport& report) {
     return json;
 }
 
+// The members as dumped, without the object's braces, at the depth of a file's members.
+CString MemberLines(const Json& members) {
+    CString strText = Dumped(members, 2);
+    strText.erase(0, strText.find('\n') + 1);
+    strText.erase(strText.find_last_of('\n'));
+    return strText;
+}
+
 }  // namespace
 
 CInfoJson::CInfoJson(std::ostream& out) : m_out(out) {
     m_out << "{\n    \"files\": [";
 }
 
-void CInfoJson::Add(const FileReport& report) {
-    const CString strMember = FileJson(report).dump(4, ' ', false, Json::error_handler_t::replace);
-    // A dumped string holds no raw line break, so each one starts a line of the member.
-    CString strIndented = m_bAny ? ",\n        " : "\n        ";
-    strIndented.reserve(strMember.size() * 5 / 4);
-    for (const char c : strMember) {
-        strIndented += c;
-        if (c == '\n') {
-            strIndented += "        ";
-        }
-    }
-    m_out << strIndented;
+void CInfoJson::Add(const CLoadedFile& file) {
+    const FileReport summary = FileSummaryOf(file);
+    m_out << (m_bAny ? ",\n        {\n" : "\n        {\n");
     m_bAny = true;
+    if (!file.IsLoaded()) {
+        m_out << MemberLines(FileMembers(summary)) << "\n        }";
+        return;
+    }
+    // One chunk's report at a time: a file of many chunks never holds them all.
+    const AudioFacts facts = AudioFactsOf(file.Root());
+    const std::vector<CChunk*> chunks = file.Chunks();
+    m_out << "            \"chunks\": [";
+    for (std::size_t i = 0; i < chunks.size(); ++i) {
+        m_out << (i ? ",\n" : "\n") << CString(16, ' ')
+              << ChunkText(ChunkReportOf(*chunks[i], facts));
+    }
+    m_out << (chunks.empty() ? "]" : "\n            ]") << ",\n"
+          << MemberLines(FileMembers(summary)) << "\n        }";
 }
 
 void CInfoJson::Finish() {

@@ -7,14 +7,16 @@
 
 #include "cli/FileReport.h"
 
+class CLoadedFile;
+
 // Writes each file's member as it is added, so that no batch holds the whole document.
 class CInfoJson {
 public:
     explicit CInfoJson(std::ostream& out);
 
-    // The file's member, indented by four spaces a level as in the whole document. Bytes that
-    // are not UTF-8 show as U+FFFD.
-    void Add(const FileReport& report);
+    // The file's member, indented by four spaces a level as in the whole document, written a
+    // chunk at a time. Bytes that are not UTF-8 show as U+FFFD.
+    void Add(const CLoadedFile& file);
     // The document's end, then a line break.
     void Finish();
 

@@ -1,5 +1,7 @@
 #include "cli/InfoText.h"
 
+#include <charconv>
+
 #include "cli/LoadedFile.h"
 #include "cli/TerminalText.h"
 #include "core/details/AudioFacts.h"
@@ -22,9 +24,21 @@ CString Indented(const CString& strText, const CString& strIndent) {
     return strResult;
 }
 
-CString ChunkLine(const ChunkReport& chunk) {
-    return "    " + chunk.strTab + "  id '" + chunk.strId + "'  size " +
-           std::to_string(chunk.llSize) + "  offset " + std::to_string(chunk.llOffset) + "\n";
+void AppendNumber(CString& strText, std::int64_t n) {
+    char digits[24];
+    strText.append(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
+}
+
+// Into one line kept between calls: a file of many chunks prints one per chunk.
+const CString& ChunkLine(const ChunkReport& chunk) {
+    static CString strLine;
+    strLine.assign("    ").append(chunk.strTab).append("  id '").append(chunk.strId);
+    strLine.append("'  size ");
+    AppendNumber(strLine, chunk.llSize);
+    strLine.append("  offset ");
+    AppendNumber(strLine, chunk.llOffset);
+    strLine += '\n';
+    return strLine;
 }
 
 CString FieldLines(const ChunkReport& chunk, std::size_t nIndex) {

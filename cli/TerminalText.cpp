@@ -18,12 +18,16 @@ unsigned char ByteAt(const CString& strText, std::size_t i) {
     return i < strText.size() ? static_cast<unsigned char>(strText[i]) : 0;
 }
 
+// Most lines are plain printable ASCII, and need no escape.
+bool IsPlain(const CString& strText) {
+    return std::all_of(strText.begin(), strText.end(),
+                       [](char c) { return (c >= 0x20 && c < 0x7F) || c == '\n' || c == '\t'; });
+}
+
 }  // namespace
 
 CString WithControlsEscaped(const CString& strText) {
-    // Most lines are plain printable ASCII, and come back as they are.
-    if (std::all_of(strText.begin(), strText.end(),
-                    [](char c) { return (c >= 0x20 && c < 0x7F) || c == '\n' || c == '\t'; })) {
+    if (IsPlain(strText)) {
         return strText;
     }
     CString strResult;
@@ -50,5 +54,9 @@ CString WithControlsEscaped(const CString& strText) {
 }
 
 void PrintText(const CString& strText) {
+    if (IsPlain(strText)) {
+        std::cout << strText;
+        return;
+    }
     std::cout << WithControlsEscaped(strText);
 }

@@ -1,10 +1,14 @@
 #include "core/chunks/ChunkId.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "core/io/Mmio.h"
 
 CString IdText(const char* pBytes) {
+    if (std::all_of(pBytes, pBytes + 4, [](char c) { return c >= 0x20 && c <= 0x7E; })) {
+        return CString(pBytes, 4);
+    }
     CString strId;
     for (int i = 0; i < 4; ++i) {
         const auto c = static_cast<unsigned char>(pBytes[i]);

@@ -1,6 +1,7 @@
 #include "core/fields/ChunkKind.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "core/io/Mmio.h"
 
@@ -25,10 +26,16 @@ const ChunkKind* FirstKind(Matches matches) {
 }  // namespace
 
 const ChunkKind* KindOfId(FOURCC ckid) {
-    const FOURCC upper = UpperCase(ckid);
-    return FirstKind([upper](const ChunkKind& kind) {
-        return mmioStringToFOURCC(kind.id, MMIO_TOUPPER) == upper;
-    });
+    // The kinds' ids as upper-case codes, made once: a file of many chunks asks for each.
+    static const std::vector<FOURCC> ids = [] {
+        std::vector<FOURCC> codes;
+        for (const ChunkKind& kind : ChunkKinds()) {
+            codes.push_back(mmioStringToFOURCC(kind.id, MMIO_TOUPPER));
+        }
+        return codes;
+    }();
+    const auto found = std::find(ids.begin(), ids.end(), UpperCase(ckid));
+    return found == ids.end() ? nullptr : &ChunkKinds()[found - ids.begin()];
 }
 
 const ChunkKind* KindOfId(const CString& strId) {

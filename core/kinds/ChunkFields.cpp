@@ -2,6 +2,7 @@
 
 #include "core/fields/ChunkFields.h"
 
+#include <unordered_map>
 #include <vector>
 
 #include "core/chunks/Chunk.h"
@@ -9,13 +10,17 @@
 
 namespace {
 
+// Made once, then only read: loads on several threads ask it at once.
 const ChunkKind* KindOfClass(const CRuntimeClass* pClass) {
-    for (const ChunkKind& kind : ChunkKinds()) {
-        if (kind.modelClass == pClass) {
-            return &kind;
+    static const std::unordered_map<const CRuntimeClass*, const ChunkKind*> kinds = [] {
+        std::unordered_map<const CRuntimeClass*, const ChunkKind*> byClass;
+        for (const ChunkKind& kind : ChunkKinds()) {
+            byClass.emplace(kind.modelClass, &kind);
         }
-    }
-    return nullptr;
+        return byClass;
+    }();
+    const auto found = kinds.find(pClass);
+    return found == kinds.end() ? nullptr : found->second;
 }
 
 }  // namespace
