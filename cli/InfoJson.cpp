@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/JsonLines.h"
 #include "core/fields/FieldEncoding.h"
 #include "core/fields/PositiveInteger.h"
 
@@ -133,4 +134,8 @@ void CInfoJson::Add(const FileReport& report) {
 
 void CInfoJson::Finish() {
     m_out << (m_bAny ? "\n    ]\n}\n" : "]\n}\n");
+}
+
+void PrintInfoJsonLine(const FileReport& report) {
+    PrintJsonLine(FileJson(report));
 }
