@@ -145,3 +145,46 @@ TEST(LevelMeterTest, OneReadGivesWhatEachMeasureGivesAlone) {
     EXPECT_NEAR(all.levels.report->pairs[0].correlation.value_or(0), -1.0, 1e-9);
     EXPECT_EQ(all.levels.report->nSampleOffset, root.SampleOffset());
 }
+
+TEST(LevelMeterTest, AMeasureThatCannotBeTakenLeavesTheOthers) {
+    const TempDir dir;
+    Bytes adpcm = PcmFormat(1, kRate, 4);
+    adpcm[0] = 2;
+    const struct {
+        const char* name;
+        std::vector<ChunkSpec> chunks;
+        bool bStop;
+        bool bDigest;
+        const char* levelsFailure;
+    } rows[] = {
+        {"no data chunk",
+         {{"fmt ", PcmFormat(1, kRate, 16)}},
+         false,
+         false,
+         "the file has no data chunk"},
+        {"a coded format",
+         {{"fmt ", adpcm}, {"data", Bytes(100)}},
+         false,
+         true,
+         "format tag 2 with 4 bits is not linear PCM or IEEE float"},
+        {"no fmt chunk", {{"data", Bytes(100)}}, false, true, "the file has no fmt chunk"},
+        {"stopped",
+         {{"fmt ", PcmFormat(1, kRate, 16)}, {"data", Bytes(100)}},
+         true,
+         false,
+         kCancelled},
+    };
+    for (const auto& row : rows) {
+        const std::string path = dir.file("file.wav");
+        writeFile(path, WaveFile(row.chunks));
+        CRiffChunkModel root;
+        root.Load(path);
+        const SamplePassResult all = ReadSamplesOnce(
+            SampleSourceOf(root), {.bChecksum = true, .bLoudness = true, .bLevels = true},
+            [&row](std::int64_t, std::int64_t) { return !row.bStop; });
+        EXPECT_EQ(all.checksum.digest.has_value(), row.bDigest) << row.name;
+        EXPECT_FALSE(all.levels.report) << row.name;
+        EXPECT_EQ(all.levels.strFailure, row.levelsFailure) << row.name;
+        EXPECT_EQ(all.loudness.strFailure, row.levelsFailure) << row.name;
+    }
+}
