@@ -77,7 +77,7 @@ float PeakAt(ByteSpan payload, const PeakEnvelope& envelope, std::size_t nIndex)
     return std::min(1.0f, value / fullScale);
 }
 
-std::optional<PeakEnvelope> ReadPeakEnvelope(const CChunk& chunk) {
+std::optional<PeakEnvelope> ReadPeakEnvelopeHeader(const CChunk& chunk) {
     const ByteSpan payload = chunk.Payload();
     if (payload.size() < kHeaderSize) {
         return std::nullopt;
@@ -96,7 +96,14 @@ std::optional<PeakEnvelope> ReadPeakEnvelope(const CChunk& chunk) {
         CString(reinterpret_cast<const char*>(payload.data()) + kTimestampOffset, kTimestampSize);
     envelope.timestamp.erase(std::find(envelope.timestamp.begin(), envelope.timestamp.end(), '\0'),
                              envelope.timestamp.end());
-    ReadPeaks(payload, envelope);
+    return envelope;
+}
+
+std::optional<PeakEnvelope> ReadPeakEnvelope(const CChunk& chunk) {
+    std::optional<PeakEnvelope> envelope = ReadPeakEnvelopeHeader(chunk);
+    if (envelope) {
+        ReadPeaks(chunk.Payload(), *envelope);
+    }
     return envelope;
 }
 

@@ -29,6 +29,8 @@ struct PeakEnvelope {
 std::size_t PeaksHeld(ByteSpan payload, const PeakEnvelope& envelope);
 // The peak at nIndex of those held, in 0..1 of full scale.
 float PeakAt(ByteSpan payload, const PeakEnvelope& envelope, std::size_t nIndex);
+// The header alone (no peaks read), or nothing for a payload shorter than the header.
+std::optional<PeakEnvelope> ReadPeakEnvelopeHeader(const CChunk& chunk);
 // The envelope, or nothing for a payload shorter than the header.
 std::optional<PeakEnvelope> ReadPeakEnvelope(const CChunk& chunk);
 DetailTable PeakEnvelopeDetails(const CChunk& chunk);

@@ -66,7 +66,7 @@ CString PeakEnvelopePayload(const LevelReport& report, const CString& strTimesta
 }
 
 std::optional<LevelEnvelope> EnvelopeOfChunk(const CChunk& chunk, std::size_t nMostBlocks) {
-    const std::optional<PeakEnvelope> held = ReadPeakEnvelope(chunk);
+    const std::optional<PeakEnvelope> held = ReadPeakEnvelopeHeader(chunk);
     if (!held || held->channels == 0 || held->channels > kMostChannels || nMostBlocks == 0) {
         return std::nullopt;
     }
