@@ -11,6 +11,8 @@
 inline constexpr std::size_t kMostDrawnBlocks = 4096;
 
 class CWaveformView : public QWidget {
+    Q_OBJECT
+
 public:
     explicit CWaveformView(QWidget* pParent = nullptr);
 
