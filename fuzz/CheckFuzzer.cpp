@@ -7,8 +7,8 @@
 
 #include "FuzzWorkspace.h"
 #include "core/chunks/RiffChunkModel.h"
-#include "core/integrity/ChecksumChunk.h"
 #include "core/edit/ChunkInsert.h"
+#include "core/integrity/ChecksumChunk.h"
 #include "core/integrity/FileCheck.h"
 #include "core/integrity/LevelFindings.h"
 #include "core/integrity/PeakEnvelopeLevels.h"
