@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The audio checksum and the loudness against the tools a user would otherwise reach for, on the
-# same bytes in the same run: ovalis-cli md5 of a 3.9 GiB file against md5sum, and ovalis-cli
-# loudness of one hour of stereo at 48 kHz against ffmpeg's ebur128 filter (true peak on in
-# both). Seconds of one run each, after one run that brings the file into the page cache.
+# same bytes in the same run: ovalis-cli md5 of a 3.9 GiB file against md5sum, the MD5, loudness
+# and levels of the same file in one read against md5sum, and ovalis-cli loudness of one hour of
+# stereo at 48 kHz against ffmpeg's ebur128 filter (true peak on in both); then that hour's
+# waveform drawn from its levl chunk. Seconds of one run each, after one run that brings the
+# file into the page cache.
 # BUILD_DIR picks the build (default build/); BENCH_DIR the folder for the files (default a
 # temporary one under /var/tmp, removed at the end).
 set -euo pipefail
@@ -10,7 +12,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 dir=${BUILD_DIR:-$root/build}
 cli=$dir/bin/ovalis-cli
 bench=$dir/bin/ovalis_save_bench
-for program in "$cli" "$bench"; do
+draw=$dir/bin/ovalis_waveform_draw
+for program in "$cli" "$bench" "$draw"; do
     [ -x "$program" ] || { echo "trust: build first ($program is missing)" >&2; exit 1; }
 done
 
@@ -40,6 +43,9 @@ ours=$(seconds "$cli" md5 "$work/large.wav")
 peer=$(seconds md5sum "$work/large.wav")
 printf '%-28s ovalis %8.2f s | md5sum %8.2f s, %.2fx the time (target: ovalis within 1.2x)\n' \
     "md5 of $((size / 1048576)) MiB" "$ours" "$peer" "$(ratio "$peer" "$ours")"
+all=$(seconds "$cli" levels --md5 --loudness "$work/large.wav")
+printf '%-28s ovalis %8.2f s | md5sum %8.2f s, %.2fx the time (target: ovalis within 1.3x)\n' \
+    "md5+loudness+levels $((size / 1048576)) MiB" "$all" "$peer" "$(ratio "$peer" "$all")"
 rm "$work/large.wav"
 
 length=${TRUST_LOUDNESS_SECONDS:-3600}
@@ -48,3 +54,9 @@ ours=$(seconds "$cli" loudness "$work/hour.wav")
 peer=$(seconds ffmpeg -nostats -i "$work/hour.wav" -af ebur128=peak=true -f null -)
 printf '%-28s ovalis %8.2f s | ffmpeg ebur128 %8.2f s, %.2fx the time (target: ovalis within 1.5x)\n' \
     "loudness of ${length} s stereo" "$ours" "$peer" "$(ratio "$peer" "$ours")"
+
+"$cli" levl --write "$work/hour.wav" >/dev/null
+QT_QPA_PLATFORM=offscreen "$draw" "$work/hour.wav" >/dev/null 2>&1
+drawn=$(QT_QPA_PLATFORM=offscreen "$draw" "$work/hour.wav" | sed -n 's/waveform drawn in \([0-9.]*\) ms/\1/p')
+printf '%-28s ovalis %8.2f ms from the levl chunk to the drawn page (target: under 100 ms)\n' \
+    "waveform of ${length} s" "$drawn"

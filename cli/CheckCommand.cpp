@@ -4,8 +4,12 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/Batch.h"
+#include "cli/JsonLines.h"
+#include "cli/LoadedFile.h"
 #include "cli/TerminalText.h"
 #include "core/integrity/FileCheck.h"
+#include "core/integrity/LevelFindings.h"
+#include "core/integrity/SamplePass.h"
 
 namespace {
 
@@ -26,9 +30,50 @@ nlohmann::json FindingJson(const Finding& finding) {
             {"sentence", finding.strSentence}};
 }
 
-int RunCheckText(const std::vector<CString>& files) {
-    return RunBatch(files, [](const CString& strPath) {
-        const CheckReport report = CheckFile(strPath, {});
+// The levels' findings after the file's own; a file whose levels cannot be measured says why.
+void AddLevelFindings(const CString& strPath, CheckReport& report) {
+    const CLoadedFile file(strPath);
+    if (!file.IsLoaded()) {
+        return;
+    }
+    const LevelResult levels = MeasureLevels(SampleSourceOf(file.Root()), {});
+    if (!levels.report) {
+        report.findings.push_back({Severity::Note, "level-not-measured", "data",
+                                   file.Root().SampleOffset(),
+                                   "the levels were not measured: " + levels.strFailure + "."});
+        return;
+    }
+    std::vector<Finding> found = LevelFindings(*levels.report);
+    if (found.empty()) {
+        return;
+    }
+    // The note that no rule found anything no longer holds.
+    std::erase_if(report.findings,
+                  [](const Finding& finding) { return finding.strRule == "clean"; });
+    for (Finding& finding : found) {
+        report.findings.push_back(std::move(finding));
+    }
+}
+
+CheckReport ReportOf(const CString& strPath, const Invocation& invocation) {
+    CheckReport report = CheckFile(strPath, {});
+    if (invocation.bLevels) {
+        AddLevelFindings(strPath, report);
+    }
+    return report;
+}
+
+nlohmann::json ReportJson(const CString& strPath, const CheckReport& report) {
+    nlohmann::json findings = nlohmann::json::array();
+    for (const Finding& finding : report.findings) {
+        findings.push_back(FindingJson(finding));
+    }
+    return {{"path", strPath}, {"clean", report.IsClean()}, {"findings", findings}};
+}
+
+int RunCheckText(const Invocation& invocation) {
+    return RunBatch(invocation.files, [&invocation](const CString& strPath) {
+        const CheckReport report = ReportOf(strPath, invocation);
         PrintText(strPath + ": " + (report.IsClean() ? "clean" : "not clean") + "\n");
         for (const Finding& finding : report.findings) {
             PrintText(FindingLine(finding));
@@ -37,15 +82,19 @@ int RunCheckText(const std::vector<CString>& files) {
     });
 }
 
-int RunCheckJson(const std::vector<CString>& files) {
+int RunCheckJsonLines(const Invocation& invocation) {
+    return RunBatch(invocation.files, [&invocation](const CString& strPath) {
+        const CheckReport report = ReportOf(strPath, invocation);
+        PrintJsonLine(ReportJson(strPath, report));
+        return Outcome(report);
+    });
+}
+
+int RunCheckJson(const Invocation& invocation) {
     nlohmann::json reports = nlohmann::json::array();
-    const int nExit = RunBatch(files, [&reports](const CString& strPath) {
-        const CheckReport report = CheckFile(strPath, {});
-        nlohmann::json findings = nlohmann::json::array();
-        for (const Finding& finding : report.findings) {
-            findings.push_back(FindingJson(finding));
-        }
-        reports.push_back({{"path", strPath}, {"clean", report.IsClean()}, {"findings", findings}});
+    const int nExit = RunBatch(invocation.files, [&](const CString& strPath) {
+        const CheckReport report = ReportOf(strPath, invocation);
+        reports.push_back(ReportJson(strPath, report));
         return Outcome(report);
     });
     std::cout << nlohmann::json{{"files", reports}}.dump(2, ' ', false,
@@ -57,8 +106,9 @@ int RunCheckJson(const std::vector<CString>& files) {
 }  // namespace
 
 int RunCheck(const Invocation& invocation) {
-    const int nExit =
-        invocation.bJson ? RunCheckJson(invocation.files) : RunCheckText(invocation.files);
+    const int nExit = invocation.bJsonLines ? RunCheckJsonLines(invocation)
+                      : invocation.bJson    ? RunCheckJson(invocation)
+                                            : RunCheckText(invocation);
     std::cout << std::flush;
     return nExit;
 }

@@ -16,6 +16,10 @@ struct Assignment {
 struct Invocation {
     const CommandRow* pCommand = nullptr;  // a row of the command table
     bool bJson = false;
+    bool bJsonLines = false;  // info, check, levels: one JSON object per file, as each is done
+    bool bLevels = false;     // check: the level findings too
+    bool bMd5 = false;        // levels: the MD5 of the same read
+    bool bLoudness = false;   // levels: the loudness of the same read
     bool bDryRun = false;
     bool bVerify = false;        // md5: compare with the stored checksum
     bool bEmbed = false;         // md5: store the checksum in the file

@@ -8,6 +8,7 @@
 #include "cli/ExportCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/InfoCommand.h"
+#include "cli/LevelsCommand.h"
 #include "cli/LoudnessCommand.h"
 #include "cli/MarkersCommand.h"
 #include "cli/Md5Command.h"
@@ -16,7 +17,14 @@
 
 namespace {
 
-constexpr OptionRow kJson[] = {{"--json", &Invocation::bJson}};
+constexpr OptionRow kJsonLines = {"--jsonl", &Invocation::bJsonLines};
+constexpr OptionRow kInfo[] = {{"--json", &Invocation::bJson}, kJsonLines};
+constexpr OptionRow kCheck[] = {
+    {"--json", &Invocation::bJson}, kJsonLines, {"--levels", &Invocation::bLevels}};
+constexpr OptionRow kLevels[] = {{"--json", &Invocation::bJson},
+                                 kJsonLines,
+                                 {"--md5", &Invocation::bMd5},
+                                 {"--loudness", &Invocation::bLoudness}};
 // Every command that saves takes the two save options after its own.
 constexpr OptionRow kRewrite = {"--rewrite", &Invocation::bRewrite};
 constexpr OptionRow kForceOwner = {"--force-owner", &Invocation::bForceOwner};
@@ -51,6 +59,8 @@ constexpr OptionRow kImport[] = {
 constexpr OptionRow kMd5[] = {
     {"--verify", &Invocation::bVerify}, {"--embed", &Invocation::bEmbed}, kRewrite, kForceOwner};
 constexpr OptionRow kWrite[] = {{"--write", &Invocation::bWrite}, kRewrite, kForceOwner};
+constexpr OptionRow kLevl[] = {
+    {"--write", &Invocation::bWrite, false, true}, kRewrite, kForceOwner};
 constexpr const char* kHelpAliases[] = {"help", "-h"};
 
 constexpr const char* kInfoHelp =
@@ -72,13 +82,14 @@ constexpr const char* kInfoHelp =
     "\"offset\", for a chunk whose page shows fields \"fields\" (numbers as numbers, texts as "
     "strings, null for a field the chunk's data does not hold), and for a chunk with details "
     "\"details\": a list of tables, each with \"title\" and, as it has them, \"rows\" (objects "
-    "keyed by column, every cell a string) and \"text\" (a document, or a note on the table).";
+    "keyed by column, every cell a string) and \"text\" (a document, or a note on the table). "
+    "--jsonl: each file's object alone on a line of its own, written as the file is read.";
 
 constexpr CommandRow kRows[] = {
     {.name = "info",
-     .synopsis = "[--json] FILE...",
+     .synopsis = "[--json|--jsonl] FILE...",
      .help = kInfoHelp,
-     .options = kJson,
+     .options = kInfo,
      .operands = Operands::Files,
      .run = RunInfo},
     {.name = "set",
@@ -193,13 +204,42 @@ constexpr CommandRow kRows[] = {
      .operands = Operands::Files,
      .run = RunLoudness},
     {.name = "check",
-     .synopsis = "[--json] FILE...",
+     .synopsis = "[--json|--jsonl] [--levels] FILE...",
      .help = "lists each file's findings: severity (error, warning, note), rule, chunk, offset "
              "and a sentence. A file with warnings only is clean. --json: one JSON document "
-             "{\"files\": [...]}; each file has \"path\", \"clean\" and \"findings\".",
-     .options = kJson,
+             "{\"files\": [...]}; each file has \"path\", \"clean\" and \"findings\". "
+             "--jsonl: each file's object on a line of its own, written as the file is done.\n"
+             "--levels also measures the samples (see levels) and adds, per channel, the "
+             "findings level-clipping (runs of 3 or more samples at full scale), level-dc-offset "
+             "(a mean over -60 dBFS), level-dropout (runs of exact zeros of 1 ms or more inside "
+             "the audio) as warnings, and level-silence (such runs at the start or the end, or "
+             "of 1 s or more) as a note, each at the first run in the samples.",
+     .options = kCheck,
      .operands = Operands::Files,
      .run = RunCheck},
+    {.name = "levels",
+     .synopsis = "[--json|--jsonl] [--md5] [--loudness] FILE...",
+     .help = "measures each file's samples in one read: per channel the peak (dBFS, and the "
+             "frame it is at), RMS, DC offset (the mean), runs of clipped samples (3 or more "
+             "at full scale: count and longest), dropouts (runs of exact zeros of 1 ms or more "
+             "inside the audio: count and longest) and digital silence (such runs at the start "
+             "or the end, or of 1 s or more: count and samples), and the correlation of each "
+             "pair of channels (of neighbouring pairs past 8 channels). --md5 and --loudness "
+             "add the samples' MD5 and loudness, taken from the same read. --json: one JSON "
+             "document {\"files\": [...]}; --jsonl: each file's object on a line of its own, "
+             "written as the file is done.",
+     .options = kLevels,
+     .operands = Operands::Files,
+     .run = RunLevels},
+    {.name = "levl",
+     .synopsis = "--write [SAVE] FILE...",
+     .help = "measures each file's samples and stores their peak envelope in its levl chunk "
+             "(EBU Tech 3285 supplement 3: the positive and negative peak of each block of 256 "
+             "frames, or more for a long file, as 16-bit points), added after the data chunk "
+             "when missing, and saves.",
+     .options = kWrite,
+     .operands = Operands::Files,
+     .run = RunLevl},
     {.name = "--help",
      .aliases = kHelpAliases,
      .synopsis = "",

@@ -20,6 +20,14 @@ int RunInfoText(const std::vector<CString>& files) {
     });
 }
 
+int RunInfoJsonLines(const std::vector<CString>& files) {
+    return RunBatch(files, [](const CString& strPath) {
+        const CLoadedFile file(strPath);
+        PrintInfoJsonLine(file);
+        return file.Failure();
+    });
+}
+
 int RunInfoJson(const std::vector<CString>& files) {
     CInfoJson json(std::cout);
     const int nExit = RunBatch(files, [&json](const CString& strPath) {
@@ -34,8 +42,9 @@ int RunInfoJson(const std::vector<CString>& files) {
 }  // namespace
 
 int RunInfo(const Invocation& invocation) {
-    const int nExit =
-        invocation.bJson ? RunInfoJson(invocation.files) : RunInfoText(invocation.files);
+    const int nExit = invocation.bJsonLines ? RunInfoJsonLines(invocation.files)
+                      : invocation.bJson    ? RunInfoJson(invocation.files)
+                                            : RunInfoText(invocation.files);
     std::cout << std::flush;
     return nExit;
 }

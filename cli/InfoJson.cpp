@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
+#include "cli/JsonLines.h"
 #include "cli/LoadedFile.h"
 #include "core/details/AudioFacts.h"
 
@@ -190,4 +191,17 @@ void CInfoJson::Add(const CLoadedFile& file) {
 
 void CInfoJson::Finish() {
     m_out << (m_bAny ? "\n    ]\n}\n" : "]\n}\n");
+}
+
+void PrintInfoJsonLine(const CLoadedFile& file) {
+    Json json = FileMembers(FileSummaryOf(file));
+    if (file.IsLoaded()) {
+        const AudioFacts facts = AudioFactsOf(file.Root());
+        Json chunks = Json::array();
+        for (const CChunk* pChunk : file.Chunks()) {
+            chunks.push_back(ChunkJson(ChunkReportOf(*pChunk, facts)));
+        }
+        json["chunks"] = std::move(chunks);
+    }
+    PrintJsonLine(json);
 }

@@ -24,3 +24,6 @@ private:
     std::ostream& m_out;
     bool m_bAny = false;
 };
+
+// The file's member alone, on one line of standard output, flushed (--jsonl).
+void PrintInfoJsonLine(const CLoadedFile& file);

@@ -1,15 +1,18 @@
 // Check fuzz target: the input as a file, checked by every rule; the file is also loaded and its
-// samples' checksum and loudness taken, as the window's Check and measurements do.
+// samples' checksum, loudness and levels taken in one read, with the levels' findings and the
+// levl chunk's envelope, as the window's Check, measurements and data page do.
 
 #include <cstddef>
 #include <cstdint>
 
 #include "FuzzWorkspace.h"
 #include "core/chunks/RiffChunkModel.h"
+#include "core/edit/ChunkInsert.h"
 #include "core/integrity/ChecksumChunk.h"
 #include "core/integrity/FileCheck.h"
-#include "core/integrity/LoudnessMeter.h"
-#include "core/integrity/SampleChecksum.h"
+#include "core/integrity/LevelFindings.h"
+#include "core/integrity/PeakEnvelopeLevels.h"
+#include "core/integrity/SamplePass.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     FuzzWorkspace::Start();
@@ -28,7 +31,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
         if (checksum.digest) {
             StateOf(StoredChecksum(root), *checksum.digest);
         }
-        MeasureLoudness(root, {});
+        const SamplePassResult all = ReadSamplesOnce(
+            SampleSourceOf(root), {.bChecksum = true, .bLoudness = true, .bLevels = true}, {});
+        if (all.levels.report) {
+            LevelFindings(*all.levels.report);
+            PeakEnvelopePayload(*all.levels.report, "");
+        }
+        if (const CChunk* pLevl = FindChunk(root, "levl")) {
+            EnvelopeOfChunk(*pLevl, 4096);
+        }
     }
     return 0;
 }

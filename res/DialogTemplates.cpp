@@ -400,6 +400,16 @@ DialogTemplate Ds64Page() {
             }};
 }
 
+// The data chunk's line, then the samples' place and length, and their waveform.
+DialogTemplate DataPage() {
+    DialogTemplate page = TextPage(134, 200, "data chunk.", 7, 9, 39);
+    page.controls.push_back({K::Edit, 1801, "", 7, 22, 256, 12, kReadOnlyBox});
+    page.controls.push_back(
+        {K::PushButton, 1802, "&Measure levels", 7, 38, 64, 14, WS_VISIBLE | WS_TABSTOP});
+    page.controls.push_back({K::GroupBox, 1803, "Waveform", 7, 56, 256, 137, WS_VISIBLE});
+    return page;
+}
+
 // Stands behind the one tab that groups the chunks past the window's last chunk tab.
 DialogTemplate MoreChunksPage() {
     return {144,
@@ -421,7 +431,7 @@ std::map<UINT, DialogTemplate> AllTemplates() {
     std::map<UINT, DialogTemplate> templates;
     for (DialogTemplate t : {
              DetailsPage(132, 230, "Not supported WAVE format.", 7, 9, 92),
-             TextPage(134, 200, "data chunk.", 7, 9, 39),
+             DataPage(),
              TextPage(135, 200, "RIFF Chunk", 7, 9, 42),
              ListPage(),
              DetailsPage(137, 230, "Unknown Chunk", 7, 7, 60),

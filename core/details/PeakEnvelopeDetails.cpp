@@ -18,17 +18,20 @@ DWORD Dword(ByteSpan payload, std::size_t nAt) {
     return static_cast<DWORD>(LittleEndianOr0(payload, nAt, 4));
 }
 
+std::size_t PeakWidth(const PeakEnvelope& envelope) {
+    return envelope.format == 2 ? 2 : 1;
+}
+
+// The offset counts from the chunk's own header, 8 bytes before the payload (128 as a rule).
+std::size_t PeaksStart(const PeakEnvelope& envelope) {
+    return std::max<std::size_t>(kHeaderSize,
+                                 envelope.offsetToPeaks > 8 ? envelope.offsetToPeaks - 8 : 0);
+}
+
 void ReadPeaks(ByteSpan payload, PeakEnvelope& rEnvelope) {
-    const std::size_t nWidth = rEnvelope.format == 2 ? 2 : 1;
-    const float fullScale = nWidth == 2 ? 32767.0f : 127.0f;
-    // The offset counts from the chunk's own header, 8 bytes before the payload (128 as a rule).
-    const std::size_t nStart = std::max<std::size_t>(
-        kHeaderSize, rEnvelope.offsetToPeaks > 8 ? rEnvelope.offsetToPeaks - 8 : 0);
-    const std::size_t nHeld = payload.size() > nStart ? (payload.size() - nStart) / nWidth : 0;
+    const std::size_t nHeld = PeaksHeld(payload, rEnvelope);
     for (std::size_t i = 0; i < std::min(nHeld, kMostPeaks); ++i) {
-        const auto value =
-            static_cast<float>(LittleEndianOr0(payload, nStart + i * nWidth, nWidth));
-        rEnvelope.peaks.push_back(std::min(1.0f, value / fullScale));
+        rEnvelope.peaks.push_back(PeakAt(payload, rEnvelope, i));
     }
 }
 
@@ -61,7 +64,20 @@ CString EnvelopeDrawing(const std::vector<float>& peaks) {
 
 }  // namespace
 
-std::optional<PeakEnvelope> ReadPeakEnvelope(const CChunk& chunk) {
+std::size_t PeaksHeld(ByteSpan payload, const PeakEnvelope& envelope) {
+    const std::size_t nStart = PeaksStart(envelope);
+    return payload.size() > nStart ? (payload.size() - nStart) / PeakWidth(envelope) : 0;
+}
+
+float PeakAt(ByteSpan payload, const PeakEnvelope& envelope, std::size_t nIndex) {
+    const std::size_t nWidth = PeakWidth(envelope);
+    const float fullScale = nWidth == 2 ? 32767.0f : 127.0f;
+    const auto value = static_cast<float>(
+        LittleEndianOr0(payload, PeaksStart(envelope) + nIndex * nWidth, nWidth));
+    return std::min(1.0f, value / fullScale);
+}
+
+std::optional<PeakEnvelope> ReadPeakEnvelopeHeader(const CChunk& chunk) {
     const ByteSpan payload = chunk.Payload();
     if (payload.size() < kHeaderSize) {
         return std::nullopt;
@@ -80,7 +96,14 @@ std::optional<PeakEnvelope> ReadPeakEnvelope(const CChunk& chunk) {
         CString(reinterpret_cast<const char*>(payload.data()) + kTimestampOffset, kTimestampSize);
     envelope.timestamp.erase(std::find(envelope.timestamp.begin(), envelope.timestamp.end(), '\0'),
                              envelope.timestamp.end());
-    ReadPeaks(payload, envelope);
+    return envelope;
+}
+
+std::optional<PeakEnvelope> ReadPeakEnvelope(const CChunk& chunk) {
+    std::optional<PeakEnvelope> envelope = ReadPeakEnvelopeHeader(chunk);
+    if (envelope) {
+        ReadPeaks(chunk.Payload(), *envelope);
+    }
     return envelope;
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/base/LittleEndian.h"
 #include "core/details/DetailTable.h"
 
 class CChunk;
@@ -23,6 +24,13 @@ struct PeakEnvelope {
     std::vector<float> peaks;
 };
 
+// How many peaks the payload holds past the header, all of them (the envelope read below keeps
+// no more than a page draws).
+std::size_t PeaksHeld(ByteSpan payload, const PeakEnvelope& envelope);
+// The peak at nIndex of those held, in 0..1 of full scale.
+float PeakAt(ByteSpan payload, const PeakEnvelope& envelope, std::size_t nIndex);
+// The header alone (no peaks read), or nothing for a payload shorter than the header.
+std::optional<PeakEnvelope> ReadPeakEnvelopeHeader(const CChunk& chunk);
 // The envelope, or nothing for a payload shorter than the header.
 std::optional<PeakEnvelope> ReadPeakEnvelope(const CChunk& chunk);
 DetailTable PeakEnvelopeDetails(const CChunk& chunk);

@@ -8,10 +8,8 @@
 #include <deque>
 #include <limits>
 #include <memory>
-#include <vector>
 
-#include "core/integrity/SampleDecoder.h"
-#include "core/io/Mmio.h"
+#include "core/integrity/SamplePass.h"
 
 namespace {
 
@@ -25,7 +23,7 @@ constexpr std::int64_t kMostSamplesPerSecond = 32 * 192000;
 struct StateDeleter {
     void operator()(ebur128_state* pState) const { ebur128_destroy(&pState); }
 };
-using State = std::unique_ptr<ebur128_state, StateDeleter>;
+using Meter = std::unique_ptr<ebur128_state, StateDeleter>;
 
 // The speaker of each channel: the mask's bits in order, or for a format without a mask the
 // order of the bits themselves, as a plain file's channels are taken to be.
@@ -96,52 +94,6 @@ private:
     std::deque<double> m_blocks;
 };
 
-class CReader {
-public:
-    explicit CReader(const CString& strPath)
-        : m_hmmio(mmioOpen(strPath.c_str(), nullptr, MMIO_READ | MMIO_DENYNONE)) {}
-    ~CReader() {
-        if (m_hmmio) {
-            mmioClose(m_hmmio, 0);
-        }
-    }
-    CReader(const CReader&) = delete;
-    CReader& operator=(const CReader&) = delete;
-    HMMIO Handle() const { return m_hmmio; }
-
-private:
-    HMMIO m_hmmio;
-};
-
-// Feeds the samples 100 ms at a time, the step at which momentary and short-term loudness are
-// updated, keeping the largest of each.
-CString Feed(ebur128_state* pState, const SampleFormat& format, HMMIO hmmio, std::int64_t nSize,
-             const WorkProgress& progress, CMaxima& maxima) {
-    const std::size_t nStepFrames = static_cast<std::size_t>(std::max(1L, format.nRate / 10));
-    std::vector<BYTE> bytes(nStepFrames * static_cast<std::size_t>(format.nBlockAlign));
-    std::vector<double> samples;
-    for (std::int64_t nDone = 0; nDone < nSize;) {
-        const auto nWant = static_cast<LONG>(std::min<std::int64_t>(nSize - nDone, bytes.size()));
-        const LONG nGot = mmioRead(hmmio, reinterpret_cast<char*>(bytes.data()), nWant);
-        if (nGot <= 0) {
-            return nGot < 0 ? "couldn't read the samples" : CString();
-        }
-        nDone += nGot;
-        const std::size_t nFrames = static_cast<std::size_t>(nGot) / format.nBlockAlign;
-        samples.clear();
-        DecodeFrames(format, bytes.data(), nFrames, samples);
-        ebur128_add_frames_double(pState, samples.data(), nFrames);
-        double dBlock;
-        if (nFrames == nStepFrames && ebur128_loudness_window(pState, 100, &dBlock) == 0) {
-            maxima.AddBlock(dBlock);
-        }
-        if (progress && !progress(nDone, nSize)) {
-            return kCancelled;
-        }
-    }
-    return CString();
-}
-
 double TruePeak(ebur128_state* pState, int nChannels) {
     double dPeak = 0;
     for (int i = 0; i < nChannels; ++i) {
@@ -164,51 +116,62 @@ CString TooManySamples(const SampleFormat& format) {
 
 // The range needs the 3 s window, which the meter then holds for every channel; with less audio
 // than that the range is 0 either way, and the meter holds 400 ms.
-int MeterMode(const SampleSource& source, const SampleFormat& format) {
-    const std::int64_t nFrames = source.nSize / std::max<std::int64_t>(format.nBlockAlign, 1);
+int MeterMode(std::int64_t nFrames, const SampleFormat& format) {
     const int nRange = nFrames > std::int64_t{3} * format.nRate ? EBUR128_MODE_LRA : 0;
     return EBUR128_MODE_I | EBUR128_MODE_TRUE_PEAK | nRange;
 }
 
 }  // namespace
 
-LoudnessResult MeasureLoudness(const SampleSource& source, const WorkProgress& progress) {
-    if (!source.bHasFormat || !source.bHasData) {
-        return {std::nullopt,
-                source.bHasFormat ? "the file has no data chunk" : "the file has no fmt chunk"};
-    }
-    CString strWhyNot;
-    const std::optional<SampleFormat> format = DecodableFormat(source.format, &strWhyNot);
-    if (!format) {
-        return {std::nullopt, strWhyNot};
-    }
-    if (CString strTooMany = TooManySamples(*format); !strTooMany.empty()) {
-        return {std::nullopt, strTooMany};
-    }
-    State state(ebur128_init(static_cast<unsigned>(format->nChannels),
-                             static_cast<unsigned long>(format->nRate),
-                             MeterMode(source, *format)));
-    CReader reader(source.strPath);
-    if (!state || !reader.Handle()) {
-        return {std::nullopt, state ? "couldn't open " + source.strPath
-                                    : CString("the loudness meter takes no such format")};
-    }
-    SetWeights(state.get(), *format);
-    if (mmioSeek(reader.Handle(), source.nOffset, SEEK_FROM_START) != source.nOffset) {
-        return {std::nullopt,
-                "couldn't read the samples at offset " + std::to_string(source.nOffset)};
-    }
+struct CLoudnessMeter::State {
+    Meter meter;
     CMaxima maxima;
-    const CString strFailure =
-        Feed(state.get(), *format, reader.Handle(), source.nSize, progress, maxima);
-    if (!strFailure.empty()) {
-        return {std::nullopt, strFailure};
+};
+
+CLoudnessMeter::CLoudnessMeter(std::unique_ptr<State> pState, const SampleFormat& format)
+    : m_pState(std::move(pState)),
+      m_format(format),
+      m_nStepFrames(static_cast<std::size_t>(std::max(1L, format.nRate / 10))) {}
+
+CLoudnessMeter::~CLoudnessMeter() = default;
+
+std::unique_ptr<CLoudnessMeter> CLoudnessMeter::Make(const SampleFormat& format,
+                                                     std::int64_t nFrames, CString* pWhyNot) {
+    if (CString strTooMany = TooManySamples(format); !strTooMany.empty()) {
+        *pWhyNot = strTooMany;
+        return nullptr;
     }
-    LoudnessValues values{kSilence, 0, TruePeak(state.get(), format->nChannels), maxima.momentary,
-                          maxima.shortTerm};
-    ebur128_loudness_global(state.get(), &values.integrated);
-    ebur128_loudness_range(state.get(), &values.range);
-    return {values, CString()};
+    Meter meter(ebur128_init(static_cast<unsigned>(format.nChannels),
+                             static_cast<unsigned long>(format.nRate), MeterMode(nFrames, format)));
+    if (!meter) {
+        *pWhyNot = "the loudness meter takes no such format";
+        return nullptr;
+    }
+    SetWeights(meter.get(), format);
+    return std::unique_ptr<CLoudnessMeter>(
+        new CLoudnessMeter(std::make_unique<State>(State{std::move(meter), {}}), format));
+}
+
+void CLoudnessMeter::AddStep(const double* pSamples, std::size_t nFrames) {
+    ebur128_add_frames_double(m_pState->meter.get(), pSamples, nFrames);
+    double dBlock;
+    if (nFrames == m_nStepFrames &&
+        ebur128_loudness_window(m_pState->meter.get(), 100, &dBlock) == 0) {
+        m_pState->maxima.AddBlock(dBlock);
+    }
+}
+
+LoudnessValues CLoudnessMeter::Values() const {
+    ebur128_state* pMeter = m_pState->meter.get();
+    LoudnessValues values{kSilence, 0, TruePeak(pMeter, m_format.nChannels),
+                          m_pState->maxima.momentary, m_pState->maxima.shortTerm};
+    ebur128_loudness_global(pMeter, &values.integrated);
+    ebur128_loudness_range(pMeter, &values.range);
+    return values;
+}
+
+LoudnessResult MeasureLoudness(const SampleSource& source, const WorkProgress& progress) {
+    return ReadSamplesOnce(source, {.bLoudness = true}, progress).loudness;
 }
 
 LoudnessResult MeasureLoudness(const CRiffChunkModel& root, const WorkProgress& progress) {

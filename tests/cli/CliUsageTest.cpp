@@ -144,7 +144,7 @@ class CliHelpWordTest : public ::testing::TestWithParam<std::vector<std::string>
 TEST_P(CliHelpWordTest, PrintsTheUsage) {
     const CliResult result = RunCli(GetParam());
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.out.rfind("Usage:\n  ovalis-cli info [--json] FILE...\n", 0), 0u)
+    EXPECT_EQ(result.out.rfind("Usage:\n  ovalis-cli info [--json|--jsonl] FILE...\n", 0), 0u)
         << result.out;
 }
 
