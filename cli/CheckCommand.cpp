@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/Batch.h"
+#include "cli/Diagnostics.h"
 #include "cli/TerminalText.h"
 #include "core/integrity/FileCheck.h"
 
@@ -26,9 +27,9 @@ nlohmann::json FindingJson(const Finding& finding) {
             {"sentence", finding.strSentence}};
 }
 
-int RunCheckText(const std::vector<CString>& files) {
-    return RunBatch(files, [](const CString& strPath) {
-        const CheckReport report = CheckFile(strPath, {});
+int RunCheckText(const std::vector<CString>& files, const CheckOptions& options) {
+    return RunBatch(files, [&options](const CString& strPath) {
+        const CheckReport report = CheckFile(strPath, {}, options);
         PrintText(strPath + ": " + (report.IsClean() ? "clean" : "not clean") + "\n");
         for (const Finding& finding : report.findings) {
             PrintText(FindingLine(finding));
@@ -37,10 +38,10 @@ int RunCheckText(const std::vector<CString>& files) {
     });
 }
 
-int RunCheckJson(const std::vector<CString>& files) {
+int RunCheckJson(const std::vector<CString>& files, const CheckOptions& options) {
     nlohmann::json reports = nlohmann::json::array();
-    const int nExit = RunBatch(files, [&reports](const CString& strPath) {
-        const CheckReport report = CheckFile(strPath, {});
+    const int nExit = RunBatch(files, [&reports, &options](const CString& strPath) {
+        const CheckReport report = CheckFile(strPath, {}, options);
         nlohmann::json findings = nlohmann::json::array();
         for (const Finding& finding : report.findings) {
             findings.push_back(FindingJson(finding));
@@ -48,17 +49,25 @@ int RunCheckJson(const std::vector<CString>& files) {
         reports.push_back({{"path", strPath}, {"clean", report.IsClean()}, {"findings", findings}});
         return Outcome(report);
     });
-    std::cout << nlohmann::json{{"files", reports}}.dump(2, ' ', false,
-                                                         nlohmann::json::error_handler_t::replace)
-              << "\n";
+    const nlohmann::json document{{"profile", CheckProfileText(options.profile)},
+                                  {"files", reports}};
+    std::cout << document.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
     return nExit;
 }
 
 }  // namespace
 
 int RunCheck(const Invocation& invocation) {
-    const int nExit =
-        invocation.bJson ? RunCheckJson(invocation.files) : RunCheckText(invocation.files);
+    CheckOptions options;
+    if (const CString* pName = invocation.OptionValue("--profile")) {
+        const std::optional<CheckProfile> profile = CheckProfileNamed(*pName);
+        if (!profile) {
+            return ReportUsageError("unknown profile '" + *pName + "' (general, fadgi or ebu)");
+        }
+        options.profile = *profile;
+    }
+    const int nExit = invocation.bJson ? RunCheckJson(invocation.files, options)
+                                       : RunCheckText(invocation.files, options);
     std::cout << std::flush;
     return nExit;
 }

@@ -1,5 +1,5 @@
-// Check fuzz target: the input as a file, checked by every rule; the file is also loaded and its
-// samples' checksum and loudness taken, as the window's Check and measurements do.
+// Check fuzz target: the input as a file, checked by every rule of every profile; the file is also
+// loaded and its samples' checksum and loudness taken, as the window's Check and measurements do.
 
 #include <cstddef>
 #include <cstdint>
@@ -18,9 +18,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize) {
     const std::string& strPath = FuzzWorkspace::Get().WriteInput(pData, nSize);
-    const CheckReport report = CheckFile(strPath, {});
-    for (const Finding& finding : report.findings) {
-        SeverityText(finding.severity);
+    for (const CheckProfileName& profile : CheckProfiles()) {
+        const CheckReport report = CheckFile(strPath, {}, {profile.profile});
+        for (const Finding& finding : report.findings) {
+            SeverityText(finding.severity);
+        }
     }
     CRiffChunkModel root;
     if (root.Load(strPath)) {
