@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "core/chunks/DataChunkModel.h"
 #include "core/chunks/RiffChunkModel.h"
 #include "core/chunks/ds64ChunkModel.h"
+#include "core/chunks/fmtChunkModel.h"
 #include "core/fields/Ds64Fields.h"
 
 namespace {
@@ -22,6 +24,10 @@ CString IdOf(FOURCC ckid) {
         strId += static_cast<char>((ckid >> (8 * i)) & 0xFF);
     }
     return strId;
+}
+
+bool IsPrintable(const CString& strId) {
+    return std::all_of(strId.begin(), strId.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
 }
 
 CString Text(std::int64_t n) {
@@ -108,7 +114,22 @@ private:
     // A form size of 0 or 0xFFFFFFFF in a RIFF form was never written: no chunk stands after
     // such a form, it merely lacks its size.
     bool FormWasClosed() const {
-        return m_bWide || (m_root.m_ck.cksize != 0 && m_root.m_ck.cksize != kStandIn);
+        if (m_bWide) {
+            return m_root.m_ck.cksize != kStandIn || m_pDs64->RiffFormSize() != 0;
+        }
+        return m_root.m_ck.cksize != 0 && m_root.m_ck.cksize != kStandIn;
+    }
+
+    // The id other programs look for, of a chunk the load took as ds64, as the format or as
+    // samples whatever the case of its id; else the id as it stands.
+    FOURCC ReadableId(const Walked& chunk) const {
+        if (chunk.pChunk == m_pDs64) {
+            return Id("ds64");
+        }
+        if (chunk.pChunk == static_cast<const CChunk*>(m_root.FormatChunk())) {
+            return Id("fmt ");
+        }
+        return ClassCast<const CdataChunkModel>(chunk.pChunk) ? Id("data") : chunk.ckid;
     }
 
     // Why a size field said what it did, as far as its value tells.
@@ -133,7 +154,8 @@ private:
 
     bool TakeChunk(const Walked& chunk, std::int64_t nNext) {
         const CString strId = IdOf(chunk.ckid);
-        const bool bData = chunk.ckid == Id("data");
+        const FOURCC readable = ReadableId(chunk);
+        const bool bData = readable == Id("data");
         const bool bSamples = bData && !m_bDataSeen;
         const std::int64_t nSize =
             std::clamp<std::int64_t>(m_nFileSize - chunk.nDataOffset, 0, chunk.nSize);
@@ -142,12 +164,19 @@ private:
                            " holds more than a 32-bit size can say";
             return false;
         }
-        RepairChunk out{
-            chunk.ckid, HeaderSize(chunk, nSize, bSamples), chunk.nDataOffset, nSize, {}};
+        RepairChunk out{readable, HeaderSize(chunk, nSize, bSamples), chunk.nDataOffset, nSize, {}};
         if (bData && m_bDataSeen) {
             out.ckid = Id("JUNK");
             Add(strId, chunk.Header(), "id", "data", "JUNK",
                 "a second data chunk, which readers skip; its bytes stay in a filler chunk");
+        } else if (readable != chunk.ckid) {
+            Add(strId, chunk.Header(), "id", strId, IdOf(readable),
+                "other programs look for the id in this case");
+        } else if (!IsPrintable(strId)) {
+            out.ckid = Id("JUNK");
+            Add(strId, chunk.Header(), "id", strId, "JUNK",
+                "other programs end their walk at an id that is not text; its bytes stay in a "
+                "filler chunk");
         }
         if (out.nHeaderSize != chunk.nDeclared) {
             Add(strId, chunk.Header(), "size", Text(chunk.nDeclared), Text(out.nHeaderSize),

@@ -50,6 +50,8 @@ std::vector<Row> Rows() {
         {"chunk after the form",
          Concat(WaveFile({kFormat, {"data", kSamples}}), ChunkBytes(kList))},
         {"stray bytes at the end", Concat(WaveFile({kFormat, {"data", kSamples}}), Bytes(3, 7))},
+        {"id not text",
+         WaveFile({kFormat, {"data", kSamples}, {std::string("pa\0\0", 4), Bytes(4, 1)}})},
         {"ds64 sizes wrong", Wide(4, 400, 0xFFFFFFFF)},
         {"RF64 data header disagreeing", Wide(84, 20, 12)},
     };
