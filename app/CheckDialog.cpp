@@ -1,6 +1,8 @@
 #include "app/CheckDialog.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -24,7 +26,7 @@ QString Summary(const CheckReport& report) {
 
 QTreeWidget* FindingList(const CheckReport& report) {
     auto* pList = new QTreeWidget;
-    pList->setHeaderLabels({"Severity", "Chunk", "Offset", "Finding"});
+    pList->setHeaderLabels({"Severity", "Chunk", "Offset", "Finding", "Rule"});
     pList->setRootIsDecorated(false);
     for (const Finding& finding : report.findings) {
         auto* pItem = new QTreeWidgetItem(pList);
@@ -33,6 +35,7 @@ QTreeWidget* FindingList(const CheckReport& report) {
         pItem->setText(2, QString::number(finding.nOffset));
         pItem->setText(3, QString::fromStdString(finding.strSentence));
         pItem->setToolTip(3, QString::fromStdString(finding.strRule + ": " + finding.strSentence));
+        pItem->setText(4, QString::fromStdString(finding.strRule));
     }
     // Every column as wide as its texts; the list scrolls across when they are wider than it.
     pList->header()->setStretchLastSection(false);
@@ -40,6 +43,17 @@ QTreeWidget* FindingList(const CheckReport& report) {
         pList->resizeColumnToContents(i);
     }
     return pList;
+}
+
+QComboBox* ProfileBox(CheckProfile profile) {
+    auto* pBox = new QComboBox;
+    for (const CheckProfileName& name : CheckProfiles()) {
+        pBox->addItem(name.title, static_cast<int>(name.profile));
+        if (name.profile == profile) {
+            pBox->setCurrentIndex(pBox->count() - 1);
+        }
+    }
+    return pBox;
 }
 
 }  // namespace
@@ -53,11 +67,18 @@ QString ChecksumLine(const ChecksumResult& checksum, const std::optional<Md5Dige
 }
 
 CCheckDialog::CCheckDialog(QWidget* pParent, const CString& strPath, const CheckReport& report,
-                           const ChecksumResult& checksum, const std::optional<Md5Digest>& stored)
-    : QDialog(pParent), m_pFindings(FindingList(report)) {
+                           const ChecksumResult& checksum, const std::optional<Md5Digest>& stored,
+                           CheckProfile profile)
+    : QDialog(pParent), m_pFindings(FindingList(report)), m_pProfiles(ProfileBox(profile)) {
     setWindowTitle(QString::fromStdString("Check of " + strPath));
     auto* pLayout = new QVBoxLayout(this);
-    pLayout->addWidget(new QLabel(Summary(report)));
+    auto* pTop = new QHBoxLayout;
+    pTop->addWidget(new QLabel(Summary(report)), 1);
+    auto* pProfileLabel = new QLabel("&Profile:");
+    pProfileLabel->setBuddy(m_pProfiles);
+    pTop->addWidget(pProfileLabel);
+    pTop->addWidget(m_pProfiles);
+    pLayout->addLayout(pTop);
     pLayout->addWidget(m_pFindings);
     pLayout->addWidget(new QLabel(ChecksumLine(checksum, stored)));
     auto* pButtons = new QDialogButtonBox;
@@ -73,8 +94,14 @@ CCheckDialog::CCheckDialog(QWidget* pParent, const CString& strPath, const Check
     connect(pEmbed, &QPushButton::clicked, this, [this] { Choose(Choice::EmbedChecksum); });
     connect(pLoudness, &QPushButton::clicked, this, [this] { Choose(Choice::WriteLoudness); });
     connect(pButtons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_pProfiles, &QComboBox::currentIndexChanged, this,
+            [this] { Choose(Choice::Recheck); });
     pLayout->addWidget(pButtons);
     resize(760, 420);
+}
+
+CheckProfile CCheckDialog::Profile() const {
+    return static_cast<CheckProfile>(m_pProfiles->currentData().toInt());
 }
 
 void CCheckDialog::Choose(Choice choice) {

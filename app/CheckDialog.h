@@ -10,16 +10,22 @@
 #include "core/integrity/FileCheck.h"
 #include "core/integrity/SampleChecksum.h"
 
+class QComboBox;
 class QTreeWidget;
 
 class CCheckDialog : public QDialog {
 public:
-    enum class Choice { Close, EmbedChecksum, WriteLoudness };
+    // Recheck: the user chose another profile, which Profile() gives.
+    enum class Choice { Close, EmbedChecksum, WriteLoudness, Recheck };
 
     CCheckDialog(QWidget* pParent, const CString& strPath, const CheckReport& report,
-                 const ChecksumResult& checksum, const std::optional<Md5Digest>& stored);
+                 const ChecksumResult& checksum, const std::optional<Md5Digest>& stored,
+                 CheckProfile profile = CheckProfile::General);
 
     Choice Chosen() const { return m_choice; }
+    CheckProfile Profile() const;
+    // The choice of profile, for tests.
+    QComboBox* Profiles() const { return m_pProfiles; }
     // The list, for tests: one row per finding.
     QTreeWidget* Findings() const { return m_pFindings; }
 
@@ -27,6 +33,7 @@ private:
     void Choose(Choice choice);
 
     QTreeWidget* m_pFindings;
+    QComboBox* m_pProfiles;
     Choice m_choice = Choice::Close;
 };
 

@@ -63,25 +63,32 @@ void WriteMeasuredLoudness(QWidget* pParent, CRiffChunkModel& root,
 
 void CheckInWindow(QWidget* pParent, CRiffChunkModel& root, const std::function<void()>& save) {
     const SampleSource source = SampleSourceOf(root);
-    CheckReport report;
-    ChecksumResult checksum;
-    if (!RunWithProgress(pParent, Named("Checking", source.strPath),
-                         [&](const WorkProgress& progress) {
-                             report = CheckFile(source.strPath, progress);
-                             checksum = SampleChecksum(source, progress);
-                         })) {
-        return;
-    }
-    CCheckDialog dialog(pParent, source.strPath, report, checksum, StoredChecksum(root));
-    dialog.exec();
-    switch (dialog.Chosen()) {
-        case CCheckDialog::Choice::EmbedChecksum:
-            Embed(root, checksum, save);
-            break;
-        case CCheckDialog::Choice::WriteLoudness:
-            WriteMeasuredLoudness(pParent, root, save);
-            break;
-        case CCheckDialog::Choice::Close:
-            break;
+    CheckOptions options;
+    for (;;) {
+        CheckReport report;
+        ChecksumResult checksum;
+        if (!RunWithProgress(pParent, Named("Checking", source.strPath),
+                             [&](const WorkProgress& progress) {
+                                 report = CheckFile(source.strPath, progress, options);
+                                 checksum = SampleChecksum(source, progress);
+                             })) {
+            return;
+        }
+        CCheckDialog dialog(pParent, source.strPath, report, checksum, StoredChecksum(root),
+                            options.profile);
+        dialog.exec();
+        switch (dialog.Chosen()) {
+            case CCheckDialog::Choice::EmbedChecksum:
+                Embed(root, checksum, save);
+                return;
+            case CCheckDialog::Choice::WriteLoudness:
+                WriteMeasuredLoudness(pParent, root, save);
+                return;
+            case CCheckDialog::Choice::Recheck:
+                options.profile = dialog.Profile();
+                break;
+            case CCheckDialog::Choice::Close:
+                return;
+        }
     }
 }

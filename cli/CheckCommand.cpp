@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/Batch.h"
+#include "cli/Diagnostics.h"
 #include "cli/JsonLines.h"
 #include "cli/LoadedFile.h"
 #include "cli/TerminalText.h"
@@ -55,8 +56,9 @@ void AddLevelFindings(const CString& strPath, CheckReport& report) {
     }
 }
 
-CheckReport ReportOf(const CString& strPath, const Invocation& invocation) {
-    CheckReport report = CheckFile(strPath, {});
+CheckReport ReportOf(const CString& strPath, const Invocation& invocation,
+                     const CheckOptions& options) {
+    CheckReport report = CheckFile(strPath, {}, options);
     if (invocation.bLevels) {
         AddLevelFindings(strPath, report);
     }
@@ -71,9 +73,9 @@ nlohmann::json ReportJson(const CString& strPath, const CheckReport& report) {
     return {{"path", strPath}, {"clean", report.IsClean()}, {"findings", findings}};
 }
 
-int RunCheckText(const Invocation& invocation) {
-    return RunBatch(invocation.files, [&invocation](const CString& strPath) {
-        const CheckReport report = ReportOf(strPath, invocation);
+int RunCheckText(const Invocation& invocation, const CheckOptions& options) {
+    return RunBatch(invocation.files, [&](const CString& strPath) {
+        const CheckReport report = ReportOf(strPath, invocation, options);
         PrintText(strPath + ": " + (report.IsClean() ? "clean" : "not clean") + "\n");
         for (const Finding& finding : report.findings) {
             PrintText(FindingLine(finding));
@@ -82,33 +84,43 @@ int RunCheckText(const Invocation& invocation) {
     });
 }
 
-int RunCheckJsonLines(const Invocation& invocation) {
-    return RunBatch(invocation.files, [&invocation](const CString& strPath) {
-        const CheckReport report = ReportOf(strPath, invocation);
-        PrintJsonLine(ReportJson(strPath, report));
+int RunCheckJsonLines(const Invocation& invocation, const CheckOptions& options) {
+    return RunBatch(invocation.files, [&](const CString& strPath) {
+        const CheckReport report = ReportOf(strPath, invocation, options);
+        nlohmann::json line = ReportJson(strPath, report);
+        line["profile"] = CheckProfileText(options.profile);
+        PrintJsonLine(line);
         return Outcome(report);
     });
 }
 
-int RunCheckJson(const Invocation& invocation) {
+int RunCheckJson(const Invocation& invocation, const CheckOptions& options) {
     nlohmann::json reports = nlohmann::json::array();
     const int nExit = RunBatch(invocation.files, [&](const CString& strPath) {
-        const CheckReport report = ReportOf(strPath, invocation);
+        const CheckReport report = ReportOf(strPath, invocation, options);
         reports.push_back(ReportJson(strPath, report));
         return Outcome(report);
     });
-    std::cout << nlohmann::json{{"files", reports}}.dump(2, ' ', false,
-                                                         nlohmann::json::error_handler_t::replace)
-              << "\n";
+    const nlohmann::json document{{"profile", CheckProfileText(options.profile)},
+                                  {"files", reports}};
+    std::cout << document.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
     return nExit;
 }
 
 }  // namespace
 
 int RunCheck(const Invocation& invocation) {
-    const int nExit = invocation.bJsonLines ? RunCheckJsonLines(invocation)
-                      : invocation.bJson    ? RunCheckJson(invocation)
-                                            : RunCheckText(invocation);
+    CheckOptions options;
+    if (const CString* pName = invocation.OptionValue("--profile")) {
+        const std::optional<CheckProfile> profile = CheckProfileNamed(*pName);
+        if (!profile) {
+            return ReportUsageError("unknown profile '" + *pName + "' (general, fadgi or ebu)");
+        }
+        options.profile = *profile;
+    }
+    const int nExit = invocation.bJsonLines ? RunCheckJsonLines(invocation, options)
+                      : invocation.bJson    ? RunCheckJson(invocation, options)
+                                            : RunCheckText(invocation, options);
     std::cout << std::flush;
     return nExit;
 }

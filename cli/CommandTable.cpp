@@ -12,6 +12,7 @@
 #include "cli/LoudnessCommand.h"
 #include "cli/MarkersCommand.h"
 #include "cli/Md5Command.h"
+#include "cli/RepairCommand.h"
 #include "cli/SetCommand.h"
 #include "cli/Usage.h"
 
@@ -19,8 +20,10 @@ namespace {
 
 constexpr OptionRow kJsonLines = {"--jsonl", &Invocation::bJsonLines};
 constexpr OptionRow kInfo[] = {{"--json", &Invocation::bJson}, kJsonLines};
-constexpr OptionRow kCheck[] = {
-    {"--json", &Invocation::bJson}, kJsonLines, {"--levels", &Invocation::bLevels}};
+constexpr OptionRow kCheck[] = {{"--json", &Invocation::bJson},
+                                kJsonLines,
+                                {"--levels", &Invocation::bLevels},
+                                {"--profile", nullptr, true}};
 constexpr OptionRow kLevels[] = {{"--json", &Invocation::bJson},
                                  kJsonLines,
                                  {"--md5", &Invocation::bMd5},
@@ -58,6 +61,7 @@ constexpr OptionRow kImport[] = {
     kRewrite, kForceOwner};
 constexpr OptionRow kMd5[] = {
     {"--verify", &Invocation::bVerify}, {"--embed", &Invocation::bEmbed}, kRewrite, kForceOwner};
+constexpr OptionRow kRepair[] = {{"--dry-run", &Invocation::bDryRun}, {"--output", nullptr, true}};
 constexpr OptionRow kWrite[] = {{"--write", &Invocation::bWrite}, kRewrite, kForceOwner};
 constexpr OptionRow kLevl[] = {
     {"--write", &Invocation::bWrite, false, true}, kRewrite, kForceOwner};
@@ -204,11 +208,19 @@ constexpr CommandRow kRows[] = {
      .operands = Operands::Files,
      .run = RunLoudness},
     {.name = "check",
-     .synopsis = "[--json|--jsonl] [--levels] FILE...",
-     .help = "lists each file's findings: severity (error, warning, note), rule, chunk, offset "
-             "and a sentence. A file with warnings only is clean. --json: one JSON document "
-             "{\"files\": [...]}; each file has \"path\", \"clean\" and \"findings\". "
-             "--jsonl: each file's object on a line of its own, written as the file is done.\n"
+     .synopsis = "[--json|--jsonl] [--levels] [--profile NAME] FILE...",
+     .help = "lists each file's findings: severity (error, warning, note), rule id, chunk, "
+             "offset and a sentence. A file with warnings only is clean. --json: one JSON "
+             "document {\"profile\": NAME, \"files\": [...]}; each file has \"path\", "
+             "\"clean\" and \"findings\" (severity, rule, chunk, offset, sentence). --jsonl: "
+             "each file's object, with its \"profile\", on a line of its own, written as the "
+             "file is done.\n"
+             "--profile NAME: general (the default), fadgi (adds the FADGI Broadcast WAVE "
+             "guidelines, rules fadgi-*: bext required and recommended fields, Originator "
+             "\"CC, NAME\", dates yyyy-mm-dd and times hh:mm:ss, INFO IARL and ICRD, the MD5 "
+             "chunk) or ebu (adds rules ebu-*: the coding history's grammar of EBU R 98, the "
+             "OriginatorReference as the unique source identifier of EBU R 99, the loudness "
+             "fields of bext version 2). A rule's id never changes.\n"
              "--levels also measures the samples (see levels) and adds, per channel, the "
              "findings level-clipping (runs of 3 or more samples at full scale), level-dc-offset "
              "(a mean over -60 dBFS), level-dropout (runs of exact zeros of 1 ms or more inside "
@@ -240,6 +252,19 @@ constexpr CommandRow kRows[] = {
      .options = kWrite,
      .operands = Operands::Files,
      .run = RunLevl},
+    {.name = "repair",
+     .synopsis = "[--dry-run] FILE --output NEW",
+     .help = "writes NEW, a copy of FILE with its structure mended: the form's size (and ds64's "
+             "sizes in an RF64 form), each chunk's size cut to the bytes the file holds, a data "
+             "size left at 0 or 0xFFFFFFFF by a recording never closed, a missing pad byte "
+             "added, a second data chunk turned into a JUNK chunk, chunks after the form's end "
+             "brought inside it, and stray bytes at the end kept in a JUNK chunk. Every payload, "
+             "the samples among them, is copied unchanged; FILE is only read, and NEW may not "
+             "name it, in any spelling or through a link. Each repair is listed: chunk, offset, "
+             "what changed from what to what, and why. --dry-run lists them and writes nothing.",
+     .options = kRepair,
+     .operands = Operands::Files,
+     .run = RunRepair},
     {.name = "--help",
      .aliases = kHelpAliases,
      .synopsis = "",

@@ -1,6 +1,6 @@
-// Check fuzz target: the input as a file, checked by every rule; the file is also loaded and its
-// samples' checksum, loudness and levels taken in one read, with the levels' findings and the
-// levl chunk's envelope, as the window's Check, measurements and data page do.
+// Check fuzz target: the input as a file, checked by every rule of every profile; the file is also
+// loaded and its samples' checksum, loudness and levels taken in one read, with the levels'
+// findings and the levl chunk's envelope, as the window's Check, measurements and data page do.
 
 #include <cstddef>
 #include <cstdint>
@@ -21,9 +21,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize) {
     const std::string& strPath = FuzzWorkspace::Get().WriteInput(pData, nSize);
-    const CheckReport report = CheckFile(strPath, {});
-    for (const Finding& finding : report.findings) {
-        SeverityText(finding.severity);
+    for (const CheckProfileName& profile : CheckProfiles()) {
+        const CheckReport report = CheckFile(strPath, {}, {profile.profile});
+        for (const Finding& finding : report.findings) {
+            SeverityText(finding.severity);
+        }
     }
     CRiffChunkModel root;
     if (root.Load(strPath)) {

@@ -9,67 +9,18 @@
 #include "core/details/AdmModel.h"
 #include "core/details/XmlTree.h"
 #include "core/fields/BextFields.h"
+#include "core/integrity/CheckRule.h"
 #include "core/integrity/Md5.h"
+#include "core/integrity/ProfileRules.h"
 #include "core/integrity/RawLayout.h"
 #include "core/integrity/SampleChecksum.h"
 #include "core/io/TemporaryNames.h"
 
+using namespace check;
+
 namespace {
 
-struct Spot {
-    CString strChunk;
-    std::int64_t nOffset;
-    CString strSentence;
-};
-
-using Spots = std::vector<Spot>;
-
-struct CheckInput {
-    const RawLayout& layout;
-    const CString& strPath;
-    const WorkProgress& progress;
-    CString* pCancelled;
-};
-
-struct CheckRule {
-    const char* name;
-    Severity severity;
-    Spots (*find)(const CheckInput& input);
-};
-
 constexpr std::int64_t kLoudnessUnset = 0x7FFF;
-
-// The rules below check the lengths they read first; a number not held reads as 0.
-std::int64_t Le(const std::vector<BYTE>& bytes, std::size_t nAt, std::size_t nBytes) {
-    return static_cast<std::int64_t>(LittleEndianOr0(bytes, nAt, nBytes));
-}
-
-const FieldLayout& BextField(const char* pszName) {
-    return *kBextFields.Find(pszName);
-}
-
-std::int64_t BextNumber(const std::vector<BYTE>& b, const char* pszName) {
-    return static_cast<std::int64_t>(BextField(pszName).NumberIn(b).value_or(0));
-}
-
-// Where a bext field starts in the file.
-std::int64_t BextFieldOffset(const RawChunk& bext, const char* pszName) {
-    return bext.DataOffset() + BextField(pszName).offset;
-}
-
-// The fixed part of the payload: everything before the coding history.
-std::size_t BextFixed() {
-    return BextField("CodingHistory").offset;
-}
-
-CString Text(std::int64_t n) {
-    return std::to_string(n);
-}
-
-// "1 byte", "12 bytes".
-CString Bytes(std::int64_t n) {
-    return Text(n) + (n == 1 ? " byte" : " bytes");
-}
 
 Spots PadMissing(const CheckInput& in) {
     Spots spots;
@@ -310,11 +261,6 @@ Spots FactMissing(const CheckInput& in) {
                  " is not PCM but the file has no fact chunk to give its length in samples."}};
 }
 
-const RawChunk* FullBext(const CheckInput& in) {
-    const RawChunk* pBext = in.layout.Find("bext");
-    return pBext && pBext->payload.size() >= BextFixed() ? pBext : nullptr;
-}
-
 Spots BextVersionUnknown(const CheckInput& in) {
     const RawChunk* pBext = FullBext(in);
     if (!pBext || BextNumber(pBext->payload, "Version") <= 2) {
@@ -323,10 +269,6 @@ Spots BextVersionUnknown(const CheckInput& in) {
     return {{"bext", BextFieldOffset(*pBext, "Version"),
              "bext version " + Text(BextNumber(pBext->payload, "Version")) +
                  " is unknown; versions 0, 1 and 2 are defined."}};
-}
-
-bool IsEmpty(const std::vector<BYTE>& b, std::size_t nAt, std::size_t nCount) {
-    return std::all_of(b.begin() + nAt, b.begin() + nAt + nCount, [](BYTE c) { return c == 0; });
 }
 
 bool AnyLoudnessSet(const std::vector<BYTE>& b) {
@@ -356,31 +298,6 @@ Spots BextVersionFields(const CheckInput& in) {
                      "; they need version 2."}};
     }
     return {};
-}
-
-// A fixed text field as a sentence may quote it: up to its first zero byte, other control
-// bytes as '?'.
-CString FieldText(const std::vector<BYTE>& b, std::size_t nAt, std::size_t nCount) {
-    CString strText;
-    for (std::size_t i = nAt; i < nAt + nCount && b[i] != 0; ++i) {
-        strText += b[i] < 0x20 ? '?' : static_cast<char>(b[i]);
-    }
-    return strText;
-}
-
-bool IsSeparator(BYTE c) {
-    return c == '-' || c == '_' || c == ':' || c == ' ' || c == '.';
-}
-
-// Whether the bytes at nAt read as the pattern: a digit at each '9', a separator elsewhere.
-bool Matches(const std::vector<BYTE>& b, std::size_t nAt, const CString& strPattern) {
-    for (std::size_t i = 0; i < strPattern.size(); ++i) {
-        const BYTE c = b[nAt + i];
-        if (strPattern[i] == '9' ? c < '0' || c > '9' : !IsSeparator(c)) {
-            return false;
-        }
-    }
-    return true;
 }
 
 // An origination date or time: a field that, when set, must read as its pattern.
@@ -640,6 +557,27 @@ const CheckRule kRules[] = {
     {"temporary-file", Severity::Warning, TemporaryFiles},
 };
 
+std::span<const CheckRule> ProfileRules(CheckProfile profile) {
+    switch (profile) {
+        case CheckProfile::Fadgi:
+            return FadgiRules();
+        case CheckProfile::Ebu:
+            return EbuRules();
+        case CheckProfile::General:
+            break;
+    }
+    return {};
+}
+
+void Apply(std::span<const CheckRule> rules, const CheckInput& input, CheckReport& report) {
+    for (const CheckRule& rule : rules) {
+        for (Spot& spot : rule.find(input)) {
+            report.findings.push_back({rule.severity, rule.name, std::move(spot.strChunk),
+                                       spot.nOffset, std::move(spot.strSentence)});
+        }
+    }
+}
+
 }  // namespace
 
 bool CheckReport::IsClean() const {
@@ -659,7 +597,8 @@ CString SeverityText(Severity severity) {
     return "note";
 }
 
-CheckReport CheckFile(const CString& strPath, const WorkProgress& progress) {
+CheckReport CheckFile(const CString& strPath, const WorkProgress& progress,
+                      const CheckOptions& options) {
     CheckReport report;
     const RawLayout layout = ReadRawLayout(strPath);
     if (!layout.strUnreadable.empty()) {
@@ -667,12 +606,8 @@ CheckReport CheckFile(const CString& strPath, const WorkProgress& progress) {
         return report;
     }
     const CheckInput input{layout, strPath, progress, &report.strCancelled};
-    for (const CheckRule& rule : kRules) {
-        for (Spot& spot : rule.find(input)) {
-            report.findings.push_back({rule.severity, rule.name, std::move(spot.strChunk),
-                                       spot.nOffset, std::move(spot.strSentence)});
-        }
-    }
+    Apply(kRules, input, report);
+    Apply(ProfileRules(options.profile), input, report);
     if (layout.nStoppedAt >= 0) {
         report.findings.push_back({Severity::Note, "stopped", layout.strForm, layout.nStoppedAt,
                                    "the check looked at the first " +

@@ -4,13 +4,14 @@
 
 #include <vector>
 
+#include "core/integrity/CheckProfile.h"
 #include "core/integrity/WorkProgress.h"
 
 enum class Severity { Error, Warning, Note };
 
 struct Finding {
     Severity severity;
-    CString strRule;       // the rule's name, for scripts
+    CString strRule;       // the rule's id, stable across versions, for scripts
     CString strChunk;      // the chunk's id, or "RIFF" for the form
     std::int64_t nOffset;  // of the chunk's header, or of the bytes in question
     CString strSentence;
@@ -24,5 +25,11 @@ struct CheckReport {
 
 // "error", "warning", "note".
 CString SeverityText(Severity severity);
-// Every rule on the file at strPath; progress covers the reading of the samples for the MD5.
-CheckReport CheckFile(const CString& strPath, const WorkProgress& progress);
+struct CheckOptions {
+    CheckProfile profile = CheckProfile::General;
+};
+
+// Every rule of the profile on the file at strPath (an archive's profile adds its rules to the
+// general ones); progress covers the reading of the samples for the MD5.
+CheckReport CheckFile(const CString& strPath, const WorkProgress& progress,
+                      const CheckOptions& options = {});

@@ -155,6 +155,7 @@ constexpr ChunkKind kKinds[] = {
     {.id = "LIST",
      .modelClass = RUNTIME_CLASS(CListChunkModel),
      .details = ListDetailsOf,
+     .checkReadsPayload = true,
      .helpSpecimens = ListSpecimens},
     {.id = "bext",
      .modelClass = RUNTIME_CLASS(CBEXTChunkModel),

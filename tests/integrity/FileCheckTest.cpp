@@ -243,11 +243,14 @@ TEST(FileCheckTest, AFieldIsQuotedUpToItsFirstZeroByte) {
               "the origination time \"12h30\" is not in the form hh:mm:ss.");
 }
 
-TEST(FileCheckTest, EveryCorpusFileAndAMissingOneGetAReport) {
+TEST(FileCheckTest, EveryCorpusFileAndAMissingOneGetAReportUnderEveryProfile) {
     for (const corpus::BrokenFile& file : corpus::BrokenFiles()) {
         TempDir dir;
         writeFile(dir.file("a.wav"), file.bytes);
-        EXPECT_FALSE(CheckFile(dir.file("a.wav"), {}).findings.empty()) << file.name;
+        for (const CheckProfileName& profile : CheckProfiles()) {
+            EXPECT_FALSE(CheckFile(dir.file("a.wav"), {}, {profile.profile}).findings.empty())
+                << file.name << " " << profile.name;
+        }
     }
     EXPECT_FALSE(CheckFile("/nonexistent/a.wav", {}).IsClean());
 }

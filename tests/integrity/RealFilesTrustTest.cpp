@@ -1,5 +1,5 @@
-// Files from the field (OVALIS_REAL_FILES): every one gets a check report, and the loudness of
-// those with sound agrees with ffmpeg's ebur128 filter.
+// Files from the field (OVALIS_REAL_FILES): every one gets a check report under every profile,
+// and the loudness of those with sound agrees with ffmpeg's ebur128 filter.
 
 #include <gtest/gtest.h>
 
@@ -38,13 +38,15 @@ double FfmpegIntegrated(const std::string& path) {
 
 }  // namespace
 
-TEST(RealFilesTrustTest, EveryFileGetsACheckReport) {
+TEST(RealFilesTrustTest, EveryFileGetsACheckReportUnderEveryProfile) {
     if (RealFiles().empty()) {
         GTEST_SKIP() << "OVALIS_REAL_FILES is not set: no folder of real files";
     }
     for (const auto& entry : fs::directory_iterator(RealFiles())) {
-        const CheckReport report = CheckFile(entry.path().string(), {});
-        EXPECT_FALSE(report.findings.empty()) << entry.path();
+        for (const CheckProfileName& profile : CheckProfiles()) {
+            const CheckReport report = CheckFile(entry.path().string(), {}, {profile.profile});
+            EXPECT_FALSE(report.findings.empty()) << entry.path() << " " << profile.name;
+        }
     }
 }
 
