@@ -32,6 +32,24 @@ QSettings Settings() {
     return QSettings(QStringLiteral("Ovalis"), QStringLiteral("ovalis-table"));
 }
 
+// In characters, until the user sets it.
+int FirstWidth(const TableColumn& column) {
+    switch (column.kind) {
+        case ColumnKind::Path:
+            return 56;
+        case ColumnKind::Form:
+            return 7;
+        case ColumnKind::Format:
+            return 30;
+        case ColumnKind::Duration:
+            return 12;
+        case ColumnKind::Value:
+            return column.strName == "Description" || column.strName == "CodingHistory" ? 40 : 20;
+        default:
+            return 20;
+    }
+}
+
 }  // namespace
 
 TableWindow::TableWindow(QWidget* pParent)
@@ -69,13 +87,16 @@ TableWindow::TableWindow(QWidget* pParent)
             [this](int nDone, int nTotal) { ShowProgress(tr("Loading"), nDone, nTotal); });
     connect(&m_loader, &FileLoader::Finished, this, [this] {
         m_pProgress->hide();
-        m_pView->resizeColumnToContents(ColumnIndexOf("Path"));
         emit LoadFinished();
     });
     connect(&m_saver, &SaveRunner::Progress, this,
             [this](int nDone, int nTotal) { ShowProgress(tr("Saving"), nDone, nTotal); });
     connect(&m_saver, &SaveRunner::Finished, this, [this](int nSaved, int nFailed) {
         SetSaving(false);
+        // A step of the stack may hold edits of a saved file: undo ends at a save.
+        if (nSaved > 0) {
+            m_undo.clear();
+        }
         statusBar()->showMessage(tr("%1 saved, %2 not saved").arg(nSaved).arg(nFailed));
     });
     connect(&m_checker, &CheckRunner::Progress, this,
@@ -111,8 +132,11 @@ void TableWindow::BuildHeader() {
     pHeader->setDefaultSectionSize(140);
     connect(pHeader, &QWidget::customContextMenuRequested, this, &TableWindow::ShowHeaderMenu);
     const auto& columns = TableColumns();
+    const int nChar = m_pView->fontMetrics().averageCharWidth();
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        pHeader->setSectionHidden(static_cast<int>(i), !columns[i].bShownFirst);
+        const int nColumn = static_cast<int>(i);
+        pHeader->setSectionHidden(nColumn, !columns[i].bShownFirst);
+        pHeader->resizeSection(nColumn, nChar * FirstWidth(columns[i]));
     }
 }
 
@@ -350,9 +374,6 @@ void TableWindow::SetSaving(bool bSaving) {
     m_bSaving = bSaving;
     m_pUndo->setEnabled(m_undo.canUndo() && !bSaving);
     m_pRedo->setEnabled(m_undo.canRedo() && !bSaving);
-    if (!bSaving && !m_model.HasEdits()) {
-        m_undo.clear();
-    }
 }
 
 void TableWindow::ApplyEdits(const std::vector<CellChange>& changes, const QString& strStep) {
