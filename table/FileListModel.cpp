@@ -192,6 +192,7 @@ int FileListModel::Edit(const std::vector<CellChange>& changes, const QString& s
     std::vector<CellChange> made;
     QString strLastRefusal;
     int nRefused = 0;
+    std::set<int> changed;
     for (const CellChange& change : changes) {
         TableFile& file = File(change.nRow);
         const std::pair cell{change.nRow, ColumnIndexOf(change.strName)};
@@ -212,10 +213,15 @@ int FileListModel::Edit(const std::vector<CellChange>& changes, const QString& s
         } else {
             m_refusals.erase(cell);
             file.edits.emplace_back(change.strName, change.strValue);
-            RefreshShown(file);
+            file.values[change.strName] = change.strValue;
             made.push_back(change);
         }
-        RowChanged(change.nRow);
+        changed.insert(change.nRow);
+    }
+    // What a file shows is read again once, after all its changes.
+    for (const int nRow : changed) {
+        RefreshShown(File(nRow));
+        RowChanged(nRow);
     }
     if (!made.empty()) {
         m_undo.push(new CellEditCommand(*this, std::move(made), strStep));
@@ -227,14 +233,18 @@ int FileListModel::Edit(const std::vector<CellChange>& changes, const QString& s
 }
 
 void FileListModel::Apply(const std::vector<CellChange>& changes) {
+    std::set<int> changed;
     for (const CellChange& change : changes) {
         TableFile& file = File(change.nRow);
         file.edits.emplace_back(change.strName, change.strValue);
         if (file.pRoot) {
             SetCellValue(*file.pRoot, change.strName, change.strValue);
-            RefreshShown(file);
         }
-        RowChanged(change.nRow);
+        changed.insert(change.nRow);
+    }
+    for (const int nRow : changed) {
+        RefreshShown(File(nRow));
+        RowChanged(nRow);
     }
 }
 

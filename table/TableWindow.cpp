@@ -40,9 +40,9 @@ int FirstWidth(const TableColumn& column) {
         case ColumnKind::Form:
             return 7;
         case ColumnKind::Format:
-            return 30;
+            return 36;
         case ColumnKind::Duration:
-            return 12;
+            return 15;
         case ColumnKind::Value:
             return column.strName == "Description" || column.strName == "CodingHistory" ? 40 : 20;
         default:
@@ -65,7 +65,8 @@ TableWindow::TableWindow(QWidget* pParent)
     m_filter.setSourceModel(&m_model);
     m_pView->setModel(&m_filter);
     m_pView->setSortingEnabled(true);
-    m_pView->sortByColumn(-1, Qt::AscendingOrder);
+    // Batches arrive from several workers in any order; the paths keep a folder together.
+    m_pView->sortByColumn(0, Qt::AscendingOrder);
     m_pView->setSelectionBehavior(QAbstractItemView::SelectItems);
     m_pView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                              QAbstractItemView::AnyKeyPressed);
