@@ -17,6 +17,13 @@ void TableFilter::SetRows(RowFilter rows) {
     invalidateFilter();
 }
 
+QVariant TableFilter::headerData(int nSection, Qt::Orientation orientation, int nRole) const {
+    if (orientation == Qt::Vertical && nRole == Qt::DisplayRole) {
+        return nSection + 1;
+    }
+    return QSortFilterProxyModel::headerData(nSection, orientation, nRole);
+}
+
 bool TableFilter::filterAcceptsRow(int nSourceRow, const QModelIndex& sourceParent) const {
     const QAbstractItemModel& model = *sourceModel();
     const QModelIndex first = model.index(nSourceRow, 0, sourceParent);

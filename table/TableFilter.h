@@ -13,6 +13,8 @@ public:
 
     void SetText(const QString& strText);
     void SetRows(RowFilter rows);
+    // Rows are numbered as shown, not as loaded.
+    QVariant headerData(int nSection, Qt::Orientation orientation, int nRole) const override;
 
 protected:
     bool filterAcceptsRow(int nSourceRow, const QModelIndex& sourceParent) const override;

@@ -65,6 +65,7 @@ TableWindow::TableWindow(QWidget* pParent)
     m_filter.setSourceModel(&m_model);
     m_pView->setModel(&m_filter);
     m_pView->setSortingEnabled(true);
+    m_pView->setTextElideMode(Qt::ElideMiddle);
     // Batches arrive from several workers in any order; the paths keep a folder together.
     m_pView->sortByColumn(0, Qt::AscendingOrder);
     m_pView->setSelectionBehavior(QAbstractItemView::SelectItems);
