@@ -29,6 +29,7 @@ public:
     QUndoStack& UndoStack() { return m_undo; }
     FileLoader& Loader() { return m_loader; }
     SaveRunner& Saver() { return m_saver; }
+    CheckRunner& Checker() { return m_checker; }
 
     // The selected rows in the order shown, and the value columns the selection touches.
     std::vector<int> SelectedRows() const;

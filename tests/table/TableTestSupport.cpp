@@ -24,15 +24,23 @@ testfiles::Bytes TakeFile(int n) {
 }
 
 void TableTest::OpenFolder(int nCount) {
+    WriteFiles(nCount);
+    LoadFolder(nCount);
+}
+
+void TableTest::WriteFiles(int nCount) {
     for (int i = 0; i < nCount; ++i) {
         char name[32];
         std::snprintf(name, sizeof name, "take%03d.wav", i);
         testfiles::writeFile(m_dir.file(name), TakeFile(i));
     }
+}
+
+void TableTest::LoadFolder(int nCount) {
     QSignalSpy loaded(&m_window, &TableWindow::LoadFinished);
     m_window.Open({QString::fromStdString(m_dir.path())});
     ASSERT_TRUE(loaded.wait(20000));
-    ASSERT_EQ(m_window.Model().rowCount(), nCount);
+    ASSERT_GE(m_window.Model().rowCount(), nCount);
 }
 
 QModelIndex TableTest::Cell(int nRow, const CString& strName) {

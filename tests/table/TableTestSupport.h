@@ -13,8 +13,10 @@ testfiles::Bytes TakeFile(int n);
 
 class TableTest : public ::testing::Test {
 protected:
-    // Writes count files take0.wav ... into the folder and lists the folder in the window.
+    // Writes count files take000.wav ... into the folder and lists the folder in the window.
     void OpenFolder(int nCount);
+    void WriteFiles(int nCount);
+    void LoadFolder(int nCount);
     // The cell of the value in the source row, as the view shows it.
     QModelIndex Cell(int nRow, const CString& strName);
     void Select(const std::vector<int>& rows, const CString& strName);
