@@ -1,6 +1,7 @@
 // Edits in the table give the bytes the same edits give through ovalis-cli set --add.
 
 #include <QFont>
+#include <QSignalSpy>
 #include <QUndoStack>
 #include <filesystem>
 
@@ -86,6 +87,27 @@ TEST_F(TableTest, AFailedSaveKeepsTheEditsAndSaysWhy) {
     EXPECT_TRUE(model.File(0).IsEdited());
     EXPECT_TRUE(model.File(0).bResultFailed);
     EXPECT_EQ(model.File(0).strResult.rfind("not saved: ", 0), 0U) << model.File(0).strResult;
+}
+
+}  // namespace
+}  // namespace tabletest
+
+namespace tabletest {
+namespace {
+
+TEST_F(TableTest, SavingSomeFilesLeavesTheOthersEditedAndUntouched) {
+    OpenFolder(2);
+    FileListModel& model = m_window.Model();
+    const testfiles::Bytes before = testfiles::readFile(model.File(0).strPath);
+    ASSERT_TRUE(model.setData(model.index(0, ColumnIndexOf("Originator")), "Ann"));
+    ASSERT_TRUE(model.setData(model.index(1, ColumnIndexOf("Originator")), "Bob"));
+    QSignalSpy finished(&m_window.Saver(), &SaveRunner::Finished);
+    m_window.Saver().Save({1});
+    ASSERT_TRUE(finished.count() > 0 || finished.wait(20000));
+    EXPECT_EQ(testfiles::readFile(model.File(0).strPath), before);
+    EXPECT_TRUE(model.File(0).IsEdited("Originator"));
+    EXPECT_FALSE(model.File(1).IsEdited());
+    EXPECT_EQ(testfiles::readFile(model.File(1).strPath), EditedByCli(1, {{"Originator", "Bob"}}));
 }
 
 }  // namespace
