@@ -17,7 +17,6 @@ public:
 
     void Check(const std::vector<int>& rows);
     void Cancel() { m_bCancelled = true; }
-    bool IsChecking() const { return m_nPending > 0; }
 
 signals:
     void Progress(int nDone, int nTotal);

@@ -40,7 +40,6 @@ public:
     const TableFile& File(int nRow) const { return *m_files[static_cast<std::size_t>(nRow)]; }
     TableFile& File(int nRow) { return *m_files[static_cast<std::size_t>(nRow)]; }
     bool HasEdits() const;
-    bool IsListed(const CString& strPath) const { return m_paths.count(strPath) > 0; }
     int RowOf(const CString& strPath) const;
 
     // Makes the changes as one step of the undo stack; those refused are said in their cells.

@@ -19,7 +19,6 @@ public:
     void Save(const std::vector<int>& rows);
     // Saves no file not started yet.
     void Cancel() { m_bCancelled = true; }
-    bool IsSaving() const { return m_nPending > 0; }
 
 signals:
     void Progress(int nDone, int nTotal);

@@ -27,7 +27,6 @@ public:
     FileListModel& Model() { return m_model; }
     QTableView& View() { return *m_pView; }
     QUndoStack& UndoStack() { return m_undo; }
-    FileLoader& Loader() { return m_loader; }
     SaveRunner& Saver() { return m_saver; }
     CheckRunner& Checker() { return m_checker; }
 
