@@ -6,11 +6,11 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/Batch.h"
-#include "cli/Csv.h"
 #include "cli/Diagnostics.h"
-#include "cli/FormulaCells.h"
 #include "cli/LoadedFile.h"
 #include "cli/TablePaths.h"
+#include "core/base/Csv.h"
+#include "core/base/FormulaCells.h"
 #include "core/edit/AdmDocumentEdit.h"
 #include "core/edit/FileMarkers.h"
 #include "core/edit/MetadataValues.h"

@@ -11,38 +11,11 @@
 #include "core/chunks/ChunkId.h"
 #include "core/chunks/DataChunkModel.h"
 #include "core/edit/FileMarkers.h"
-#include "core/fields/BextFields.h"
+#include "core/edit/StoredFieldEdit.h"
 #include "core/fields/ChunkFields.h"
 #include "core/fields/FieldCodec.h"
 
 namespace {
-
-// "PCM 'fmt '" for the table titled "fmt (PCM)", "'bext'" for "bext".
-CString ChunkKindOf(const FieldTable& table) {
-    const CString strTitle = table.title;
-    const CString strChunk = CString("'") + table.chunkId + "'";
-    const std::size_t nOpen = strTitle.find('(');
-    if (nOpen == CString::npos || strTitle.back() != ')') {
-        return strChunk;
-    }
-    return strTitle.substr(nOpen + 1, strTitle.size() - nOpen - 2) + " " + strChunk;
-}
-
-// "no PCM 'fmt ' or MPEG 'fmt ' chunk for nChannels".
-CString NoChunkFor(const CString& strName) {
-    CString strKinds;
-    for (const FieldTable* pTable : FieldTables()) {
-        if (pTable->Find(strName)) {
-            strKinds += (strKinds.empty() ? "" : " or ") + ChunkKindOf(*pTable);
-        }
-    }
-    return "no " + strKinds + " chunk for " + strName;
-}
-
-CString TooShortFor(const CChunk& chunk, std::size_t nChunk, const CString& strName) {
-    return "the " + chunk.m_strName + " chunk (chunk " + std::to_string(nChunk + 1) +
-           ") is too short to hold " + strName;
-}
 
 CString Hex(DWORD dwValue) {
     char text[16];
@@ -117,67 +90,11 @@ CString CFileEdit::StoreValue(const Assignment& assignment) {
     return CString();
 }
 
-// A field the bext chunk holds from a later version on raises its version first; a longer text
-// to the end (coding history, tag text) grows its chunk.
-CString CFileEdit::StoreInChunk(CChunk& chunk, const FieldLayout& field,
-                                const Assignment& assignment) {
-    if ((FieldTableOf(chunk) == &kBextFields && field.sinceVersion > 0 &&
-         !RaiseBextVersion(chunk, field.sinceVersion)) ||
-        !GrowForText(chunk, field, assignment.strValue)) {
-        return "couldn't grow the " + chunk.m_strName + " chunk to hold " + assignment.strName;
-    }
-    // A date as the file has it stays, whatever it holds.
-    if (ReadFieldText(chunk, field) != assignment.strValue) {
-        if (CString strRefused = CheckDateField(assignment.strName, assignment.strValue);
-            !strRefused.empty()) {
-            return strRefused;
-        }
-    }
-    if (const CString strCut = TextOverflow(chunk, field, assignment.strValue); !strCut.empty()) {
-        if (m_rules.bStrict) {
-            return assignment.strName + "=...: " + strCut + " (--strict)";
-        }
-        m_notes.push_back(strCut);
-    }
-    const CString strRefused = WriteFieldText(chunk, field, assignment.strValue);
-    return strRefused.empty() ? CString()
-                              : assignment.strName + "=" + assignment.strValue + ": " + strRefused;
-}
-
 CString CFileEdit::StoreOne(const Assignment& assignment) {
-    if (m_rules.bAdd && kBextFields.Find(assignment.strName)) {
-        BextChunkFor(m_file.Root(), true);
-    }
-    const auto chunks = m_file.Chunks();
-    std::size_t nStored = 0;
-    CString strTooShort;
-    for (std::size_t i = 0; i < chunks.size(); ++i) {
-        CChunk& chunk = *chunks[i];
-        const FieldTable* pTable = FieldTableOf(chunk);
-        const FieldLayout* pField = pTable ? pTable->Find(assignment.strName) : nullptr;
-        if (!pField) {
-            continue;
-        }
-        // The bext chunk grows for the fields of a later version, any chunk for a longer text
-        // to its end.
-        const bool bGrows =
-            (pTable == &kBextFields && pField->sinceVersion > 0) ||
-            (pField->kind == FieldKind::TextToEnd && chunk.DataSize() >= pField->offset);
-        if (!bGrows && !IsFieldHeld(chunk, *pField)) {
-            strTooShort = TooShortFor(chunk, i, assignment.strName);
-            continue;
-        }
-        m_before.try_emplace(&chunk, FieldsOf(chunk, *pTable));
-        if (CString strProblem = StoreInChunk(chunk, *pField, assignment); !strProblem.empty()) {
-            return strProblem;
-        }
-        ++nStored;
-    }
-    if (nStored > 0) {
-        return CString();
-    }
-    const CString strAdd = kBextFields.Find(assignment.strName) ? " (--add adds one)" : "";
-    return strTooShort.empty() ? NoChunkFor(assignment.strName) + strAdd : strTooShort;
+    return StoreFieldValue(m_file.Root(), assignment.strName, assignment.strValue, m_rules, m_notes,
+                           [this](const CChunk& chunk, const FieldTable& table) {
+                               m_before.try_emplace(&chunk, FieldsOf(chunk, table));
+                           });
 }
 
 std::vector<FieldChange> CFileEdit::Changes() const {

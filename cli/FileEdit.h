@@ -62,7 +62,6 @@ public:
 private:
     CString StoreOne(const Assignment& assignment);
     CString StoreValue(const Assignment& assignment);
-    CString StoreInChunk(CChunk& chunk, const FieldLayout& field, const Assignment& assignment);
     std::size_t IndexOf(const CChunk* pChunk) const;
 
     CLoadedFile& m_file;

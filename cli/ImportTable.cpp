@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "cli/Csv.h"
 #include "cli/FieldCatalog.h"
-#include "cli/FormulaCells.h"
+#include "core/base/Csv.h"
+#include "core/base/FormulaCells.h"
 #include "core/edit/MetadataValues.h"
 
 namespace {

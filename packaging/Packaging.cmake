@@ -11,7 +11,8 @@ foreach(size 16 22 24 32 48 128 256)
             DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME ovalis.png)
 endforeach()
 install(FILES ${CMAKE_SOURCE_DIR}/res/icons/ovalis.svg DESTINATION share/icons/hicolor/scalable/apps)
-install(FILES ${OVALIS_PACKAGING}/org.ovalis.Ovalis.metainfo.xml DESTINATION share/metainfo)
+install(FILES ${OVALIS_PACKAGING}/org.ovalis.Ovalis.metainfo.xml
+              ${OVALIS_PACKAGING}/org.ovalis.OvalisTable.metainfo.xml DESTINATION share/metainfo)
 install(FILES ${OVALIS_PACKAGING}/ovalis-bwf.xml DESTINATION share/mime/packages RENAME ovalis.xml)
 install(FILES ${OVALIS_PACKAGING}/ovalis.1 DESTINATION share/man/man1)
 install(FILES ${OVALIS_PACKAGING}/copyright ${OVALIS_PACKAGING}/changelog
@@ -22,12 +23,14 @@ if(OVALIS_TESTS)
     if(APPSTREAMCLI)
         add_test(NAME PackagingTest.MetainfoValidates
                  COMMAND ${APPSTREAMCLI} validate --no-net
-                         ${OVALIS_PACKAGING}/org.ovalis.Ovalis.metainfo.xml)
+                         ${OVALIS_PACKAGING}/org.ovalis.Ovalis.metainfo.xml
+                         ${OVALIS_PACKAGING}/org.ovalis.OvalisTable.metainfo.xml)
     endif()
     find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
     if(DESKTOP_FILE_VALIDATE)
         add_test(NAME PackagingTest.DesktopEntryValidates
-                 COMMAND ${DESKTOP_FILE_VALIDATE} ${CMAKE_SOURCE_DIR}/res/ovalis.desktop)
+                 COMMAND ${DESKTOP_FILE_VALIDATE} ${CMAKE_SOURCE_DIR}/res/ovalis.desktop
+                         ${CMAKE_SOURCE_DIR}/res/ovalis-table.desktop)
     endif()
 endif()
 
@@ -48,7 +51,7 @@ The fields of the format, fact and broadcast extension chunks can be edited
 and saved without touching the audio.
 
 The command-line companion ovalis-cli lists and edits many files at once,
-as text, JSON or CSV.")
+as text, JSON or CSV; ovalis-table shows and edits them in one table.")
 # The libraries the programs link come from dpkg-shlibdeps; Qt's window system plugin is loaded
 # at run time, and the player's GStreamer plugins are optional (the viewer says what is missing).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -33,7 +33,8 @@ bool IsTemporaryName(const std::string& name) {
 CString TemporaryPath(const CString& strSaved, int nAttempt) {
     std::string name = std::string(kStem) + kExtension;
     if (nAttempt > 0) {
-        static std::mt19937_64 generator{std::random_device{}()};
+        // Saves run on several threads at once, each drawing its own names.
+        thread_local std::mt19937_64 generator{std::random_device{}()};
         static constexpr char kDigits[] = "0123456789abcdef";
         std::string random(kRandomDigits, '0');
         for (char& c : random) {

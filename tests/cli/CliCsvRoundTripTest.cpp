@@ -6,7 +6,7 @@
 #include "CliRunner.h"
 #include "CliTestFiles.h"
 #include "TestFiles.h"
-#include "cli/Csv.h"
+#include "core/base/Csv.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/Csv.h"
+#include "core/base/Csv.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "cli/FormulaCells.h"
+#include "core/base/FormulaCells.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "cli/Csv.h"
+#include "core/base/Csv.h"
 
 namespace {
 

@@ -1,0 +1,77 @@
+#include "table/CheckRunner.h"
+
+namespace {
+
+CString Counted(std::size_t nCount, const char* pWord) {
+    return std::to_string(nCount) + " " + pWord + (nCount == 1 ? "" : "s");
+}
+
+// A finding a line: "error: bext at 36: ...".
+CString FindingLines(const CheckReport& report) {
+    CString strLines;
+    for (const Finding& finding : report.findings) {
+        strLines += (strLines.empty() ? "" : "\n") + SeverityText(finding.severity) + ": " +
+                    finding.strChunk + " at " + std::to_string(finding.nOffset) + ": " +
+                    finding.strSentence;
+    }
+    return strLines;
+}
+
+}  // namespace
+
+CString CheckSummary(const CheckReport& report) {
+    if (!report.strCancelled.empty()) {
+        return report.strCancelled;
+    }
+    std::size_t nCounts[3] = {};
+    for (const Finding& finding : report.findings) {
+        ++nCounts[static_cast<int>(finding.severity)];
+    }
+    CString strSummary;
+    const char* pWords[3] = {"error", "warning", "note"};
+    for (int i = 0; i < 3; ++i) {
+        if (nCounts[i] > 0) {
+            strSummary += (strSummary.empty() ? "" : ", ") + Counted(nCounts[i], pWords[i]);
+        }
+    }
+    return strSummary.empty() ? "clean" : strSummary;
+}
+
+CheckRunner::CheckRunner(FileListModel& model, QObject* pParent)
+    : QObject(pParent), m_model(model) {}
+
+CheckRunner::~CheckRunner() {
+    Cancel();
+    m_pool.waitForDone();
+}
+
+void CheckRunner::Check(const std::vector<int>& rows) {
+    m_bCancelled = false;
+    for (const int nRow : rows) {
+        const CString strPath = m_model.File(nRow).strPath;
+        ++m_nPending;
+        ++m_nTotal;
+        m_pool.start([this, nRow, strPath] {
+            auto pReport = std::make_shared<CheckReport>(
+                CheckFile(strPath, [this](std::int64_t, std::int64_t) { return !m_bCancelled; }));
+            QMetaObject::invokeMethod(
+                this,
+                [this, nRow, strPath, pReport] {
+                    emit Progress(m_nTotal - --m_nPending, m_nTotal);
+                    if (m_nPending == 0) {
+                        m_nTotal = 0;
+                        emit Finished();
+                    }
+                    // The list may have been closed or reloaded since.
+                    if (nRow < m_model.rowCount() && m_model.File(nRow).strPath == strPath) {
+                        TableFile& file = m_model.File(nRow);
+                        file.strCheck = CheckSummary(*pReport);
+                        file.strCheckDetail = FindingLines(*pReport);
+                        file.bCheckFailed = pReport->strCancelled.empty() && !pReport->IsClean();
+                        m_model.RowChanged(nRow);
+                    }
+                },
+                Qt::QueuedConnection);
+        });
+    }
+}

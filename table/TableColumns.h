@@ -1,0 +1,21 @@
+#pragma once
+// The columns the table can show: what a file is (path, form, format, duration), every value the
+// edit layer sets by name (bext, time reference, UMID, INFO, iXML, cart), and the outcomes of the
+// check and the save.
+
+#include <vector>
+
+#include "core/base/Types.h"
+
+enum class ColumnKind { Path, Form, Format, Duration, Value, Check, Result };
+
+struct TableColumn {
+    ColumnKind kind;
+    CString strName;   // the value's name for SetMetadataValue or the field tables; else the title
+    bool bShownFirst;  // shown until the user chooses
+};
+
+// Every column, in the order a new window shows them.
+const std::vector<TableColumn>& TableColumns();
+// The column's index by name (a value's name or a title), or -1.
+int ColumnIndexOf(const CString& strName);

@@ -1,0 +1,74 @@
+#include "table/TableFile.h"
+
+#include "core/details/AudioFacts.h"
+#include "core/io/SaveJournal.h"
+#include "table/CellRules.h"
+
+namespace {
+
+CString DetailOf(const std::vector<std::pair<CString, CString>>& details, const char* pName) {
+    for (const auto& [strName, strValue] : details) {
+        if (strName == pName) {
+            return strValue;
+        }
+    }
+    return CString();
+}
+
+// "PCM, 2 channels, 48000 Hz, 24 bits" from the File details that name the format.
+CString FormatText(const std::vector<std::pair<CString, CString>>& details) {
+    CString strText;
+    for (const char* pName : {"Format", "Channels", "Sample rate", "Bits"}) {
+        const CString strValue = DetailOf(details, pName);
+        if (!strValue.empty()) {
+            strText += (strText.empty() ? "" : ", ") + strValue;
+        }
+    }
+    return strText;
+}
+
+std::unique_ptr<CRiffChunkModel> LoadedTree(const CString& strPath, CString& rFailure) {
+    auto pRoot = std::make_unique<CRiffChunkModel>();
+    pRoot->Load(strPath);
+    rFailure = pRoot->LoadFailure();
+    if (!rFailure.empty()) {
+        pRoot.reset();
+    }
+    return pRoot;
+}
+
+}  // namespace
+
+void RefreshShown(TableFile& file) {
+    if (!file.pRoot) {
+        return;
+    }
+    const auto details = FileDetails(*file.pRoot);
+    file.strForm = DetailOf(details, "Form");
+    file.strFormat = FormatText(details);
+    const CString strDuration = DetailOf(details, "Duration");
+    file.strDuration = strDuration.substr(0, strDuration.find(" ("));
+    file.values = ShownValues(*file.pRoot);
+}
+
+std::unique_ptr<TableFile> LoadTableFile(const CString& strPath) {
+    auto pFile = std::make_unique<TableFile>();
+    pFile->strPath = strPath;
+    RollBackInterruptedSave(strPath);
+    pFile->pRoot = LoadedTree(strPath, pFile->strFailure);
+    RefreshShown(*pFile);
+    return pFile;
+}
+
+CString ReloadWithEdits(TableFile& file) {
+    file.pRoot = LoadedTree(file.strPath, file.strFailure);
+    CString strProblem = file.strFailure;
+    for (const auto& [strName, strValue] : file.pRoot ? file.edits : std::vector<CellEdit>()) {
+        if (CString strRefused = SetCellValue(*file.pRoot, strName, strValue).problem;
+            !strRefused.empty()) {
+            strProblem = strRefused;
+        }
+    }
+    RefreshShown(file);
+    return strProblem;
+}

@@ -1,0 +1,87 @@
+#pragma once
+// The window of ovalis-table: the files in rows, their values in columns, with menus to open,
+// fill, check, save, import and export, and settings that remember the columns.
+
+#include <QMainWindow>
+#include <QUndoStack>
+
+#include "table/CheckRunner.h"
+#include "table/FileListModel.h"
+#include "table/FileLoader.h"
+#include "table/SaveRunner.h"
+#include "table/TableFilter.h"
+
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QTableView;
+
+class TableWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TableWindow(QWidget* pParent = nullptr);
+    ~TableWindow() override;
+
+    // Adds the files and the sound files of the folders to the table.
+    void Open(const QStringList& paths);
+    FileListModel& Model() { return m_model; }
+    QTableView& View() { return *m_pView; }
+    QUndoStack& UndoStack() { return m_undo; }
+    SaveRunner& Saver() { return m_saver; }
+    CheckRunner& Checker() { return m_checker; }
+
+    // The selected rows in the order shown, and the value columns the selection touches.
+    std::vector<int> SelectedRows() const;
+    std::vector<CString> SelectedValueNames() const;
+    void FillDownSelection();
+    void SaveAll();
+
+signals:
+    void LoadFinished();
+
+protected:
+    void closeEvent(QCloseEvent* pEvent) override;
+    void dragEnterEvent(QDragEnterEvent* pEvent) override;
+    void dropEvent(QDropEvent* pEvent) override;
+
+private:
+    void BuildMenus();
+    void BuildFileMenu();
+    void BuildEditMenu();
+    void BuildToolsMenu();
+    void BuildFilterBar();
+    void BuildHeader();
+    void ShowHeaderMenu(const QPoint& point);
+    void RestoreSettings();
+    void SaveSettings() const;
+    bool MayDropEdits(const QString& strAction);
+    std::vector<int> AllRows() const;
+    void ShowProgress(const QString& strWork, int nDone, int nTotal);
+    void SetSaving(bool bSaving);
+    void ApplyEdits(const std::vector<CellChange>& changes, const QString& strStep);
+    void OpenFilesDialog();
+    void OpenFolderDialog();
+    void FillSelection();
+    void FillFromName();
+    void DatesFromFileTimes();
+    void SaveRows(const std::vector<int>& rows);
+    void ReloadAll();
+    void CloseAll();
+    void OpenInViewer();
+    void ExportTable(bool bJson);
+    void ImportTable();
+
+    QUndoStack m_undo;
+    FileListModel m_model;
+    TableFilter m_filter;
+    FileLoader m_loader;
+    SaveRunner m_saver;
+    CheckRunner m_checker;
+    QTableView* m_pView;
+    QLineEdit* m_pFilterText = nullptr;
+    QProgressBar* m_pProgress;
+    QLabel* m_pCount;
+    QAction* m_pUndo = nullptr;
+    QAction* m_pRedo = nullptr;
+    bool m_bSaving = false;
+};
