@@ -30,7 +30,8 @@ std::map<CString, CString> ExportedValues(const TableFile& file) {
 
 Json MarkersJson(const CRiffChunkModel& root) {
     Json markers = Json::array();
-    for (const Marker& marker : MarkersOf(root).Markers()) {
+    const CMarkerList list = MarkersOf(root);
+    for (const Marker& marker : list.Markers()) {
         markers.push_back({{"id", marker.id},
                            {"position", marker.position},
                            {"label", marker.label},
