@@ -31,6 +31,21 @@ ChunkReport ChunkReportOf(const CChunk& chunk, const AudioFacts& facts) {
     return report;
 }
 
+std::optional<ChunkReport> FieldsAndDetailsOf(const CChunk& chunk, const AudioFacts& facts) {
+    const FieldTable* pTable = FieldTableOf(chunk);
+    std::vector<DetailTable> details = DetailsOf(chunk, facts);
+    if (!pTable && details.empty()) {
+        return std::nullopt;
+    }
+    ChunkReport report = ChunkEntryOf(chunk);
+    report.pTable = pTable;
+    if (pTable) {
+        report.fields = FieldsOf(chunk, *pTable);
+    }
+    report.details = std::move(details);
+    return report;
+}
+
 FileReport FileSummaryOf(const CLoadedFile& file) {
     FileReport report{file.Path(), file.Failure(), {}, file.Root().LoadNote(), {}, {}};
     if (file.IsLoaded()) {

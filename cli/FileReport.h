@@ -44,5 +44,7 @@ FileReport FileSummaryOf(const CLoadedFile& file);
 ChunkReport ChunkEntryOf(const CChunk& chunk);
 // The entry with the chunk's fields and details.
 ChunkReport ChunkReportOf(const CChunk& chunk, const AudioFacts& facts);
+// The same for a chunk with fields or details; nothing for one with neither, as most are.
+std::optional<ChunkReport> FieldsAndDetailsOf(const CChunk& chunk, const AudioFacts& facts);
 // The chunk's fields as shown, in the table's order.
 std::vector<FieldValue> FieldsOf(const CChunk& chunk, const FieldTable& table);

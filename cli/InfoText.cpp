@@ -94,12 +94,12 @@ void PrintInfoText(const CLoadedFile& file) {
     // One chunk's fields and details at a time: a file of many chunks never holds them all.
     const AudioFacts facts = AudioFactsOf(file.Root());
     for (std::size_t i = 0; i < chunks.size(); ++i) {
-        const ChunkReport chunk = ChunkReportOf(*chunks[i], facts);
-        if (chunk.pTable) {
-            PrintText(FieldLines(chunk, i));
+        const std::optional<ChunkReport> chunk = FieldsAndDetailsOf(*chunks[i], facts);
+        if (chunk && chunk->pTable) {
+            PrintText(FieldLines(*chunk, i));
         }
-        if (!chunk.details.empty()) {
-            PrintText(DetailLines(chunk, i));
+        if (chunk && !chunk->details.empty()) {
+            PrintText(DetailLines(*chunk, i));
         }
     }
 }
