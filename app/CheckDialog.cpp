@@ -26,16 +26,17 @@ QString Summary(const CheckReport& report) {
 
 QTreeWidget* FindingList(const CheckReport& report) {
     auto* pList = new QTreeWidget;
-    pList->setHeaderLabels({"Severity", "Chunk", "Offset", "Finding", "Rule"});
+    // The rule's id before the sentence: a long sentence would push it out of view.
+    pList->setHeaderLabels({"Severity", "Chunk", "Offset", "Rule", "Finding"});
     pList->setRootIsDecorated(false);
     for (const Finding& finding : report.findings) {
         auto* pItem = new QTreeWidgetItem(pList);
         pItem->setText(0, QString::fromStdString(SeverityText(finding.severity)));
         pItem->setText(1, QString::fromStdString("'" + finding.strChunk + "'"));
         pItem->setText(2, QString::number(finding.nOffset));
-        pItem->setText(3, QString::fromStdString(finding.strSentence));
-        pItem->setToolTip(3, QString::fromStdString(finding.strRule + ": " + finding.strSentence));
-        pItem->setText(4, QString::fromStdString(finding.strRule));
+        pItem->setText(3, QString::fromStdString(finding.strRule));
+        pItem->setText(4, QString::fromStdString(finding.strSentence));
+        pItem->setToolTip(4, QString::fromStdString(finding.strRule + ": " + finding.strSentence));
     }
     // Every column as wide as its texts; the list scrolls across when they are wider than it.
     pList->header()->setStretchLastSection(false);

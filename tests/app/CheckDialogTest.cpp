@@ -33,7 +33,8 @@ TEST(CheckDialogTest, EachFindingIsARowWithItsSeverityChunkOffsetAndSentence) {
     EXPECT_EQ(pItem->text(0), "warning");
     EXPECT_EQ(pItem->text(1), "'bext'");
     EXPECT_EQ(pItem->text(2), "340");
-    EXPECT_EQ(pItem->text(3), "the date is not a date.");
+    EXPECT_EQ(pItem->text(3), "bext-date");
+    EXPECT_EQ(pItem->text(4), "the date is not a date.");
 }
 
 TEST(CheckDialogTest, TheChecksumLineSaysHowTheStoredOneCompares) {
