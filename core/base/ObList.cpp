@@ -4,20 +4,20 @@ IMPLEMENT_DYNAMIC(CObList, CObject)
 
 void CObList::AddTail(CObject* pObject) {
     m_items.push_back(pObject);
-    if (m_bIndexed) {
-        m_positions.emplace(pObject, m_items.size());
+    if (m_pPositions) {
+        m_pPositions->emplace(pObject, m_items.size());
     }
 }
 
 POSITION CObList::Find(const CObject* pObject) const {
-    if (!m_bIndexed) {
+    if (!m_pPositions) {
+        m_pPositions = std::make_unique<std::unordered_map<const CObject*, POSITION>>();
         for (std::size_t i = 0; i < m_items.size(); ++i) {
-            m_positions.emplace(m_items[i], i + 1);
+            m_pPositions->emplace(m_items[i], i + 1);
         }
-        m_bIndexed = true;
     }
-    const auto found = m_positions.find(pObject);
-    return found == m_positions.end() ? 0 : found->second;
+    const auto found = m_pPositions->find(pObject);
+    return found == m_pPositions->end() ? 0 : found->second;
 }
 
 CObject* CObList::GetNext(POSITION& rPosition) const {

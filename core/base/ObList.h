@@ -2,6 +2,7 @@
 // An ordered list of object pointers that it does not own.
 
 #include <cstddef>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -24,8 +25,7 @@ public:
     bool IsEmpty() const { return m_items.empty(); }
     void RemoveAll() {
         m_items.clear();
-        m_positions.clear();
-        m_bIndexed = false;
+        m_pPositions.reset();
     }
 
     auto begin() const { return m_items.begin(); }
@@ -35,7 +35,6 @@ private:
     std::vector<CObject*> m_items;
     // Where each element stands first, so that Find does not walk a list of thousands of
     // chunks for every chunk added to it. Built by the first Find and kept from then on: a list
-    // that is never searched (most chunks' lists) pays nothing for it.
-    mutable std::unordered_map<const CObject*, POSITION> m_positions;
-    mutable bool m_bIndexed = false;
+    // that is never searched (most chunks' lists) pays nothing for it, not even its room.
+    mutable std::unique_ptr<std::unordered_map<const CObject*, POSITION>> m_pPositions;
 };
