@@ -1,5 +1,7 @@
 #include "table/CheckRunner.h"
 
+#include <algorithm>
+
 namespace {
 
 CString Counted(std::size_t nCount, const char* pWord) {
@@ -18,6 +20,16 @@ CString FindingLines(const CheckReport& report) {
 }
 
 }  // namespace
+
+CString Md5Outcome(const CheckReport& report, bool bStored) {
+    if (!report.strCancelled.empty()) {
+        return CString();
+    }
+    const bool bDiffers =
+        std::any_of(report.findings.begin(), report.findings.end(),
+                    [](const Finding& finding) { return finding.strRule == "md5-mismatch"; });
+    return bDiffers ? CString(kMd5Differs) : bStored ? "agrees" : "none stored";
+}
 
 CString CheckSummary(const CheckReport& report) {
     if (!report.strCancelled.empty()) {
@@ -66,6 +78,7 @@ void CheckRunner::Check(const std::vector<int>& rows) {
                     if (nRow < m_model.rowCount() && m_model.File(nRow).strPath == strPath) {
                         TableFile& file = m_model.File(nRow);
                         file.strCheck = CheckSummary(*pReport);
+                        file.strMd5 = Md5Outcome(*pReport, file.bMd5Stored);
                         file.strCheckDetail = FindingLines(*pReport);
                         file.bCheckFailed = pReport->strCancelled.empty() && !pReport->IsClean();
                         m_model.RowChanged(nRow);

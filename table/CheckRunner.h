@@ -32,3 +32,8 @@ private:
 
 // "clean", "1 error, 2 warnings", "cancelled".
 CString CheckSummary(const CheckReport& report);
+
+inline constexpr const char* kMd5Differs = "differs";
+// The stored MD5 against the samples' as the check found them: "agrees", "differs" or "none
+// stored"; empty when the check was stopped.
+CString Md5Outcome(const CheckReport& report, bool bStored);

@@ -6,6 +6,7 @@
 
 #include "table/CellEditCommand.h"
 #include "table/CellRules.h"
+#include "table/CheckRunner.h"
 #include "table/TableColumns.h"
 
 namespace {
@@ -53,6 +54,10 @@ QVariant FileListModel::Shown(const TableFile& file, int nColumn) const {
             return Text(file.strFormat);
         case ColumnKind::Duration:
             return Text(file.strDuration);
+        case ColumnKind::Md5:
+            return Text(!file.strMd5.empty() ? file.strMd5
+                        : file.bMd5Stored    ? CString("stored")
+                                             : CString("none stored"));
         case ColumnKind::Check:
             return Text(file.strCheck);
         case ColumnKind::Result:
@@ -84,6 +89,7 @@ QVariant FileListModel::Background(const TableFile& file, int nRow, int nColumn)
     const TableColumn& column = ColumnAt(nColumn);
     const bool bFailed =
         m_refusals.count({nRow, nColumn}) > 0 ||
+        (column.kind == ColumnKind::Md5 && file.strMd5 == kMd5Differs) ||
         (column.kind == ColumnKind::Check && file.bCheckFailed) ||
         (column.kind == ColumnKind::Result && (file.bResultFailed || !file.strFailure.empty()));
     if (bFailed) {

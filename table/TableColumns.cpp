@@ -50,6 +50,7 @@ std::vector<TableColumn> MakeColumns() {
         }
     }
     AddStoredFields(columns, kCartFields);
+    columns.push_back({ColumnKind::Md5, "MD5", true});
     columns.push_back({ColumnKind::Check, "Check", true});
     columns.push_back({ColumnKind::Result, "Result", true});
     return columns;

@@ -1,5 +1,7 @@
 #include "table/TableFile.h"
 
+#include "core/integrity/ChecksumChunk.h"
+
 #include "core/details/AudioFacts.h"
 #include "core/io/SaveJournal.h"
 #include "table/CellRules.h"
@@ -49,6 +51,7 @@ void RefreshShown(TableFile& file) {
     const CString strDuration = DetailOf(details, "Duration");
     file.strDuration = strDuration.substr(0, strDuration.find(" ("));
     file.values = ShownValues(*file.pRoot);
+    file.bMd5Stored = StoredChecksum(*file.pRoot).has_value();
 }
 
 std::unique_ptr<TableFile> LoadTableFile(const CString& strPath) {

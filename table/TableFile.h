@@ -21,8 +21,10 @@ struct TableFile {
     CString strDuration;
     std::map<CString, CString> values;  // as shown
     std::vector<CellEdit> edits;
-    CString strCheck;        // "clean", "2 errors", or empty before a check
-    CString strCheckDetail;  // the findings, one a line
+    bool bMd5Stored = false;  // the file holds an MD5 chunk
+    CString strMd5;           // the stored MD5 against the samples' after a check, else empty
+    CString strCheck;         // "clean", "2 errors", or empty before a check
+    CString strCheckDetail;   // the findings, one a line
     bool bCheckFailed = false;
     CString strResult;  // of the last save
     bool bResultFailed = false;

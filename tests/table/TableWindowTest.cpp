@@ -12,6 +12,7 @@
 #include <QUndoStack>
 
 #include "RiffWriter.h"
+#include "table/CheckRunner.h"
 #include "table/TableColumns.h"
 #include "table/TableFilter.h"
 #include "table/TableTestSupport.h"
@@ -76,6 +77,23 @@ TEST_F(TableRowsTest, TheCheckMarksTheFilesWithErrors) {
     EXPECT_TRUE(model.File(2).bCheckFailed);
     EXPECT_NE(model.File(2).strCheck.find("error"), CString::npos) << model.File(2).strCheck;
     EXPECT_EQ(model.File(1).strCheck, "");
+}
+
+TEST(TableMd5Test, TheColumnSaysHowTheStoredMd5Compares) {
+    const Finding mismatch{Severity::Error, "md5-mismatch", "MD5 ", 0, "differs."};
+    const struct {
+        std::vector<Finding> findings;
+        CString strCancelled;
+        bool bStored;
+        const char* expected;
+    } rows[] = {{{}, "", true, "agrees"},
+                {{mismatch}, "", true, "differs"},
+                {{}, "", false, "none stored"},
+                {{}, "cancelled", true, ""}};
+    for (const auto& row : rows) {
+        const CheckReport report{row.findings, row.strCancelled};
+        EXPECT_EQ(Md5Outcome(report, row.bStored), row.expected) << row.expected;
+    }
 }
 
 TEST_F(TableRowsTest, UnsavedEditsAreNotLostWithoutAQuestion) {
