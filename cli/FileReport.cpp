@@ -21,16 +21,6 @@ ChunkReport ChunkEntryOf(const CChunk& chunk) {
     return {chunk.m_strName, IdText(ck.ckid), ck.llDataSize, ck.llDataOffset, nullptr, {}, {}};
 }
 
-ChunkReport ChunkReportOf(const CChunk& chunk, const AudioFacts& facts) {
-    ChunkReport report = ChunkEntryOf(chunk);
-    report.pTable = FieldTableOf(chunk);
-    if (report.pTable) {
-        report.fields = FieldsOf(chunk, *report.pTable);
-    }
-    report.details = DetailsOf(chunk, facts);
-    return report;
-}
-
 std::optional<ChunkReport> FieldsAndDetailsOf(const CChunk& chunk, const AudioFacts& facts) {
     const FieldTable* pTable = FieldTableOf(chunk);
     std::vector<DetailTable> details = DetailsOf(chunk, facts);
@@ -54,4 +44,9 @@ FileReport FileSummaryOf(const CLoadedFile& file) {
         report.details = FileDetails(file.Root());
     }
     return report;
+}
+
+ChunkReport ChunkReportOf(const CChunk& chunk, const AudioFacts& facts) {
+    std::optional<ChunkReport> report = FieldsAndDetailsOf(chunk, facts);
+    return report ? std::move(*report) : ChunkEntryOf(chunk);
 }

@@ -1,11 +1,11 @@
 #include "pages/SampleFactsText.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "core/chunks/RiffChunkModel.h"
 #include "core/chunks/SampleFrames.h"
 #include "core/details/AudioFacts.h"
+#include "core/details/Timecode.h"
 
 namespace {
 
@@ -16,17 +16,6 @@ CString Grouped(std::uint64_t n) {
         strDigits.insert(static_cast<std::size_t>(i), ",");
     }
     return strDigits;
-}
-
-CString Duration(std::uint64_t nFrames, DWORD dwRate) {
-    const std::uint64_t nMilliseconds = nFrames * 1000 / dwRate;
-    char text[40];
-    std::snprintf(text, sizeof text, "%llu:%02llu:%02llu.%03llu",
-                  static_cast<unsigned long long>(nMilliseconds / 3600000),
-                  static_cast<unsigned long long>(nMilliseconds / 60000 % 60),
-                  static_cast<unsigned long long>(nMilliseconds / 1000 % 60),
-                  static_cast<unsigned long long>(nMilliseconds % 1000));
-    return text;
 }
 
 }  // namespace
@@ -41,7 +30,7 @@ CString SampleFactsText(const CRiffChunkModel& root) {
     }
     strText += "; " + Grouped(*frames) + " frames";
     const DWORD dwRate = AudioFactsOf(root).dwSampleRate;
-    return dwRate > 0 ? strText + ", " + Duration(*frames, dwRate) : strText;
+    return dwRate > 0 ? strText + ", " + ClockText(*frames, dwRate) : strText;
 }
 
 CString LevelFindingsSummary(const std::vector<Finding>& findings) {
