@@ -15,6 +15,7 @@
 #include "app/ChunkHeaders.h"
 #include "app/FileTrust.h"
 #include "app/NewChunkKinds.h"
+#include "app/PendingSaveQuestion.h"
 #include "core/chunks/ChunkId.h"
 #include "framework/AboutBox.h"
 #include "framework/DialogTemplate.h"
@@ -207,6 +208,7 @@ void CViewerDlg::PlacePage(CWnd* pPage) {
 
 void CViewerDlg::LoadFile(const CString& strPath) {
     BusyScope busy(*this);
+    OfferToFinishInterruptedSave(strPath);
     m_overviewPage.SetFileInfo(CString());
     m_pRoot.reset();
     m_pRoot = std::make_unique<CRiffChunk>();

@@ -48,7 +48,7 @@ CString Saved(CLoadedFile& file, const Invocation& invocation, const CString& st
 }
 
 CString AddTo(const CString& strPath, const Invocation& invocation, const NewKind& kind) {
-    CLoadedFile file(strPath);
+    CLoadedFile file(strPath, FileUse::Write);
     if (!file.IsLoaded()) {
         return file.Failure();
     }
@@ -74,7 +74,7 @@ CChunk* ChunkNamed(const CRiffChunkModel& root, const CString& strName) {
 }
 
 CString RemoveFrom(const CString& strPath, const Invocation& invocation) {
-    CLoadedFile file(strPath);
+    CLoadedFile file(strPath, FileUse::Write);
     if (!file.IsLoaded()) {
         return file.Failure();
     }

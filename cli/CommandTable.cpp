@@ -12,6 +12,7 @@
 #include "cli/LoudnessCommand.h"
 #include "cli/MarkersCommand.h"
 #include "cli/Md5Command.h"
+#include "cli/RecoverCommand.h"
 #include "cli/RepairCommand.h"
 #include "cli/SetCommand.h"
 #include "cli/Usage.h"
@@ -252,6 +253,18 @@ constexpr CommandRow kRows[] = {
      .options = kWrite,
      .operands = Operands::Files,
      .run = RunLevl},
+    {.name = "recover",
+     .synopsis = "FILE...",
+     .help = "finishes a save of each file that was interrupted (by a crash, a kill or a full "
+             "disk), as the journal beside it (FILE.ovalis-journal) allows: a save cut short "
+             "is rolled back, the old bytes put back; a save that had written everything is "
+             "kept. A journal is applied only when it is whole, belongs to the file's owner (or "
+             "root), names this very file (device and inode) and every byte it covers holds what "
+             "that save found or what it wrote; otherwise it is reported with what differs, "
+             "both are left as they are and the file fails. Commands that only read never "
+             "apply a journal: they say that a save is pending.",
+     .operands = Operands::Files,
+     .run = RunRecover},
     {.name = "repair",
      .synopsis = "[--dry-run] FILE --output NEW",
      .help = "writes NEW, a copy of FILE with its structure mended: the form's size (and ds64's "

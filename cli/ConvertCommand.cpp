@@ -11,7 +11,7 @@
 namespace {
 
 CString Convert(const CString& strPath, const Invocation& invocation) {
-    CLoadedFile file(strPath);
+    CLoadedFile file(strPath, FileUse::Write);
     if (!file.IsLoaded()) {
         return file.Failure();
     }

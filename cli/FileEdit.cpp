@@ -12,6 +12,7 @@
 #include "core/chunks/DataChunkModel.h"
 #include "core/edit/FileMarkers.h"
 #include "core/edit/StoredFieldEdit.h"
+#include "core/file/SaveSource.h"
 #include "core/fields/ChunkFields.h"
 #include "core/fields/FieldCodec.h"
 
@@ -228,7 +229,9 @@ CString EditOnce(const CString& strPath, const std::vector<Assignment>& assignme
     // A save of unchanged payloads could still mend the file's framing: not asked for.
     const CString strFailure =
         ChangesAnything(edit, byteChanges) ? edit.Save(choice.options) : CString();
-    rChanged = !strFailure.empty() && FileIdentityOf(strPath) != file.Root().LoadedFile();
+    // Only another program's change is a reason to try again: a failed save of this one puts
+    // the old bytes back, which changes the file's times but not what it holds.
+    rChanged = IsChangedSinceLoad(strFailure);
     return strFailure;
 }
 
@@ -236,8 +239,8 @@ CString EditOnce(const CString& strPath, const std::vector<Assignment>& assignme
 // and the edit applied to what it holds now, so that neither edit is lost.
 CString EditAgain(const CString& strPath, const std::vector<Assignment>& assignments,
                   const std::vector<Marker>* pMarkers, const EditChoice& choice) {
-    CString strFailure;
-    bool bChanged = true;
+    CString strFailure = choice.bDryRun ? CString() : RecoverBeforeWriting(strPath);
+    bool bChanged = strFailure.empty();
     for (int i = 0; i < kEditAttempts && bChanged; ++i) {
         bChanged = false;
         strFailure = EditOnce(strPath, assignments, pMarkers, choice, bChanged);

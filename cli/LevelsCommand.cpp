@@ -101,7 +101,7 @@ CString LevelsOf(const CString& strPath, LevelsOutput& output) {
 }
 
 CString WriteEnvelope(const CString& strPath, const Invocation& invocation) {
-    CLoadedFile file(strPath);
+    CLoadedFile file(strPath, FileUse::Write);
     if (!file.IsLoaded()) {
         return file.Failure();
     }

@@ -3,15 +3,26 @@
 #include <iostream>
 
 #include "cli/TerminalText.h"
-#include "core/io/SaveJournal.h"
+#include "core/io/InterruptedSave.h"
 
-CLoadedFile::CLoadedFile(const CString& strPath) : m_strPath(strPath) {
-    // Said on standard error whatever the command, since it changed the file.
-    if (const CString strRolledBack = RollBackInterruptedSave(strPath); !strRolledBack.empty()) {
-        std::cerr << "ovalis-cli: " << WithControlsEscaped(strPath) << ": " << strRolledBack
-                  << "\n";
+namespace {
+
+void SayOnError(const CString& strPath, const CString& strText) {
+    std::cerr << "ovalis-cli: " << WithControlsEscaped(strPath) << ": "
+              << WithControlsEscaped(strText) << "\n";
+}
+
+}  // namespace
+
+CLoadedFile::CLoadedFile(const CString& strPath, FileUse use) : m_strPath(strPath) {
+    if (use == FileUse::Write) {
+        m_strRefused = RecoverBeforeWriting(strPath);
+    } else {
+        NotePendingSave(strPath);
     }
-    m_root.Load(strPath);
+    if (m_strRefused.empty()) {
+        m_root.Load(strPath);
+    }
     if (!IsLoaded()) {
         // The window keeps nothing of a file that failed to load, and neither does this.
         m_root.DeleteChildren();
@@ -24,4 +35,25 @@ std::vector<CChunk*> CLoadedFile::Chunks() const {
         chunks.push_back(static_cast<CChunk*>(pObject));
     }
     return chunks;
+}
+
+CString RecoverBeforeWriting(const CString& strPath) {
+    const Recovery recovery = RecoverInterruptedSave(strPath);
+    if (recovery.bDone) {
+        SayOnError(strPath, recovery.strText);
+        return CString();
+    }
+    return recovery.state == JournalState::None ? CString() : recovery.strText + "; left untouched";
+}
+
+void NotePendingSave(const CString& strPath) {
+    const JournalFinding finding = InspectJournal(strPath);
+    if (finding.state == JournalState::None) {
+        return;
+    }
+    CString strNote = PendingSaveNote(finding);
+    if (finding.state != JournalState::Refused) {
+        strNote += "; `ovalis-cli recover " + strPath + "` finishes it";
+    }
+    SayOnError(strPath, strNote);
 }

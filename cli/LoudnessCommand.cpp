@@ -42,7 +42,7 @@ CString Write(CLoadedFile& file, const LoudnessValues& values, const SaveOptions
 }
 
 CString LoudnessOf(const CString& strPath, const Invocation& invocation) {
-    CLoadedFile file(strPath);
+    CLoadedFile file(strPath, invocation.bWrite ? FileUse::Write : FileUse::Read);
     if (!file.IsLoaded()) {
         return file.Failure();
     }

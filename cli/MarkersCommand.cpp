@@ -127,7 +127,7 @@ int RunMarkers(const Invocation& invocation) {
         std::any_of(invocation.optionValues.begin(), invocation.optionValues.end(), IsMarkerEdit);
     Json files = Json::array();
     const int nExit = RunBatch(invocation.files, [&](const CString& strPath) {
-        CLoadedFile file(strPath);
+        CLoadedFile file(strPath, bEdits ? FileUse::Write : FileUse::Read);
         if (!file.IsLoaded()) {
             return file.Failure();
         }

@@ -35,7 +35,7 @@ CString Embed(CLoadedFile& file, const Md5Digest& digest, const SaveOptions& opt
 }
 
 CString Md5File(const CString& strPath, const Invocation& invocation) {
-    CLoadedFile file(strPath);
+    CLoadedFile file(strPath, invocation.bEmbed ? FileUse::Write : FileUse::Read);
     if (!file.IsLoaded()) {
         return file.Failure();
     }

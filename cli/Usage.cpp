@@ -66,8 +66,10 @@ on the page.
 constexpr const char* kNotes = R"(
 Saves: set, import, md5 --embed and loudness --write write only the bytes that changed, in
 place, when every chunk keeps its size, under a journal beside the file
-(FILE.ovalis-journal) that puts the old bytes back if the save is interrupted; any Ovalis
-program that opens the file then rolls it back first and says so. Otherwise the file is written
+(FILE.ovalis-journal) that puts the old bytes back if the save is interrupted. Only commands
+that write (and recover) apply such a journal, when it names this very file and every byte it
+covers holds what the save found or wrote; commands that only read say that a save is pending
+and change no byte. Otherwise the file is written
 anew beside the old one and replaces it. A save waits up to 5 seconds for another Ovalis save of
 the same file, and a file changed by another program since it was read is read again and the
 edit applied again (set, import) or refused (md5, loudness). SAVE options:

@@ -1,6 +1,7 @@
 #include "table/SaveRunner.h"
 
 #include "core/file/MetadataSave.h"
+#include "core/io/InterruptedSave.h"
 
 // What a worker holds of a file while saving it.
 struct SaveRunner::Job {
@@ -12,10 +13,24 @@ struct SaveRunner::Job {
 
 namespace {
 
+// A save finishes an interrupted one first; the tree, loaded before, is then loaded again with
+// its edits, so that they are made to the file as it is now.
+CString Recovered(TableFile& work) {
+    const Recovery recovery = RecoverInterruptedSave(work.strPath);
+    if (recovery.state == JournalState::Refused) {
+        return recovery.strText;
+    }
+    return recovery.bDone && recovery.state != JournalState::Untouched ? ReloadWithEdits(work)
+                                                                       : CString();
+}
+
 // The tree of a saved file is loaded anew, as the file now is; that of a failed save is loaded
 // with its edits made again, so that what it shows is what the next save will write.
 void SaveJob(TableFile& work, CString& rFailure) {
-    rFailure = SaveMetadata(*work.pRoot, SaveOptions{});
+    rFailure = Recovered(work);
+    if (rFailure.empty() && work.pRoot) {
+        rFailure = SaveMetadata(*work.pRoot, SaveOptions{});
+    }
     if (rFailure.empty()) {
         work.edits.clear();
     }

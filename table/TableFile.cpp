@@ -3,7 +3,7 @@
 #include "core/integrity/ChecksumChunk.h"
 
 #include "core/details/AudioFacts.h"
-#include "core/io/SaveJournal.h"
+#include "core/io/InterruptedSave.h"
 #include "table/CellRules.h"
 
 namespace {
@@ -57,8 +57,10 @@ void RefreshShown(TableFile& file) {
 std::unique_ptr<TableFile> LoadTableFile(const CString& strPath) {
     auto pFile = std::make_unique<TableFile>();
     pFile->strPath = strPath;
-    RollBackInterruptedSave(strPath);
     pFile->pRoot = LoadedTree(strPath, pFile->strFailure);
+    // Listing applies no journal; the result column says that one is pending, or why not.
+    pFile->strResult = PendingSaveNote(InspectJournal(strPath));
+    pFile->bResultFailed = !pFile->strResult.empty();
     RefreshShown(*pFile);
     return pFile;
 }

@@ -37,7 +37,8 @@ struct TableFile {
     }
 };
 
-// Loads the file at strPath (rolling back a save that was interrupted); safe on any thread.
+// Loads the file at strPath (noting, never applying, the journal of an interrupted save beside
+// it); safe on any thread.
 std::unique_ptr<TableFile> LoadTableFile(const CString& strPath);
 // Loads the file again and makes its edits anew: an edit taken back leaves the bytes as if it
 // had never been made. Returns why an edit no longer applies, or empty.

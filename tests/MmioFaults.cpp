@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cerrno>
 
-void MmioFaultyCalls::failAt(Call call, int n) {
-    m_faults[{call, n}] = Fault{true, 0};
+void MmioFaultyCalls::failAt(Call call, int n, int error) {
+    m_faults[{call, n}] = Fault{true, 0, error != 0 ? error : EIO};
 }
 
 void MmioFaultyCalls::shortenAt(Call call, int n, std::size_t bytes) {
@@ -18,7 +18,7 @@ MmioFaultyCalls::Fault MmioFaultyCalls::faultNow(Call call) {
         return Fault{};
     }
     if (found->second.fail) {
-        errno = EIO;
+        errno = found->second.error;
     }
     return found->second;
 }
@@ -80,4 +80,8 @@ int MmioFaultyCalls::unlink(const char* path) {
 
 int MmioFaultyCalls::ftruncate(int fd, off_t length) {
     return faultNow(Call::Truncate).fail ? -1 : MmioSystemCalls::ftruncate(fd, length);
+}
+
+int MmioFaultyCalls::fallocate(int fd, off_t offset, off_t length) {
+    return faultNow(Call::Allocate).fail ? -1 : MmioSystemCalls::fallocate(fd, offset, length);
 }

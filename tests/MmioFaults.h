@@ -24,11 +24,12 @@ public:
         Chmod,
         Rename,
         Unlink,
-        Truncate
+        Truncate,
+        Allocate
     };
-    // The call fails without doing anything; a failing close still releases the descriptor, as
-    // close does on Linux.
-    void failAt(Call call, int n);
+    // The call fails with the error (EIO unless given) without doing anything; a failing close
+    // still releases the descriptor, as close does on Linux.
+    void failAt(Call call, int n, int error = 0);
     // A read or write that moves at most `bytes` bytes; 0 makes a read report the end of the
     // file and a write report no progress.
     void shortenAt(Call call, int n, std::size_t bytes);
@@ -48,18 +49,20 @@ public:
     int rename(const char* from, const char* to) override;
     int unlink(const char* path) override;
     int ftruncate(int fd, off_t length) override;
+    int fallocate(int fd, off_t offset, off_t length) override;
 
 private:
     struct Fault {
         bool fail = false;
         std::size_t bytes = SIZE_MAX;
+        int error = 0;
     };
     // Counts the call and returns what is arranged for it (by default nothing).
     Fault faultNow(Call call);
     // What a read or write of `count` bytes may move under the limits in force.
     std::size_t allowed(std::size_t count, const Fault& fault) const;
 
-    static constexpr std::size_t kCallKinds = 11;
+    static constexpr std::size_t kCallKinds = 12;
 
     std::map<std::pair<Call, int>, Fault> m_faults;
     std::array<int, kCallKinds> m_counts{};

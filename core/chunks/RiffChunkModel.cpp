@@ -13,7 +13,7 @@
 #include "core/chunks/SampleFrames.h"
 #include "core/chunks/ds64ChunkModel.h"
 #include "core/chunks/fmtChunkModel.h"
-#include "core/io/SaveJournal.h"
+#include "core/io/InterruptedSave.h"
 
 IMPLEMENT_DYNCREATE(CRiffChunkModel, CChunk)
 
@@ -156,8 +156,8 @@ BOOL CRiffChunkModel::Load(const CString& strPath) {
         m_strLoadFailure = ExplainOpenFailure(strPath);
         return FALSE;
     }
-    // A save in place that was interrupted is undone before the file is read.
-    const CString strRolledBack = RollBackInterruptedSave(strPath);
+    // A save in place that was interrupted is only noted: applying its journal is a writer's.
+    const CString strPending = PendingSaveNote(InspectJournal(strPath));
     HMMIO hmmio = mmioOpen(strPath.c_str(), nullptr, kLoadFlags);
     if (hmmio == nullptr) {
         m_strLoadFailure = ExplainOpenFailure(strPath);
@@ -185,8 +185,8 @@ BOOL CRiffChunkModel::Load(const CString& strPath) {
     } else if (m_llUnwalked >= 0) {
         m_strLoadNote = UnwalkedNote(m_llUnwalked, fileSize);
     }
-    if (!strRolledBack.empty()) {
-        m_strLoadNote = strRolledBack + (m_strLoadNote.empty() ? "" : "; " + m_strLoadNote);
+    if (!strPending.empty()) {
+        m_strLoadNote = strPending + (m_strLoadNote.empty() ? "" : "; " + m_strLoadNote);
     }
     return stop < 0 ? TRUE : FALSE;
 }

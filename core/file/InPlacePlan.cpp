@@ -190,6 +190,7 @@ std::optional<InPlacePlan> PlanInPlace(const CRiffChunkModel& root, HMMIO hmmio)
         return std::nullopt;
     }
     plan.newSize = expected + (fileSize - end);
+    const std::size_t nChunkRanges = plan.ranges.size();
     if (*converts && !AddRiffSizes(root, plan.newSize, plan)) {
         return std::nullopt;
     }
@@ -201,5 +202,6 @@ std::optional<InPlacePlan> PlanInPlace(const CRiffChunkModel& root, HMMIO hmmio)
         }
         plan.ranges.push_back(*formSize);
     }
+    plan.nSizes = plan.ranges.size() - nChunkRanges;
     return TouchesSamples(root, plan.ranges) ? std::nullopt : std::optional(plan);
 }

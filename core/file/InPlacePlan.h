@@ -13,6 +13,7 @@ struct InPlacePlan {
     std::vector<FileBytes> ranges;  // the new bytes
     std::int64_t oldSize = 0;       // the file's size now
     std::int64_t newSize = 0;       // and once saved
+    std::size_t nSizes = 0;         // the last ranges, which declare the form's size
 };
 
 // The plan, or nothing when the tree's layout cannot be written in place (the whole-file save

@@ -1,95 +1,78 @@
 #include "core/file/MetadataSave.h"
 
-#include <algorithm>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
 #include <optional>
-#include <vector>
 
 #include "core/file/FillerRoom.h"
 #include "core/file/InPlacePlan.h"
+#include "core/file/InPlaceWrite.h"
 #include "core/file/SaveSource.h"
-#include "core/io/FileIdentity.h"
+#include "core/io/InterruptedSave.h"
+#include "core/io/MmioSeam.h"
 #include "core/io/SaveJournal.h"
 
 namespace {
 
-std::optional<CString> ReadAt(HMMIO hmmio, std::int64_t offset, std::size_t nSize) {
-    CString strBytes(nSize, '\0');
-    const auto nCount = static_cast<LONG>(nSize);
-    if (mmioSeek(hmmio, offset, SEEK_FROM_START) != offset ||
-        mmioRead(hmmio, strBytes.data(), nCount) != nCount) {
-        return std::nullopt;
-    }
-    return strBytes;
+// A save whose journal a rollback would not accept, or that no rollback would read, is not
+// made in place.
+bool Journallable(const InPlaceWrite& write) {
+    return EncodedSize(write.record) <= kLargestJournal &&
+           DecodeJournal(EncodeJournal(write.record)).whole.has_value();
 }
 
-// The file's bytes that the plan overwrites or cuts off; bytes past its end are not there yet.
-std::optional<std::vector<FileBytes>> OldBytes(HMMIO hmmio, const InPlacePlan& plan) {
-    std::vector<FileBytes> old;
-    for (const FileBytes& range : plan.ranges) {
-        const std::int64_t end = std::min<std::int64_t>(
-            plan.oldSize, range.offset + static_cast<std::int64_t>(range.bytes.size()));
-        std::optional<CString> bytes =
-            end > range.offset ? ReadAt(hmmio, range.offset, end - range.offset) : CString();
-        if (!bytes) {
-            return std::nullopt;
-        }
-        old.push_back({range.offset, std::move(*bytes)});
-    }
-    if (plan.newSize < plan.oldSize) {
-        std::optional<CString> tail = ReadAt(hmmio, plan.newSize, plan.oldSize - plan.newSize);
-        if (!tail) {
-            return std::nullopt;
-        }
-        old.push_back({plan.newSize, std::move(*tail)});
-    }
-    return old;
-}
-
-bool WriteNewBytes(HMMIO hmmio, const InPlacePlan& plan) {
-    return (plan.newSize == plan.oldSize || mmioSetSize(hmmio, plan.newSize) == 0) &&
-           WriteRanges(hmmio, plan.ranges);
-}
-
-bool PutBack(HMMIO hmmio, const InPlacePlan& plan, const std::vector<FileBytes>& old) {
-    return (mmioFileSize(hmmio) == plan.oldSize || mmioSetSize(hmmio, plan.oldSize) == 0) &&
-           WriteRanges(hmmio, old);
-}
-
-// Journal first, then the file; a write that fails puts the old bytes back at once, and when
-// that fails too the journal stays for the next opening of the file to roll back.
-CString WriteInPlace(const CString& strPath, HMMIO hmmio, const InPlacePlan& plan) {
-    const std::optional<std::vector<FileBytes>> old = OldBytes(hmmio, plan);
-    if (!old) {
-        return "Couldn't read " + strPath + " before saving it";
-    }
-    if (CString strFailure = WriteJournal(strPath, hmmio, *old, plan.newSize);
-        !strFailure.empty()) {
-        return "Couldn't save " + strPath + ":\r\n" + strFailure;
-    }
-    const FileIdentity before = FileIdentityOfDescriptor(mmioDescriptor(hmmio));
-    const bool bWritten = WriteNewBytes(hmmio, plan);
-    if (bWritten) {
-        MakeChangeVisible(mmioDescriptor(hmmio), before);
-    }
-    if (bWritten && RemoveJournal(strPath)) {
-        return CString();
-    }
-    // A journal left beside the new bytes would put the old ones back at the next opening: the
-    // old ones go back now, so the outcome does not depend on when the file is opened.
-    const CString strFailure = bWritten ? "Couldn't remove the journal " + JournalPath(strPath) +
-                                              " after saving " + strPath
-                                        : "Couldn't write " + strPath + " in place";
-    if (PutBack(hmmio, plan, *old) && RemoveJournal(strPath)) {
+// The old bytes back after a write failed: the file cut back to its old size first, so that no
+// size it declares runs past its end, then the old bytes. When that fails too the journal stays
+// for `recover` or the next save.
+CString PutBack(const CString& strPath, int fd, const InPlaceWrite& write,
+                const CString& strFailure) {
+    struct stat status {};
+    if (mmioSystemCalls().fstat(fd, &status) == 0 &&
+        RestoreOldBytes(fd, write.record, status.st_size) && RemoveJournal(strPath)) {
         return strFailure + "; it is as it was.";
     }
     return strFailure + "; its journal " + JournalPath(strPath) +
-           " puts it back as it was when it is opened again.";
+           " puts it back as it was when the file is recovered.";
+}
+
+// Journal first, then the file; a write that fails puts the old bytes back at once.
+CString WriteInPlace(const CString& strPath, int fd, const InPlaceWrite& write) {
+    if (CString strFailure = WriteJournal(strPath, write.record); !strFailure.empty()) {
+        return "Couldn't save " + strPath + ":\r\n" + strFailure;
+    }
+    if (CString strFailure = WritePieces(fd, write); !strFailure.empty()) {
+        return PutBack(strPath, fd, write, "Couldn't save " + strPath + " in place: " + strFailure);
+    }
+    MakeChangeVisible(fd, write.record.start);
+    if (RemoveJournal(strPath)) {
+        return CString();
+    }
+    // A journal left beside the new bytes would keep the file pending: the old ones go back
+    // now, so that the outcome is one file or the other with no journal.
+    return PutBack(strPath, fd, write,
+                   "Couldn't remove the journal " + JournalPath(strPath) + " after saving " +
+                       strPath + ": " + std::strerror(errno));
+}
+
+CString PendingJournal(const CString& strPath) {
+    struct stat status {};
+    if (::lstat(JournalPath(strPath).c_str(), &status) != 0) {
+        return CString();
+    }
+    return "Couldn't save " + strPath + ":\r\nan interrupted save is pending in " +
+           JournalPath(strPath) + "; recover the file before saving it again.";
 }
 
 }  // namespace
 
 CString SaveMetadata(CRiffChunkModel& root, const SaveOptions& options) {
     const CString& strPath = root.m_strOpenedPath;
+    // The tree may have been loaded from a file a save left half written.
+    if (CString strPending = PendingJournal(strPath); !strPending.empty()) {
+        return strPending;
+    }
     if (!options.bWholeFile) {
         CSaveSource source(strPath, root.LoadedFile());
         if (CString strFailure = source.Open(strPath, true); !strFailure.empty()) {
@@ -99,10 +82,15 @@ CString SaveMetadata(CRiffChunkModel& root, const SaveOptions& options) {
             return strFailure;
         }
         FitIntoFillerRoom(root);
-        if (const std::optional<InPlacePlan> plan = PlanInPlace(root, source.Handle())) {
-            return plan->ranges.empty() && plan->newSize == plan->oldSize
-                       ? CString()
-                       : WriteInPlace(strPath, source.Handle(), *plan);
+        const std::optional<InPlacePlan> plan = PlanInPlace(root, source.Handle());
+        if (plan && plan->ranges.empty() && plan->newSize == plan->oldSize) {
+            return CString();
+        }
+        // The descriptor is written directly from here on; the handle is not read again.
+        const int fd = mmioDescriptor(source.Handle());
+        const std::optional<InPlaceWrite> write = plan ? PieceOut(fd, *plan) : std::nullopt;
+        if (write && Journallable(*write)) {
+            return WriteInPlace(strPath, fd, *write);
         }
     }
     return root.SaveTree(strPath, {}, options);

@@ -5,10 +5,20 @@
 
 #include "core/io/FileLock.h"
 
+namespace {
+
+constexpr char kChangedSinceLoad[] =
+    " was changed or replaced by another program since it was opened; open it again before "
+    "saving.";
+
+}  // namespace
+
 CString ChangedSinceLoad(const CString& strSaved, const CString& strLoaded) {
-    return "Couldn't save " + strSaved + ":\r\n" + strLoaded +
-           " was changed or replaced by another program since it was opened; open it again "
-           "before saving.";
+    return "Couldn't save " + strSaved + ":\r\n" + strLoaded + kChangedSinceLoad;
+}
+
+bool IsChangedSinceLoad(const CString& strFailure) {
+    return strFailure.find(kChangedSinceLoad) != CString::npos;
 }
 
 CSaveSource::CSaveSource(const CString& strPath, const FileIdentity& loaded)

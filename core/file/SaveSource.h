@@ -33,3 +33,5 @@ private:
 
 // "... was changed or replaced by another program since it was opened ...".
 CString ChangedSinceLoad(const CString& strSaved, const CString& strLoaded);
+// Whether a save's failure is the one ChangedSinceLoad says.
+bool IsChangedSinceLoad(const CString& strFailure);

@@ -14,6 +14,7 @@
 #include "core/integrity/ProfileRules.h"
 #include "core/integrity/RawLayout.h"
 #include "core/integrity/SampleChecksum.h"
+#include "core/io/InterruptedSave.h"
 #include "core/io/TemporaryNames.h"
 
 using namespace check;
@@ -527,7 +528,22 @@ Spots TemporaryFiles(const CheckInput& in) {
     return spots;
 }
 
+// A save cut short leaves the file neither old nor new until its journal is applied; a journal
+// that is not to be applied is worth knowing of too.
+Spots PendingSave(const CheckInput& in) {
+    const JournalFinding finding = InspectJournal(in.strPath);
+    if (finding.state == JournalState::None) {
+        return {};
+    }
+    const CString strHint = finding.state == JournalState::Refused
+                                ? CString()
+                                : "; until it is recovered, the other findings may describe a "
+                                  "file half saved";
+    return {{"RIFF", 0, PendingSaveNote(finding) + strHint + "."}};
+}
+
 const CheckRule kRules[] = {
+    {"journal-pending", Severity::Error, PendingSave},
     {"form", Severity::Error, Form},
     {"form-past-end", Severity::Error, FormPastEnd},
     {"pad-missing", Severity::Error, PadMissing},

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <utility>
 
@@ -55,6 +56,15 @@ int MmioSystemCalls::rename(const char* from, const char* to) {
 
 int MmioSystemCalls::unlink(const char* path) {
     return ::unlink(path);
+}
+
+int MmioSystemCalls::fallocate(int fd, off_t offset, off_t length) {
+    const int nError = ::posix_fallocate(fd, offset, length);
+    if (nError != 0) {
+        errno = nError;
+        return -1;
+    }
+    return 0;
 }
 
 MmioSystemCalls* mmioSetSystemCalls(MmioSystemCalls* pCalls) {

@@ -26,6 +26,10 @@ public:
     virtual int fchmod(int fd, mode_t mode);
     virtual int rename(const char* from, const char* to);
     virtual int unlink(const char* path);
+    // Reserves the room of length bytes from offset on, growing the file to their end: -1 with
+    // errno set (posix_fallocate's way), so that a disk that is full says so before any byte
+    // that declares those bytes is written.
+    virtual int fallocate(int fd, off_t offset, off_t length);
 };
 
 // Installs the calls the layer uses from now on (not owned; null restores the POSIX default) and
