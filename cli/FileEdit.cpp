@@ -12,9 +12,9 @@
 #include "core/chunks/DataChunkModel.h"
 #include "core/edit/FileMarkers.h"
 #include "core/edit/StoredFieldEdit.h"
-#include "core/file/SaveSource.h"
 #include "core/fields/ChunkFields.h"
 #include "core/fields/FieldCodec.h"
+#include "core/file/SaveSource.h"
 
 namespace {
 

@@ -67,8 +67,7 @@ bool Overlap(std::vector<Piece> pieces) {
 
 CString Failed(const char* pszCall, std::int64_t offset) {
     const int nError = errno;
-    return CString(pszCall) + " at offset " + std::to_string(offset) + ": " +
-           std::strerror(nError);
+    return CString(pszCall) + " at offset " + std::to_string(offset) + ": " + std::strerror(nError);
 }
 
 }  // namespace
@@ -86,8 +85,7 @@ std::optional<InPlaceWrite> PieceOut(int fd, const InPlacePlan& plan) {
     for (const Piece& piece : pieces) {
         const std::int64_t oldLength =
             std::clamp<std::int64_t>(plan.oldSize - piece.offset, 0, piece.length);
-        std::optional<CString> old =
-            ReadAt(fd, piece.offset, static_cast<std::size_t>(oldLength));
+        std::optional<CString> old = ReadAt(fd, piece.offset, static_cast<std::size_t>(oldLength));
         if (!old || static_cast<std::int64_t>(old->size()) != oldLength) {
             return std::nullopt;
         }

@@ -9,7 +9,7 @@
 #include "core/file/InPlacePlan.h"
 
 struct InPlaceWrite {
-    JournalRecord record;          // the pieces in writing order, each with its old bytes
+    JournalRecord record;           // the pieces in writing order, each with its old bytes
     std::vector<CString> newBytes;  // of each piece, in the same order
 };
 

@@ -30,7 +30,8 @@ bool AllZero(const CString& strBytes) {
 // its room was reserved with.
 Holds PieceHolds(int fd, const JournalSegment& segment, std::int64_t nSize) {
     const std::size_t nExtent = std::max<std::size_t>(segment.old.size(), segment.newLength);
-    const std::int64_t nThere = std::clamp<std::int64_t>(nSize - segment.offset, 0, static_cast<std::int64_t>(nExtent));
+    const std::int64_t nThere =
+        std::clamp<std::int64_t>(nSize - segment.offset, 0, static_cast<std::int64_t>(nExtent));
     const std::optional<CString> bytes =
         ReadAt(fd, segment.offset, static_cast<std::size_t>(nThere));
     if (!bytes || static_cast<std::int64_t>(bytes->size()) != nThere) {
@@ -57,10 +58,9 @@ bool SizeFits(const JournalRecord& record, std::int64_t nSize) {
 JournalFinding Judge(JournalFinding finding, int fd, const struct stat& file) {
     const JournalRecord& record = finding.record;
     if (!SizeFits(record, file.st_size)) {
-        return Refused(finding, "the file is " + SizeText(file.st_size) +
-                                    "; the save it records went from " +
-                                    SizeText(record.start.size) + " to " +
-                                    SizeText(record.newSize));
+        return Refused(
+            finding, "the file is " + SizeText(file.st_size) + "; the save it records went from " +
+                         SizeText(record.start.size) + " to " + SizeText(record.newSize));
     }
     bool bAllOld = file.st_size == record.start.size;
     bool bAllNew = file.st_size == record.newSize;
@@ -105,6 +105,12 @@ JournalFinding InspectOpen(const CString& strPath, int fd) {
                                     ", the file to user " + std::to_string(file.st_uid));
     }
     const DecodedJournal decoded = DecodeJournal(journal.strText);
+    if (decoded.bCutBeforeHeader) {
+        // The save never got to write the file; and no other save runs while a writer holds
+        // the lock, so the journal is no save's in progress.
+        finding.state = JournalState::Untouched;
+        return finding;
+    }
     const std::optional<JournalRecord>& header = decoded.whole ? decoded.whole : decoded.header;
     if (!header) {
         return Refused(finding, decoded.strProblem);
@@ -116,11 +122,14 @@ JournalFinding InspectOpen(const CString& strPath, int fd) {
     if (!decoded.whole) {
         // Cut short while it was written: the save had not begun to change the file, which is
         // then still exactly as the save found it.
-        if (FileIdentityOfDescriptor(fd) == header->start) {
+        if (decoded.bCutShort && FileIdentityOfDescriptor(fd) == header->start) {
             finding.state = JournalState::Untouched;
             return finding;
         }
-        return Refused(finding, decoded.strProblem + ", and the file changed since that save began");
+        return Refused(finding,
+                       decoded.bCutShort
+                           ? decoded.strProblem + ", and the file changed since that save began"
+                           : decoded.strProblem);
     }
     return Judge(finding, fd, file);
 }
@@ -155,8 +164,10 @@ Recovery Apply(const CString& strPath, int fd, const JournalFinding& finding) {
                                strJournal + " was removed";
             break;
         case JournalState::Finished:
-            recovery.strText = "an interrupted save had written all it had to: the file is kept "
-                               "as that save left it; its journal " + strJournal + " was removed";
+            recovery.strText =
+                "an interrupted save had written all it had to: the file is kept "
+                "as that save left it; its journal " +
+                strJournal + " was removed";
             break;
         default:
             recovery.strText = "an interrupted save was rolled back from " + strJournal +
@@ -192,8 +203,9 @@ CString PendingSaveNote(const JournalFinding& finding) {
         case JournalState::None:
             return CString();
         case JournalState::Refused:
-            return "the journal " + finding.strJournal + " beside it is not applied: " +
-                   finding.strReason + "; both are left as they are";
+            return "the journal " + finding.strJournal +
+                   " beside it is not applied: " + finding.strReason +
+                   "; both are left as they are";
         default:
             return "an interrupted save is pending in " + finding.strJournal;
     }

@@ -91,8 +91,7 @@ bool Covers(const std::vector<JournalSegment>& segments, std::int64_t from, std:
 }
 
 std::int64_t Extent(const JournalSegment& segment) {
-    return std::max<std::int64_t>(static_cast<std::int64_t>(segment.old.size()),
-                                  segment.newLength);
+    return std::max<std::int64_t>(static_cast<std::int64_t>(segment.old.size()), segment.newLength);
 }
 
 // Pieces that overlap could not each be told old or new.
@@ -117,7 +116,8 @@ CString SegmentProblem(const JournalRecord& record, const JournalSegment& segmen
     if (segment.offset < 0 || segment.offset > std::max(record.start.size, record.newSize) ||
         Extent(segment) == 0 ||
         segment.offset / kPage != (segment.offset + Extent(segment) - 1) / kPage ||
-        oldEnd > record.start.size || segment.offset + segment.newLength > record.newSize) {
+        (!segment.old.empty() && oldEnd > record.start.size) ||
+        segment.offset + segment.newLength > record.newSize) {
         return "its piece at offset " + std::to_string(segment.offset) +
                " lies outside the sizes it records";
     }
@@ -144,9 +144,8 @@ CString CoverageProblem(const JournalRecord& record) {
 
 std::optional<JournalRecord> DecodeHeader(const CString& strText, std::uint32_t& rCount,
                                           std::uint64_t& rOldBytes) {
-    if (strText.size() < kHeaderSize ||
-        JournalChecksum(strText.data(), kHeaderSize - 8) !=
-            Reader(strText.substr(kHeaderSize - 8)).Number(8)) {
+    if (strText.size() < kHeaderSize || JournalChecksum(strText.data(), kHeaderSize - 8) !=
+                                            Reader(strText.substr(kHeaderSize - 8)).Number(8)) {
         return std::nullopt;
     }
     Reader reader(strText);
@@ -201,8 +200,7 @@ std::uint64_t JournalChecksum(const char* p, std::size_t n) {
 }
 
 std::int64_t EncodedSize(const JournalRecord& record) {
-    return static_cast<std::int64_t>(kHeaderSize + 8 +
-                                     kSegmentHeaderSize * record.segments.size() +
+    return static_cast<std::int64_t>(kHeaderSize + 8 + kSegmentHeaderSize * record.segments.size() +
                                      OldBytes(record));
 }
 
@@ -228,8 +226,13 @@ CString EncodeJournal(const JournalRecord& record) {
 DecodedJournal DecodeJournal(const CString& strText) {
     DecodedJournal decoded;
     const CString strMagic = strText.substr(0, kMagicSize);
-    if (std::find(kEarlierMagics.begin(), kEarlierMagics.end(), strMagic) !=
-        kEarlierMagics.end()) {
+    if (strText.size() < kHeaderSize && CString(kMagic).starts_with(strMagic) &&
+        (strText.size() <= kMagicSize || strMagic == kMagic)) {
+        decoded.bCutBeforeHeader = true;
+        decoded.strProblem = "it was cut short before its header was written";
+        return decoded;
+    }
+    if (std::find(kEarlierMagics.begin(), kEarlierMagics.end(), strMagic) != kEarlierMagics.end()) {
         decoded.strProblem =
             "it was written by an earlier version of Ovalis, whose journals do not name the file "
             "they belong to";
@@ -250,6 +253,7 @@ DecodedJournal DecodeJournal(const CString& strText) {
     if (nOldBytes > strText.size() || nExpected + nOldBytes != strText.size() ||
         JournalChecksum(strText.data(), strText.size() - 8) !=
             Reader(strText.substr(strText.size() - 8)).Number(8)) {
+        decoded.bCutShort = true;
         decoded.strProblem = "it is cut short or damaged (" + std::to_string(strText.size()) +
                              " bytes, its checksum does not match)";
         return decoded;

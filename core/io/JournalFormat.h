@@ -36,9 +36,14 @@ std::int64_t EncodedSize(const JournalRecord& record);
 CString EncodeJournal(const JournalRecord& record);
 
 struct DecodedJournal {
-    std::optional<JournalRecord> header;  // the record without its segments, when its header is whole
-    std::optional<JournalRecord> whole;   // everything, when the journal is whole and consistent
-    CString strProblem;                   // why not, when whole is empty
+    std::optional<JournalRecord>
+        header;  // the record without its segments, when its header is whole
+    std::optional<JournalRecord> whole;  // everything, when the journal is whole and consistent
+    CString strProblem;                  // why not, when whole is empty
+    // Cut short before its header was whole: a save stops there before it changes its file.
+    bool bCutBeforeHeader = false;
+    // Its header whole, but not the rest: a crash while it was written, or damage.
+    bool bCutShort = false;
 };
 
 DecodedJournal DecodeJournal(const CString& strText);

@@ -17,8 +17,8 @@ namespace {
 bool FlushFolder(const CString& strPath) {
     const std::filesystem::path folder = std::filesystem::path(strPath).parent_path();
     MmioSystemCalls& calls = mmioSystemCalls();
-    const int fd = calls.open(folder.empty() ? "." : folder.c_str(),
-                              O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+    const int fd =
+        calls.open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
     if (fd < 0) {
         return false;
     }
@@ -97,7 +97,8 @@ JournalFile ReadJournalFile(const CString& strJournal) {
         return file;
     }
     MmioSystemCalls& calls = mmioSystemCalls();
-    const int fd = calls.open(strJournal.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0);
+    const int fd =
+        calls.open(strJournal.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0);
     struct stat opened {};
     if (fd < 0 || calls.fstat(fd, &opened) != 0) {
         file.strProblem = "it cannot be read: " + CString(std::strerror(errno));

@@ -3,8 +3,8 @@
 // on disk) before the first byte of the file changes, and removed once the file's new bytes are
 // on disk. Only a writer applies a journal it finds (see InterruptedSave.h).
 
-#include <cstdint>
 #include <sys/types.h>
+#include <cstdint>
 
 #include "core/io/JournalFormat.h"
 

@@ -1,6 +1,6 @@
-// The save in place: only the differing bytes are written, under a journal that the next opening
-// of the file rolls back when the save was interrupted; every failing call leaves the file old or
-// new, never the samples touched.
+// The save in place: only the differing bytes are written, under a journal that a writer rolls
+// back when the save was interrupted (a load only notes it); every failing call leaves the file
+// old or new with no journal, never the samples touched.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -14,6 +14,7 @@
 #include "TestFiles.h"
 #include "core/chunks/RiffChunkModel.h"
 #include "core/file/MetadataSave.h"
+#include "core/io/InterruptedSave.h"
 #include "core/io/MmioSeam.h"
 #include "core/io/SaveJournal.h"
 
@@ -76,42 +77,6 @@ TEST(MetadataSaveTest, AnEditThatKeepsEverySizeIsWrittenInPlaceAsTheWholeFileSav
     EXPECT_FALSE(fs::exists(JournalPath(path)));
 }
 
-TEST(MetadataSaveTest, OpeningAFileRollsBackTheJournalOfAnInterruptedSave) {
-    const struct {
-        const char* what;
-        std::size_t nJournalKept;  // bytes of the journal left by the crash; 0: all of it
-        bool bRolledBack;
-    } rows[] = {{"complete journal", 0, true}, {"journal cut short", 20, false}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.what);
-        testfiles::TempDir dir;
-        const std::string path = dir.file("take.wav");
-        const Bytes old = Take();
-        testfiles::writeFile(path, old);
-        {
-            HMMIO hmmio = mmioOpen(path.c_str(), nullptr, MMIO_READWRITE);
-            ASSERT_EQ(
-                WriteJournal(path, hmmio, {{500, CString(old.begin() + 500, old.begin() + 504)}}),
-                "");
-            mmioClose(hmmio, 0);
-        }
-        if (row.nJournalKept > 0) {
-            fs::resize_file(JournalPath(path), row.nJournalKept);
-        } else {
-            Bytes interrupted = old;
-            interrupted[501] ^= 0x55;
-            testfiles::writeFile(path, interrupted);
-        }
-        CRiffChunkModel root;
-        ASSERT_TRUE(root.Load(path));
-        EXPECT_EQ(testfiles::readFile(path), old);
-        EXPECT_FALSE(fs::exists(JournalPath(path)));
-        EXPECT_NE(root.LoadNote().find(row.bRolledBack ? "was rolled back" : "had not changed it"),
-                  CString::npos)
-            << root.LoadNote();
-    }
-}
-
 // A LIST chunk after the samples, which an edit may grow or shrink: the file then changes size.
 Bytes TakeWithList() {
     return testfiles::WaveFile({{"bext", testfiles::BextPayload(TakeFields())},
@@ -167,13 +132,13 @@ TEST(MetadataSaveTest, AFileThatEndsWithChunksGrowsAndShrinksInPlace) {
     }
 }
 
-TEST(MetadataSaveTest, EveryFailingCallLeavesTheFileOldOrNewOnceOpenedAgain) {
+TEST(MetadataSaveTest, EveryFailingCallLeavesTheFileOldOrNewWithNoJournal) {
     int nFaults = 0;
     for (const FaultCase& row : kFaultCases) {
         testfiles::TempDir dir;
         const Bytes edited = Rewritten(dir, row);
         for (Call call : {Call::Open, Call::Read, Call::Write, Call::Seek, Call::Flush, Call::Close,
-                          Call::Stat, Call::Unlink, Call::Truncate}) {
+                          Call::Stat, Call::Unlink, Call::Truncate, Call::Allocate}) {
             for (int n = 1; n <= 6; ++n) {
                 SCOPED_TRACE(testing::Message()
                              << row.what << ": call " << static_cast<int>(call) << " #" << n);
@@ -184,20 +149,54 @@ TEST(MetadataSaveTest, EveryFailingCallLeavesTheFileOldOrNewOnceOpenedAgain) {
                 row.edit(root);
                 MmioFaultyCalls faults;
                 faults.failAt(call, n);
+                CString strFailure;
                 {
                     MmioSystemCallsScope scope(faults);
-                    SaveMetadata(root, {});
+                    strFailure = SaveMetadata(root, {});
                 }
                 nFaults += faults.count(call) >= n ? 1 : 0;
-                CRiffChunkModel reopened;
-                ASSERT_TRUE(reopened.Load(path)) << reopened.LoadFailure();
                 const Bytes after = testfiles::readFile(path);
+                EXPECT_EQ(after == edited, strFailure.empty()) << strFailure;
                 EXPECT_TRUE(after == row.file() || after == edited);
                 EXPECT_FALSE(fs::exists(JournalPath(path)));
             }
         }
     }
     EXPECT_GT(nFaults, 40);
+}
+
+// A disk that fills while the file grows: the room is asked for before any size declares it, and
+// a write that fails later cuts the file back before the old bytes go back.
+TEST(MetadataSaveTest, ADiskFullWhileGrowingLeavesTheOldFileAndOneMessage) {
+    const struct {
+        const char* what;
+        Call call;
+        int n;
+    } rows[] = {{"no room to reserve", Call::Allocate, 1},
+                {"first write of the file", Call::Write, 2},
+                {"second write of the file", Call::Write, 3},
+                {"last write of the file", Call::Write, 4}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        testfiles::TempDir dir;
+        const std::string path = dir.file("take.wav");
+        testfiles::writeFile(path, TakeWithList());
+        CRiffChunkModel root;
+        ASSERT_TRUE(root.Load(path));
+        ResizeList(root, 5000);
+        MmioFaultyCalls faults;
+        faults.failAt(row.call, row.n, ENOSPC);
+        CString strFailure;
+        {
+            MmioSystemCallsScope scope(faults);
+            strFailure = SaveMetadata(root, {});
+        }
+        EXPECT_EQ(testfiles::readFile(path), TakeWithList());
+        EXPECT_FALSE(fs::exists(JournalPath(path)));
+        EXPECT_NE(strFailure.find("No space left on device"), CString::npos) << strFailure;
+        EXPECT_NE(strFailure.find("it is as it was"), CString::npos) << strFailure;
+        EXPECT_EQ(strFailure.find("journal"), CString::npos) << strFailure;
+    }
 }
 
 // The process ends, as if killed, at its n-th call that changes a file.
@@ -220,6 +219,10 @@ public:
         Step();
         return MmioSystemCalls::unlink(path);
     }
+    int fallocate(int fd, off_t offset, off_t length) override {
+        Step();
+        return MmioSystemCalls::fallocate(fd, offset, length);
+    }
 
 private:
     void Step() {
@@ -230,7 +233,26 @@ private:
     int m_nLeft;
 };
 
-TEST(MetadataSaveTest, AKillAtAnyStepLeavesTheFileOldOrNewOnceOpenedAgain) {
+// A save killed at the n-th call that changes a file, in a child process. TRUE when it was.
+bool SaveKilledAt(const std::string& path, const FaultCase& row, int n) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        CRiffChunkModel root;
+        root.Load(path);
+        row.edit(root);
+        DyingCalls calls(n);
+        MmioSystemCallsScope scope(calls);
+        ::_exit(SaveMetadata(root, {}).empty() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 3;
+}
+
+// After a kill, a load changes no byte and notes the pending save; a writer's recovery then
+// leaves the old file or the new one, and no journal.
+TEST(MetadataSaveTest, AKillAtAnyStepLeavesTheFileOldOrNewOnceAWriterRecoversIt) {
+    int nRolledBack = 0;
     for (const FaultCase& row : kFaultCases) {
         testfiles::TempDir dir;
         const Bytes edited = Rewritten(dir, row);
@@ -239,25 +261,27 @@ TEST(MetadataSaveTest, AKillAtAnyStepLeavesTheFileOldOrNewOnceOpenedAgain) {
         for (int n = 1; bKilled; ++n) {
             SCOPED_TRACE(testing::Message() << row.what << ": killed at change #" << n);
             testfiles::writeFile(path, row.file());
-            const pid_t child = ::fork();
-            if (child == 0) {
-                CRiffChunkModel root;
-                root.Load(path);
-                row.edit(root);
-                DyingCalls calls(n);
-                MmioSystemCallsScope scope(calls);
-                ::_exit(SaveMetadata(root, {}).empty() ? 0 : 1);
-            }
-            int status = 0;
-            ::waitpid(child, &status, 0);
-            bKilled = WIFEXITED(status) && WEXITSTATUS(status) == 3;
-            CRiffChunkModel reopened;
-            ASSERT_TRUE(reopened.Load(path)) << reopened.LoadFailure();
+            bKilled = SaveKilledAt(path, row, n);
+            const Bytes interrupted = testfiles::readFile(path);
+            const bool bPending = fs::exists(JournalPath(path));
+            CRiffChunkModel loaded;
+            loaded.Load(path);
+            EXPECT_EQ(testfiles::readFile(path), interrupted);
+            EXPECT_EQ(loaded.LoadNote().find("an interrupted save is pending") != CString::npos,
+                      bPending)
+                << loaded.LoadNote();
+            const Recovery recovery = RecoverInterruptedSave(path);
+            EXPECT_EQ(recovery.bDone, bPending) << recovery.strText;
+            nRolledBack += recovery.state == JournalState::CutShort ? 1 : 0;
             const Bytes after = testfiles::readFile(path);
             EXPECT_TRUE(after == row.file() || after == edited);
-            EXPECT_EQ(after == edited, !bKilled);
+            if (bPending) {
+                EXPECT_EQ(after == edited, recovery.state == JournalState::Finished);
+            }
+            EXPECT_FALSE(fs::exists(JournalPath(path)));
         }
     }
+    EXPECT_GT(nRolledBack, 0);
 }
 
 }  // namespace
