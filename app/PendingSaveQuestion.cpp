@@ -1,6 +1,7 @@
 #include "app/PendingSaveQuestion.h"
 
 #include "core/io/InterruptedSave.h"
+#include "framework/DialogTemplate.h"
 #include "framework/MessageBox.h"
 
 void OfferToFinishInterruptedSave(const CString& strPath) {

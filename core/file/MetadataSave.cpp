@@ -56,23 +56,10 @@ CString WriteInPlace(const CString& strPath, int fd, const InPlaceWrite& write) 
                        strPath + ": " + std::strerror(errno));
 }
 
-CString PendingJournal(const CString& strPath) {
-    struct stat status {};
-    if (::lstat(JournalPath(strPath).c_str(), &status) != 0) {
-        return CString();
-    }
-    return "Couldn't save " + strPath + ":\r\nan interrupted save is pending in " +
-           JournalPath(strPath) + "; recover the file before saving it again.";
-}
-
 }  // namespace
 
 CString SaveMetadata(CRiffChunkModel& root, const SaveOptions& options) {
     const CString& strPath = root.m_strOpenedPath;
-    // The tree may have been loaded from a file a save left half written.
-    if (CString strPending = PendingJournal(strPath); !strPending.empty()) {
-        return strPending;
-    }
     if (!options.bWholeFile) {
         CSaveSource source(strPath, root.LoadedFile());
         if (CString strFailure = source.Open(strPath, true); !strFailure.empty()) {

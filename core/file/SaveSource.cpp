@@ -1,9 +1,12 @@
 #include "core/file/SaveSource.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstring>
 
 #include "core/io/FileLock.h"
+#include "core/io/SaveJournal.h"
 
 namespace {
 
@@ -44,6 +47,14 @@ CString CSaveSource::Open(const CString& strSaved, bool bWritable) {
                (errno == EWOULDBLOCK ? CString(" is busy: another Ovalis program is saving it; "
                                                "try again when it is done.")
                                      : " could not be locked: " + CString(std::strerror(errno)));
+    }
+    // The tree may have been loaded from a file that a save left half written; and under the
+    // lock no other save is writing its journal now.
+    struct stat status {};
+    if (::lstat(JournalPath(m_strPath).c_str(), &status) == 0) {
+        return "Couldn't save " + strSaved + ":\r\nan interrupted save of " + m_strPath +
+               " is pending in " + JournalPath(m_strPath) +
+               "; recover the file before saving it again.";
     }
     return CheckUnchanged(strSaved);
 }

@@ -14,8 +14,9 @@ public:
     CSaveSource(const CSaveSource&) = delete;
     CSaveSource& operator=(const CSaveSource&) = delete;
 
-    // Opens and locks the file, then checks it; bWritable opens it for writing in place too.
-    // Empty on success, else why not, for the user.
+    // Opens and locks the file, then checks it: unchanged, and no interrupted save pending
+    // beside it; bWritable opens it for writing in place too. Empty on success, else why not,
+    // for the user.
     CString Open(const CString& strSaved, bool bWritable = false);
     // Empty while the path still names the loaded file as it was loaded; else the message.
     CString CheckUnchanged(const CString& strSaved);

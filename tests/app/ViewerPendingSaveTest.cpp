@@ -1,0 +1,54 @@
+// The window and a save left half done beside the file it opens: it asks before it finishes
+// that save; declined, it opens the file as it is, changes no byte and refuses to save over it.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "InterruptedSaves.h"
+#include "TestFiles.h"
+#include "ViewerTestSupport.h"
+#include "app/ViewerDlg.h"
+#include "core/io/SaveJournal.h"
+#include "framework/DialogTemplate.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testfiles::Bytes;
+
+TEST(ViewerPendingSaveTest, TheWindowAsksBeforeItFinishesAnInterruptedSave) {
+    const struct {
+        const char* what;
+        int answer;
+        bool bFinished;
+    } rows[] = {{"finished", IDOK, true}, {"declined", IDCANCEL, false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        testfiles::TempDir dir;
+        const std::string path = dir.file("take.wav");
+        testfiles::writeFile(path, savetest::Take());
+        savetest::InterruptedSave(path, 2);
+        const Bytes interrupted = testfiles::readFile(path);
+        viewertest::ScopedMessageBoxRecorder boxes;
+        boxes.answer = row.answer;
+        viewertest::ScopedFakePlayer player;
+        auto dlg = std::make_unique<CViewerDlg>(CString());
+        ASSERT_TRUE(dlg->Create(130));
+        dlg->LoadFile(path);
+        ASSERT_EQ(boxes.texts.size(), 1u);
+        EXPECT_NE(boxes.texts[0].find("was interrupted"), CString::npos) << boxes.texts[0];
+        EXPECT_EQ(fs::exists(JournalPath(path)), !row.bFinished);
+        EXPECT_EQ(testfiles::readFile(path), row.bFinished ? savetest::Take() : interrupted);
+        ASSERT_TRUE(dlg->m_pRoot);
+        EXPECT_EQ(dlg->m_pRoot->LoadNote().find("is pending") != CString::npos, !row.bFinished)
+            << dlg->m_pRoot->LoadNote();
+        if (!row.bFinished) {
+            EXPECT_FALSE(dlg->SaveFile(path));
+            EXPECT_EQ(testfiles::readFile(path), interrupted);
+        }
+    }
+}
+
+}  // namespace
