@@ -37,6 +37,10 @@ CString PutBack(const CString& strPath, int fd, const InPlaceWrite& write,
            " puts it back as it was when the file is recovered.";
 }
 
+bool MayNotWrite(int nError) {
+    return nError == EACCES || nError == EPERM || nError == EROFS || nError == ETXTBSY;
+}
+
 // Journal first, then the file; a write that fails puts the old bytes back at once.
 CString WriteInPlace(const CString& strPath, int fd, const InPlaceWrite& write) {
     if (CString strFailure = WriteJournal(strPath, write.record); !strFailure.empty()) {
@@ -63,7 +67,9 @@ CString SaveMetadata(CRiffChunkModel& root, const SaveOptions& options) {
     if (!options.bWholeFile) {
         CSaveSource source(strPath, root.LoadedFile());
         if (CString strFailure = source.Open(strPath, true); !strFailure.empty()) {
-            if (source.Handle() == nullptr && !source.FoundChange()) {
+            // A file this user may not write is replaced instead; one that failed to open
+            // for another reason (an I/O error) is not saved.
+            if (source.Handle() == nullptr && !source.FoundChange() && MayNotWrite(errno)) {
                 return root.SaveTree(strPath, {}, options);
             }
             return strFailure;
