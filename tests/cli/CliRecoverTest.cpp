@@ -34,10 +34,14 @@ struct Reading {
 };
 
 const Reading kReadings[] = {
-    {"info", {"info"}},     {"info --json", {"info", "--json"}},
-    {"md5", {"md5"}},       {"md5 --verify", {"md5", "--verify"}},
-    {"levels", {"levels"}}, {"markers", {"markers"}},
-    {"check", {"check"}},   {"set --dry-run", {"set", "--dry-run", "Description=X"}},
+    {"info", {"info"}},
+    {"info --json", {"info", "--json"}},
+    {"export", {"export", "--csv"}},
+    {"md5", {"md5"}},
+    {"md5 --verify", {"md5", "--verify"}},
+    {"levels", {"levels"}},
+    {"markers", {"markers"}},
+    {"set --dry-run", {"set", "--dry-run", "Description=X"}},
 };
 
 TEST(CliRecoverTest, ACommandThatOnlyReadsSaysASaveIsPendingAndChangesNoByte) {
@@ -66,8 +70,14 @@ TEST(CliRecoverTest, CheckReportsThePendingSaveAsAFinding) {
     const std::string path = dir.file("take.wav");
     testfiles::writeFile(path, savetest::Take());
     savetest::InterruptedSave(path, 2);
+    const Bytes file = testfiles::readFile(path);
     const CliResult result = RunCli({"check", path});
+    EXPECT_EQ(testfiles::readFile(path), file);
+    EXPECT_TRUE(fs::exists(JournalPath(path)));
     EXPECT_NE(result.out.find("journal-pending"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("an interrupted save is pending in " + JournalPath(path)),
+              std::string::npos)
+        << result.out;
     EXPECT_NE(result.exitCode, 0);
 }
 
