@@ -11,6 +11,11 @@ CString ChangedSinceLoad(const CString& strSaved, const CString& strLoaded) {
            "before saving.";
 }
 
+CString NotLoaded(const CString& strSaved, const CString& strLoadFailure) {
+    return "Couldn't save " + strSaved + ":\r\nits load failed (" + strLoadFailure +
+           "); open it again before saving.";
+}
+
 CSaveSource::CSaveSource(const CString& strPath, const FileIdentity& loaded)
     : m_strPath(strPath), m_loaded(loaded) {}
 

@@ -33,3 +33,5 @@ private:
 
 // "... was changed or replaced by another program since it was opened ...".
 CString ChangedSinceLoad(const CString& strSaved, const CString& strLoaded);
+// Why a tree whose load failed is not saved: it may lack what the file holds.
+CString NotLoaded(const CString& strSaved, const CString& strLoadFailure);
