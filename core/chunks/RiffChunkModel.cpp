@@ -193,8 +193,6 @@ BOOL CRiffChunkModel::Load(const CString& strPath) {
     m_strPath = LowerCase(strPath);
     m_strOpenedPath = strPath;
     if (!strReadFailure.empty()) {
-        // What was read around the failed call cannot be told from what the file holds.
-        DeleteChildren();
         m_strLoadFailure = strReadFailure;
     } else if (stop >= 0) {
         m_strLoadFailure = ExplainWalkFailure(strPath, stop, fileSize);

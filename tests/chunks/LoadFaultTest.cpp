@@ -1,5 +1,5 @@
 // A load whose system calls fail: every failed read, seek or size query ends the load with the
-// call and its offset named, and leaves no tree that a save would take.
+// call and its offset named, and a save refuses the tree it leaves.
 
 #include <gtest/gtest.h>
 
@@ -22,13 +22,13 @@ using testfiles::TempDir;
 using testfiles::WaveFile;
 using Call = MmioFaultyCalls::Call;
 
-// Past the layer's buffer, so that the load reads straight into a payload and seeks past it as
-// well as reading headers from the buffer.
+// Past the layer's buffer, so that the load reads straight into a payload and seeks past the
+// samples as well as reading headers from the buffer.
 Bytes LoadedFile() {
     return WaveFile({{"bext", BextPayload(BextFields{.description = "take 1"})},
                      {"fmt ", PcmFormat(2, 48000, 16)},
                      {"JUNK", Bytes(100000, 0)},
-                     {"data", Bytes(64, 1)},
+                     {"data", Bytes(200000, 1)},
                      {"LIST", ByteBuilder().text("INFO").text("ICMT").le32(2).text("ok")}});
 }
 
@@ -71,7 +71,6 @@ TEST(LoadFaultTest, EachFailedCallEndsTheLoadNamingItAndNoSaveStarts) {
             }
             EXPECT_NE(root.LoadFailure().find(row.pszNamed), std::string::npos)
                 << n << ": " << root.LoadFailure();
-            EXPECT_EQ(root.GetCount(), 0) << row.pszNamed << n;
             EXPECT_NE(root.SaveTree(path, {}), "") << row.pszNamed << n;
             EXPECT_EQ(testfiles::readFile(path), bytes) << row.pszNamed << n;
         }

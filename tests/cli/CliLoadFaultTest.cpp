@@ -48,7 +48,7 @@ class CliLoadFaultTest : public clitest::CliFilesTest {};
 }  // namespace
 
 TEST_F(CliLoadFaultTest, SetExitsOneAndChangesNoByteWhenItsLoadFails) {
-    const Bytes bytes = clitest::FileWithEveryFieldPage();
+    const testfiles::Bytes bytes = clitest::FileWithEveryFieldPage();
     const std::string path = Write("take.wav", bytes);
     for (const Row& row : kRows) {
         const int nCalls = CallsOfLoad(path, row.call);
