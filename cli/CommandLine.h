@@ -34,6 +34,7 @@ struct Invocation {
     bool bDateFromFile = false;  // set: the origination date and time from the file's time
     bool bFiller = false;        // remove: a filler chunk of the same size takes its place
     bool bRiff = false;          // convert: to a RIFF form
+    bool bForce = false;         // repair: the output may replace a regular file
     std::vector<Assignment> assignments;
     // Options given with a value ("--from-name", "REGEX"), in the order given.
     std::vector<Assignment> optionValues;

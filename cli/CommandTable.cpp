@@ -62,7 +62,9 @@ constexpr OptionRow kImport[] = {
     kRewrite, kForceOwner};
 constexpr OptionRow kMd5[] = {
     {"--verify", &Invocation::bVerify}, {"--embed", &Invocation::bEmbed}, kRewrite, kForceOwner};
-constexpr OptionRow kRepair[] = {{"--dry-run", &Invocation::bDryRun}, {"--output", nullptr, true}};
+constexpr OptionRow kRepair[] = {{"--dry-run", &Invocation::bDryRun},
+                                 {"--output", nullptr, true},
+                                 {"--force", &Invocation::bForce}};
 constexpr OptionRow kWrite[] = {{"--write", &Invocation::bWrite}, kRewrite, kForceOwner};
 constexpr OptionRow kLevl[] = {
     {"--write", &Invocation::bWrite, false, true}, kRewrite, kForceOwner};
@@ -266,15 +268,18 @@ constexpr CommandRow kRows[] = {
      .operands = Operands::Files,
      .run = RunRecover},
     {.name = "repair",
-     .synopsis = "[--dry-run] FILE --output NEW",
+     .synopsis = "[--dry-run] [--force] FILE --output NEW",
      .help = "writes NEW, a copy of FILE with its structure mended: the form's size (and ds64's "
              "sizes in an RF64 form), each chunk's size cut to the bytes the file holds, a data "
              "size left at 0 or 0xFFFFFFFF by a recording never closed, a missing pad byte "
              "added, a second data chunk turned into a JUNK chunk, chunks after the form's end "
              "brought inside it, and stray bytes at the end kept in a JUNK chunk. Every payload, "
              "the samples among them, is copied unchanged; FILE is only read, and NEW may not "
-             "name it, in any spelling or through a link. Each repair is listed: chunk, offset, "
-             "what changed from what to what, and why. --dry-run lists them and writes nothing.",
+             "name it, in any spelling or through a link. NEW is written beside its name and put "
+             "there only once complete, only where nothing is: an existing file is replaced "
+             "only with --force, and a folder, device, FIFO, socket or link is refused. Each "
+             "repair is listed: chunk, offset, what changed from what to what, and why. "
+             "--dry-run lists them and writes nothing.",
      .options = kRepair,
      .operands = Operands::Files,
      .run = RunRepair},

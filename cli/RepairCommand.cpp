@@ -5,6 +5,7 @@
 #include "cli/Batch.h"
 #include "cli/Diagnostics.h"
 #include "cli/TerminalText.h"
+#include "core/file/NewFileOutput.h"
 #include "core/file/RepairWriter.h"
 
 namespace {
@@ -15,10 +16,14 @@ CString RepairLine(const Repair& repair) {
            ")\n";
 }
 
-CString RepairFile(const CString& strPath, const CString& strOutput, bool bDryRun) {
-    if (CString strProblem = RepairTargetProblem(strPath, strOutput);
-        !bDryRun && !strProblem.empty()) {
-        return strProblem;
+CString RepairFile(const CString& strPath, const CString& strOutput, bool bDryRun, bool bForce) {
+    if (!bDryRun) {
+        for (const CString& strProblem :
+             {RepairTargetProblem(strPath, strOutput), NewFileProblem(strOutput, bForce)}) {
+            if (!strProblem.empty()) {
+                return strProblem;
+            }
+        }
     }
     const RepairPlan plan = PlanRepair(strPath);
     if (!plan.strRefused.empty()) {
@@ -35,7 +40,7 @@ CString RepairFile(const CString& strPath, const CString& strOutput, bool bDryRu
     if (bDryRun) {
         return CString();
     }
-    if (CString strFailure = WriteRepair(plan, strPath, strOutput); !strFailure.empty()) {
+    if (CString strFailure = WriteRepair(plan, strPath, strOutput, bForce); !strFailure.empty()) {
         return strFailure;
     }
     PrintText("written to " + strOutput + " (" + std::to_string(plan.nNewSize) + " bytes)\n");
@@ -53,7 +58,8 @@ int RunRepair(const Invocation& invocation) {
         return ReportUsageError("repair needs --output NEW, the file to write");
     }
     const int nExit = RunBatch(invocation.files, [&](const CString& strPath) {
-        return RepairFile(strPath, pOutput ? *pOutput : CString(), invocation.bDryRun);
+        return RepairFile(strPath, pOutput ? *pOutput : CString(), invocation.bDryRun,
+                          invocation.bForce);
     });
     std::cout << std::flush;
     return nExit;

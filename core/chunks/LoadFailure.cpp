@@ -36,6 +36,10 @@ std::optional<Header> ReadHeader(const CString& strPath, std::int64_t offset) {
 CString ExplainOpenFailure(const CString& strPath) {
     std::error_code error;
     const auto status = std::filesystem::status(strPath, error);
+    if (error && error != std::errc::no_such_file_or_directory &&
+        error != std::errc::not_a_directory) {
+        return "stat of the path failed: " + error.message();
+    }
     if (!std::filesystem::exists(status)) {
         return "no such file";
     }

@@ -1,5 +1,7 @@
 #include "core/chunks/RiffChunkModel.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <system_error>
@@ -130,6 +132,15 @@ std::int64_t ReadTopLevelChunks(HMMIO hmmio, CChunk& root, CString& rTrailing,
     return step == Step::Failed ? offset : -1;
 }
 
+// Empty when every system call of the load worked; else the first that failed. The descriptor's
+// identity comes from a status query of its own, which fails on its own too.
+CString ReadFailure(HMMIO hmmio, const FileIdentity& loaded, int identityError) {
+    if (!loaded.bKnown) {
+        return CString("fstat of the open file failed: ") + std::strerror(identityError);
+    }
+    return mmioFailure(hmmio);
+}
+
 CString UnwalkedNote(std::int64_t unwalked, std::int64_t fileSize) {
     return "only the first " + std::to_string(CRiffChunkModel::kMostChunks) +
            " chunks are shown; the " + std::to_string(fileSize - unwalked) + " bytes from offset " +
@@ -165,20 +176,25 @@ BOOL CRiffChunkModel::Load(const CString& strPath) {
     }
     // The file read, not the one the path names a moment later: another program may replace
     // it in between.
+    errno = 0;
     m_loadedFile = FileIdentityOfDescriptor(mmioDescriptor(hmmio));
+    const int identityError = errno;
     // Without a WAVE form the search stops at or beyond the end of the file, and the walk finds
     // nothing there.
     Read(hmmio, FALSE);
     g_strOverview = OverviewOfLoad(m_ck.ckid);
     const std::int64_t stop = ReadTopLevelChunks(hmmio, *this, m_strTrailing, m_llUnwalked);
     const std::int64_t fileSize = mmioFileSize(hmmio);
+    const CString strReadFailure = ReadFailure(hmmio, m_loadedFile, identityError);
     mmioClose(hmmio, 0);
     // Written back outside a form that covered them, they would make its size disagree with
     // the file, which a later load takes for a recording that was never closed.
     m_bTrailingInForm = std::int64_t{m_ck.dwDataOffset} + m_ck.cksize >= fileSize;
     m_strPath = LowerCase(strPath);
     m_strOpenedPath = strPath;
-    if (stop >= 0) {
+    if (!strReadFailure.empty()) {
+        m_strLoadFailure = strReadFailure;
+    } else if (stop >= 0) {
         m_strLoadFailure = ExplainWalkFailure(strPath, stop, fileSize);
     } else if (IsEmpty()) {
         m_strLoadFailure = ExplainEmptyTree(strPath, fileSize);
@@ -188,7 +204,7 @@ BOOL CRiffChunkModel::Load(const CString& strPath) {
     if (!strPending.empty()) {
         m_strLoadNote = strPending + (m_strLoadNote.empty() ? "" : "; " + m_strLoadNote);
     }
-    return stop < 0 ? TRUE : FALSE;
+    return stop < 0 && strReadFailure.empty() ? TRUE : FALSE;
 }
 
 BOOL CRiffChunkModel::Read(HMMIO hmmio, BOOL) {

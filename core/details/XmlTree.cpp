@@ -13,8 +13,6 @@ namespace {
 
 // Elements nested deeper than this end the parse: the tree is walked recursively.
 constexpr std::size_t kDeepest = 256;
-// Larger documents are not parsed: no recorder writes one, and the tree would hold it twice.
-constexpr std::size_t kLargestParsed = 16 * 1024 * 1024;
 // Entities may add no more text than the document holds itself (iXML has no use for them):
 // a few nested ones would make a small document a thousandfold larger.
 constexpr float kMostAmplification = 2.0f;
@@ -190,10 +188,11 @@ CString XmlElement::ChildText(const CString& strName) const {
 }
 
 XmlParse ParseXml(const CString& strDocument) {
-    if (strDocument.size() > kLargestParsed) {
+    if (strDocument.size() > kLargestXmlDocument) {
         return {nullptr,
                 "the document is " + std::to_string(strDocument.size()) +
-                    " bytes; documents up to " + std::to_string(kLargestParsed) + " are parsed",
+                    " bytes; documents up to " + std::to_string(kLargestXmlDocument) +
+                    " are parsed",
                 true};
     }
     XML_Error code = XML_ERROR_NONE;

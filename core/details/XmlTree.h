@@ -26,6 +26,9 @@ struct XmlElement {
     CString ChildText(const CString& strName) const;
 };
 
+// Larger documents are not parsed: no recorder writes one, and the tree would hold it twice.
+inline constexpr std::size_t kLargestXmlDocument = 16 * 1024 * 1024;
+
 struct XmlParse {
     std::unique_ptr<XmlElement> root;  // null when the document is not well formed
     CString error;                     // what stopped the parser, and where

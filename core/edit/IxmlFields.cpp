@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "core/details/XmlTree.h"
+#include "core/edit/ReadBackLimit.h"
 
 namespace {
 
@@ -209,7 +210,9 @@ std::optional<CString> IxmlFieldText(const CString& strDocument, const CString& 
     return pLeaf ? std::optional(pLeaf->text) : std::nullopt;
 }
 
-IxmlEdit SetIxmlField(const CString& strDocument, const CString& strName, const CString& strText) {
+namespace {
+
+IxmlEdit Edited(const CString& strDocument, const CString& strName, const CString& strText) {
     const std::optional<FieldPath> path = PathOf(strName);
     if (!path) {
         return {CString(), "'" + strName + "' is not an iXML field Ovalis sets"};
@@ -239,6 +242,17 @@ IxmlEdit SetIxmlField(const CString& strDocument, const CString& strName, const 
         return Replace(strDocument, *pLeaf, strText);
     }
     return InsertChild(strDocument, *pBlock, ElementText(path->leaf, Escaped(strText)));
+}
+
+}  // namespace
+
+IxmlEdit SetIxmlField(const CString& strDocument, const CString& strName, const CString& strText) {
+    IxmlEdit edit = Edited(strDocument, strName, strText);
+    if (CString strProblem = XmlDocumentSizeProblem("iXML", Parsable(edit.document).size());
+        !strProblem.empty()) {
+        return {CString(), strProblem};
+    }
+    return edit;
 }
 
 CString NewIxmlDocument() {

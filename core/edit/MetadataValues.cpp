@@ -12,6 +12,7 @@
 #include "core/edit/InfoList.h"
 #include "core/edit/IxmlFields.h"
 #include "core/edit/MirrorLines.h"
+#include "core/edit/ReadBackLimit.h"
 #include "core/edit/TimecodeInput.h"
 #include "core/edit/UmidMaker.h"
 #include "core/fields/BextFields.h"
@@ -28,6 +29,15 @@ constexpr const char* kAdmName = "AXML";
 
 ValueOutcome Refused(const CString& strProblem) {
     return {strProblem, CString()};
+}
+
+// A value as a message repeats it: a long one by its size, so that a refused document of
+// megabytes does not fill the terminal.
+CString QuotedValue(const CString& strValue) {
+    constexpr std::size_t kLongest = 80;
+    return strValue.size() <= kLongest
+               ? strValue
+               : "(a text of " + std::to_string(strValue.size()) + " bytes)";
 }
 
 bool StartsWith(const CString& strText, const char* pPrefix) {
@@ -159,6 +169,10 @@ ValueOutcome SetInfoValue(CRiffChunkModel& root, const CString& strId, const CSt
     }
     CInfoList list(pList);
     list.Set(strId, strValue);
+    if (CString strProblem = HeldPayloadSizeProblem("LIST INFO", list.Payload().size());
+        !strProblem.empty()) {
+        return Refused("INFO:" + strId + ": " + strProblem);
+    }
     if (!pList) {
         return AddChunk(root, "LIST", list.Payload(), ChunkPlace::Last)
                    ? ValueOutcome()
@@ -195,7 +209,7 @@ ValueOutcome SetIxmlValue(CRiffChunkModel& root, const CString& strName, const C
     const CString strBefore = pIxml ? pIxml->PayloadText() : NewIxmlDocument();
     IxmlEdit edit = SetIxmlField(strBefore, strName, strValue);
     if (!edit.problem.empty()) {
-        return Refused("IXML:" + strName + "=" + strValue + ": " + edit.problem);
+        return Refused("IXML:" + strName + "=" + QuotedValue(strValue) + ": " + edit.problem);
     }
     EvenSized(edit.document, pIxml ? strBefore.size() : 0);
     if (!pIxml) {
@@ -343,17 +357,23 @@ CString CheckDateField(const CString& strName, const CString& strText) {
     return CString();
 }
 
-bool GrowForText(CChunk& chunk, const FieldLayout& field, const CString& strTyped) {
+CString GrowForText(CChunk& chunk, const FieldLayout& field, const CString& strTyped) {
     if (field.kind != FieldKind::TextToEnd || chunk.DataSize() < field.offset) {
-        return true;
+        return CString();
     }
     const CString strRead = ReadTextBytes(chunk.Data(), chunk.DataSize(), field);
     std::size_t nNeeded = field.offset + EditedBytes(field, strTyped, strRead).size();
     nNeeded += nNeeded & 1;
     if (nNeeded <= chunk.DataSize() || strTyped == ShownText(field, strRead)) {
-        return true;
+        return CString();
+    }
+    if (CString strProblem = HeldPayloadSizeProblem(chunk.m_strName, nNeeded);
+        !strProblem.empty()) {
+        return strProblem;
     }
     CString strPayload = chunk.PayloadText();
     strPayload.resize(nNeeded, '\0');
-    return chunk.SetPayloadText(strPayload);
+    return chunk.SetPayloadText(strPayload)
+               ? CString()
+               : "couldn't grow the " + chunk.m_strName + " chunk to hold " + field.name;
 }

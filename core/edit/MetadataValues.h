@@ -43,8 +43,9 @@ CChunk* BextChunkFor(CRiffChunkModel& root, bool bAdd);
 // fixed part to its 602 bytes. False when the payload cannot be had.
 bool RaiseBextVersion(CChunk& bext, WORD wVersion);
 // A text that runs to the payload's end (the coding history) and is longer than the bytes there
-// grows the payload to hold it. False when the payload cannot be had.
-bool GrowForText(CChunk& chunk, const FieldLayout& field, const CString& strTyped);
+// grows the payload to hold it. Empty, else why not: the payload cannot be had, or would be past
+// the size a load holds.
+CString GrowForText(CChunk& chunk, const FieldLayout& field, const CString& strTyped);
 // Empty when a date or time field may hold the text (a calendar date, a clock time, or empty);
 // else why not.
 CString CheckDateField(const CString& strName, const CString& strText);

@@ -37,10 +37,12 @@ CString TooShortFor(const CChunk& chunk, std::size_t nChunk, const CString& strN
 CString StoreInChunk(CChunk& chunk, const FieldLayout& field, const CString& strName,
                      const CString& strValue, const EditRules& rules,
                      std::vector<CString>& rNotes) {
-    if ((FieldTableOf(chunk) == &kBextFields && field.sinceVersion > 0 &&
-         !RaiseBextVersion(chunk, field.sinceVersion)) ||
-        !GrowForText(chunk, field, strValue)) {
+    if (FieldTableOf(chunk) == &kBextFields && field.sinceVersion > 0 &&
+        !RaiseBextVersion(chunk, field.sinceVersion)) {
         return "couldn't grow the " + chunk.m_strName + " chunk to hold " + strName;
+    }
+    if (CString strProblem = GrowForText(chunk, field, strValue); !strProblem.empty()) {
+        return strName + ": " + strProblem;
     }
     // A date as the file has it stays, whatever it holds.
     if (ReadFieldText(chunk, field) != strValue) {

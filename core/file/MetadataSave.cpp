@@ -64,6 +64,9 @@ CString WriteInPlace(const CString& strPath, int fd, const InPlaceWrite& write) 
 
 CString SaveMetadata(CRiffChunkModel& root, const SaveOptions& options) {
     const CString& strPath = root.m_strOpenedPath;
+    if (!root.LoadFailure().empty()) {
+        return NotLoaded(strPath, root.LoadFailure());
+    }
     if (!options.bWholeFile) {
         CSaveSource source(strPath, root.LoadedFile());
         if (CString strFailure = source.Open(strPath, true); !strFailure.empty()) {

@@ -166,6 +166,9 @@ CString WriteTree(CRiffChunkModel& root, const CString& strPath,
 
 CString CRiffChunkModel::SaveTree(const CString& strPath, const ChunkStep& step,
                                   const SaveOptions& options) {
+    if (!m_strLoadFailure.empty()) {
+        return NotLoaded(strPath, m_strLoadFailure);
+    }
     CSaveSource source(m_strOpenedPath, m_loadedFile);
     if (CString strFailure = source.Open(strPath); !strFailure.empty()) {
         return strFailure;

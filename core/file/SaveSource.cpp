@@ -24,6 +24,11 @@ bool IsChangedSinceLoad(const CString& strFailure) {
     return strFailure.find(kChangedSinceLoad) != CString::npos;
 }
 
+CString NotLoaded(const CString& strSaved, const CString& strLoadFailure) {
+    return "Couldn't save " + strSaved + ":\r\nits load failed (" + strLoadFailure +
+           "); open it again before saving.";
+}
+
 CSaveSource::CSaveSource(const CString& strPath, const FileIdentity& loaded)
     : m_strPath(strPath), m_loaded(loaded) {}
 

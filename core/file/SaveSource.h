@@ -36,3 +36,5 @@ private:
 CString ChangedSinceLoad(const CString& strSaved, const CString& strLoaded);
 // Whether a save's failure is the one ChangedSinceLoad says.
 bool IsChangedSinceLoad(const CString& strFailure);
+// Why a tree whose load failed is not saved: it may lack what the file holds.
+CString NotLoaded(const CString& strSaved, const CString& strLoadFailure);

@@ -322,6 +322,10 @@ std::int64_t mmioFileSize(HMMIO hmmio) {
     return hmmio == nullptr ? -1 : hmmio->Size();
 }
 
+CString mmioFailure(HMMIO hmmio) {
+    return hmmio == nullptr ? CString("no open file") : hmmio->Failure();
+}
+
 MMRESULT mmioFlush(HMMIO hmmio, UINT /*uFlags*/) {
     if (hmmio == nullptr || hmmio->Flush() != 0 ||
         mmioSystemCalls().fsync(hmmio->Descriptor()) != 0) {

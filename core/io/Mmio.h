@@ -90,6 +90,10 @@ MMRESULT mmioRename(const char* pszFileName, const char* pszNewFileName, const v
 // Not part of the classic set: the size of the open file, bytes not yet written included, or -1, so
 // that a reader can bound what it allocates by what the file really holds.
 std::int64_t mmioFileSize(HMMIO hmmio);
+// Not part of the classic set: empty while every read, seek and size query of the handle worked;
+// else the first that failed, naming the call, the offset and the system's reason. A short read
+// at the end of the file is no failure.
+CString mmioFailure(HMMIO hmmio);
 // Writes the bytes held and flushes the file to disk: 0, or MMIOERR_CANNOTWRITE.
 MMRESULT mmioFlush(HMMIO hmmio, UINT uFlags);
 // Not part of the classic set: cuts the file at size, or extends it with zeros to size.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <string>
 
 #include "core/io/MmioSeam.h"
 
@@ -36,6 +37,15 @@ LONG TransferAll(std::int64_t& position, std::int64_t& systemPosition, LONG cch,
 }  // namespace
 
 LONG MmioFile::Read(char* pch, LONG cch) {
+    const std::int64_t start = m_position;
+    const LONG result = ReadBuffered(pch, cch);
+    if (result < 0) {
+        NoteFailure("read", start, cch);
+    }
+    return result;
+}
+
+LONG MmioFile::ReadBuffered(char* pch, LONG cch) {
     if (m_held == Held::Unwritten && WriteOut() != Outcome::Done) {
         return -1;
     }
@@ -133,6 +143,7 @@ std::int64_t MmioFile::Size() const {
     if (m_statSize < 0) {
         struct stat status {};
         if (mmioSystemCalls().fstat(m_fd, &status) != 0) {
+            NoteFailure("fstat", -1, -1);
             return -1;
         }
         m_statSize = status.st_size;
@@ -212,7 +223,34 @@ bool MmioFile::PlaceDescriptor(std::int64_t target) {
     }
     const off_t placed = mmioSystemCalls().lseek(m_fd, target, SEEK_SET);
     m_systemPosition = placed == target ? target : -1;
+    if (placed != target) {
+        NoteFailure("lseek", target, -1);
+    }
     return placed == target;
+}
+
+CString MmioFile::Failure() const {
+    if (m_failed.pszCall == nullptr) {
+        return CString();
+    }
+    const CString strCall = m_failed.pszCall;
+    const CString strReason = std::strerror(m_failed.error);
+    if (m_failed.offset < 0) {
+        return strCall + " of the open file failed: " + strReason;
+    }
+    const CString strOffset = std::to_string(m_failed.offset);
+    if (m_failed.count < 0) {
+        return strCall + " to offset " + strOffset + " failed: " + strReason;
+    }
+    return strCall + " of " + std::to_string(m_failed.count) + " bytes at offset " + strOffset +
+           " failed: " + strReason;
+}
+
+void MmioFile::NoteFailure(const char* pszCall, std::int64_t offset, std::int64_t count) const {
+    if (m_failed.pszCall == nullptr) {
+        // A call that came up wrong without the system naming an error is still a failed call.
+        m_failed = FailedCall{pszCall, offset, count, errno != 0 ? errno : EIO};
+    }
 }
 
 // Reads ahead from the position: the bytes delivered, 0 at the end of the file, or -1.

@@ -30,6 +30,10 @@ public:
     // Writes the bytes held, then cuts the file at size or extends it with zeros to it: 0, or
     // MMIOERR_CANNOTWRITE.
     MMRESULT SetSize(std::int64_t size);
+    // Empty while every read, seek and size query of this handle worked; else the first that
+    // failed, such as "read of 12 bytes at offset 36 failed: Input/output error". A reader that
+    // takes a short count for the end of the file can tell an error from it by this.
+    CString Failure() const;
 
 private:
     enum class Held { Nothing, ReadAhead, Unwritten };
@@ -42,8 +46,11 @@ private:
     Outcome WriteOut();
     bool PlaceDescriptor(std::int64_t target);
     ssize_t Fill();
+    LONG ReadBuffered(char* pch, LONG cch);
     LONG ReadDirect(char* pch, LONG cch);
     LONG WriteDirect(const char* pch, LONG cch);
+    // Keeps the first failure only: later calls fail because of it.
+    void NoteFailure(const char* pszCall, std::int64_t offset, std::int64_t count) const;
 
     int m_fd;
     bool m_bWritable;
@@ -55,5 +62,12 @@ private:
     // The size the system last gave, asked once while nothing is written through this handle:
     // a walk over thousands of chunks asks for it at every chunk.
     mutable std::int64_t m_statSize = -1;
+    struct FailedCall {
+        const char* pszCall = nullptr;
+        std::int64_t offset = -1;
+        std::int64_t count = -1;
+        int error = 0;
+    };
+    mutable FailedCall m_failed;
     char m_buffer[kMmioBufferSize];
 };

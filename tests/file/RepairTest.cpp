@@ -1,10 +1,15 @@
 // Repair into a new file: each kind of structural damage, mended so that the check finds no
-// error, the samples the same and the damaged file untouched.
+// error, the samples the same and the damaged file untouched; the new file put only where
+// nothing is, or over a regular file when forced, and nothing removed.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 
+#include "MmioFaults.h"
 #include "RiffWriter.h"
 #include "core/chunks/RiffChunkModel.h"
 #include "core/file/RepairWriter.h"
@@ -100,5 +105,118 @@ TEST(RepairTest, AnOutputThatNamesTheInputIsRefused) {
     for (const char* pszOutput : {"in.wav", "link.wav", "./in.wav"}) {
         EXPECT_NE(WriteRepair(plan, dir.file("in.wav"), dir.file(pszOutput)), "") << pszOutput;
         EXPECT_EQ(readFile(dir.file("in.wav")), bytes) << pszOutput;
+    }
+}
+
+namespace {
+
+// What stands at the output's name before the repair, made in the test's folder.
+struct OutputRow {
+    const char* name;
+    std::function<std::string(const TempDir& dir)> make;  // the output path
+    bool bForce;
+    const char* pszRefusal;  // part of the refusal, or null when the repair is written
+};
+
+const Bytes kOldOutput{'o', 'l', 'd'};
+
+std::vector<OutputRow> OutputRows() {
+    const auto existing = [](const TempDir& dir) {
+        writeFile(dir.file("out.wav"), kOldOutput);
+        return dir.file("out.wav");
+    };
+    return {
+        {"nothing there", [](const TempDir& dir) { return dir.file("out.wav"); }, false, nullptr},
+        {"a regular file", existing, false, "exists; --force replaces it"},
+        {"a regular file, --force", existing, true, nullptr},
+        {"an empty folder",
+         [](const TempDir& dir) {
+             std::filesystem::create_directory(dir.file("out"));
+             return dir.file("out");
+         },
+         true, "is a folder"},
+        {"a FIFO",
+         [](const TempDir& dir) {
+             ::mkfifo(dir.file("out.wav").c_str(), 0600);
+             return dir.file("out.wav");
+         },
+         true, "is a FIFO"},
+        {"a link to a file",
+         [](const TempDir& dir) {
+             writeFile(dir.file("other.wav"), kOldOutput);
+             std::filesystem::create_symlink(dir.file("other.wav"), dir.file("out.wav"));
+             return dir.file("out.wav");
+         },
+         true, "is a symbolic link"},
+        {"a link to nothing",
+         [](const TempDir& dir) {
+             std::filesystem::create_symlink(dir.file("none.wav"), dir.file("out.wav"));
+             return dir.file("out.wav");
+         },
+         false, "is a symbolic link"},
+        {"a device", [](const TempDir&) { return std::string("/dev/null"); }, true, "is a device"},
+        {"in a missing folder", [](const TempDir& dir) { return dir.file("none/out.wav"); }, false,
+         "No such file or directory"},
+    };
+}
+
+// Each entry of the folder with its type and, for a regular file, its bytes.
+std::vector<std::string> Listing(const std::string& folder) {
+    std::vector<std::string> entries;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        const auto status = std::filesystem::symlink_status(entry.path());
+        std::string line = entry.path().filename().string() + " " +
+                           std::to_string(static_cast<int>(status.type()));
+        if (std::filesystem::is_regular_file(status)) {
+            const Bytes bytes = readFile(entry.path().string());
+            line += " " + std::string(bytes.begin(), bytes.end());
+        }
+        entries.push_back(line);
+    }
+    std::sort(entries.begin(), entries.end());
+    return entries;
+}
+
+}  // namespace
+
+TEST(RepairOutputTest, OnlyANewNameOrAForcedRegularFileTakesTheRepairAndNothingIsRemoved) {
+    const Bytes bytes = WaveFile({kFormat, {"data", kSamples, true, 0}});
+    for (const OutputRow& row : OutputRows()) {
+        TempDir dir;
+        writeFile(dir.file("in.wav"), bytes);
+        const std::string output = row.make(dir);
+        const std::vector<std::string> before = Listing(dir.path());
+        const RepairPlan plan = PlanRepair(dir.file("in.wav"));
+        const CString strResult = WriteRepair(plan, dir.file("in.wav"), output, row.bForce);
+        if (row.pszRefusal == nullptr) {
+            EXPECT_EQ(strResult, "") << row.name;
+            EXPECT_EQ(static_cast<std::int64_t>(readFile(output).size()), plan.nNewSize)
+                << row.name;
+            continue;
+        }
+        EXPECT_NE(strResult.find(row.pszRefusal), std::string::npos)
+            << row.name << ": " << strResult;
+        EXPECT_EQ(Listing(dir.path()), before) << row.name;
+    }
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+}
+
+// A repair that fails while it writes leaves the file it was to replace as it was, and no
+// temporary file.
+TEST(RepairOutputTest, AFailedRepairReplacesNothingEvenWithForce) {
+    const Bytes bytes = WaveFile({kFormat, {"data", kSamples, true, 0}});
+    for (const MmioFaultyCalls::Call call :
+         {MmioFaultyCalls::Call::Write, MmioFaultyCalls::Call::Flush,
+          MmioFaultyCalls::Call::Close}) {
+        TempDir dir;
+        writeFile(dir.file("in.wav"), bytes);
+        writeFile(dir.file("out.wav"), kOldOutput);
+        const std::vector<std::string> before = Listing(dir.path());
+        const RepairPlan plan = PlanRepair(dir.file("in.wav"));
+        MmioFaultyCalls faulty;
+        faulty.failAt(call, 1);
+        MmioSystemCallsScope scope(faulty);
+        EXPECT_NE(WriteRepair(plan, dir.file("in.wav"), dir.file("out.wav"), true), "");
+        EXPECT_EQ(Listing(dir.path()), before) << static_cast<int>(call);
     }
 }
