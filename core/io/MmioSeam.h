@@ -58,5 +58,6 @@ struct MmioCounters {
     std::int64_t bytesWritten = 0;
 };
 
-const MmioCounters& mmioCounters();
+// A snapshot of the counts of every thread since the last reset.
+MmioCounters mmioCounters();
 void mmioResetCounters();
