@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/FileDetailsText.h"
-#include "core/chunks/Overview.h"
+#include "pages/Overview.h"
 #include "framework/DialogTemplate.h"
 #include "framework/MessageBox.h"
 

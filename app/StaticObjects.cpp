@@ -6,7 +6,7 @@
 #include "bwf/BEXTChunk.h"
 #include "bwf/MEXTChunk.h"
 #include "core/chunks/ChunkRegistry.h"
-#include "core/chunks/Overview.h"
+#include "pages/Overview.h"
 #include "core/kinds/KindPrototypes.h"
 #include "format/ds64Chunk.h"
 #include "format/factChunk.h"

@@ -15,6 +15,7 @@
 #include "app/ChunkHeaders.h"
 #include "app/FileTrust.h"
 #include "app/NewChunkKinds.h"
+#include "app/OverviewOfLoad.h"
 #include "app/PendingSaveQuestion.h"
 #include "core/chunks/ChunkId.h"
 #include "framework/AboutBox.h"
@@ -213,6 +214,7 @@ void CViewerDlg::LoadFile(const CString& strPath) {
     m_pRoot.reset();
     m_pRoot = std::make_unique<CRiffChunk>();
     const BOOL bLoaded = m_pRoot->Load(strPath);
+    SetOverviewOfLoad(*m_pRoot);
     const CString strFailure = m_pRoot->LoadFailure();
     if (!bLoaded) {
         m_pRoot.reset();

@@ -2,7 +2,7 @@
 
 #include "bwf/BEXTChunk.h"
 #include "bwf/TimeReferenceText.h"
-#include "core/chunks/Overview.h"
+#include "pages/Overview.h"
 #include "core/chunks/OverviewText.h"
 #include "core/edit/MetadataValues.h"
 #include "core/fields/BextFields.h"

@@ -1,6 +1,6 @@
 #include "format/PCMPropertyPage.h"
 
-#include "core/chunks/Overview.h"
+#include "pages/Overview.h"
 #include "core/chunks/OverviewText.h"
 #include "core/fields/FormatFields.h"
 #include "format/FormatRecord.h"

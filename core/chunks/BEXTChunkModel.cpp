@@ -1,7 +1,5 @@
 #include "core/chunks/BEXTChunkModel.h"
 
-#include "core/chunks/Overview.h"
-
 IMPLEMENT_DYNCREATE(CBEXTChunkModel, CChunk)
 
 BOOL CBEXTChunkModel::Read(HMMIO hmmio, BOOL) {
@@ -12,7 +10,6 @@ BOOL CBEXTChunkModel::Read(HMMIO hmmio, BOOL) {
         }
         return FALSE;
     }
-    g_bHasBext = TRUE;
     m_pBext = Data();
     return TRUE;
 }

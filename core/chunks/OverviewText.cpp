@@ -1,5 +1,7 @@
 #include "core/chunks/OverviewText.h"
 
+#include <algorithm>
+
 #include "core/chunks/BEXTChunkModel.h"
 #include "core/chunks/RiffChunkModel.h"
 #include "core/fields/AudioSummary.h"
@@ -45,6 +47,12 @@ CString FormName(FOURCC formId) {
 
 CString OverviewOfLoad(FOURCC formId) {
     return FormName(formId) + " WAVE file.\r\n\r\n";
+}
+
+bool HasBextChunk(const CRiffChunkModel& root) {
+    return std::any_of(root.begin(), root.end(), [](const CObject* pObject) {
+        return ClassCast<const CBEXTChunkModel>(pObject) != nullptr;
+    });
 }
 
 CString OverviewOf(const CRiffChunkModel& root) {

@@ -24,3 +24,5 @@ CString BextOverview(const CString& strDescription, const CString& strCodingHist
 CString PcmOverviewLine(const CChunk& chunk);
 // The whole text for a loaded tree.
 CString OverviewOf(const CRiffChunkModel& root);
+// Whether the load read a bext chunk into the tree's top level.
+bool HasBextChunk(const CRiffChunkModel& root);

@@ -10,7 +10,6 @@
 #include "core/chunks/DataChunkModel.h"
 #include "core/chunks/DataSizeMend.h"
 #include "core/chunks/LoadFailure.h"
-#include "core/chunks/Overview.h"
 #include "core/chunks/OverviewText.h"
 #include "core/chunks/SampleFrames.h"
 #include "core/chunks/ds64ChunkModel.h"
@@ -158,7 +157,7 @@ CRiffChunkModel::~CRiffChunkModel() {
 }
 
 BOOL CRiffChunkModel::Load(const CString& strPath) {
-    g_bHasBext = FALSE;
+    m_strLoadOverview.clear();
     m_strLoadFailure.clear();
     m_strTrailing.clear();
     m_strLoadNote.clear();
@@ -182,7 +181,7 @@ BOOL CRiffChunkModel::Load(const CString& strPath) {
     // Without a WAVE form the search stops at or beyond the end of the file, and the walk finds
     // nothing there.
     Read(hmmio, FALSE);
-    g_strOverview = OverviewOfLoad(m_ck.ckid);
+    m_strLoadOverview = OverviewOfLoad(m_ck.ckid);
     const std::int64_t stop = ReadTopLevelChunks(hmmio, *this, m_strTrailing, m_llUnwalked);
     const std::int64_t fileSize = mmioFileSize(hmmio);
     const CString strReadFailure = ReadFailure(hmmio, m_loadedFile, identityError);

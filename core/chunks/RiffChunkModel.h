@@ -25,6 +25,9 @@ public:
     BOOL Load(const CString& strPath);
     // Empty when the last load gave a tree with chunks; else why not, naming the place.
     const CString& LoadFailure() const { return m_strLoadFailure; }
+    // The overview's first line for the form the last load found (see OverviewOfLoad), or empty
+    // when it could not open the file. Kept with the tree, as a load writes nothing outside it.
+    const CString& LoadOverview() const { return m_strLoadOverview; }
     // Writes the tree to strPath; over the loaded file itself through a temporary file that
     // replaces it once complete. The loaded file is locked against Ovalis's other writers for
     // the save and read through one descriptor; a file changed or replaced by another program
@@ -78,6 +81,7 @@ public:
 
 private:
     CString m_strLoadFailure;
+    CString m_strLoadOverview;
     CString m_strTrailing;
     bool m_bTrailingInForm = false;
     CString m_strLoadNote;

@@ -55,7 +55,7 @@ CSaveTarget::~CSaveTarget() {
         std::error_code error;
         fs::remove(m_strTemporary, error);
     }
-    ForgetOnSignal();
+    ForgetOnSignal(m_nSignalToken);
 }
 
 CString CSaveTarget::Reason(int nError) {
@@ -110,7 +110,7 @@ bool CSaveTarget::CreateTemporary() {
         if (m_hmmio != nullptr) {
             m_strTemporary = strCandidate;
             m_bOurs = true;
-            RemoveOnSignal(m_strTemporary);
+            m_nSignalToken = RemoveOnSignal(m_strTemporary);
             return true;
         }
         if (errno != EEXIST) {
@@ -163,7 +163,7 @@ bool CSaveTarget::Finish(const std::function<CString()>& lastCheck) {
     }
     // Complete from here on: kept, whatever the rename does, so the new contents are not lost.
     m_bOurs = false;
-    ForgetOnSignal();
+    ForgetOnSignal(std::exchange(m_nSignalToken, 0));
     if (mmioRename(m_strTemporary.c_str(), m_strReplaced.c_str(), nullptr, 0) != 0) {
         m_strFailure = "Couldn't rename temporary file \r\n" +
                        fs::path(m_strTemporary).filename().string() + " to " +

@@ -21,7 +21,7 @@ public:
     CSaveTarget& operator=(const CSaveTarget&) = delete;
 
     // Creates the temporary file under the first free name and gives it its attributes. Until
-    // the target is finished or gone, SIGINT, SIGTERM and SIGHUP remove it.
+    // the target is finished or gone, a signal that ends the program removes it.
     bool Open();
     // Flushes the file to disk, closes it and renames it over the chosen file, unless lastCheck
     // (run just before the rename) says why not.
@@ -52,6 +52,7 @@ private:
     CString m_strTemporary;
     CString m_strPath;
     HMMIO m_hmmio = nullptr;
-    bool m_bOurs = false;  // the temporary file holds nothing to keep if the save fails
+    bool m_bOurs = false;    // the temporary file holds nothing to keep if the save fails
+    int m_nSignalToken = 0;  // the temporary file's registration for removal on a signal
     CString m_strFailure;
 };

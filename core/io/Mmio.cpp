@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 
+#include <atomic>
 #include <cerrno>
 #include <new>
 
@@ -20,7 +21,28 @@ constexpr FOURCC kList = 0x5453494C;  // "LIST"
 constexpr FOURCC kRf64 = 0x34364652;  // "RF64"
 constexpr FOURCC kBw64 = 0x34365742;  // "BW64"
 
-MmioCounters g_counters;
+// Counted by every thread that loads or saves at once (the table's pools): each count stands
+// alone, so relaxed atomic additions suffice.
+class RelaxedCount {
+public:
+    void operator++() { m_value.fetch_add(1, std::memory_order_relaxed); }
+    void operator+=(std::int64_t n) { m_value.fetch_add(n, std::memory_order_relaxed); }
+    std::int64_t Value() const { return m_value.load(std::memory_order_relaxed); }
+    void Reset() { m_value.store(0, std::memory_order_relaxed); }
+
+private:
+    std::atomic<std::int64_t> m_value{0};
+};
+
+struct Counters {
+    RelaxedCount reads;
+    RelaxedCount writes;
+    RelaxedCount seeks;
+    RelaxedCount bytesRead;
+    RelaxedCount bytesWritten;
+};
+
+Counters g_counters;
 
 DWORD fromLittleEndian(const BYTE* pBytes) {
     return static_cast<DWORD>(LittleEndianOr0(ByteSpan(pBytes, 4), 0, 4));
@@ -353,10 +375,15 @@ BOOL mmioSameFile(HMMIO hmmioFirst, HMMIO hmmioSecond) {
     return first.st_dev == second.st_dev && first.st_ino == second.st_ino ? TRUE : FALSE;
 }
 
-const MmioCounters& mmioCounters() {
-    return g_counters;
+MmioCounters mmioCounters() {
+    return MmioCounters{g_counters.reads.Value(), g_counters.writes.Value(),
+                        g_counters.seeks.Value(), g_counters.bytesRead.Value(),
+                        g_counters.bytesWritten.Value()};
 }
 
 void mmioResetCounters() {
-    g_counters = MmioCounters{};
+    for (RelaxedCount* pCount : {&g_counters.reads, &g_counters.writes, &g_counters.seeks,
+                                 &g_counters.bytesRead, &g_counters.bytesWritten}) {
+        pCount->Reset();
+    }
 }

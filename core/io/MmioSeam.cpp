@@ -3,14 +3,15 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
-#include <utility>
 
 namespace {
 
 MmioSystemCalls g_posixCalls;
-MmioSystemCalls* g_pInstalledCalls = nullptr;
+// Read by every call on any thread while a test may install calls of its own.
+std::atomic<MmioSystemCalls*> g_pInstalledCalls{nullptr};
 
 }  // namespace
 
@@ -68,9 +69,10 @@ int MmioSystemCalls::fallocate(int fd, off_t offset, off_t length) {
 }
 
 MmioSystemCalls* mmioSetSystemCalls(MmioSystemCalls* pCalls) {
-    return std::exchange(g_pInstalledCalls, pCalls);
+    return g_pInstalledCalls.exchange(pCalls);
 }
 
 MmioSystemCalls& mmioSystemCalls() {
-    return g_pInstalledCalls != nullptr ? *g_pInstalledCalls : g_posixCalls;
+    MmioSystemCalls* pInstalled = g_pInstalledCalls.load(std::memory_order_acquire);
+    return pInstalled != nullptr ? *pInstalled : g_posixCalls;
 }

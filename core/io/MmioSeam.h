@@ -62,5 +62,6 @@ struct MmioCounters {
     std::int64_t bytesWritten = 0;
 };
 
-const MmioCounters& mmioCounters();
+// A snapshot of the counts of every thread since the last reset.
+MmioCounters mmioCounters();
 void mmioResetCounters();

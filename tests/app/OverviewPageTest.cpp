@@ -8,7 +8,7 @@
 
 #include "ViewerTestSupport.h"
 #include "app/OverviewPage.h"
-#include "core/chunks/Overview.h"
+#include "pages/Overview.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "BwfTestHelpers.h"
 #include "bwf/BEXTChunk.h"
 #include "core/chunks/ChunkRegistry.h"
-#include "core/chunks/Overview.h"
+#include "pages/Overview.h"
 
 namespace {
 
@@ -19,33 +19,30 @@ Bytes PayloadDescribedAs(const std::string& description) {
     return testfiles::BextPayload(fields);
 }
 
-TEST(BEXTChunkTest, ReadLoadsThePayloadAndMarksTheFile) {
+// The flag the pages share is the window's to set from the loaded tree, never the chunk's read.
+TEST(BEXTChunkTest, ReadLoadsThePayloadAndLeavesTheFlagAlone) {
     g_bHasBext = FALSE;
     const Bytes payload = PayloadDescribedAs("Marked");
     auto chunk = ReadChunk<CBEXTChunk>(payload, "bext");
-    EXPECT_TRUE(g_bHasBext);
+    EXPECT_FALSE(g_bHasBext);
     ASSERT_NE(chunk->m_pBext, nullptr);
     EXPECT_EQ(chunk->m_pBext, chunk->Data());
     EXPECT_EQ(bwftest::Payload(*chunk), payload);
 }
 
 TEST(BEXTChunkTest, EmptyPayloadHasNoBuffer) {
-    g_bHasBext = FALSE;
     auto chunk = ReadChunk<CBEXTChunk>({}, "bext");
-    EXPECT_TRUE(g_bHasBext);
     EXPECT_EQ(chunk->m_pBext, nullptr);
 }
 
-TEST(BEXTChunkTest, FailedReadLeavesTheMarkAlone) {
+TEST(BEXTChunkTest, FailedReadKeepsNoPointerToItsBuffer) {
     testfiles::TempDir dir;
     testfiles::writeFile(dir.file("short.bin"), {'b', 'e', 'x', 't', 2, 0});
     HMMIO h = mmioOpen(dir.file("short.bin").c_str(), nullptr, MMIO_READWRITE | MMIO_DENYNONE);
     ASSERT_NE(h, nullptr);
-    g_bHasBext = FALSE;
     CBEXTChunk chunk;
     EXPECT_FALSE(chunk.Read(h, TRUE));
     mmioClose(h, 0);
-    EXPECT_FALSE(g_bHasBext);
     EXPECT_EQ(chunk.m_pBext, nullptr);
 }
 

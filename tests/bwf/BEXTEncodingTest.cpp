@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "BEXTPageFixture.h"
-#include "core/chunks/Overview.h"
+#include "pages/Overview.h"
 
 namespace {
 

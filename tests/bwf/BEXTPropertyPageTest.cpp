@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "BEXTPageFixture.h"
-#include "core/chunks/Overview.h"
+#include "pages/Overview.h"
 
 namespace {
 

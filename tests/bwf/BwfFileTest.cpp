@@ -6,10 +6,11 @@
 #include <cstdlib>
 
 #include "BwfTestHelpers.h"
+#include "app/OverviewOfLoad.h"
 #include "bwf/BEXTChunk.h"
 #include "bwf/MEXTChunk.h"
-#include "core/chunks/Overview.h"
 #include "core/fields/AudioSummary.h"
+#include "pages/Overview.h"
 #include "pages/RiffChunk.h"
 
 namespace {
@@ -23,6 +24,7 @@ using testfiles::ChunkSpec;
 class LoadedFile {
 public:
     explicit LoadedFile(const std::string& path) : m_bLoaded(m_root.Load(path)) {
+        SetOverviewOfLoad(m_root);
         for (CObject* pChild : m_root) {
             CreatePageOf(static_cast<CChunk*>(pChild), nullptr);
         }

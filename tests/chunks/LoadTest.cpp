@@ -21,8 +21,10 @@
 #include "RiffWriter.h"
 #include "SparseFile.h"
 #include "TestFiles.h"
-#include "core/chunks/Overview.h"
+#include "app/OverviewOfLoad.h"
+#include "core/chunks/OverviewText.h"
 #include "core/io/MmioSeam.h"
+#include "pages/Overview.h"
 #include "pages/RiffChunk.h"
 
 namespace {
@@ -86,7 +88,9 @@ protected:
     BOOL Load(const Bytes& bytes, const std::string& name = "test.wav") {
         m_path = m_dir.file(name);
         testfiles::writeFile(m_path, bytes);
-        return m_root.Load(m_path);
+        const BOOL bLoaded = m_root.Load(m_path);
+        SetOverviewOfLoad(m_root);
+        return bLoaded;
     }
 
     std::vector<std::string> Names() const {
@@ -157,6 +161,7 @@ TEST_F(LoadTest, FilesWithoutAWaveFormLoadEmpty) {
         const std::string path = m_dir.file("other.bin");
         testfiles::writeFile(path, row.file);
         EXPECT_TRUE(root.Load(path));
+        SetOverviewOfLoad(root);
         EXPECT_TRUE(root.IsEmpty());
         EXPECT_EQ(g_strOverview, kOverviewAfterOpen);
         EXPECT_EQ(root.m_strOpenedPath, path);
@@ -286,6 +291,7 @@ TEST_F(LoadTest, OnlyRegularFilesThatExistAreOpened) {
         g_bHasBext = TRUE;
         ASSERT_TRUE(LoadReturnsPromptly(path)) << "the load blocked or crashed";
         EXPECT_FALSE(root.Load(path));
+        SetOverviewOfLoad(root);
         EXPECT_TRUE(root.IsEmpty());
         EXPECT_EQ(g_strOverview, kOverviewBefore);
         EXPECT_FALSE(g_bHasBext);
@@ -344,10 +350,51 @@ TEST_F(LoadTest, FileThatCannotBeOpenedForWritingLoadsAndASaveOverItSaysItIsRead
                         "the immutable attribute: no file here stops root from writing";
     }
     EXPECT_TRUE(m_root.Load(m_path));
+    SetOverviewOfLoad(m_root);
     EXPECT_EQ(Names(), std::vector<std::string>{"data"});
     EXPECT_EQ(g_strOverview, kOverviewAfterOpen);
     const CString strFailure = m_root.SaveTree(m_path, {});
     EXPECT_NE(strFailure.find("the file is read-only"), CString::npos) << strFailure;
+}
+
+struct LoadResultRow {
+    const char* what;
+    bool bFile;  // else the path names nothing
+    Bytes file;
+    const char* overview;  // the load's first line; empty when the file was never opened
+    bool bHasBext;
+};
+
+// A load on any thread writes nothing the window's pages share: its result stays with the tree
+// until the window takes it.
+TEST_F(LoadTest, TheLoadKeepsItsResultInTheTreeAndOnlyTheWindowSetsTheOverview) {
+    const LoadResultRow rows[] = {
+        {"plain WAVE", true, WaveFile({{"data", Samples(4)}}), kOverviewAfterOpen, false},
+        {"broadcast wave", true,
+         WaveFile({{"bext", testfiles::BextPayload({})}, {"data", Samples(4)}}), kOverviewAfterOpen,
+         true},
+        {"another form type", true, WaveFile({{"data", Samples(4)}}, "AVI "), kOverviewAfterOpen,
+         false},
+        {"missing", false, {}, "", false},
+    };
+    for (const LoadResultRow& row : rows) {
+        SCOPED_TRACE(row.what);
+        const std::string path = m_dir.file(std::string(row.what) + ".wav");
+        if (row.bFile) {
+            testfiles::writeFile(path, row.file);
+        }
+        g_strOverview = kOverviewBefore;
+        g_bHasBext = row.bHasBext ? FALSE : TRUE;
+        CRiffChunk root;
+        root.Load(path);
+        EXPECT_EQ(g_strOverview, kOverviewBefore);
+        EXPECT_EQ(g_bHasBext, row.bHasBext ? FALSE : TRUE);
+        EXPECT_EQ(root.LoadOverview(), row.overview);
+        EXPECT_EQ(HasBextChunk(root), row.bHasBext);
+        SetOverviewOfLoad(root);
+        EXPECT_EQ(g_strOverview, *row.overview ? row.overview : kOverviewBefore);
+        EXPECT_EQ(g_bHasBext, row.bHasBext ? TRUE : FALSE);
+    }
 }
 
 TEST_F(LoadTest, PathIsKeptLowerCasedAndAsOpened) {

@@ -7,8 +7,9 @@
 
 #include "RiffWriter.h"
 #include "SparseFile.h"
-#include "core/chunks/Overview.h"
+#include "app/OverviewOfLoad.h"
 #include "core/chunks/ds64ChunkModel.h"
+#include "pages/Overview.h"
 #include "pages/RiffChunk.h"
 
 namespace {
@@ -75,6 +76,7 @@ TEST_P(WideFormTest, LoadsWithItsDs64ChunkAndSavesInItsOwnForm) {
     testfiles::writeFile(path, WideFile(c));
     CRiffChunk root;
     ASSERT_TRUE(root.Load(path)) << root.LoadFailure();
+    SetOverviewOfLoad(root);
     EXPECT_EQ(Names(root), (std::vector<std::string>{"ds64", "fmt ", "data", "LIST"}));
     EXPECT_EQ(g_strOverview, std::string(c.formId) + " WAVE file.\r\n\r\n");
     const auto* pDs64 = dynamic_cast<const Cds64ChunkModel*>(root.GetChild(0));
@@ -165,6 +167,7 @@ TEST(WideFormSparseTest, ChunksAfterDataPastFourGiBAreFound) {
 
     CRiffChunk root;
     ASSERT_TRUE(root.Load(path)) << root.LoadFailure();
+    SetOverviewOfLoad(root);
     EXPECT_EQ(Names(root), (std::vector<std::string>{"ds64", "fmt ", "data", "LIST"}));
     EXPECT_EQ(root.GetChild(2)->m_ck.llDataSize, static_cast<std::int64_t>(kFiveGiB));
     EXPECT_EQ(root.GetChild(3)->m_ck.llDataOffset, tailOffset + 8);

@@ -76,7 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
         TerminalCase{{"check", "FILE"}, {kName}}, TerminalCase{{"loudness", "FILE"}, {kName}},
         TerminalCase{{"set", "--dry-run", "Originator=New", "FILE"}, {kName}},
         TerminalCase{{"md5", "gone\x1B[2J.wav"}, {"gone\\x1B[2J.wav"}},
-        TerminalCase{{"set", "Orig\x1B[2J=x", "FILE"}, {"unknown field 'Orig\\x1B[2J'"}}));
+        TerminalCase{{"set", "Orig\x1B[2J=x", "FILE"}, {"unknown field 'Orig\\x1B[2J'"}},
+        TerminalCase{{"md5", "gone\xE2\x80\xAEvaw.wav"}, {"gone\\u202Evaw.wav"}}));
 
 struct EscapeRow {
     const char* text;
@@ -97,6 +98,27 @@ TEST(TerminalTextTest, EscapesControlsAndKeepsWholeUtf8) {
         {"\xC3", "\xC3"},
         {"a\r\nb\tc", "a\r\nb\tc"},
         {"a\rb\x7F", "a\\x0Db\\x7F"},
+    };
+    for (const EscapeRow& row : rows) {
+        EXPECT_EQ(WithControlsEscaped(row.text), row.shown) << row.text;
+    }
+}
+
+TEST(TerminalTextTest, EscapesBidirectionalControls) {
+    const EscapeRow rows[] = {
+        {"take\xE2\x80\xAEvaw.exe", "take\\u202Evaw.exe"},  // right-to-left override
+        {"\xE2\x80\xAA\xE2\x80\xAB\xE2\x80\xAC\xE2\x80\xAD", "\\u202A\\u202B\\u202C\\u202D"},
+        {"\xE2\x81\xA6\xE2\x81\xA7\xE2\x81\xA8\xE2\x81\xA9", "\\u2066\\u2067\\u2068\\u2069"},
+        {"a\xE2\x80\x8E"
+         "b\xE2\x80\x8F"
+         "c\xD8\x9C"
+         "d",
+         "a\\u200Eb\\u200Fc\\u061Cd"},
+        // Neighbours that reorder nothing stay as they are.
+        {"\xE2\x80\xAF\xE2\x80\x8D\xE2\x81\xAA\xD8\x9B",
+         "\xE2\x80\xAF\xE2\x80\x8D\xE2\x81\xAA\xD8\x9B"},
+        // Cut short, the bytes are no control, and are passed on as any other broken sequence.
+        {"\xE2\x80", "\xE2\x80"},
     };
     for (const EscapeRow& row : rows) {
         EXPECT_EQ(WithControlsEscaped(row.text), row.shown) << row.text;

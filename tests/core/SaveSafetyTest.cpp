@@ -4,6 +4,7 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -122,7 +123,7 @@ TEST(SaveSafetyTest, PlantedTemporaryNamesDoNotBlockASave) {
 }
 
 TEST(SaveSafetyTest, ASignalThatEndsTheProgramMidSaveLeavesNoTemporaryFile) {
-    for (int nSignal : {SIGTERM, SIGINT, SIGHUP}) {
+    for (int nSignal : {SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGPIPE, SIGXFSZ, SIGXCPU, SIGALRM}) {
         SCOPED_TRACE(nSignal);
         testfiles::TempDir dir;
         const std::string path = dir.file("take.wav");
@@ -130,6 +131,8 @@ TEST(SaveSafetyTest, ASignalThatEndsTheProgramMidSaveLeavesNoTemporaryFile) {
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
+            const struct rlimit noCore {};
+            ::setrlimit(RLIMIT_CORE, &noCore);
             CRiffChunkModel root;
             root.Load(path);
             ActingCalls calls(MmioFaultyCalls::Call::Write, 5,

@@ -9,10 +9,11 @@
 #include "BrokenFiles.h"
 #include "HeldChunks.h"
 #include "PageRoundTrip.h"
+#include "app/OverviewOfLoad.h"
 #include "app/ViewerDlg.h"
 #include "app/ViewerTestSupport.h"
-#include "core/chunks/Overview.h"
 #include "core/chunks/OverviewText.h"
+#include "pages/Overview.h"
 
 namespace {
 
@@ -56,6 +57,7 @@ protected:
     void ExpectModelOutcome(const corpus::BrokenFile& file, const CString& strPath) {
         CRiffChunk root;
         EXPECT_EQ(root.Load(strPath), file.bLoads ? TRUE : FALSE);
+        SetOverviewOfLoad(root);
         EXPECT_EQ(ChunkNames(root), file.tabs);
         for (CObject* pObject : root) {
             CreatePageOf(static_cast<CChunk*>(pObject), dlg.get());

@@ -3,7 +3,7 @@
 #include "core/fields/AudioSummary.h"
 
 #include "FormatChunkFixture.h"
-#include "core/chunks/Overview.h"
+#include "pages/Overview.h"
 #include "format/fmtChunk.h"
 
 namespace {

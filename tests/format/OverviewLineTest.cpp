@@ -6,8 +6,9 @@
 #include <cstdlib>
 
 #include "ChunkOnDisk.h"
-#include "core/chunks/Overview.h"
+#include "app/OverviewOfLoad.h"
 #include "pages/ChunkPage.h"
+#include "pages/Overview.h"
 #include "pages/RiffChunk.h"
 
 namespace {
@@ -26,6 +27,7 @@ protected:
     std::string OverviewOf(const std::string& path) {
         CRiffChunk root;
         EXPECT_TRUE(root.Load(path));
+        SetOverviewOfLoad(root);
         for (int i = 0; i < root.GetCount(); ++i) {
             CreatePageOf(root.GetChild(i), nullptr);
         }

@@ -10,10 +10,11 @@
 
 #include "HeldChunks.h"
 #include "PageRoundTrip.h"
+#include "app/OverviewOfLoad.h"
 #include "app/ViewerDlg.h"
 #include "app/ViewerTestSupport.h"
-#include "core/chunks/Overview.h"
 #include "core/chunks/OverviewText.h"
+#include "pages/Overview.h"
 
 namespace {
 
@@ -91,6 +92,7 @@ protected:
     void ExpectLoadedAsFarAsBytesAllow(const CString& strPath, const testfiles::Bytes& bytes) {
         CRiffChunk root;
         const BOOL bLoaded = root.Load(strPath);
+        SetOverviewOfLoad(root);
         const auto fileSize = static_cast<std::int64_t>(bytes.size());
         if (StartsWithWaveForm(bytes)) {
             const std::int64_t nLeft = fileSize - EndOfLastChunk(root);

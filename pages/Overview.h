@@ -1,5 +1,5 @@
 #pragma once
-// State that loading resets and the pages share.
+// State the window sets from a load's result and its pages share, all on the window's thread.
 
 #include "core/base/Types.h"
 
