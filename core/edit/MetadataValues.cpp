@@ -209,6 +209,31 @@ ValueOutcome SetIxmlValue(CRiffChunkModel& root, const CString& strName, const C
     return rules.bMirror ? SetMirrorLines(root, strName, strValue) : ValueOutcome();
 }
 
+// The values of MetadataNamesOf with their texts, each chunk read once: a list of many entries
+// or tracks is not read again for each of them.
+std::vector<std::pair<CString, CString>> NamedValuesOf(const CRiffChunkModel& root) {
+    std::vector<std::pair<CString, CString>> values;
+    if (const CChunk* pBext = root.FirstChunk(mmioStringToFOURCC("bext", 0))) {
+        for (const char* pName : {"TimeReference", "UMID"}) {
+            if (std::optional<CString> value = BextValue(*pBext, pName)) {
+                values.emplace_back(pName, std::move(*value));
+            }
+        }
+    }
+    const CInfoList list(FindList(root, "INFO"));
+    for (const CString& strId : list.Ids()) {
+        if (IsInfoId(strId)) {
+            values.emplace_back(kInfoPrefix + strId, list.Text(strId).value_or(""));
+        }
+    }
+    if (const CChunk* pIxml = FindChunk(root, "iXML")) {
+        for (auto& [strField, strText] : IxmlFieldValuesOf(pIxml->PayloadText())) {
+            values.emplace_back(kIxmlPrefix + strField, std::move(strText));
+        }
+    }
+    return values;
+}
+
 }  // namespace
 
 bool IsMetadataName(const CString& strName) {
@@ -319,11 +344,9 @@ std::vector<std::pair<CString, CString>> EditableValuesOf(const CRiffChunkModel&
             }
         }
     }
-    for (const CString& strName : MetadataNamesOf(root)) {
-        if (const std::optional<CString> value = MetadataValue(root, strName)) {
-            values.emplace_back(strName, *value);
-        }
-    }
+    std::vector<std::pair<CString, CString>> named = NamedValuesOf(root);
+    values.insert(values.end(), std::make_move_iterator(named.begin()),
+                  std::make_move_iterator(named.end()));
     return values;
 }
 

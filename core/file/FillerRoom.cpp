@@ -21,8 +21,12 @@ std::int64_t Padded(std::int64_t size) {
     return size + (size & 1);
 }
 
+// A filler gives room only when it holds every byte it declares: the room of one that the file
+// cuts short (or that declares more than the file has) is not the file's, and sizing the filler
+// to it would make a payload as large as its declared size, of bytes the file never held.
 bool IsMovableFiller(const CChunk& chunk) {
-    return IsFillerId(chunk.m_ck.ckid) && chunk.m_ck.llDataOffset != 0 && !chunk.IsLeftInFile();
+    return IsFillerId(chunk.m_ck.ckid) && chunk.m_ck.llDataOffset != 0 && !chunk.IsLeftInFile() &&
+           chunk.m_ck.llDataSize == static_cast<std::int64_t>(chunk.DataSize());
 }
 
 // The filler's room as the file has it, from rPos on: its new place, or nothing when the chunks
