@@ -15,9 +15,9 @@ def chunk(ckid, payload):
     return ckid + struct.pack("<I", len(payload)) + payload + pad
 
 
-def wave(*chunks):
+def wave(*chunks, frames=48):
     fmt = chunk(b"fmt ", struct.pack("<HHIIHH", 1, 1, 48000, 96000, 2, 16))
-    data = chunk(b"data", b"\0" * 96)
+    data = chunk(b"data", b"\0" * (2 * frames))
     body = b"WAVE" + fmt + b"".join(chunks) + data
     return b"RIFF" + struct.pack("<I", len(body)) + body
 
@@ -68,7 +68,7 @@ def bxml_chunks(count):
 
 
 def markers_document(path, count):
-    markers = [{"id": i, "position": i * 10, "label": "M%d" % i, "note": ""}
+    markers = [{"id": i, "position": i, "label": "M%d" % i, "note": ""}
                for i in range(1, count + 1)]
     return json.dumps({"files": [{"path": path, "markers": markers}]}).encode()
 
@@ -85,7 +85,7 @@ def main(folder):
     write(os.path.join(folder, "cue200k.wav"), wave(cue_with_labels(200000)))
     write(os.path.join(folder, "bxml571.wav"), wave(bxml_chunks(571)))
     target = os.path.join(folder, "import200k.wav")
-    write(target, wave())
+    write(target, wave(frames=200001))
     write(os.path.join(folder, "markers200k.json"), markers_document(target, 200000))
     journaled = os.path.join(folder, "journaled.wav")
     write(journaled, wave())

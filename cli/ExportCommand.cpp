@@ -87,10 +87,6 @@ void PrintCsv(const std::vector<ExportedFile>& files) {
 }
 
 void WriteFileJson(CLoadedFile& file, CFilesJson& rFiles) {
-    Json values = Json::object();
-    for (auto& [strName, strValue] : EditableValuesOf(file.Root())) {
-        values[strName] = strValue;
-    }
     const CMarkerList list = MarkersOf(file.Root());
     const std::vector<Marker>& markers = list.Markers();
     rFiles.BeginFile();
@@ -102,7 +98,7 @@ void WriteFileJson(CLoadedFile& file, CFilesJson& rFiles) {
                     {"note", marker.note}};
     });
     rFiles.Member("path", AbsolutePath(file.Path()));
-    rFiles.Member("values", values);
+    rFiles.TextsMember("values", EditableValuesOf(file.Root()));
     rFiles.EndFile();
 }
 

@@ -1,5 +1,7 @@
 #include "cli/FilesJson.h"
 
+#include <algorithm>
+
 namespace {
 
 using Json = nlohmann::json;
@@ -65,6 +67,24 @@ void CFilesJson::ListMember(const CString& strKey, std::size_t nCount,
         m_out << (i ? ",\n" : "\n") << Spaces(kItemDepth) << Dumped(item(i), kItemDepth);
     }
     m_out << "\n" << Spaces(kMemberDepth) << "]";
+}
+
+void CFilesJson::TextsMember(const CString& strKey,
+                             std::vector<std::pair<CString, CString>> texts) {
+    Key(strKey);
+    std::stable_sort(texts.begin(), texts.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    bool bAny = false;
+    m_out << "{";
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (i + 1 < texts.size() && texts[i + 1].first == texts[i].first) {
+            continue;
+        }
+        m_out << (bAny ? ",\n" : "\n") << Spaces(kItemDepth) << Dumped(Json(texts[i].first), 0)
+              << ": " << Dumped(Json(texts[i].second), 0);
+        bAny = true;
+    }
+    m_out << (bAny ? "\n" + Spaces(kMemberDepth) + "}" : "}");
 }
 
 void CFilesJson::EndFile() {

@@ -7,6 +7,8 @@
 #include <functional>
 #include <nlohmann/json.hpp>
 #include <ostream>
+#include <utility>
+#include <vector>
 
 #include "core/base/Types.h"
 
@@ -23,6 +25,9 @@ public:
     // A member whose value is a list of nCount items, each made when it is written.
     void ListMember(const CString& strKey, std::size_t nCount,
                     const std::function<Json(std::size_t)>& item);
+    // A member whose value is an object of texts, from name and text pairs in any order: written
+    // by name, the last text of a name kept, as a JSON object holds them.
+    void TextsMember(const CString& strKey, std::vector<std::pair<CString, CString>> texts);
     void EndFile();
     // Writes the document's end.
     void Finish();
