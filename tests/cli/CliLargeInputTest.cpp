@@ -9,6 +9,7 @@
 #include "CliRunner.h"
 #include "RiffWriter.h"
 #include "TestFiles.h"
+#include "core/details/Gzip.h"
 
 namespace {
 
@@ -119,6 +120,32 @@ TEST_F(CliLargeInputTest, MarkersAndExportGiveEveryOneAsOneDocument) {
     EXPECT_EQ(values.size(), 2 * kMany);
     EXPECT_EQ(values["IXML:TRACK1500.NAME"], "T1500");
     EXPECT_EQ(values["INFO:ICFR"], "v");
+}
+
+// A bxml chunk of a few kilobytes inflating to a long document: info shows its start, and reads
+// no second ADM chunk (each could inflate as far).
+TEST_F(CliLargeInputTest, InfoShowsTheStartOfALongDocumentAndReadsOneAdmDocument) {
+    std::string document = "<ebuCoreMain><coreMetadata>";
+    for (int i = 0; i < 100000; ++i) {
+        document += "<a/>";
+    }
+    const std::optional<CString> stream = DeflateGzip(document + "</coreMetadata></ebuCoreMain>");
+    ASSERT_TRUE(stream);
+    const Bytes bxml = ByteBuilder().zeros(2).text(*stream);
+    const std::string path = m_dir.file("adm.wav");
+    writeFile(path, WaveFile({{"fmt ", PcmFormat(1, 48000, 16)},
+                              {"bxml", bxml},
+                              {"bxml", bxml},
+                              {"data", Bytes(4, 0)}}));
+    const CliResult result = RunCli({"info", path});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.out.find("<ebuCoreMain>\n  <coreMetadata>\n    <a/>\n"), std::string::npos);
+    EXPECT_NE(result.out.find(" more bytes not shown; `ovalis-cli export --axml` gives them all"),
+              std::string::npos);
+    EXPECT_NE(result.out.find("Not read: the file's ADM document is that of its bxml chunk at "
+                              "offset 44."),
+              std::string::npos);
+    EXPECT_LT(result.out.size(), 300000u);
 }
 
 }  // namespace
