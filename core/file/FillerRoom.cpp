@@ -34,7 +34,9 @@ bool IsMovableFiller(const CChunk& chunk) {
 std::optional<Placement> FillerFrom(CChunk& filler, std::int64_t& rPos) {
     const std::int64_t end = filler.m_ck.llDataOffset + Padded(filler.m_ck.llDataSize);
     const std::int64_t room = end - rPos - 8;
-    if (room < 0 && end != rPos) {
+    // A filler grown past what a chunk is held at (from chunks before it that shrank by as much)
+    // is left to the whole-file save, as is one whose room the chunks before it overran.
+    if ((room < 0 && end != rPos) || room > CChunk::kLargestHeld) {
         return std::nullopt;
     }
     const Placement placement{&filler, rPos + 8, room < 0 ? -1 : room};
