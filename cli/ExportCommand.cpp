@@ -4,9 +4,12 @@
 #include <iostream>
 #include <map>
 #include <nlohmann/json.hpp>
+#include <optional>
+#include <unordered_set>
 
 #include "cli/Batch.h"
 #include "cli/Diagnostics.h"
+#include "cli/FilesJson.h"
 #include "cli/LoadedFile.h"
 #include "cli/TablePaths.h"
 #include "core/base/Csv.h"
@@ -55,11 +58,11 @@ std::vector<CString> ColumnsOf(const std::vector<ExportedFile>& files) {
             columns.push_back(field.name);
         }
     }
+    std::unordered_set<CString> taken(columns.begin(), columns.end());
     for (const char* pPrefix : {"INFO:", "IXML:"}) {
         for (const ExportedFile& file : files) {
             for (const auto& [strName, strValue] : file.values) {
-                if (strName.rfind(pPrefix, 0) == 0 &&
-                    std::find(columns.begin(), columns.end(), strName) == columns.end()) {
+                if (strName.rfind(pPrefix, 0) == 0 && taken.insert(strName).second) {
                     columns.push_back(strName);
                 }
             }
@@ -83,20 +86,20 @@ void PrintCsv(const std::vector<ExportedFile>& files) {
     }
 }
 
-Json FileJson(CLoadedFile& file) {
-    Json values = Json::object();
-    for (auto& [strName, strValue] : EditableValuesOf(file.Root())) {
-        values[strName] = strValue;
-    }
-    Json markers = Json::array();
+void WriteFileJson(CLoadedFile& file, CFilesJson& rFiles) {
     const CMarkerList list = MarkersOf(file.Root());
-    for (const Marker& marker : list.Markers()) {
-        markers.push_back({{"id", marker.id},
-                           {"position", marker.position},
-                           {"label", marker.label},
-                           {"note", marker.note}});
-    }
-    return {{"path", AbsolutePath(file.Path())}, {"values", values}, {"markers", markers}};
+    const std::vector<Marker>& markers = list.Markers();
+    rFiles.BeginFile();
+    rFiles.ListMember("markers", markers.size(), [&markers](std::size_t i) {
+        const Marker& marker = markers[i];
+        return Json{{"id", marker.id},
+                    {"position", marker.position},
+                    {"label", marker.label},
+                    {"note", marker.note}};
+    });
+    rFiles.Member("path", AbsolutePath(file.Path()));
+    rFiles.TextsMember("values", EditableValuesOf(file.Root()));
+    rFiles.EndFile();
 }
 
 }  // namespace
@@ -136,19 +139,21 @@ int RunExport(const Invocation& invocation) {
         return ExportAdm(invocation);
     }
     std::vector<ExportedFile> exported;
-    Json files = Json::array();
+    std::optional<CFilesJson> files;
+    if (invocation.bJson) {
+        files.emplace(std::cout);
+    }
     const int nExit = RunBatch(invocation.files, [&](const CString& strPath) {
         CLoadedFile file(strPath);
-        if (file.IsLoaded() && invocation.bJson) {
-            files.push_back(FileJson(file));
+        if (file.IsLoaded() && files) {
+            WriteFileJson(file, *files);
         } else if (file.IsLoaded()) {
             exported.push_back(ExportedOf(file));
         }
         return file.Failure();
     });
-    if (invocation.bJson) {
-        std::cout << Json{{"files", files}}.dump(2, ' ', false, Json::error_handler_t::replace)
-                  << "\n";
+    if (files) {
+        files->Finish();
     } else {
         PrintCsv(exported);
     }

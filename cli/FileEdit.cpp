@@ -71,11 +71,26 @@ CString CFileEdit::StoreMarkers(const std::vector<Marker>& markers) {
     return SetMarkers(m_file.Root(), markers);
 }
 
+bool CFileEdit::HoldsAlready(const Assignment& assignment) {
+    if (!m_valuesNow) {
+        m_valuesNow.emplace();
+        for (auto& [strName, strValue] : EditableValuesOf(m_file.Root())) {
+            m_valuesNow->try_emplace(std::move(strName), std::move(strValue));
+        }
+    }
+    const auto it = m_valuesNow->find(assignment.strName);
+    return it != m_valuesNow->end() && it->second == assignment.strValue;
+}
+
 CString CFileEdit::StoreValue(const Assignment& assignment) {
+    // A value as it is changes no byte (SetMetadataValue would find so too, reading it again).
+    if (HoldsAlready(assignment)) {
+        return CString();
+    }
+    m_valuesNow.reset();
     CRiffChunkModel& root = m_file.Root();
     const CString& strName = assignment.strName;
-    if (std::none_of(m_valuesBefore.begin(), m_valuesBefore.end(),
-                     [&strName](const auto& value) { return value.first == strName; })) {
+    if (m_namesBefore.insert(strName).second) {
         m_valuesBefore.emplace_back(strName, MetadataValue(root, strName).value_or(""));
     }
     const ValueOutcome outcome = SetMetadataValue(root, strName, assignment.strValue, m_rules);
@@ -92,6 +107,7 @@ CString CFileEdit::StoreValue(const Assignment& assignment) {
 }
 
 CString CFileEdit::StoreOne(const Assignment& assignment) {
+    m_valuesNow.reset();
     return StoreFieldValue(m_file.Root(), assignment.strName, assignment.strValue, m_rules, m_notes,
                            [this](const CChunk& chunk, const FieldTable& table) {
                                m_before.try_emplace(&chunk, FieldsOf(chunk, table));

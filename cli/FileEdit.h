@@ -5,6 +5,9 @@
 // writes nothing; an edit that changes no byte writes nothing either.
 
 #include <map>
+#include <optional>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "cli/ByteChanges.h"
@@ -62,6 +65,9 @@ public:
 private:
     CString StoreOne(const Assignment& assignment);
     CString StoreValue(const Assignment& assignment);
+    // Whether the value is already what the file holds, from one reading of every value kept
+    // until something is stored: an import of many values does not read a list for each.
+    bool HoldsAlready(const Assignment& assignment);
     std::size_t IndexOf(const CChunk* pChunk) const;
 
     CLoadedFile& m_file;
@@ -72,6 +78,8 @@ private:
     // The payload bytes of every chunk but the samples, as they were before.
     std::map<const CChunk*, CString> m_payloadBefore;
     std::vector<std::pair<CString, CString>> m_valuesBefore;
+    std::unordered_set<CString> m_namesBefore;  // those of m_valuesBefore
+    std::optional<std::unordered_map<CString, CString>> m_valuesNow;
     std::vector<CString> m_notes;
 };
 

@@ -1,6 +1,7 @@
 #include "cli/FileReport.h"
 
 #include "cli/LoadedFile.h"
+#include "cli/ShownDetails.h"
 #include "core/chunks/ChunkId.h"
 #include "core/chunks/OverviewText.h"
 #include "core/details/AudioFacts.h"
@@ -24,6 +25,7 @@ ChunkReport ChunkEntryOf(const CChunk& chunk) {
 std::optional<ChunkReport> FieldsAndDetailsOf(const CChunk& chunk, const AudioFacts& facts) {
     const FieldTable* pTable = FieldTableOf(chunk);
     std::vector<DetailTable> details = DetailsOf(chunk, facts);
+    CutForInfo(details, chunk.DataSize());
     if (!pTable && details.empty()) {
         return std::nullopt;
     }

@@ -64,8 +64,9 @@ CString ReadFile(const Json& file, ImportRow& row) {
 
 BOOL ReadImportDocument(const CString& strText, std::vector<ImportRow>& rows, CString& strError) {
     const Json document = Json::parse(strText, nullptr, false);
-    if (document.is_discarded() || !document.is_object() ||
-        !document.value("files", Json()).is_array()) {
+    // Looked up, not taken with value(): that copies the whole list of files.
+    if (document.is_discarded() || !document.is_object() || !document.contains("files") ||
+        !document["files"].is_array()) {
         strError = "not a JSON document {\"files\": [...]}";
         return FALSE;
     }

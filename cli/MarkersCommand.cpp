@@ -2,9 +2,11 @@
 
 #include <iostream>
 #include <nlohmann/json.hpp>
+#include <optional>
 
 #include "cli/Batch.h"
 #include "cli/FileSave.h"
+#include "cli/FilesJson.h"
 #include "cli/LoadedFile.h"
 #include "cli/QuotedText.h"
 #include "cli/TerminalText.h"
@@ -46,14 +48,10 @@ Json PositionJson(std::uint64_t position, const AudioFacts& facts) {
             {"timecode", TimecodeOf(position, facts)}};
 }
 
-Json MarkersJson(const CMarkerList& markers, const AudioFacts& facts) {
-    Json list = Json::array();
-    for (const Marker& marker : markers.Markers()) {
-        Json item = PositionJson(marker.position, facts);
-        item.update({{"id", marker.id}, {"label", marker.label}, {"note", marker.note}});
-        list.push_back(std::move(item));
-    }
-    return list;
+Json MarkerJson(const Marker& marker, const AudioFacts& facts) {
+    Json item = PositionJson(marker.position, facts);
+    item.update({{"id", marker.id}, {"label", marker.label}, {"note", marker.note}});
+    return item;
 }
 
 // The post timers of the file's cart chunk: markers of their own kind, listed but not edited here.
@@ -72,14 +70,18 @@ Json TimersJson(const std::vector<CartTimer>& timers, const AudioFacts& facts) {
     return list;
 }
 
-CString ListMarkers(const CLoadedFile& file, const CString& strPath, Json* pFiles) {
+CString ListMarkers(const CLoadedFile& file, const CString& strPath, CFilesJson* pFiles) {
     const AudioFacts facts = AudioFactsOf(file.Root());
     const CMarkerList markers = MarkersOf(file.Root());
     const std::vector<CartTimer> timers = TimersOf(file.Root());
     if (pFiles) {
-        pFiles->push_back({{"path", strPath},
-                           {"markers", MarkersJson(markers, facts)},
-                           {"cartTimers", TimersJson(timers, facts)}});
+        const std::vector<Marker>& list = markers.Markers();
+        pFiles->BeginFile();
+        pFiles->Member("cartTimers", TimersJson(timers, facts));
+        pFiles->ListMember("markers", list.size(),
+                           [&](std::size_t i) { return MarkerJson(list[i], facts); });
+        pFiles->Member("path", strPath);
+        pFiles->EndFile();
         return CString();
     }
     for (const Marker& marker : markers.Markers()) {
@@ -125,7 +127,10 @@ CString EditMarkers(CLoadedFile& file, const Invocation& invocation) {
 int RunMarkers(const Invocation& invocation) {
     const bool bEdits =
         std::any_of(invocation.optionValues.begin(), invocation.optionValues.end(), IsMarkerEdit);
-    Json files = Json::array();
+    std::optional<CFilesJson> files;
+    if (invocation.bJson && !bEdits) {
+        files.emplace(std::cout);
+    }
     const int nExit = RunBatch(invocation.files, [&](const CString& strPath) {
         CLoadedFile file(strPath, bEdits ? FileUse::Write : FileUse::Read);
         if (!file.IsLoaded()) {
@@ -134,11 +139,10 @@ int RunMarkers(const Invocation& invocation) {
         if (bEdits) {
             return EditMarkers(file, invocation);
         }
-        return ListMarkers(file, strPath, invocation.bJson ? &files : nullptr);
+        return ListMarkers(file, strPath, files ? &*files : nullptr);
     });
-    if (invocation.bJson && !bEdits) {
-        std::cout << Json{{"files", files}}.dump(2, ' ', false, Json::error_handler_t::replace)
-                  << "\n";
+    if (files) {
+        files->Finish();
     }
     std::cout << std::flush;
     return nExit;

@@ -92,7 +92,14 @@ DetailTable ChnaDetails(const CChunk& chunk) {
     return table;
 }
 
-std::vector<DetailTable> AxmlDetails(const CChunk& chunk) {
+std::vector<DetailTable> AxmlDetails(const CChunk& chunk, const CChunk* pAdm) {
+    if (pAdm && pAdm != &chunk) {
+        return {{"ADM document",
+                 {},
+                 {},
+                 "Not read: the file's ADM document is that of its " + IdText(pAdm->m_ck.ckid) +
+                     " chunk at offset " + std::to_string(pAdm->m_ck.llDataOffset) + "."}};
+    }
     CString strError;
     const CString strText = AdmDocumentText(IdText(chunk.m_ck.ckid), chunk.Payload(), strError);
     const XmlParse parse = strError.empty() ? ParseXml(strText) : XmlParse{};
@@ -101,5 +108,6 @@ std::vector<DetailTable> AxmlDetails(const CChunk& chunk) {
             {"ADM document", {}, {}, "Not read: " + (strError.empty() ? parse.error : strError)}};
     }
     const AdmDocument adm = ParseAdm(strText);
-    return {ChainTable(adm), CountsTable(adm), {"ADM document", {}, {}, IndentedXml(*parse.root)}};
+    return MovedTables(ChainTable(adm), CountsTable(adm),
+                       DetailTable{"ADM document", {}, {}, IndentedXml(*parse.root)});
 }

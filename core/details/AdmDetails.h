@@ -9,4 +9,6 @@
 class CChunk;
 
 DetailTable ChnaDetails(const CChunk& chunk);
-std::vector<DetailTable> AxmlDetails(const CChunk& chunk);
+// pAdm: the chunk of the file's ADM document, when known; the document of another ADM chunk is
+// not read (each may inflate to megabytes, and the file holds one document).
+std::vector<DetailTable> AxmlDetails(const CChunk& chunk, const CChunk* pAdm = nullptr);

@@ -21,12 +21,14 @@ void FindFirsts(const CChunk& root, AudioFacts& facts) {
     static const FOURCC kData = mmioStringToFOURCC("data", 0);
     static const FOURCC kBext = mmioStringToFOURCC("bext", 0);
     static const FOURCC kIxml = mmioStringToFOURCC("iXML", 0);
-    const std::pair<FOURCC, const CChunk**> kinds[] = {{kFormat, &facts.pFormat},
-                                                       {kData, &facts.pData},
-                                                       {kBext, &facts.pBext},
-                                                       {kIxml, &facts.pIxml}};
+    static const FOURCC kAxml = mmioStringToFOURCC("axml", 0);
+    static const FOURCC kBxml = mmioStringToFOURCC("bxml", 0);
+    const CChunk* pBxml = nullptr;
+    const std::pair<FOURCC, const CChunk**> kinds[] = {
+        {kFormat, &facts.pFormat}, {kData, &facts.pData}, {kBext, &facts.pBext},
+        {kIxml, &facts.pIxml},     {kAxml, &facts.pAdm},  {kBxml, &pBxml}};
     int nFound = 0;
-    for (auto it = root.begin(); it != root.end() && nFound < 4; ++it) {
+    for (auto it = root.begin(); it != root.end() && nFound < 6; ++it) {
         const auto* pChunk = static_cast<const CChunk*>(*it);
         for (const auto& [ckid, ppFirst] : kinds) {
             if (pChunk->m_ck.ckid == ckid && !*ppFirst) {
@@ -35,6 +37,7 @@ void FindFirsts(const CChunk& root, AudioFacts& facts) {
             }
         }
     }
+    facts.pAdm = facts.pAdm ? facts.pAdm : pBxml;
 }
 
 // Full speaker names for a pair; codes for more, so that a 7.1.4 layout fits a line.

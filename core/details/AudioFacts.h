@@ -16,6 +16,8 @@ struct AudioFacts {
     const CChunk* pData = nullptr;
     const CChunk* pBext = nullptr;
     const CChunk* pIxml = nullptr;
+    // The chunk of the file's ADM document: the first axml chunk, else the first bxml chunk.
+    const CChunk* pAdm = nullptr;
     DWORD dwSampleRate = 0;  // 0 when no format gives one
     std::optional<std::uint64_t> timeReference;
     std::optional<TimecodeRate> ixmlRate;

@@ -44,8 +44,9 @@ std::vector<AdtlEntry> FileAdtlEntries(const CChunk& chunk) {
         return entries;
     }
     for (CObject* pObject : *chunk.m_pParent) {
-        const auto more = AdtlEntries(*static_cast<const CChunk*>(pObject));
-        entries.insert(entries.end(), more.begin(), more.end());
+        auto more = AdtlEntries(*static_cast<const CChunk*>(pObject));
+        entries.insert(entries.end(), std::make_move_iterator(more.begin()),
+                       std::make_move_iterator(more.end()));
     }
     return entries;
 }

@@ -73,9 +73,8 @@ std::vector<DetailTable> IxmlDetails(const CChunk& chunk) {
         const char* pOutcome = parse.tooLarge ? "Too large to check: " : "Not well formed: ";
         return {{"iXML document", {}, {}, pOutcome + parse.error + ".\n" + strText}};
     }
-    return {FieldsTable(*parse.root),
-            TracksTable(*parse.root),
-            {"iXML document", {}, {}, IndentedXml(*parse.root)}};
+    return MovedTables(FieldsTable(*parse.root), TracksTable(*parse.root),
+                       DetailTable{"iXML document", {}, {}, IndentedXml(*parse.root)});
 }
 
 std::vector<CString> IxmlFieldNames() {

@@ -30,10 +30,11 @@ CString Truncation(const SubChunk& sub) {
 
 DetailTable InfoTable(const CChunk& chunk) {
     DetailTable table{"INFO entries", {"Id", "Field", "Text"}, {}, {}};
-    for (const SubChunk& sub : SubChunksOf(chunk)) {
+    ForEachSubChunk(chunk, [&table](const SubChunk& sub) {
         table.rows.push_back(
             {sub.id, InfoFieldName(sub.id), SubChunkText(sub.bytes) + Truncation(sub)});
-    }
+        return true;
+    });
     return table;
 }
 
@@ -87,21 +88,22 @@ std::vector<AdtlEntry> AdtlEntries(const CChunk& chunk) {
     if (ListType(chunk) != "adtl") {
         return entries;
     }
-    for (const SubChunk& sub : SubChunksOf(chunk)) {
+    ForEachSubChunk(chunk, [&entries](const SubChunk& sub) {
         if (sub.id == "labl" || sub.id == "note" || sub.id == "ltxt") {
             entries.push_back(EntryOf(sub));
         }
-    }
+        return true;
+    });
     return entries;
 }
 
 std::vector<DetailTable> ListDetails(const CChunk& chunk) {
     const CString strType = ListType(chunk);
     if (strType == "INFO") {
-        return {InfoTable(chunk)};
+        return MovedTables(InfoTable(chunk));
     }
     if (strType == "adtl") {
-        return {AdtlTable(chunk)};
+        return MovedTables(AdtlTable(chunk));
     }
     return {};
 }

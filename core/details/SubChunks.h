@@ -2,6 +2,7 @@
 // The sub-chunks inside a list's payload (after its list type), read with every size checked
 // against the bytes held.
 
+#include <functional>
 #include <vector>
 
 #include "core/base/Types.h"
@@ -20,5 +21,7 @@ struct SubChunk {
 CString ListType(const CChunk& chunk);
 // The sub-chunks after the list type, in order, the last one cut where the payload ends.
 std::vector<SubChunk> SubChunksOf(const CChunk& chunk);
+// The same one at a time, for a list of many entries: the visit returns false to stop.
+void ForEachSubChunk(const CChunk& chunk, const std::function<bool(const SubChunk&)>& visit);
 // The text of a zero-ended 8-bit text, as UTF-8 (UTF-8 or Windows-1252 bytes).
 CString SubChunkText(const CString& strBytes);

@@ -13,6 +13,9 @@ namespace {
 
 // Elements nested deeper than this end the parse: the tree is walked recursively.
 constexpr std::size_t kDeepest = 256;
+// Nor documents of more elements: each costs the tree some 200 bytes, so a document of empty
+// elements (a few bytes each, or a small gzip stream inflated) would take forty times its size.
+constexpr std::size_t kMostElements = 500000;
 // Entities may add no more text than the document holds itself (iXML has no use for them):
 // a few nested ones would make a small document a thousandfold larger.
 constexpr float kMostAmplification = 2.0f;
@@ -29,6 +32,7 @@ struct Builder {
     XML_Parser parser;
     std::unique_ptr<XmlElement> root;
     std::vector<XmlElement*> open;
+    std::size_t nElements = 0;
 };
 
 CString Trimmed(const CString& strText) {
@@ -41,7 +45,7 @@ CString Trimmed(const CString& strText) {
 
 void XMLCALL OnStart(void* pData, const XML_Char* pName, const XML_Char** pAttributes) {
     auto* pBuilder = static_cast<Builder*>(pData);
-    if (pBuilder->open.size() >= kDeepest) {
+    if (pBuilder->open.size() >= kDeepest || ++pBuilder->nElements > kMostElements) {
         XML_StopParser(pBuilder->parser, XML_FALSE);
         return;
     }
@@ -138,10 +142,15 @@ XML_Parser NewParser(const XML_Char* pEncoding, Builder& builder) {
     return parser;
 }
 
-CString ErrorText(XML_Parser parser) {
+CString ErrorText(const Builder& builder) {
+    XML_Parser parser = builder.parser;
     const XML_Error code = XML_GetErrorCode(parser);
     if (code == XML_ERROR_AMPLIFICATION_LIMIT_BREACH) {
         return "its entities expand it past its own size";
+    }
+    if (builder.nElements > kMostElements) {
+        return "the document has more than " + std::to_string(kMostElements) +
+               " elements; documents of up to " + std::to_string(kMostElements) + " are parsed";
     }
     return CString(code == XML_ERROR_ABORTED ? "elements nested too deeply"
                                              : XML_ErrorString(code)) +
@@ -164,8 +173,9 @@ XmlParse ParseAs(const CString& strDocument, const XML_Char* pEncoding, XML_Erro
     if (bParsed && builder.root && builder.open.empty()) {
         result.root = std::move(builder.root);
     } else {
-        result.error = ErrorText(builder.parser);
-        result.tooLarge = code == XML_ERROR_AMPLIFICATION_LIMIT_BREACH;
+        result.error = ErrorText(builder);
+        result.tooLarge =
+            code == XML_ERROR_AMPLIFICATION_LIMIT_BREACH || builder.nElements > kMostElements;
     }
     XML_ParserFree(builder.parser);
     return result;

@@ -32,8 +32,8 @@ inline constexpr std::size_t kLargestXmlDocument = 16 * 1024 * 1024;
 struct XmlParse {
     std::unique_ptr<XmlElement> root;  // null when the document is not well formed
     CString error;                     // what stopped the parser, and where
-    // Not checked at all: the document is past the size limit, or its entities expand it past
-    // its own size.
+    // Not checked at all: the document is past the size limit or the count of elements, or its
+    // entities expand it past its own size.
     bool tooLarge = false;
 };
 

@@ -1,6 +1,6 @@
 #include "core/edit/FileMarkers.h"
 
-#include <algorithm>
+#include <unordered_set>
 
 #include "core/edit/ChunkInsert.h"
 
@@ -36,16 +36,17 @@ CString StoreMarkers(CRiffChunkModel& root, const CMarkerList& markers) {
 
 CString SetMarkers(CRiffChunkModel& root, const std::vector<Marker>& wanted) {
     CMarkerList markers = MarkersOf(root);
-    std::vector<DWORD> gone;
+    std::unordered_set<DWORD> wantedIds;
+    for (const Marker& given : wanted) {
+        wantedIds.insert(given.id);
+    }
+    std::unordered_set<DWORD> gone;
     for (const Marker& marker : markers.Markers()) {
-        if (std::none_of(wanted.begin(), wanted.end(),
-                         [&marker](const Marker& given) { return given.id == marker.id; })) {
-            gone.push_back(marker.id);
+        if (wantedIds.count(marker.id) == 0) {
+            gone.insert(marker.id);
         }
     }
-    for (DWORD dwId : gone) {
-        markers.Remove(dwId);
-    }
+    markers.Remove(gone);
     for (const Marker& given : wanted) {
         if (CString strProblem = CheckMarkerPosition(given.position, root.SampleFrames());
             !strProblem.empty()) {

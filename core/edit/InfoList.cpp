@@ -23,26 +23,31 @@ CInfoList::CInfoList(const CChunk* pList) {
     }
     const CString strPayload = pList->PayloadText();
     std::size_t end = 4;
-    for (const SubChunk& sub : SubChunksOf(*pList)) {
+    ForEachSubChunk(*pList, [&](const SubChunk& sub) {
         if (sub.truncated) {
-            break;
+            return false;
         }
         const std::size_t begin = sub.offset - 8;
         end = std::min<std::size_t>(strPayload.size(),
                                     sub.offset + sub.declared + (sub.declared & 1));
         m_entries.push_back(
             {sub.id, SubChunkText(sub.bytes), strPayload.substr(begin, end - begin)});
-    }
+        return true;
+    });
     m_strTail = strPayload.substr(end);
+    IndexEntries();
+}
+
+void CInfoList::IndexEntries() {
+    m_index.clear();
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        m_index.try_emplace(m_entries[i].id, i);
+    }
 }
 
 std::optional<CString> CInfoList::Text(const CString& strId) const {
-    for (const Entry& entry : m_entries) {
-        if (entry.id == strId) {
-            return entry.text;
-        }
-    }
-    return std::nullopt;
+    const auto it = m_index.find(strId);
+    return it == m_index.end() ? std::nullopt : std::optional(m_entries[it->second].text);
 }
 
 std::vector<CString> CInfoList::Ids() const {
@@ -54,18 +59,20 @@ std::vector<CString> CInfoList::Ids() const {
 }
 
 void CInfoList::Set(const CString& strId, const CString& strText) {
-    const auto it = std::find_if(m_entries.begin(), m_entries.end(),
-                                 [&strId](const Entry& entry) { return entry.id == strId; });
-    if (strText.empty()) {
-        if (it != m_entries.end()) {
-            m_entries.erase(it);
+    const auto found = m_index.find(strId);
+    if (found == m_index.end()) {
+        if (!strText.empty()) {
+            m_index.emplace(strId, m_entries.size());
+            m_entries.push_back({strId, strText, CString()});
         }
         return;
     }
-    if (it == m_entries.end()) {
-        m_entries.push_back({strId, strText, CString()});
-    } else if (it->text != strText) {
-        *it = {strId, strText, CString()};
+    Entry& entry = m_entries[found->second];
+    if (strText.empty()) {
+        m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(found->second));
+        IndexEntries();
+    } else if (entry.text != strText) {
+        entry = {strId, strText, CString()};
     }
 }
 

@@ -4,6 +4,7 @@
 // closing zero byte.
 
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "core/base/Types.h"
@@ -31,7 +32,11 @@ private:
         CString text;
         CString stored;  // the entry as stored, header to pad byte; empty once edited
     };
+    // Each id's first entry, by its place in m_entries; built again after a removal.
+    void IndexEntries();
+
     std::vector<Entry> m_entries;
+    std::unordered_map<CString, std::size_t> m_index;
     CString m_strTail;
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <unordered_map>
 
 #include "core/details/XmlTree.h"
 #include "core/edit/ReadBackLimit.h"
@@ -162,6 +163,38 @@ void AddTrackFields(const XmlElement& list, std::vector<CString>& rNames) {
     }
 }
 
+std::vector<CString> FieldsOf(const XmlElement& root) {
+    std::vector<CString> names;
+    for (const char* pName : kMainFields) {
+        if (root.Child(pName)) {
+            names.emplace_back(pName);
+        }
+    }
+    const XmlElement* pSpeed = root.Child("SPEED");
+    for (const char* pName : kSpeedFields) {
+        if (pSpeed && pSpeed->Child(pName)) {
+            names.push_back(CString("SPEED.") + pName);
+        }
+    }
+    if (const XmlElement* pList = root.Child("TRACK_LIST")) {
+        AddTrackFields(*pList, names);
+    }
+    return names;
+}
+
+// Each channel's first track, as TrackOf finds it, for a document of many tracks.
+std::unordered_map<CString, const XmlElement*> TracksByChannel(const XmlElement& root) {
+    std::unordered_map<CString, const XmlElement*> tracks;
+    if (const XmlElement* pList = root.Child("TRACK_LIST")) {
+        for (const auto& pTrack : pList->children) {
+            if (pTrack->name == "TRACK") {
+                tracks.try_emplace(pTrack->ChildText("CHANNEL_INDEX"), pTrack.get());
+            }
+        }
+    }
+    return tracks;
+}
+
 }  // namespace
 
 bool IsIxmlField(const CString& strName) {
@@ -169,26 +202,30 @@ bool IsIxmlField(const CString& strName) {
 }
 
 std::vector<CString> IxmlFieldsOf(const CString& strDocument) {
-    std::vector<CString> names;
+    const XmlParse parse = ParseXml(Parsable(strDocument));
+    return parse.root ? FieldsOf(*parse.root) : std::vector<CString>();
+}
+
+std::vector<std::pair<CString, CString>> IxmlFieldValuesOf(const CString& strDocument) {
+    std::vector<std::pair<CString, CString>> values;
     const XmlParse parse = ParseXml(Parsable(strDocument));
     if (!parse.root) {
-        return names;
+        return values;
     }
-    for (const char* pName : kMainFields) {
-        if (parse.root->Child(pName)) {
-            names.emplace_back(pName);
+    const auto tracks = TracksByChannel(*parse.root);
+    for (const CString& strName : FieldsOf(*parse.root)) {
+        // A track's channel index that is not a number names no field.
+        const std::optional<FieldPath> path = PathOf(strName);
+        const auto track = path ? tracks.find(path->channel) : tracks.end();
+        const XmlElement* pBlock = !path                    ? nullptr
+                                   : path->block != "TRACK" ? BlockOf(*parse.root, *path)
+                                   : track != tracks.end()  ? track->second
+                                                            : nullptr;
+        if (const XmlElement* pLeaf = pBlock ? pBlock->Child(path->leaf) : nullptr) {
+            values.emplace_back(strName, pLeaf->text);
         }
     }
-    const XmlElement* pSpeed = parse.root->Child("SPEED");
-    for (const char* pName : kSpeedFields) {
-        if (pSpeed && pSpeed->Child(pName)) {
-            names.push_back(CString("SPEED.") + pName);
-        }
-    }
-    if (const XmlElement* pList = parse.root->Child("TRACK_LIST")) {
-        AddTrackFields(*pList, names);
-    }
-    return names;
+    return values;
 }
 
 std::vector<CString> IxmlFieldNamesForHelp() {

@@ -19,6 +19,8 @@ bool IsIxmlField(const CString& strName);
 // The fields the document names, in a listing's order: the main ones, the SPEED block's and
 // each track's name and function.
 std::vector<CString> IxmlFieldsOf(const CString& strDocument);
+// The same fields with their texts (as IxmlFieldText gives them), from one parse of the document.
+std::vector<std::pair<CString, CString>> IxmlFieldValuesOf(const CString& strDocument);
 // The fields every document may take (the track fields of track 1 stand for all).
 std::vector<CString> IxmlFieldNamesForHelp();
 // The field's text (entities resolved); nothing when the document lacks the element or is not

@@ -43,11 +43,12 @@ CMarkerList::CMarkerList(const CChunk* pCue, const CChunk* pAdtl) {
     }
     m_strCueTail = strCue.size() > 4 + nCount * kPointSize ? strCue.substr(4 + nCount * kPointSize)
                                                            : CString();
+    IndexMarkers();
     if (!pAdtl) {
         return;
     }
     const CString strAdtl = pAdtl->PayloadText();
-    for (const SubChunk& sub : SubChunksOf(*pAdtl)) {
+    ForEachSubChunk(*pAdtl, [&](const SubChunk& sub) {
         const std::size_t nEnd =
             std::min<std::size_t>(strAdtl.size(), sub.offset + sub.declared + (sub.declared & 1));
         const DWORD dwId = DwordAt(sub.bytes, 0);
@@ -56,13 +57,22 @@ CMarkerList::CMarkerList(const CChunk* pCue, const CChunk* pAdtl) {
         if (pMarker && (sub.id == "labl" || sub.id == "note") && sub.bytes.size() > 4) {
             (sub.id == "labl" ? pMarker->label : pMarker->note) = SubChunkText(sub.bytes.substr(4));
         }
+        return true;
+    });
+}
+
+void CMarkerList::IndexMarkers() {
+    m_index.clear();
+    m_dwNextId = 1;
+    for (std::size_t i = 0; i < m_markers.size(); ++i) {
+        m_index.try_emplace(m_markers[i].id, i);
+        m_dwNextId = std::max(m_dwNextId, m_markers[i].id + 1);
     }
 }
 
 Marker* CMarkerList::FindMutable(DWORD dwId) {
-    const auto it = std::find_if(m_markers.begin(), m_markers.end(),
-                                 [dwId](const Marker& marker) { return marker.id == dwId; });
-    return it == m_markers.end() ? nullptr : &*it;
+    const auto it = m_index.find(dwId);
+    return it == m_index.end() ? nullptr : &m_markers[it->second];
 }
 
 const Marker* CMarkerList::Find(DWORD dwId) const {
@@ -71,15 +81,13 @@ const Marker* CMarkerList::Find(DWORD dwId) const {
 
 DWORD CMarkerList::Add(std::uint64_t position, const CString& strLabel, const CString& strNote,
                        std::optional<DWORD> id) {
-    DWORD dwId = 1;
-    for (const Marker& marker : m_markers) {
-        dwId = std::max(dwId, marker.id + 1);
-    }
-    dwId = id.value_or(dwId);
+    const DWORD dwId = id.value_or(m_dwNextId);
+    m_index.try_emplace(dwId, m_markers.size());
+    m_dwNextId = std::max(m_dwNextId, dwId + 1);
     m_markers.push_back({dwId, position, strLabel, strNote});
     m_points.push_back({});
-    m_editedTexts.emplace_back(dwId, "labl");
-    m_editedTexts.emplace_back(dwId, "note");
+    m_editedTexts.emplace(dwId, "labl");
+    m_editedTexts.emplace(dwId, "note");
     return dwId;
 }
 
@@ -99,7 +107,7 @@ bool CMarkerList::Rename(DWORD dwId, const CString& strLabel) {
     Marker* pMarker = FindMutable(dwId);
     if (pMarker && pMarker->label != strLabel) {
         pMarker->label = strLabel;
-        m_editedTexts.emplace_back(dwId, "labl");
+        m_editedTexts.emplace(dwId, "labl");
     }
     return pMarker != nullptr;
 }
@@ -108,7 +116,7 @@ bool CMarkerList::SetNote(DWORD dwId, const CString& strNote) {
     Marker* pMarker = FindMutable(dwId);
     if (pMarker && pMarker->note != strNote) {
         pMarker->note = strNote;
-        m_editedTexts.emplace_back(dwId, "note");
+        m_editedTexts.emplace(dwId, "note");
     }
     return pMarker != nullptr;
 }
@@ -118,11 +126,26 @@ bool CMarkerList::Remove(DWORD dwId) {
     if (!pMarker) {
         return false;
     }
-    const auto nIndex = static_cast<std::size_t>(pMarker - m_markers.data());
-    m_markers.erase(m_markers.begin() + static_cast<std::ptrdiff_t>(nIndex));
-    m_points.erase(m_points.begin() + static_cast<std::ptrdiff_t>(nIndex));
+    const auto nIndex = static_cast<std::ptrdiff_t>(pMarker - m_markers.data());
+    m_markers.erase(m_markers.begin() + nIndex);
+    m_points.erase(m_points.begin() + nIndex);
     std::erase_if(m_texts, [dwId](const Text& text) { return text.id == dwId; });
+    IndexMarkers();
     return true;
+}
+
+void CMarkerList::Remove(const std::unordered_set<DWORD>& ids) {
+    std::size_t nKept = 0;
+    for (std::size_t i = 0; i < m_markers.size(); ++i) {
+        if (ids.count(m_markers[i].id) == 0) {
+            m_markers[nKept] = std::move(m_markers[i]);
+            m_points[nKept++] = std::move(m_points[i]);
+        }
+    }
+    m_markers.resize(nKept);
+    m_points.resize(nKept);
+    std::erase_if(m_texts, [&ids](const Text& text) { return ids.count(text.id) > 0; });
+    IndexMarkers();
 }
 
 CString CMarkerList::CuePayload() const {
@@ -139,8 +162,7 @@ CString CMarkerList::CuePayload() const {
 
 CString CMarkerList::AdtlPayload() const {
     const auto isEdited = [this](DWORD dwId, const CString& strKind) {
-        return std::find(m_editedTexts.begin(), m_editedTexts.end(),
-                         std::make_pair(dwId, strKind)) != m_editedTexts.end();
+        return m_editedTexts.count(std::make_pair(dwId, strKind)) > 0;
     };
     CString strPayload = "adtl";
     for (const Text& text : m_texts) {

@@ -5,6 +5,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "core/base/Types.h"
@@ -33,6 +36,8 @@ public:
     bool Rename(DWORD dwId, const CString& strLabel);
     bool SetNote(DWORD dwId, const CString& strNote);
     bool Remove(DWORD dwId);
+    // Removes every marker of these ids, and their texts, in one pass over the list.
+    void Remove(const std::unordered_set<DWORD>& ids);
 
     // The cue chunk's payload.
     CString CuePayload() const;
@@ -51,11 +56,15 @@ private:
         CString stored;  // the entry as stored, header to pad byte
     };
     Marker* FindMutable(DWORD dwId);
+    // Each id's first marker, by its place in m_markers; built again after a removal.
+    void IndexMarkers();
 
     std::vector<Marker> m_markers;
     std::vector<Point> m_points;  // beside m_markers
+    std::unordered_map<DWORD, std::size_t> m_index;
+    DWORD m_dwNextId = 1;  // one past the highest id
     std::vector<Text> m_texts;
-    std::vector<std::pair<DWORD, CString>> m_editedTexts;  // (id, kind) whose text changed
+    std::set<std::pair<DWORD, CString>> m_editedTexts;  // (id, kind) whose text changed
     CString m_strCueTail;
 };
 

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <unordered_map>
 
 #include "core/details/AudioFacts.h"
 #include "core/details/ListDetails.h"
+#include "core/details/SubChunks.h"
 #include "core/edit/AdmDocumentEdit.h"
 #include "core/edit/ChunkInsert.h"
 #include "core/edit/DateText.h"
@@ -223,6 +225,46 @@ ValueOutcome SetIxmlValue(CRiffChunkModel& root, const CString& strName, const C
     return rules.bMirror ? SetMirrorLines(root, strName, strValue) : ValueOutcome();
 }
 
+// The INFO entries as CInfoList reads them, each id with the text of its first entry, without
+// holding the list: a file may have hundreds of thousands.
+void AddInfoValues(const CChunk* pList, std::vector<std::pair<CString, CString>>& rValues) {
+    if (!pList || pList->DataSize() < 4) {
+        return;
+    }
+    std::unordered_map<CString, std::size_t> first;
+    ForEachSubChunk(*pList, [&](const SubChunk& sub) {
+        if (sub.truncated) {
+            return false;
+        }
+        if (IsInfoId(sub.id)) {
+            const auto [it, bFirst] = first.try_emplace(sub.id, rValues.size());
+            rValues.emplace_back(kInfoPrefix + sub.id,
+                                 bFirst ? SubChunkText(sub.bytes) : rValues[it->second].second);
+        }
+        return true;
+    });
+}
+
+// The values of MetadataNamesOf with their texts, each chunk read once: a list of many entries
+// or tracks is not read again for each of them.
+std::vector<std::pair<CString, CString>> NamedValuesOf(const CRiffChunkModel& root) {
+    std::vector<std::pair<CString, CString>> values;
+    if (const CChunk* pBext = root.FirstChunk(mmioStringToFOURCC("bext", 0))) {
+        for (const char* pName : {"TimeReference", "UMID"}) {
+            if (std::optional<CString> value = BextValue(*pBext, pName)) {
+                values.emplace_back(pName, std::move(*value));
+            }
+        }
+    }
+    AddInfoValues(FindList(root, "INFO"), values);
+    if (const CChunk* pIxml = FindChunk(root, "iXML")) {
+        for (auto& [strField, strText] : IxmlFieldValuesOf(pIxml->PayloadText())) {
+            values.emplace_back(kIxmlPrefix + strField, std::move(strText));
+        }
+    }
+    return values;
+}
+
 }  // namespace
 
 bool IsMetadataName(const CString& strName) {
@@ -333,11 +375,9 @@ std::vector<std::pair<CString, CString>> EditableValuesOf(const CRiffChunkModel&
             }
         }
     }
-    for (const CString& strName : MetadataNamesOf(root)) {
-        if (const std::optional<CString> value = MetadataValue(root, strName)) {
-            values.emplace_back(strName, *value);
-        }
-    }
+    std::vector<std::pair<CString, CString>> named = NamedValuesOf(root);
+    values.insert(values.end(), std::make_move_iterator(named.begin()),
+                  std::make_move_iterator(named.end()));
     return values;
 }
 

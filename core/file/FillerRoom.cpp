@@ -21,8 +21,12 @@ std::int64_t Padded(std::int64_t size) {
     return size + (size & 1);
 }
 
+// A filler gives room only when it holds every byte it declares: the room of one that the file
+// cuts short (or that declares more than the file has) is not the file's, and sizing the filler
+// to it would make a payload as large as its declared size, of bytes the file never held.
 bool IsMovableFiller(const CChunk& chunk) {
-    return IsFillerId(chunk.m_ck.ckid) && chunk.m_ck.llDataOffset != 0 && !chunk.IsLeftInFile();
+    return IsFillerId(chunk.m_ck.ckid) && chunk.m_ck.llDataOffset != 0 && !chunk.IsLeftInFile() &&
+           chunk.m_ck.llDataSize == static_cast<std::int64_t>(chunk.DataSize());
 }
 
 // The filler's room as the file has it, from rPos on: its new place, or nothing when the chunks
@@ -30,7 +34,9 @@ bool IsMovableFiller(const CChunk& chunk) {
 std::optional<Placement> FillerFrom(CChunk& filler, std::int64_t& rPos) {
     const std::int64_t end = filler.m_ck.llDataOffset + Padded(filler.m_ck.llDataSize);
     const std::int64_t room = end - rPos - 8;
-    if (room < 0 && end != rPos) {
+    // A filler grown past what a chunk is held at (from chunks before it that shrank by as much)
+    // is left to the whole-file save, as is one whose room the chunks before it overran.
+    if ((room < 0 && end != rPos) || room > CChunk::kLargestHeld) {
         return std::nullopt;
     }
     const Placement placement{&filler, rPos + 8, room < 0 ? -1 : room};

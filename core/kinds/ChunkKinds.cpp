@@ -17,6 +17,7 @@
 #include "core/chunks/factChunkModel.h"
 #include "core/chunks/fmtChunkModel.h"
 #include "core/details/AdmDetails.h"
+#include "core/details/AudioFacts.h"
 #include "core/details/CartDetails.h"
 #include "core/details/CueDetails.h"
 #include "core/details/DbmdDetails.h"
@@ -67,16 +68,16 @@ std::vector<DetailTable> ListDetailsOf(const CChunk& chunk, const AudioFacts&) {
     return ListDetails(chunk);
 }
 std::vector<DetailTable> CueDetailsOf(const CChunk& chunk, const AudioFacts& facts) {
-    return {CueDetails(chunk, facts)};
+    return MovedTables(CueDetails(chunk, facts));
 }
 std::vector<DetailTable> IxmlDetailsOf(const CChunk& chunk, const AudioFacts&) {
     return IxmlDetails(chunk);
 }
 std::vector<DetailTable> ChnaDetailsOf(const CChunk& chunk, const AudioFacts&) {
-    return {ChnaDetails(chunk)};
+    return MovedTables(ChnaDetails(chunk));
 }
-std::vector<DetailTable> AxmlDetailsOf(const CChunk& chunk, const AudioFacts&) {
-    return AxmlDetails(chunk);
+std::vector<DetailTable> AxmlDetailsOf(const CChunk& chunk, const AudioFacts& facts) {
+    return AxmlDetails(chunk, facts.pAdm);
 }
 std::vector<DetailTable> DbmdDetailsOf(const CChunk& chunk, const AudioFacts&) {
     return DbmdDetails(chunk);

@@ -26,6 +26,15 @@ std::string Amplified() {
                     strReferences);
 }
 
+// count empty elements beside the PROJECT element, 4 bytes each.
+std::string ManyElements(int count) {
+    std::string strElements;
+    for (int i = 0; i < count; ++i) {
+        strElements += "<a/>";
+    }
+    return "<BWFXML><PROJECT>P</PROJECT>" + strElements + "</BWFXML>";
+}
+
 struct ParseRow {
     const char* what;
     std::string document;
@@ -58,6 +67,19 @@ TEST(XmlTreeTest, DocumentsParseInTheirEncodingAndWithinTheirSize) {
             EXPECT_NE(parse.error.find(row.error), CString::npos) << parse.error;
         }
     }
+}
+
+// A tree of more elements would take some forty times the document's bytes.
+TEST(XmlTreeTest, DocumentsOfMoreElementsThanTheTreeTakesAreNotParsed) {
+    const XmlParse most = ParseXml(ManyElements(499998));
+    ASSERT_TRUE(most.root) << most.error;
+    EXPECT_EQ(most.root->ChildText("PROJECT"), "P");
+    const XmlParse more = ParseXml(ManyElements(499999));
+    EXPECT_FALSE(more.root);
+    EXPECT_TRUE(more.tooLarge);
+    EXPECT_EQ(more.error,
+              "the document has more than 500000 elements; documents of up to 500000 "
+              "are parsed");
 }
 
 }  // namespace

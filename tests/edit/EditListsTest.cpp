@@ -84,6 +84,38 @@ TEST(EditListsTest, MarkersKeepTheBytesOfWhatWasNotEdited) {
     EXPECT_EQ(markers.AdtlPayload().find("ltxt"), CString::npos);
 }
 
+// An id stored twice: reads and edits take its first entry or marker, as they always did; the
+// lists find them through an index, which a removal rebuilds.
+TEST(EditListsTest, AnIdStoredTwiceIsFoundAtItsFirstPlace) {
+    const auto pList = Holding("INFO" + Entry("IART", std::string("A\0", 2)) +
+                               Entry("IART", std::string("B\0", 2)));
+    CInfoList list(pList.get());
+    EXPECT_EQ(list.Text("IART"), "A");
+    list.Set("IART", "");
+    EXPECT_EQ(list.Text("IART"), "B");
+    list.Set("ICMT", "c");
+    list.Set("IART", "");
+    EXPECT_EQ(list.Ids(), std::vector<CString>{"ICMT"});
+
+    const auto pCue = Holding(Dword(4) + Point(7, 10) + Point(7, 20) + Point(9, 30) + Point(2, 40));
+    const auto pAdtl = Holding("adtl" + Entry("labl", Dword(7) + std::string("Seven\0", 6)) +
+                               Entry("labl", Dword(2) + std::string("Two\0", 4)));
+    CMarkerList markers(pCue.get(), pAdtl.get());
+    EXPECT_EQ(markers.Find(7)->position, 10u);
+    EXPECT_EQ(markers.Find(7)->label, "Seven");
+    EXPECT_EQ(markers.Markers()[1].label, "");
+    markers.Remove(std::unordered_set<DWORD>{7, 9});
+    ASSERT_EQ(markers.Markers().size(), 1u);
+    EXPECT_EQ(markers.Find(2)->label, "Two");
+    EXPECT_EQ(markers.Find(7), nullptr);
+    EXPECT_EQ(markers.AdtlPayload(),
+              PayloadOf("adtl" + Entry("labl", Dword(2) + std::string("Two\0", 4))));
+    // The next id is one past the highest that is left.
+    EXPECT_EQ(markers.Add(50, "", ""), 3u);
+    EXPECT_EQ(markers.Add(60, "", "", 8), 8u);
+    EXPECT_EQ(markers.Add(70, "", ""), 9u);
+}
+
 TEST(EditListsTest, ACueChunkThatClaimsMorePointsThanItHoldsReadsThoseItHolds) {
     const auto pCue = Holding(Dword(1000000) + Point(1, 5));
     EXPECT_EQ(CMarkerList(pCue.get(), nullptr).Markers().size(), 1u);

@@ -96,6 +96,32 @@ TEST(EditTextsTest, AnIxmlFieldChangesOnlyItsElementsBytes) {
     }
 }
 
+// All fields with their texts from one parse: the same as each field read on its own, for
+// tracks of one channel twice (the first holds the field or not) and a channel that is no number.
+TEST(EditTextsTest, IxmlFieldValuesAreThoseOfEachFieldReadAlone) {
+    const std::string tracks[] = {
+        "<TRACK><CHANNEL_INDEX>1</CHANNEL_INDEX><NAME>One</NAME></TRACK>"
+        "<TRACK><CHANNEL_INDEX>1</CHANNEL_INDEX><NAME>Again</NAME><FUNCTION>F</FUNCTION></TRACK>",
+        "<TRACK><CHANNEL_INDEX>x</CHANNEL_INDEX><NAME>X</NAME></TRACK>"
+        "<TRACK><CHANNEL_INDEX>2</CHANNEL_INDEX><FUNCTION>&amp;</FUNCTION></TRACK>",
+        "",
+    };
+    for (const std::string& strTracks : tracks) {
+        const CString strDocument =
+            "<BWFXML><SCENE>5</SCENE><SPEED><TIMECODE_RATE>25/1"
+            "</TIMECODE_RATE></SPEED><TRACK_LIST>" +
+            strTracks + "</TRACK_LIST></BWFXML>";
+        std::vector<std::pair<CString, CString>> alone;
+        for (const CString& strName : IxmlFieldsOf(strDocument)) {
+            if (const std::optional<CString> text = IxmlFieldText(strDocument, strName)) {
+                alone.emplace_back(strName, *text);
+            }
+        }
+        EXPECT_EQ(IxmlFieldValuesOf(strDocument), alone) << strTracks;
+        EXPECT_GE(alone.size(), 2u);
+    }
+}
+
 TEST(EditTextsTest, MirrorLinesFollowTheirFieldAndNoOtherLine) {
     const struct {
         const char* before;
