@@ -65,7 +65,7 @@ CNewFileOutput::~CNewFileOutput() {
     }
     if (!m_strTemporary.empty()) {
         mmioSystemCalls().unlink(m_strTemporary.c_str());
-        ForgetOnSignal();
+        ForgetOnSignal(m_nSignalToken);
     }
 }
 
@@ -78,7 +78,7 @@ CString CNewFileOutput::Open() {
         m_fd = mmioSystemCalls().open(strCandidate.c_str(), kTemporaryFlags, 0666);
         if (m_fd >= 0) {
             m_strTemporary = strCandidate;
-            RemoveOnSignal(m_strTemporary);
+            m_nSignalToken = RemoveOnSignal(m_strTemporary);
             return CString();
         }
         if (errno != EEXIST) {
@@ -124,7 +124,8 @@ CString CNewFileOutput::Place() {
     if (CString strFailure = Link(); !strFailure.empty()) {
         return strFailure;
     }
-    ForgetOnSignal();
+    ForgetOnSignal(m_nSignalToken);
+    m_nSignalToken = 0;
     m_strTemporary.clear();
     return CString();
 }

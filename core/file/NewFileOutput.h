@@ -36,6 +36,8 @@ private:
     CString m_strPath;
     bool m_bReplace;
     CString m_strTemporary;
+    // The signal cleanup's registration of the temporary file, 0 when there is none.
+    int m_nSignalToken = 0;
     int m_fd = -1;
     int m_nWriteError = 0;
 };
