@@ -160,6 +160,7 @@ CRiffChunkModel::~CRiffChunkModel() {
 BOOL CRiffChunkModel::Load(const CString& strPath) {
     g_bHasBext = FALSE;
     m_strLoadFailure.clear();
+    m_bLoadSawError = true;
     m_strTrailing.clear();
     m_strLoadNote.clear();
     m_llUnwalked = -1;
@@ -204,7 +205,8 @@ BOOL CRiffChunkModel::Load(const CString& strPath) {
     if (!strRolledBack.empty()) {
         m_strLoadNote = strRolledBack + (m_strLoadNote.empty() ? "" : "; " + m_strLoadNote);
     }
-    return stop < 0 && strReadFailure.empty() ? TRUE : FALSE;
+    m_bLoadSawError = stop >= 0 || !strReadFailure.empty();
+    return m_bLoadSawError ? FALSE : TRUE;
 }
 
 BOOL CRiffChunkModel::Read(HMMIO hmmio, BOOL) {

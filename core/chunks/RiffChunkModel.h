@@ -25,6 +25,10 @@ public:
     BOOL Load(const CString& strPath);
     // Empty when the last load gave a tree with chunks; else why not, naming the place.
     const CString& LoadFailure() const { return m_strLoadFailure; }
+    // Whether the last load stopped at an error (a failed system call, a chunk it could not
+    // read, a file it could not open): a save refuses such a tree, which may lack what the file
+    // holds. A load that found no chunks saw no error.
+    bool LoadSawError() const { return m_bLoadSawError; }
     // Writes the tree to strPath; over the loaded file itself through a temporary file that
     // replaces it once complete. The loaded file is locked against Ovalis's other writers for
     // the save and read through one descriptor; a file changed or replaced by another program
@@ -78,6 +82,7 @@ public:
 
 private:
     CString m_strLoadFailure;
+    bool m_bLoadSawError = false;
     CString m_strTrailing;
     bool m_bTrailingInForm = false;
     CString m_strLoadNote;

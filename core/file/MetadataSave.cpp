@@ -90,7 +90,7 @@ CString WriteInPlace(const CString& strPath, HMMIO hmmio, const InPlacePlan& pla
 
 CString SaveMetadata(CRiffChunkModel& root, const SaveOptions& options) {
     const CString& strPath = root.m_strOpenedPath;
-    if (!root.LoadFailure().empty()) {
+    if (root.LoadSawError()) {
         return NotLoaded(strPath, root.LoadFailure());
     }
     if (!options.bWholeFile) {
