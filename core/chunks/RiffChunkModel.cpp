@@ -159,6 +159,7 @@ CRiffChunkModel::~CRiffChunkModel() {
 BOOL CRiffChunkModel::Load(const CString& strPath) {
     m_strLoadOverview.clear();
     m_strLoadFailure.clear();
+    m_bLoadSawError = true;
     m_strTrailing.clear();
     m_strLoadNote.clear();
     m_llUnwalked = -1;
@@ -203,7 +204,8 @@ BOOL CRiffChunkModel::Load(const CString& strPath) {
     if (!strPending.empty()) {
         m_strLoadNote = strPending + (m_strLoadNote.empty() ? "" : "; " + m_strLoadNote);
     }
-    return stop < 0 && strReadFailure.empty() ? TRUE : FALSE;
+    m_bLoadSawError = stop >= 0 || !strReadFailure.empty();
+    return m_bLoadSawError ? FALSE : TRUE;
 }
 
 BOOL CRiffChunkModel::Read(HMMIO hmmio, BOOL) {

@@ -28,6 +28,10 @@ public:
     // The overview's first line for the form the last load found (see OverviewOfLoad), or empty
     // when it could not open the file. Kept with the tree, as a load writes nothing outside it.
     const CString& LoadOverview() const { return m_strLoadOverview; }
+    // Whether the last load stopped at an error (a failed system call, a chunk it could not
+    // read, a file it could not open): a save refuses such a tree, which may lack what the file
+    // holds. A load that found no chunks saw no error.
+    bool LoadSawError() const { return m_bLoadSawError; }
     // Writes the tree to strPath; over the loaded file itself through a temporary file that
     // replaces it once complete. The loaded file is locked against Ovalis's other writers for
     // the save and read through one descriptor; a file changed or replaced by another program
@@ -82,6 +86,7 @@ public:
 private:
     CString m_strLoadFailure;
     CString m_strLoadOverview;
+    bool m_bLoadSawError = false;
     CString m_strTrailing;
     bool m_bTrailingInForm = false;
     CString m_strLoadNote;

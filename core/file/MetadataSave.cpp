@@ -64,7 +64,7 @@ CString WriteInPlace(const CString& strPath, int fd, const InPlaceWrite& write) 
 
 CString SaveMetadata(CRiffChunkModel& root, const SaveOptions& options) {
     const CString& strPath = root.m_strOpenedPath;
-    if (!root.LoadFailure().empty()) {
+    if (root.LoadSawError()) {
         return NotLoaded(strPath, root.LoadFailure());
     }
     if (!options.bWholeFile) {

@@ -166,7 +166,7 @@ CString WriteTree(CRiffChunkModel& root, const CString& strPath,
 
 CString CRiffChunkModel::SaveTree(const CString& strPath, const ChunkStep& step,
                                   const SaveOptions& options) {
-    if (!m_strLoadFailure.empty()) {
+    if (m_bLoadSawError) {
         return NotLoaded(strPath, m_strLoadFailure);
     }
     CSaveSource source(m_strOpenedPath, m_loadedFile);
