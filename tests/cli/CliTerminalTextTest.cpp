@@ -117,8 +117,8 @@ TEST(TerminalTextTest, EscapesBidirectionalControls) {
         // Neighbours that reorder nothing stay as they are.
         {"\xE2\x80\xAF\xE2\x80\x8D\xE2\x81\xAA\xD8\x9B",
          "\xE2\x80\xAF\xE2\x80\x8D\xE2\x81\xAA\xD8\x9B"},
-        // Cut short, the bytes are no control, and are passed on as any other broken sequence.
-        {"\xE2\x80", "\xE2\x80"},
+        // Cut short, the sequence is no control; its lone 0x80 is escaped as any stray C1 byte.
+        {"\xE2\x80", "\xE2\\x80"},
     };
     for (const EscapeRow& row : rows) {
         EXPECT_EQ(WithControlsEscaped(row.text), row.shown) << row.text;
