@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "table/ThreadHandOver.h"
+
 namespace {
 
 CString Counted(std::size_t nCount, const char* pWord) {
@@ -54,7 +56,7 @@ CheckRunner::CheckRunner(FileListModel& model, QObject* pParent)
 
 CheckRunner::~CheckRunner() {
     Cancel();
-    m_pool.waitForDone();
+    WaitForPool(m_pool);
 }
 
 void CheckRunner::Check(const std::vector<int>& rows) {
@@ -63,28 +65,25 @@ void CheckRunner::Check(const std::vector<int>& rows) {
         const CString strPath = m_model.File(nRow).strPath;
         ++m_nPending;
         ++m_nTotal;
-        m_pool.start([this, nRow, strPath] {
+        StartOnPool(m_pool, [this, nRow, strPath] {
             auto pReport = std::make_shared<CheckReport>(
                 CheckFile(strPath, [this](std::int64_t, std::int64_t) { return !m_bCancelled; }));
-            QMetaObject::invokeMethod(
-                this,
-                [this, nRow, strPath, pReport] {
-                    emit Progress(m_nTotal - --m_nPending, m_nTotal);
-                    if (m_nPending == 0) {
-                        m_nTotal = 0;
-                        emit Finished();
-                    }
-                    // The list may have been closed or reloaded since.
-                    if (nRow < m_model.rowCount() && m_model.File(nRow).strPath == strPath) {
-                        TableFile& file = m_model.File(nRow);
-                        file.strCheck = CheckSummary(*pReport);
-                        file.strMd5 = Md5Outcome(*pReport, file.bMd5Stored);
-                        file.strCheckDetail = FindingLines(*pReport);
-                        file.bCheckFailed = pReport->strCancelled.empty() && !pReport->IsClean();
-                        m_model.RowChanged(nRow);
-                    }
-                },
-                Qt::QueuedConnection);
+            QueueTo(this, [this, nRow, strPath, pReport] {
+                emit Progress(m_nTotal - --m_nPending, m_nTotal);
+                if (m_nPending == 0) {
+                    m_nTotal = 0;
+                    emit Finished();
+                }
+                // The list may have been closed or reloaded since.
+                if (nRow < m_model.rowCount() && m_model.File(nRow).strPath == strPath) {
+                    TableFile& file = m_model.File(nRow);
+                    file.strCheck = CheckSummary(*pReport);
+                    file.strMd5 = Md5Outcome(*pReport, file.bMd5Stored);
+                    file.strCheckDetail = FindingLines(*pReport);
+                    file.bCheckFailed = pReport->strCancelled.empty() && !pReport->IsClean();
+                    m_model.RowChanged(nRow);
+                }
+            });
         });
     }
 }

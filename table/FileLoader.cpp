@@ -1,9 +1,10 @@
 #include "table/FileLoader.h"
 
-#include <QMetaObject>
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+
+#include "table/ThreadHandOver.h"
 
 namespace {
 
@@ -59,7 +60,7 @@ FileLoader::FileLoader(QObject* pParent) : QObject(pParent) {}
 
 FileLoader::~FileLoader() {
     Cancel();
-    m_pool.waitForDone();
+    WaitForPool(m_pool);
 }
 
 void FileLoader::Cancel() {
@@ -73,18 +74,15 @@ void FileLoader::Cancel() {
 void FileLoader::Load(const QStringList& paths) {
     const int nGeneration = m_nGeneration;
     ++m_nPending;
-    m_pool.start([this, paths, nGeneration] {
+    StartOnPool(m_pool, [this, paths, nGeneration] {
         auto files = std::make_shared<std::vector<CString>>(ListedFiles(paths));
-        QMetaObject::invokeMethod(
-            this,
-            [this, files, nGeneration] {
-                if (nGeneration != m_nGeneration) {
-                    return;
-                }
-                --m_nPending;
-                StartBatches(*files, nGeneration);
-            },
-            Qt::QueuedConnection);
+        QueueTo(this, [this, files, nGeneration] {
+            if (nGeneration != m_nGeneration) {
+                return;
+            }
+            --m_nPending;
+            StartBatches(*files, nGeneration);
+        });
     });
 }
 
@@ -94,7 +92,7 @@ void FileLoader::StartBatches(const std::vector<CString>& paths, int nGeneration
         std::vector<CString> batch(paths.begin() + nFirst,
                                    paths.begin() + std::min(paths.size(), nFirst + kBatchSize));
         ++m_nPending;
-        m_pool.start([this, batch = std::move(batch), nGeneration] {
+        StartOnPool(m_pool, [this, batch = std::move(batch), nGeneration] {
             auto pLoaded = std::make_shared<LoadedBatch>();
             for (const CString& strPath : batch) {
                 if (nGeneration != m_nGeneration) {
@@ -102,9 +100,7 @@ void FileLoader::StartBatches(const std::vector<CString>& paths, int nGeneration
                 }
                 pLoaded->push_back(LoadTableFile(strPath));
             }
-            QMetaObject::invokeMethod(
-                this, [this, pLoaded, nGeneration] { Deliver(pLoaded, nGeneration); },
-                Qt::QueuedConnection);
+            QueueTo(this, [this, pLoaded, nGeneration] { Deliver(pLoaded, nGeneration); });
         });
     }
     emit Progress(m_nDone, m_nTotal);

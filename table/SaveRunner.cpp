@@ -2,6 +2,7 @@
 
 #include "core/file/MetadataSave.h"
 #include "core/io/InterruptedSave.h"
+#include "table/ThreadHandOver.h"
 
 // What a worker holds of a file while saving it.
 struct SaveRunner::Job {
@@ -43,7 +44,7 @@ SaveRunner::SaveRunner(FileListModel& model, QObject* pParent) : QObject(pParent
 
 SaveRunner::~SaveRunner() {
     Cancel();
-    m_pool.waitForDone();
+    WaitForPool(m_pool);
 }
 
 void SaveRunner::Save(const std::vector<int>& rows) {
@@ -73,14 +74,13 @@ void SaveRunner::Start(int nRow) {
     m_model.RowChanged(nRow);
     ++m_nPending;
     ++m_nTotal;
-    m_pool.start([this, pJob] {
+    StartOnPool(m_pool, [this, pJob] {
         if (m_bCancelled) {
             pJob->bCancelled = true;
         } else {
             SaveJob(pJob->work, pJob->strFailure);
         }
-        QMetaObject::invokeMethod(
-            this, [this, pJob] { Done(pJob); }, Qt::QueuedConnection);
+        QueueTo(this, [this, pJob] { Done(pJob); });
     });
 }
 
