@@ -67,4 +67,11 @@ InPlaceWrite InterruptedSave(const std::string& path, std::size_t nPieces) {
     return *write;
 }
 
+PendingSave::PendingSave(std::size_t nPieces)
+    : path(dir.file("take.wav")), journal(JournalPath(path)) {
+    testfiles::writeFile(path, Take());
+    InterruptedSave(path, nPieces);
+    file = testfiles::readFile(path);
+}
+
 }  // namespace savetest

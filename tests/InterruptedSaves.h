@@ -17,4 +17,14 @@ testfiles::Bytes Take();
 // pieces (the file grown to its new size first, as the save reserves it, when any).
 InPlaceWrite InterruptedSave(const std::string& path, std::size_t nPieces);
 
+// A take in a folder of its own, whose save was cut short after its first nPieces pieces.
+struct PendingSave {
+    explicit PendingSave(std::size_t nPieces = 2);
+
+    testfiles::TempDir dir;
+    std::string path;
+    std::string journal;    // beside the file
+    testfiles::Bytes file;  // as the save left it
+};
+
 }  // namespace savetest

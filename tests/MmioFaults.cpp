@@ -1,7 +1,11 @@
 #include "MmioFaults.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cerrno>
+
+#include "core/chunks/RiffChunkModel.h"
 
 void MmioFaultyCalls::failAt(Call call, int n, int error) {
     m_faults[{call, n}] = Fault{true, 0, error != 0 ? error : EIO};
@@ -84,4 +88,25 @@ int MmioFaultyCalls::ftruncate(int fd, off_t length) {
 
 int MmioFaultyCalls::fallocate(int fd, off_t offset, off_t length) {
     return faultNow(Call::Allocate).fail ? -1 : MmioSystemCalls::fallocate(fd, offset, length);
+}
+
+std::vector<LoadFault> EachLoadFault(const std::string& path) {
+    const LoadFault kinds[] = {
+        {MmioFaultyCalls::Call::Read, 0, "read of "},
+        {MmioFaultyCalls::Call::Seek, 0, "lseek to offset "},
+        {MmioFaultyCalls::Call::Stat, 0, "fstat of the open file failed: Input/output error"},
+    };
+    MmioFaultyCalls counted;
+    {
+        MmioSystemCallsScope scope(counted);
+        CRiffChunkModel root;
+        EXPECT_TRUE(root.Load(path));
+    }
+    std::vector<LoadFault> faults;
+    for (const LoadFault& kind : kinds) {
+        for (int n = 1; n <= counted.count(kind.call); ++n) {
+            faults.push_back({kind.call, n, kind.pszNamed});
+        }
+    }
+    return faults;
 }

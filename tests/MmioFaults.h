@@ -5,7 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "core/io/MmioSeam.h"
 
@@ -68,3 +70,13 @@ private:
     std::array<int, kCallKinds> m_counts{};
     std::size_t m_transferLimit = 0;
 };
+
+// One failure of a load's calls: the n-th of its kind, and the words the load's reason holds.
+struct LoadFault {
+    MmioFaultyCalls::Call call;
+    int n;
+    const char* pszNamed;
+};
+
+// Each read, seek and size query that a clean load of the file makes, each made to fail in turn.
+std::vector<LoadFault> EachLoadFault(const std::string& path);

@@ -10,13 +10,11 @@
 #include "TestFiles.h"
 #include "ViewerTestSupport.h"
 #include "app/ViewerDlg.h"
-#include "core/io/SaveJournal.h"
 #include "framework/DialogTemplate.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using testfiles::Bytes;
 
 TEST(ViewerPendingSaveTest, TheWindowAsksBeforeItFinishesAnInterruptedSave) {
     const struct {
@@ -26,27 +24,23 @@ TEST(ViewerPendingSaveTest, TheWindowAsksBeforeItFinishesAnInterruptedSave) {
     } rows[] = {{"finished", IDOK, true}, {"declined", IDCANCEL, false}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
-        testfiles::TempDir dir;
-        const std::string path = dir.file("take.wav");
-        testfiles::writeFile(path, savetest::Take());
-        savetest::InterruptedSave(path, 2);
-        const Bytes interrupted = testfiles::readFile(path);
+        const savetest::PendingSave save;
         viewertest::ScopedMessageBoxRecorder boxes;
         boxes.answer = row.answer;
         viewertest::ScopedFakePlayer player;
         auto dlg = std::make_unique<CViewerDlg>(CString());
         ASSERT_TRUE(dlg->Create(130));
-        dlg->LoadFile(path);
+        dlg->LoadFile(save.path);
         ASSERT_EQ(boxes.texts.size(), 1u);
         EXPECT_NE(boxes.texts[0].find("was interrupted"), CString::npos) << boxes.texts[0];
-        EXPECT_EQ(fs::exists(JournalPath(path)), !row.bFinished);
-        EXPECT_EQ(testfiles::readFile(path), row.bFinished ? savetest::Take() : interrupted);
+        EXPECT_EQ(fs::exists(save.journal), !row.bFinished);
+        EXPECT_EQ(testfiles::readFile(save.path), row.bFinished ? savetest::Take() : save.file);
         ASSERT_TRUE(dlg->m_pRoot);
         EXPECT_EQ(dlg->m_pRoot->LoadNote().find("is pending") != CString::npos, !row.bFinished)
             << dlg->m_pRoot->LoadNote();
         if (!row.bFinished) {
-            EXPECT_FALSE(dlg->SaveFile(path));
-            EXPECT_EQ(testfiles::readFile(path), interrupted);
+            EXPECT_FALSE(dlg->SaveFile(save.path));
+            EXPECT_EQ(testfiles::readFile(save.path), save.file);
         }
     }
 }

@@ -11,13 +11,13 @@
 #include "CliRunner.h"
 #include "InterruptedSaves.h"
 #include "TestFiles.h"
-#include "core/io/SaveJournal.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using clitest::CliResult;
 using clitest::RunCli;
+using savetest::PendingSave;
 using testfiles::Bytes;
 
 std::size_t Count(const std::string& text, const std::string& part) {
@@ -47,51 +47,40 @@ const Reading kReadings[] = {
 TEST(CliRecoverTest, ACommandThatOnlyReadsSaysASaveIsPendingAndChangesNoByte) {
     for (const Reading& row : kReadings) {
         SCOPED_TRACE(row.what);
-        testfiles::TempDir dir;
-        const std::string path = dir.file("take.wav");
-        testfiles::writeFile(path, savetest::Take());
-        savetest::InterruptedSave(path, 2);
-        const Bytes file = testfiles::readFile(path);
-        const Bytes journal = testfiles::readFile(JournalPath(path));
+        const PendingSave save;
+        const Bytes journal = testfiles::readFile(save.journal);
         std::vector<std::string> args = row.args;
-        args.push_back(path);
+        args.push_back(save.path);
         const CliResult result = RunCli(args);
-        EXPECT_EQ(testfiles::readFile(path), file);
-        EXPECT_EQ(testfiles::readFile(JournalPath(path)), journal);
-        EXPECT_NE(result.err.find("an interrupted save is pending in " + JournalPath(path) +
-                                  "; `ovalis-cli recover " + path + "` finishes it"),
+        EXPECT_EQ(testfiles::readFile(save.path), save.file);
+        EXPECT_EQ(testfiles::readFile(save.journal), journal);
+        EXPECT_NE(result.err.find("an interrupted save is pending in " + save.journal +
+                                  "; `ovalis-cli recover " + save.path + "` finishes it"),
                   std::string::npos)
             << result.err;
     }
 }
 
 TEST(CliRecoverTest, CheckReportsThePendingSaveAsAFinding) {
-    testfiles::TempDir dir;
-    const std::string path = dir.file("take.wav");
-    testfiles::writeFile(path, savetest::Take());
-    savetest::InterruptedSave(path, 2);
-    const Bytes file = testfiles::readFile(path);
-    const CliResult result = RunCli({"check", path});
-    EXPECT_EQ(testfiles::readFile(path), file);
-    EXPECT_TRUE(fs::exists(JournalPath(path)));
+    const PendingSave save;
+    const CliResult result = RunCli({"check", save.path});
+    EXPECT_EQ(testfiles::readFile(save.path), save.file);
+    EXPECT_TRUE(fs::exists(save.journal));
     EXPECT_NE(result.out.find("journal-pending"), std::string::npos) << result.out;
-    EXPECT_NE(result.out.find("an interrupted save is pending in " + JournalPath(path)),
+    EXPECT_NE(result.out.find("an interrupted save is pending in " + save.journal),
               std::string::npos)
         << result.out;
     EXPECT_NE(result.exitCode, 0);
 }
 
 TEST(CliRecoverTest, RecoverRollsBackASaveCutShortAndThenFindsNothing) {
-    testfiles::TempDir dir;
-    const std::string path = dir.file("take.wav");
-    testfiles::writeFile(path, savetest::Take());
-    savetest::InterruptedSave(path, 2);
-    const CliResult result = RunCli({"recover", path});
+    const PendingSave save;
+    const CliResult result = RunCli({"recover", save.path});
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_NE(result.out.find("was rolled back"), std::string::npos) << result.out;
-    EXPECT_EQ(testfiles::readFile(path), savetest::Take());
-    EXPECT_FALSE(fs::exists(JournalPath(path)));
-    const CliResult again = RunCli({"recover", path});
+    EXPECT_EQ(testfiles::readFile(save.path), savetest::Take());
+    EXPECT_FALSE(fs::exists(save.journal));
+    const CliResult again = RunCli({"recover", save.path});
     EXPECT_EQ(again.exitCode, 0);
     EXPECT_NE(again.out.find("no interrupted save is pending"), std::string::npos) << again.out;
 }
@@ -99,15 +88,12 @@ TEST(CliRecoverTest, RecoverRollsBackASaveCutShortAndThenFindsNothing) {
 // set retries a save when another program changed the file meanwhile: the rollback it makes
 // first is its own change, made and said once.
 TEST(CliRecoverTest, SetRollsBackOnceAndSaysSoOnce) {
-    testfiles::TempDir dir;
-    const std::string path = dir.file("take.wav");
-    testfiles::writeFile(path, savetest::Take());
-    savetest::InterruptedSave(path, 2);
-    const CliResult result = RunCli({"set", "Description=Edited", path});
+    const PendingSave save;
+    const CliResult result = RunCli({"set", "Description=Edited", save.path});
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(Count(result.err, "rolled back"), 1u) << result.err;
-    EXPECT_FALSE(fs::exists(JournalPath(path)));
-    const CliResult info = RunCli({"info", path});
+    EXPECT_FALSE(fs::exists(save.journal));
+    const CliResult info = RunCli({"info", save.path});
     EXPECT_NE(info.out.find("Edited"), std::string::npos);
 }
 
@@ -115,20 +101,16 @@ TEST(CliRecoverTest, SetRollsBackOnceAndSaysSoOnce) {
 TEST(CliRecoverTest, AJournalOfAnotherFileIsReportedOnceAndNeverApplied) {
     for (const char* command : {"set", "recover"}) {
         SCOPED_TRACE(command);
-        testfiles::TempDir dir;
-        const std::string path = dir.file("take.wav");
-        testfiles::writeFile(path, savetest::Take());
-        savetest::InterruptedSave(path, 2);
-        const Bytes file = testfiles::readFile(path);
-        testfiles::writeFile(dir.file("moved.wav"), file);
-        fs::rename(dir.file("moved.wav"), path);
+        const PendingSave save;
+        testfiles::writeFile(save.dir.file("moved.wav"), save.file);
+        fs::rename(save.dir.file("moved.wav"), save.path);
         const CliResult result = std::string(command) == "set"
-                                     ? RunCli({"set", "Description=Edited", path})
-                                     : RunCli({"recover", path});
+                                     ? RunCli({"set", "Description=Edited", save.path})
+                                     : RunCli({"recover", save.path});
         EXPECT_NE(result.exitCode, 0);
         EXPECT_EQ(Count(result.err, "names another file"), 1u) << result.err;
-        EXPECT_EQ(testfiles::readFile(path), file);
-        EXPECT_TRUE(fs::exists(JournalPath(path)));
+        EXPECT_EQ(testfiles::readFile(save.path), save.file);
+        EXPECT_TRUE(fs::exists(save.journal));
     }
 }
 

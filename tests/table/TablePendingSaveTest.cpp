@@ -8,29 +8,23 @@
 #include "InterruptedSaves.h"
 #include "TestFiles.h"
 #include "core/file/MetadataSave.h"
-#include "core/io/SaveJournal.h"
 #include "table/TableFile.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using testfiles::Bytes;
 
 TEST(TablePendingSaveTest, ListingSaysASaveIsPendingAndChangesNoByte) {
-    testfiles::TempDir dir;
-    const std::string path = dir.file("take.wav");
-    testfiles::writeFile(path, savetest::Take());
-    savetest::InterruptedSave(path, 2);
-    const Bytes interrupted = testfiles::readFile(path);
-    const std::unique_ptr<TableFile> pFile = LoadTableFile(path);
-    EXPECT_EQ(testfiles::readFile(path), interrupted);
-    EXPECT_TRUE(fs::exists(JournalPath(path)));
-    EXPECT_NE(pFile->strResult.find("an interrupted save is pending in " + JournalPath(path)),
+    const savetest::PendingSave save;
+    const std::unique_ptr<TableFile> pFile = LoadTableFile(save.path);
+    EXPECT_EQ(testfiles::readFile(save.path), save.file);
+    EXPECT_TRUE(fs::exists(save.journal));
+    EXPECT_NE(pFile->strResult.find("an interrupted save is pending in " + save.journal),
               CString::npos)
         << pFile->strResult;
     ASSERT_TRUE(pFile->pRoot);
     EXPECT_NE(SaveMetadata(*pFile->pRoot, {}).find("is pending"), CString::npos);
-    EXPECT_EQ(testfiles::readFile(path), interrupted);
+    EXPECT_EQ(testfiles::readFile(save.path), save.file);
 }
 
 }  // namespace
