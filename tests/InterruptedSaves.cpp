@@ -14,22 +14,21 @@ namespace savetest {
 
 using testfiles::Bytes;
 
-namespace {
-
-void Edit(CRiffChunkModel& root) {
+void EditDescription(CRiffChunkModel& root, std::size_t nAt, char c) {
     for (CObject* pObject : root) {
         auto* pChunk = static_cast<CChunk*>(pObject);
         if (pChunk->m_ck.ckid == mmioStringToFOURCC("bext", 0)) {
-            pChunk->Data()[0] = 'X';
+            pChunk->Data()[nAt] = static_cast<BYTE>(c);
         }
     }
-    CChunk* pList = root.FirstChunk(mmioStringToFOURCC("LIST", 0));
-    CString strPayload(reinterpret_cast<const char*>(pList->Data()), pList->DataSize());
-    strPayload.resize(9000, 'x');
-    pList->SetData(reinterpret_cast<const BYTE*>(strPayload.data()), strPayload.size());
 }
 
-}  // namespace
+void ResizeList(CRiffChunkModel& root, std::size_t nSize) {
+    CChunk* pList = root.FirstChunk(mmioStringToFOURCC("LIST", 0));
+    CString strPayload(reinterpret_cast<const char*>(pList->Data()), pList->DataSize());
+    strPayload.resize(nSize, 'x');
+    pList->SetData(reinterpret_cast<const BYTE*>(strPayload.data()), nSize);
+}
 
 Bytes Take() {
     testfiles::BextFields fields;
@@ -44,7 +43,8 @@ Bytes Take() {
 InPlaceWrite InterruptedSave(const std::string& path, std::size_t nPieces) {
     CRiffChunkModel root;
     EXPECT_TRUE(root.Load(path));
-    Edit(root);
+    EditDescription(root, 0, 'X');
+    ResizeList(root, 9000);
     FitIntoFillerRoom(root);
     HMMIO hmmio = mmioOpen(path.c_str(), nullptr, MMIO_READWRITE);
     const std::optional<InPlacePlan> plan = PlanInPlace(root, hmmio);

@@ -27,37 +27,19 @@ namespace fs = std::filesystem;
 using testfiles::Bytes;
 using Call = MmioFaultyCalls::Call;
 
-testfiles::BextFields TakeFields() {
-    testfiles::BextFields fields;
-    fields.description = "Take";
-    return fields;
-}
+using savetest::EditDescription;
+using savetest::ResizeList;
 
 Bytes Take() {
-    return testfiles::BroadcastWave(TakeFields(), 40000);
-}
-
-// The bext chunk's description starts its payload.
-void EditDescription(CRiffChunkModel& root, char c) {
-    for (CObject* pObject : root) {
-        auto* pChunk = static_cast<CChunk*>(pObject);
-        if (pChunk->m_ck.ckid == mmioStringToFOURCC("bext", 0)) {
-            pChunk->Data()[1] = static_cast<BYTE>(c);
-        }
-    }
+    testfiles::BextFields fields;
+    fields.description = "Take";
+    return testfiles::BroadcastWave(fields, 40000);
 }
 
 ino_t InodeOf(const std::string& path) {
     struct stat status {};
     ::stat(path.c_str(), &status);
     return status.st_ino;
-}
-
-void ResizeList(CRiffChunkModel& root, std::size_t nSize) {
-    CChunk* pList = root.FirstChunk(mmioStringToFOURCC("LIST", 0));
-    CString strPayload(reinterpret_cast<const char*>(pList->Data()), pList->DataSize());
-    strPayload.resize(nSize, 'x');
-    pList->SetData(reinterpret_cast<const BYTE*>(strPayload.data()), nSize);
 }
 
 struct FaultCase {
@@ -70,7 +52,7 @@ struct FaultCase {
 // The interrupted saves' take ends with a LIST chunk after the samples, which an edit may grow or
 // shrink: the file then changes size.
 const FaultCase kFaultCases[] = {
-    {"same size", Take, [](CRiffChunkModel& root) { EditDescription(root, 'X'); }, 200},
+    {"same size", Take, [](CRiffChunkModel& root) { EditDescription(root, 1, 'X'); }, 200},
     {"grows", savetest::Take, [](CRiffChunkModel& root) { ResizeList(root, 300); }, 600},
     {"shrinks", savetest::Take, [](CRiffChunkModel& root) { ResizeList(root, 4); }, 300},
 };
