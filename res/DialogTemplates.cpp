@@ -343,7 +343,7 @@ DialogTemplate WelcomePage() {
                 {K::Picture, IDC_STATIC, "welcome", 68, 14, 66, 61, kText},
                 {K::Text, IDC_STATIC,
                  "\n\nOpen a file with the Open... button.\nYou can also drag'n-drop a file on "
-                 "the \ncaption of this window.",
+                 "the \ncaption of this window.\n\nFor many files at once: ovalis-table.",
                  22, 98, 159, 81, kText | SS_CENTER | SS_DIALOGFRAME},
                 // Why the last file did not open, until the next one does: the file's path on
                 // one line, its middle cut when long, and the reason whole below it.

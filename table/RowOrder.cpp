@@ -1,6 +1,5 @@
 #include "table/RowOrder.h"
 
-#include <QCollator>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -20,14 +19,43 @@ int ShiftOf(const QString& strSeverity) {
                                                      : 0;
 }
 
-const QCollator& Collator() {
-    static const QCollator collator = [] {
-        QCollator made;
-        made.setNumericMode(true);
-        made.setCaseSensitivity(Qt::CaseInsensitive);
-        return made;
-    }();
-    return collator;
+// The digits of a run without their leading zeros.
+QStringView Digits(QStringView text, qsizetype& rAt) {
+    const qsizetype nFrom = rAt;
+    while (rAt < text.size() && text[rAt].isDigit()) {
+        ++rAt;
+    }
+    QStringView digits = text.sliced(nFrom, rAt - nFrom);
+    while (digits.size() > 1 && digits.front() == u'0') {
+        digits = digits.sliced(1);
+    }
+    return digits;
+}
+
+// Runs of digits compare by their value and letters without their case, whatever the locale:
+// "take2" before "Take10".
+int NaturalCompare(QStringView a, QStringView b) {
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a[i].isDigit() && b[j].isDigit()) {
+            const QStringView digitsA = Digits(a, i);
+            const QStringView digitsB = Digits(b, j);
+            if (digitsA.size() != digitsB.size()) {
+                return digitsA.size() < digitsB.size() ? -1 : 1;
+            }
+            if (const int nOrder = digitsA.compare(digitsB); nOrder != 0) {
+                return nOrder;
+            }
+            continue;
+        }
+        const char32_t cA = a[i++].toCaseFolded().unicode();
+        const char32_t cB = b[j++].toCaseFolded().unicode();
+        if (cA != cB) {
+            return cA < cB ? -1 : 1;
+        }
+    }
+    return static_cast<int>((a.size() - i) - (b.size() - j));
 }
 
 std::optional<double> NumberIn(const QString& strText) {
@@ -75,5 +103,5 @@ bool SortsBefore(const QVariant& a, const QVariant& b) {
     if (numberA.has_value() != numberB.has_value()) {
         return numberA.has_value();
     }
-    return Collator().compare(strA, strB) < 0;
+    return NaturalCompare(strA, strB) < 0;
 }
