@@ -27,7 +27,7 @@ QString KeysText(const QMenuBar& menuBar) {
             AddKeys(*pAction->menu(), lines);
         }
     }
-    lines << QObject::tr("F2, Enter or typing: edit the current cell")
+    lines << QObject::tr("F2 or typing: edit the current cell")
           << QObject::tr("Arrows, Page Up, Page Down, Home, End: move between cells")
           << QObject::tr("Shift with a move: select cells; Ctrl+A: select all");
     return lines.join('\n');

@@ -15,6 +15,7 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QProgressBar>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTableView>
@@ -102,6 +103,10 @@ TableWindow::TableWindow(QWidget* pParent)
     BuildHeader();
     BuildFilterBar();
     BuildMenus();
+    // Within the screen at any scale, so that the status bar's count stays in sight; a size
+    // remembered replaces it.
+    const QSize available = screen()->availableGeometry().size() * 9 / 10;
+    resize(std::min(1200, available.width()), std::min(700, available.height()));
     RestoreSettings();
 
     connect(&m_loader, &FileLoader::Loaded, this,
@@ -138,7 +143,6 @@ TableWindow::TableWindow(QWidget* pParent)
     connect(m_pView->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &TableWindow::ShowRowState);
     ShowCounts();
-    resize(1200, 700);
 }
 
 TableWindow::~TableWindow() {
@@ -358,7 +362,9 @@ void TableWindow::RestoreSettings() {
     QSettings settings = Settings();
     restoreGeometry(settings.value("geometry").toByteArray());
     const QByteArray columns = settings.value("columns").toByteArray();
-    if (!columns.isEmpty()) {
+    // A layout saved for other columns would put its widths and places on the wrong ones.
+    const bool bSameColumns = settings.value("columnCount").toInt() == m_model.columnCount();
+    if (!columns.isEmpty() && bSameColumns) {
         m_pView->horizontalHeader()->restoreState(columns);
     }
 }
@@ -367,6 +373,7 @@ void TableWindow::SaveSettings() const {
     QSettings settings = Settings();
     settings.setValue("geometry", saveGeometry());
     settings.setValue("columns", m_pView->horizontalHeader()->saveState());
+    settings.setValue("columnCount", m_model.columnCount());
 }
 
 void TableWindow::Open(const QStringList& paths) {
