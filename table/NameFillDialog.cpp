@@ -70,7 +70,7 @@ NameFillDialog::NameFillDialog(const QStringList& fileNames, const QString& strW
     auto* pSides = new QHBoxLayout;
     pSides->addWidget(Titled(tr("Values (double-click to add a group):"), m_pNames), 1);
     pSides->addWidget(
-        Titled(tr("The first %1 of %2:").arg(m_fileNames.size()).arg(strWhich), m_pPreview), 3);
+        Titled(tr("The first %1 of %2:").arg(m_fileNames.size()).arg(strWhich), m_pPreview), 2);
     pLayout->addLayout(pSides, 1);
     pLayout->addWidget(m_pProblem);
     pLayout->addWidget(m_pButtons);
