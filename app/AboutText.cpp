@@ -34,7 +34,9 @@ CString AboutText() {
             "Ctrl+W: close the file\n"
             "Ctrl+Q, Escape, Enter: leave the program\n"
             "F1: this box\n\n"
-            "Manual: man ovalis, and man ovalis-cli for the command-line companion.")
+            "Manual: man ovalis, and man ovalis-cli for the command-line companion.\n"
+            "Many files at once: ovalis-table lists them in one table to edit, check and save "
+            "together (man ovalis-table).")
             .arg(QLatin1String(kOvalisVersion), QLatin1String(qVersion()),
                  QLatin1String(QT_VERSION_STR), GStreamerLine(),
                  QLatin1String(gnu_get_libc_version()));

@@ -345,6 +345,9 @@ DialogTemplate WelcomePage() {
                  "\n\nOpen a file with the Open... button.\nYou can also drag'n-drop a file on "
                  "the \ncaption of this window.",
                  22, 98, 159, 81, kText | SS_CENTER | SS_DIALOGFRAME},
+                // The companion for many files at once, in the frame below its text.
+                {K::Text, IDC_STATIC, "Many files at once: ovalis-table", 26, 160, 151, 10,
+                 kText | SS_CENTER},
                 // Why the last file did not open, until the next one does: the file's path on
                 // one line, its middle cut when long, and the reason whole below it.
                 {K::Text, 1002, "", 4, 182, 195, 8, kText | SS_CENTER | SS_PATHELLIPSIS},

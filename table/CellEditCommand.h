@@ -1,5 +1,6 @@
 #pragma once
-// One step of the undo stack: the cells a typed value, a fill or an import changed together.
+// One step of the undo stack: the cells a typed value, a fill or an import changed together,
+// named for what they changed ("Fill down: Originator of 12 files").
 
 #include <QUndoCommand>
 
@@ -7,8 +8,8 @@
 
 class CellEditCommand : public QUndoCommand {
 public:
-    // The changes are already made when the command is pushed.
-    CellEditCommand(FileListModel& model, std::vector<CellChange> changes, const QString& strText);
+    // The changes are already made when the command is pushed; strStep names the action.
+    CellEditCommand(FileListModel& model, std::vector<CellChange> changes, const QString& strStep);
 
     void undo() override;
     void redo() override;

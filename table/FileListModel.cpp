@@ -3,10 +3,12 @@
 #include <QBrush>
 #include <QFont>
 #include <QUndoStack>
+#include <filesystem>
 
 #include "table/CellEditCommand.h"
 #include "table/CellRules.h"
 #include "table/CheckRunner.h"
+#include "table/RowOrder.h"
 #include "table/TableColumns.h"
 
 namespace {
@@ -20,6 +22,13 @@ QString Text(const CString& strText) {
 
 const TableColumn& ColumnAt(int nColumn) {
     return TableColumns()[static_cast<std::size_t>(nColumn)];
+}
+
+// Rich text, so that the tooltip wraps a long reason instead of running off the screen.
+QString WrappedTip(const QString& strText) {
+    return strText.isEmpty() ? strText
+                             : QStringLiteral("<p style='white-space:pre-wrap'>") +
+                                   strText.toHtmlEscaped() + QStringLiteral("</p>");
 }
 
 }  // namespace
@@ -46,8 +55,10 @@ QVariant FileListModel::headerData(int nSection, Qt::Orientation orientation, in
 QVariant FileListModel::Shown(const TableFile& file, int nColumn) const {
     const TableColumn& column = ColumnAt(nColumn);
     switch (column.kind) {
-        case ColumnKind::Path:
-            return Text(file.strPath);
+        case ColumnKind::Name:
+            return Text(std::filesystem::path(file.strPath).filename().string());
+        case ColumnKind::Folder:
+            return Text(std::filesystem::path(file.strPath).parent_path().string());
         case ColumnKind::Form:
             return Text(file.strForm);
         case ColumnKind::Format:
@@ -55,6 +66,10 @@ QVariant FileListModel::Shown(const TableFile& file, int nColumn) const {
         case ColumnKind::Duration:
             return Text(file.strDuration);
         case ColumnKind::Md5:
+            // A file not loaded has no samples to compare.
+            if (!file.strFailure.empty()) {
+                return QString();
+            }
             return Text(!file.strMd5.empty() ? file.strMd5
                         : file.bMd5Stored    ? CString("stored")
                                              : CString("none stored"));
@@ -74,12 +89,27 @@ QVariant FileListModel::Tip(const TableFile& file, int nRow, int nColumn) const 
     if (const QString strRefusal = Refusal(nRow, nColumn); !strRefusal.isEmpty()) {
         return strRefusal;
     }
+    const QString strResult = Shown(file, ColumnIndexOf("Result")).toString();
     switch (ColumnAt(nColumn).kind) {
         case ColumnKind::Check:
-            return Text(file.strCheckDetail);
+            return WrappedTip(Text(file.strCheckDetail));
         case ColumnKind::Result:
-        case ColumnKind::Path:
-            return Shown(file, ColumnIndexOf("Result"));
+            return WrappedTip(strResult);
+        case ColumnKind::Name:
+            return WrappedTip(Text(file.strPath) +
+                              (strResult.isEmpty() ? QString() : "\n" + strResult));
+        default:
+            return Shown(file, nColumn);
+    }
+}
+
+QVariant FileListModel::SortValue(const TableFile& file, int nColumn) const {
+    switch (ColumnAt(nColumn).kind) {
+        case ColumnKind::Check:
+            return CheckRank(file.strCheck);
+        case ColumnKind::Folder:
+            // By folder, and by name within one.
+            return Text(file.strPath);
         default:
             return Shown(file, nColumn);
     }
@@ -114,13 +144,15 @@ QVariant FileListModel::data(const QModelIndex& index, int nRole) const {
         case Qt::BackgroundRole:
             return Background(file, index.row(), nColumn);
         case Qt::FontRole: {
-            // An edited row shows bold in its path, an edited value in its cell.
+            // An edited row shows bold in its file's name, an edited value in its cell.
             const TableColumn& column = ColumnAt(nColumn);
             QFont font;
-            font.setBold(column.kind == ColumnKind::Path ? file.IsEdited()
+            font.setBold(column.kind == ColumnKind::Name ? file.IsEdited()
                                                          : file.IsEdited(column.strName));
             return font;
         }
+        case SortRole:
+            return SortValue(file, nColumn);
         case EditedRole:
             return file.IsEdited();
         case FailedRole:
@@ -146,8 +178,7 @@ bool FileListModel::setData(const QModelIndex& index, const QVariant& value, int
         return false;
     }
     const CString strName = ColumnAt(index.column()).strName;
-    const QString strStep = tr("Edit %1").arg(Text(strName));
-    return Edit({{index.row(), strName, value.toString().toStdString()}}, strStep) == 0;
+    return Edit({{index.row(), strName, value.toString().toStdString()}}, tr("Edit")) == 0;
 }
 
 void FileListModel::AddFiles(std::vector<std::unique_ptr<TableFile>> files) {

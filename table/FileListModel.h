@@ -21,8 +21,8 @@ struct CellChange {
 class FileListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    // Roles the filter reads.
-    enum Role { EditedRole = Qt::UserRole, FailedRole };
+    // Roles the filter reads; the sort role's values are ordered by SortsBefore (RowOrder.h).
+    enum Role { EditedRole = Qt::UserRole, FailedRole, SortRole };
 
     explicit FileListModel(QUndoStack& undo, QObject* pParent = nullptr);
 
@@ -60,6 +60,7 @@ private:
     bool IsEditable(int nRow, int nColumn) const;
     QVariant Shown(const TableFile& file, int nColumn) const;
     QVariant Tip(const TableFile& file, int nRow, int nColumn) const;
+    QVariant SortValue(const TableFile& file, int nColumn) const;
     QVariant Background(const TableFile& file, int nRow, int nColumn) const;
 
     QUndoStack& m_undo;

@@ -38,7 +38,7 @@ QString NameFill::Compile(const QString& strPattern) {
     // takes.
     static const QRegularExpression groupName(QStringLiteral("\\(\\?<([^>=!][^>]*)>"));
     m_groups.clear();
-    m_strPattern.clear();
+    QString strRenamed;
     qsizetype nFrom = 0;
     for (auto it = groupName.globalMatch(strPattern); it.hasNext();) {
         const QRegularExpressionMatch match = it.next();
@@ -50,37 +50,54 @@ QString NameFill::Compile(const QString& strPattern) {
         }
         const QString strGroup = QStringLiteral("g%1").arg(m_groups.size());
         m_groups.emplace_back(strGroup, strName);
-        m_strPattern +=
-            strPattern.mid(nFrom, match.capturedStart() - nFrom) + "(?<" + strGroup + ">";
+        strRenamed += strPattern.mid(nFrom, match.capturedStart() - nFrom) + "(?<" + strGroup + ">";
         nFrom = match.capturedEnd();
     }
-    m_strPattern += strPattern.mid(nFrom);
+    strRenamed += strPattern.mid(nFrom);
+    m_expression.setPattern(strRenamed);
     if (m_groups.empty()) {
         return QObject::tr("the pattern names no group, as (?<Originator>...)");
     }
-    const QRegularExpression expression(m_strPattern);
-    return expression.isValid()
+    return m_expression.isValid()
                ? QString()
-               : QObject::tr("not a regular expression: %1").arg(expression.errorString());
+               : QObject::tr("not a regular expression: %1").arg(m_expression.errorString());
 }
 
 std::vector<CellChange> NameFill::Changes(const FileListModel& model, const std::vector<int>& rows,
                                           int& rNoMatch) const {
-    const QRegularExpression expression(m_strPattern);
     std::vector<CellChange> changes;
     rNoMatch = 0;
     for (const int nRow : rows) {
         const std::filesystem::path path(model.File(nRow).strPath);
-        const QRegularExpressionMatch match =
-            expression.match(QString::fromStdString(path.filename().string()));
-        rNoMatch += match.hasMatch() ? 0 : 1;
-        for (const auto& [strGroup, strName] : match.hasMatch() ? m_groups : decltype(m_groups)()) {
-            if (match.capturedStart(strGroup) >= 0) {
-                changes.push_back({nRow, strName, match.captured(strGroup).toStdString()});
-            }
+        const auto values = Values(QString::fromStdString(path.filename().string()));
+        rNoMatch += values ? 0 : 1;
+        for (const auto& [strName, strValue] : values.value_or(std::map<CString, CString>())) {
+            changes.push_back({nRow, strName, strValue});
         }
     }
     return changes;
+}
+
+std::vector<CString> NameFill::Names() const {
+    std::vector<CString> names;
+    for (const auto& group : m_groups) {
+        names.push_back(group.second);
+    }
+    return names;
+}
+
+std::optional<std::map<CString, CString>> NameFill::Values(const QString& strFileName) const {
+    const QRegularExpressionMatch match = m_expression.match(strFileName);
+    if (!match.hasMatch()) {
+        return std::nullopt;
+    }
+    std::map<CString, CString> values;
+    for (const auto& [strGroup, strName] : m_groups) {
+        if (match.capturedStart(strGroup) >= 0) {
+            values[strName] = match.captured(strGroup).toStdString();
+        }
+    }
+    return values;
 }
 
 std::vector<CellChange> DatesFromFiles(const FileListModel& model, const std::vector<int>& rows,

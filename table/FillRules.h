@@ -3,7 +3,10 @@
 // row's value down the rows, one value into every cell, values from the files' names by a
 // pattern with named groups, and the origination date and time from the files' times.
 
+#include <QRegularExpression>
 #include <QString>
+#include <map>
+#include <optional>
 #include <vector>
 
 #include "table/FileListModel.h"
@@ -23,9 +26,14 @@ public:
     // files whose names it does not match.
     std::vector<CellChange> Changes(const FileListModel& model, const std::vector<int>& rows,
                                     int& rNoMatch) const;
+    // The names of the values the groups name, in the pattern's order.
+    std::vector<CString> Names() const;
+    // The values found in a file's name, by value name (a group that took no part gives none);
+    // nullopt when the name does not match.
+    std::optional<std::map<CString, CString>> Values(const QString& strFileName) const;
 
 private:
-    QString m_strPattern;                               // with the groups renamed g0, g1 ...
+    QRegularExpression m_expression;                    // with the groups renamed g0, g1 ...
     std::vector<std::pair<QString, CString>> m_groups;  // the group and the value it names
 };
 

@@ -34,7 +34,8 @@ void AddStoredFields(std::vector<TableColumn>& rColumns, const FieldTable& table
 }
 
 std::vector<TableColumn> MakeColumns() {
-    std::vector<TableColumn> columns = {{ColumnKind::Path, "Path", true},
+    std::vector<TableColumn> columns = {{ColumnKind::Name, "File", true},
+                                        {ColumnKind::Folder, "Folder", true},
                                         {ColumnKind::Form, "Form", true},
                                         {ColumnKind::Format, "Format", true},
                                         {ColumnKind::Duration, "Duration", true}};

@@ -1,13 +1,13 @@
 #pragma once
-// The columns the table can show: what a file is (path, form, format, duration), every value the
-// edit layer sets by name (bext, time reference, UMID, INFO, iXML, cart), the state of the
-// samples' stored MD5, and the outcomes of the check and the save.
+// The columns the table can show: what a file is (name, folder, form, format, duration), every
+// value the edit layer sets by name (bext, time reference, UMID, INFO, iXML, cart), the state of
+// the samples' stored MD5, and the outcomes of the check and the save.
 
 #include <vector>
 
 #include "core/base/Types.h"
 
-enum class ColumnKind { Path, Form, Format, Duration, Value, Md5, Check, Result };
+enum class ColumnKind { Name, Folder, Form, Format, Duration, Value, Md5, Check, Result };
 
 struct TableColumn {
     ColumnKind kind;

@@ -17,13 +17,17 @@ CString DetailOf(const std::vector<std::pair<CString, CString>>& details, const 
     return CString();
 }
 
-// "PCM, 2 channels, 48000 Hz, 24 bits" from the File details that name the format.
+// "PCM, channels 2 (stereo), 48000 Hz, 24 bits" from the File details that name the format,
+// worded as the viewer's file details word them.
 CString FormatText(const std::vector<std::pair<CString, CString>>& details) {
     CString strText;
-    for (const char* pName : {"Format", "Channels", "Sample rate", "Bits"}) {
+    const std::pair<const char*, const char*> parts[] = {
+        {"Format", ""}, {"Channels", "channels "}, {"Sample rate", ""}, {"Bits", ""}};
+    for (const auto& [pName, pLabel] : parts) {
         const CString strValue = DetailOf(details, pName);
         if (!strValue.empty()) {
-            strText += (strText.empty() ? "" : ", ") + strValue;
+            strText += (strText.empty() ? "" : ", ") + CString(pLabel) + strValue +
+                       (CString(pName) == "Bits" ? " bits" : "");
         }
     }
     return strText;

@@ -1,10 +1,10 @@
 #include "table/TableFilter.h"
 
 #include "table/FileListModel.h"
+#include "table/RowOrder.h"
 
 TableFilter::TableFilter(QObject* pParent) : QSortFilterProxyModel(pParent) {
-    setSortCaseSensitivity(Qt::CaseInsensitive);
-    setSortLocaleAware(true);
+    setSortRole(FileListModel::SortRole);
 }
 
 void TableFilter::SetText(const QString& strText) {
@@ -43,4 +43,8 @@ bool TableFilter::filterAcceptsRow(int nSourceRow, const QModelIndex& sourcePare
         }
     }
     return false;
+}
+
+bool TableFilter::lessThan(const QModelIndex& left, const QModelIndex& right) const {
+    return SortsBefore(left.data(sortRole()), right.data(sortRole()));
 }

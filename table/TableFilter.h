@@ -1,6 +1,7 @@
 #pragma once
 // The rows the window shows: those whose cells hold the text typed in the filter box, and of
-// them, when asked, only those with errors (a failed load, check or save) or only those edited.
+// them, when asked, only those with errors (a failed load, check or save) or only those edited;
+// sorted as RowOrder says.
 
 #include <QSortFilterProxyModel>
 
@@ -18,6 +19,7 @@ public:
 
 protected:
     bool filterAcceptsRow(int nSourceRow, const QModelIndex& sourceParent) const override;
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 
 private:
     QString m_strText;

@@ -15,16 +15,21 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QProgressBar>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolBar>
+#include <filesystem>
 #include <numeric>
 #include <set>
 
+#include "table/ExportPath.h"
 #include "table/FillRules.h"
+#include "table/NameFillDialog.h"
 #include "table/TableColumns.h"
 #include "table/TableExchange.h"
+#include "table/TableHelp.h"
 
 namespace {
 
@@ -35,19 +40,31 @@ QSettings Settings() {
 // In characters, until the user sets it.
 int FirstWidth(const TableColumn& column) {
     switch (column.kind) {
-        case ColumnKind::Path:
-            return 56;
+        case ColumnKind::Name:
+            return 44;
+        case ColumnKind::Folder:
+            return 24;
         case ColumnKind::Form:
             return 7;
         case ColumnKind::Format:
-            return 36;
+            return 48;
         case ColumnKind::Duration:
             return 15;
+        case ColumnKind::Result:
+            return 40;
         case ColumnKind::Value:
             return column.strName == "Description" || column.strName == "CodingHistory" ? 40 : 20;
         default:
             return 20;
     }
+}
+
+QString FilesText(int nFiles) {
+    return nFiles == 1 ? QObject::tr("1 file") : QObject::tr("%1 files").arg(nFiles);
+}
+
+QString FileName(const CString& strPath) {
+    return QString::fromStdString(std::filesystem::path(strPath).filename().string());
 }
 
 }  // namespace
@@ -65,9 +82,13 @@ TableWindow::TableWindow(QWidget* pParent)
     m_filter.setSourceModel(&m_model);
     m_pView->setModel(&m_filter);
     m_pView->setSortingEnabled(true);
+    // One line a row: a wrapped name would be cut at its break, hiding the end that tells
+    // takes apart.
+    m_pView->setWordWrap(false);
     m_pView->setTextElideMode(Qt::ElideMiddle);
-    // Batches arrive from several workers in any order; the paths keep a folder together.
-    m_pView->sortByColumn(0, Qt::AscendingOrder);
+    // Batches arrive from several workers in any order; the folder column sorts by path, which
+    // keeps a folder together.
+    m_pView->sortByColumn(ColumnIndexOf("Folder"), Qt::AscendingOrder);
     m_pView->setSelectionBehavior(QAbstractItemView::SelectItems);
     m_pView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                              QAbstractItemView::AnyKeyPressed);
@@ -76,11 +97,16 @@ TableWindow::TableWindow(QWidget* pParent)
     setCentralWidget(m_pView);
     m_pProgress->setMaximumWidth(240);
     m_pProgress->hide();
+    m_pCount->setObjectName(QStringLiteral("fileCount"));
     statusBar()->addPermanentWidget(m_pCount);
     statusBar()->addPermanentWidget(m_pProgress);
     BuildHeader();
     BuildFilterBar();
     BuildMenus();
+    // Within the screen at any scale, so that the status bar's count stays in sight; a size
+    // remembered replaces it.
+    const QSize available = screen()->availableGeometry().size() * 9 / 10;
+    resize(std::min(1200, available.width()), std::min(700, available.height()));
     RestoreSettings();
 
     connect(&m_loader, &FileLoader::Loaded, this,
@@ -89,6 +115,7 @@ TableWindow::TableWindow(QWidget* pParent)
             [this](int nDone, int nTotal) { ShowProgress(tr("Loading"), nDone, nTotal); });
     connect(&m_loader, &FileLoader::Finished, this, [this] {
         m_pProgress->hide();
+        WidenToContents();
         emit LoadFinished();
     });
     connect(&m_saver, &SaveRunner::Progress, this,
@@ -106,18 +133,16 @@ TableWindow::TableWindow(QWidget* pParent)
     connect(&m_checker, &CheckRunner::Finished, m_pProgress, &QWidget::hide);
     connect(&m_model, &FileListModel::Refused, this,
             [this](const QString& strWhy) { statusBar()->showMessage(strWhy); });
-    auto count = [this] { m_pCount->setText(tr("%1 files").arg(m_model.rowCount())); };
-    connect(&m_model, &QAbstractItemModel::rowsInserted, this, count);
-    connect(&m_model, &QAbstractItemModel::modelReset, this, count);
+    for (const QAbstractItemModel* pModel : {static_cast<QAbstractItemModel*>(&m_model),
+                                             static_cast<QAbstractItemModel*>(&m_filter)}) {
+        connect(pModel, &QAbstractItemModel::rowsInserted, this, &TableWindow::ShowCounts);
+        connect(pModel, &QAbstractItemModel::rowsRemoved, this, &TableWindow::ShowCounts);
+        connect(pModel, &QAbstractItemModel::modelReset, this, &TableWindow::ShowCounts);
+        connect(pModel, &QAbstractItemModel::layoutChanged, this, &TableWindow::ShowCounts);
+    }
     connect(m_pView->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) {
-                const QModelIndex source = m_filter.mapToSource(current);
-                const QString strWhy = m_model.Refusal(source.row(), source.column());
-                if (!strWhy.isEmpty()) {
-                    statusBar()->showMessage(strWhy);
-                }
-            });
-    resize(1200, 700);
+            &TableWindow::ShowRowState);
+    ShowCounts();
 }
 
 TableWindow::~TableWindow() {
@@ -132,13 +157,19 @@ void TableWindow::BuildHeader() {
     pHeader->setSectionsMovable(true);
     pHeader->setContextMenuPolicy(Qt::CustomContextMenu);
     pHeader->setDefaultSectionSize(140);
+    // The last column takes the width left, so that a failed load's reason has room.
+    pHeader->setStretchLastSection(true);
     connect(pHeader, &QWidget::customContextMenuRequested, this, &TableWindow::ShowHeaderMenu);
     const auto& columns = TableColumns();
     const int nChar = m_pView->fontMetrics().averageCharWidth();
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const int nColumn = static_cast<int>(i);
+        // Room for the title and the sort arrow.
+        const int nTitle =
+            pHeader->fontMetrics().horizontalAdvance(QString::fromStdString(columns[i].strName)) +
+            nChar * 5;
         pHeader->setSectionHidden(nColumn, !columns[i].bShownFirst);
-        pHeader->resizeSection(nColumn, nChar * FirstWidth(columns[i]));
+        pHeader->resizeSection(nColumn, std::max(nChar * FirstWidth(columns[i]), nTitle));
     }
 }
 
@@ -193,6 +224,7 @@ void TableWindow::BuildMenus() {
     BuildFileMenu();
     BuildEditMenu();
     BuildToolsMenu();
+    BuildHelpMenu();
 }
 
 void TableWindow::BuildFileMenu() {
@@ -206,8 +238,8 @@ void TableWindow::BuildFileMenu() {
                      [this] { SaveRows(SelectedRows()); });
     pMenu->addSeparator();
     pMenu->addAction(tr("&Import CSV or JSON..."), this, &TableWindow::ImportTable);
-    pMenu->addAction(tr("&Export CSV..."), this, [this] { ExportTable(false); });
-    pMenu->addAction(tr("Export &JSON..."), this, [this] { ExportTable(true); });
+    m_pExportCsv = pMenu->addAction(QString(), this, [this] { ExportTable(false); });
+    m_pExportJson = pMenu->addAction(QString(), this, [this] { ExportTable(true); });
     pMenu->addSeparator();
     pMenu->addAction(tr("&Reload from disk"), QKeySequence::Refresh, this, &TableWindow::ReloadAll);
     pMenu->addAction(tr("&Close all"), this, &TableWindow::CloseAll);
@@ -216,15 +248,11 @@ void TableWindow::BuildFileMenu() {
 
 void TableWindow::BuildEditMenu() {
     QMenu* pMenu = menuBar()->addMenu(tr("&Edit"));
-    m_pUndo = pMenu->addAction(tr("&Undo"), QKeySequence::Undo, &m_undo, &QUndoStack::undo);
-    m_pRedo = pMenu->addAction(tr("&Redo"), QKeySequence::Redo, &m_undo, &QUndoStack::redo);
-    auto sync = [this] {
-        m_pUndo->setEnabled(m_undo.canUndo() && !m_bSaving);
-        m_pRedo->setEnabled(m_undo.canRedo() && !m_bSaving);
-    };
-    connect(&m_undo, &QUndoStack::indexChanged, this, sync);
-    connect(&m_undo, &QUndoStack::cleanChanged, this, sync);
-    sync();
+    m_pUndo = pMenu->addAction(tr("&Undo"), QKeySequence::Undo, this, &TableWindow::Undo);
+    m_pRedo = pMenu->addAction(tr("&Redo"), QKeySequence::Redo, this, &TableWindow::Redo);
+    connect(&m_undo, &QUndoStack::indexChanged, this, &TableWindow::SyncUndo);
+    connect(&m_undo, &QUndoStack::cleanChanged, this, &TableWindow::SyncUndo);
+    SyncUndo();
     pMenu->addSeparator();
     QAction* pFill = pMenu->addAction(tr("Fill &down"), QKeySequence(tr("Ctrl+D")), this,
                                       &TableWindow::FillDownSelection);
@@ -245,7 +273,8 @@ void TableWindow::BuildToolsMenu() {
     QMenu* pMenu = menuBar()->addMenu(tr("&Tools"));
     pMenu->addAction(tr("&Check selected files"), this,
                      [this] { m_checker.Check(SelectedRows()); });
-    pMenu->addAction(tr("Check &all files"), this, [this] { m_checker.Check(AllRows()); });
+    pMenu->addAction(tr("Check &all files"), this, &TableWindow::CheckAll);
+    m_pCheckShown = pMenu->addAction(QString(), this, &TableWindow::CheckShown);
     pMenu->addAction(tr("&Stop"), QKeySequence(Qt::Key_Escape), this, [this] {
         m_loader.Cancel();
         m_checker.Cancel();
@@ -253,11 +282,89 @@ void TableWindow::BuildToolsMenu() {
     });
 }
 
+void TableWindow::BuildHelpMenu() {
+    QMenu* pMenu = menuBar()->addMenu(tr("&Help"));
+    pMenu->addAction(tr("&Keys"), QKeySequence::HelpContents, this, [this] {
+        QMessageBox::information(this, tr("Keys of Ovalis Table"), KeysText(*menuBar()));
+    });
+    pMenu->addAction(tr("&About Ovalis Table"), this, [this] {
+        QMessageBox::about(this, tr("About Ovalis Table"), TableAboutText());
+    });
+}
+
+void TableWindow::WidenToContents() {
+    constexpr int kWidest = 64;  // in characters
+    QHeaderView& header = *m_pView->horizontalHeader();
+    for (const int nColumn : {ColumnIndexOf("File"), ColumnIndexOf("Format")}) {
+        const int nWanted =
+            std::min(static_cast<QAbstractItemView*>(m_pView)->sizeHintForColumn(nColumn),
+                     m_pView->fontMetrics().averageCharWidth() * kWidest);
+        if (nWanted > header.sectionSize(nColumn)) {
+            header.resizeSection(nColumn, nWanted);
+        }
+    }
+}
+
+void TableWindow::ShowCounts() {
+    const int nShown = m_filter.rowCount();
+    const int nTotal = m_model.rowCount();
+    const bool bHidden = nShown < nTotal;
+    m_pCount->setText(bHidden ? tr("%1 of %2 files").arg(nShown).arg(nTotal) : FilesText(nTotal));
+    m_pCheckShown->setText(bHidden ? tr("Check the %1 shown").arg(FilesText(nShown))
+                                   : tr("Check the files shown"));
+    m_pCheckShown->setEnabled(bHidden);
+    m_pExportCsv->setText(bHidden ? tr("&Export CSV of the %1 shown...").arg(FilesText(nShown))
+                                  : tr("&Export CSV..."));
+    m_pExportJson->setText(bHidden ? tr("Export &JSON of the %1 shown...").arg(FilesText(nShown))
+                                   : tr("Export &JSON..."));
+}
+
+void TableWindow::ShowRowState(const QModelIndex& current) {
+    const QModelIndex source = m_filter.mapToSource(current);
+    if (!source.isValid()) {
+        return;
+    }
+    const TableFile& file = m_model.File(source.row());
+    const QString strWhy = m_model.Refusal(source.row(), source.column());
+    if (!strWhy.isEmpty()) {
+        statusBar()->showMessage(strWhy);
+    } else if (!file.strFailure.empty()) {
+        statusBar()->showMessage(
+            tr("%1 not loaded: %2")
+                .arg(FileName(file.strPath), QString::fromStdString(file.strFailure)));
+    }
+}
+
+void TableWindow::Undo() {
+    const QString strStep = m_undo.undoText();
+    if (m_undo.canUndo() && !m_bSaving) {
+        m_undo.undo();
+        statusBar()->showMessage(tr("Undone: %1").arg(strStep));
+    }
+}
+
+void TableWindow::Redo() {
+    const QString strStep = m_undo.redoText();
+    if (m_undo.canRedo() && !m_bSaving) {
+        m_undo.redo();
+        statusBar()->showMessage(tr("Redone: %1").arg(strStep));
+    }
+}
+
+void TableWindow::SyncUndo() {
+    m_pUndo->setEnabled(m_undo.canUndo() && !m_bSaving);
+    m_pRedo->setEnabled(m_undo.canRedo() && !m_bSaving);
+    m_pUndo->setText(m_undo.canUndo() ? tr("&Undo %1").arg(m_undo.undoText()) : tr("&Undo"));
+    m_pRedo->setText(m_undo.canRedo() ? tr("&Redo %1").arg(m_undo.redoText()) : tr("&Redo"));
+}
+
 void TableWindow::RestoreSettings() {
     QSettings settings = Settings();
     restoreGeometry(settings.value("geometry").toByteArray());
     const QByteArray columns = settings.value("columns").toByteArray();
-    if (!columns.isEmpty()) {
+    // A layout saved for other columns would put its widths and places on the wrong ones.
+    const bool bSameColumns = settings.value("columnCount").toInt() == m_model.columnCount();
+    if (!columns.isEmpty() && bSameColumns) {
         m_pView->horizontalHeader()->restoreState(columns);
     }
 }
@@ -266,6 +373,7 @@ void TableWindow::SaveSettings() const {
     QSettings settings = Settings();
     settings.setValue("geometry", saveGeometry());
     settings.setValue("columns", m_pView->horizontalHeader()->saveState());
+    settings.setValue("columnCount", m_model.columnCount());
 }
 
 void TableWindow::Open(const QStringList& paths) {
@@ -331,10 +439,32 @@ void TableWindow::closeEvent(QCloseEvent* pEvent) {
 }
 
 std::vector<int> TableWindow::AllRows() const {
+    std::vector<int> rows(static_cast<std::size_t>(m_model.rowCount()));
+    std::iota(rows.begin(), rows.end(), 0);
+    return rows;
+}
+
+std::vector<int> TableWindow::ShownRows() const {
     std::vector<int> rows;
     for (int nRow = 0; nRow < m_filter.rowCount(); ++nRow) {
         rows.push_back(m_filter.mapToSource(m_filter.index(nRow, 0)).row());
     }
+    return rows;
+}
+
+QString TableWindow::HiddenNote() const {
+    const int nHidden = m_model.rowCount() - m_filter.rowCount();
+    return nHidden > 0 ? tr(" (%1 hidden by the filter)").arg(nHidden) : QString();
+}
+
+std::vector<int> TableWindow::RowsToFill(QString& rWhich) const {
+    std::vector<int> rows = SelectedRows();
+    if (!rows.empty()) {
+        rWhich = tr("the %1 selected").arg(FilesText(static_cast<int>(rows.size())));
+        return rows;
+    }
+    rows = ShownRows();
+    rWhich = tr("the %1 shown").arg(FilesText(static_cast<int>(rows.size()))) + HiddenNote();
     return rows;
 }
 
@@ -374,8 +504,7 @@ void TableWindow::ShowProgress(const QString& strWork, int nDone, int nTotal) {
 
 void TableWindow::SetSaving(bool bSaving) {
     m_bSaving = bSaving;
-    m_pUndo->setEnabled(m_undo.canUndo() && !bSaving);
-    m_pRedo->setEnabled(m_undo.canRedo() && !bSaving);
+    SyncUndo();
 }
 
 void TableWindow::ApplyEdits(const std::vector<CellChange>& changes, const QString& strStep) {
@@ -403,22 +532,18 @@ void TableWindow::FillSelection() {
 }
 
 void TableWindow::FillFromName() {
-    bool bOk = false;
-    const QString strPattern = QInputDialog::getText(
-        this, tr("Values from file names"),
-        tr("Regular expression with named groups, as (?<Originator>[^_]+)_(?<IXML:TAKE>\\d+):"),
-        QLineEdit::Normal, QString(), &bOk);
-    NameFill fill;
-    if (!bOk) {
-        return;
+    QString strWhich;
+    const std::vector<int> rows = RowsToFill(strWhich);
+    QStringList names;
+    for (const int nRow : rows) {
+        names << FileName(m_model.File(nRow).strPath);
     }
-    if (const QString strProblem = fill.Compile(strPattern); !strProblem.isEmpty()) {
-        QMessageBox::warning(this, tr("Values from file names"), strProblem);
+    NameFillDialog dialog(names, strWhich, this);
+    if (dialog.exec() != QDialog::Accepted) {
         return;
     }
     int nNoMatch = 0;
-    const auto changes = fill.Changes(m_model, SelectedRows(), nNoMatch);
-    ApplyEdits(changes, tr("Values from file names"));
+    ApplyEdits(dialog.Fill().Changes(m_model, rows, nNoMatch), tr("Values from file names"));
     if (nNoMatch > 0) {
         statusBar()->showMessage(tr("%1 file names do not match the pattern").arg(nNoMatch));
     }
@@ -433,9 +558,19 @@ void TableWindow::DatesFromFileTimes() {
 }
 
 void TableWindow::SaveAll() {
-    std::vector<int> rows(static_cast<std::size_t>(m_model.rowCount()));
-    std::iota(rows.begin(), rows.end(), 0);
-    SaveRows(rows);
+    SaveRows(AllRows());
+}
+
+void TableWindow::CheckAll() {
+    statusBar()->showMessage(tr("Checking all %1").arg(FilesText(m_model.rowCount())));
+    m_checker.Check(AllRows());
+}
+
+void TableWindow::CheckShown() {
+    const std::vector<int> rows = ShownRows();
+    statusBar()->showMessage(
+        tr("Checking the %1 shown").arg(FilesText(static_cast<int>(rows.size()))) + HiddenNote());
+    m_checker.Check(rows);
 }
 
 void TableWindow::SaveRows(const std::vector<int>& rows) {
@@ -476,13 +611,21 @@ void TableWindow::OpenInViewer() {
 }
 
 void TableWindow::ExportTable(bool bJson) {
-    const QString strPath = QFileDialog::getSaveFileName(
-        this, bJson ? tr("Export JSON") : tr("Export CSV"), QString(),
-        bJson ? tr("JSON documents (*.json)") : tr("CSV tables (*.csv)"));
-    if (strPath.isEmpty()) {
-        return;
+    // Beside the files, named for their folder.
+    const std::vector<int> rows = ShownRows();
+    const std::filesystem::path folder =
+        rows.empty() ? std::filesystem::path()
+                     : std::filesystem::path(m_model.File(rows.front()).strPath).parent_path();
+    const QString strPath =
+        AskExportPath(this, bJson, QString::fromStdString((folder / folder.filename()).string()));
+    if (!strPath.isEmpty()) {
+        ExportTo(strPath, bJson);
     }
-    const CString strText = bJson ? TableJson(m_model, AllRows()) : TableCsv(m_model, AllRows());
+}
+
+void TableWindow::ExportTo(const QString& strPath, bool bJson) {
+    const std::vector<int> rows = ShownRows();
+    const CString strText = bJson ? TableJson(m_model, rows) : TableCsv(m_model, rows);
     QFile file(strPath);
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(strText.data(), static_cast<qint64>(strText.size())) !=
@@ -490,7 +633,13 @@ void TableWindow::ExportTable(bool bJson) {
         !file.flush()) {
         QMessageBox::warning(this, tr("Export"),
                              tr("%1 cannot be written: %2").arg(strPath, file.errorString()));
+        return;
     }
+    const QString strFiles = FilesText(static_cast<int>(rows.size()));
+    statusBar()->showMessage(HiddenNote().isEmpty()
+                                 ? tr("%1 exported to %2").arg(strFiles, strPath)
+                                 : tr("The %1 shown exported to %2").arg(strFiles, strPath) +
+                                       HiddenNote());
 }
 
 void TableWindow::ImportTable() {

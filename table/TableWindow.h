@@ -33,8 +33,15 @@ public:
     // The selected rows in the order shown, and the value columns the selection touches.
     std::vector<int> SelectedRows() const;
     std::vector<CString> SelectedValueNames() const;
+    // The rows the filter shows, in the order shown.
+    std::vector<int> ShownRows() const;
     void FillDownSelection();
     void SaveAll();
+    void CheckAll();
+    void CheckShown();
+    // Writes the rows shown to strPath; says in the status bar how many, and how many the filter
+    // hides.
+    void ExportTo(const QString& strPath, bool bJson);
 
 signals:
     void LoadFinished();
@@ -49,6 +56,15 @@ private:
     void BuildFileMenu();
     void BuildEditMenu();
     void BuildToolsMenu();
+    void BuildHelpMenu();
+    void ShowCounts();
+    // Widens the columns of the names and formats to their longest text, within bounds; never
+    // narrows them.
+    void WidenToContents();
+    void ShowRowState(const QModelIndex& current);
+    void Undo();
+    void Redo();
+    void SyncUndo();
     void BuildFilterBar();
     void BuildHeader();
     void ShowHeaderMenu(const QPoint& point);
@@ -56,6 +72,10 @@ private:
     void SaveSettings() const;
     bool MayDropEdits(const QString& strAction);
     std::vector<int> AllRows() const;
+    // "the 2 files shown (99 hidden by the filter)", or "" when the filter hides none.
+    QString HiddenNote() const;
+    // The rows an edit of many files takes: those selected, else those shown.
+    std::vector<int> RowsToFill(QString& rWhich) const;
     void ShowProgress(const QString& strWork, int nDone, int nTotal);
     void SetSaving(bool bSaving);
     void ApplyEdits(const std::vector<CellChange>& changes, const QString& strStep);
@@ -83,5 +103,8 @@ private:
     QLabel* m_pCount;
     QAction* m_pUndo = nullptr;
     QAction* m_pRedo = nullptr;
+    QAction* m_pCheckShown = nullptr;
+    QAction* m_pExportCsv = nullptr;
+    QAction* m_pExportJson = nullptr;
     bool m_bSaving = false;
 };

@@ -117,7 +117,7 @@ TEST_F(TableRowsTest, UnsavedEditsAreNotLostWithoutAQuestion) {
     EXPECT_TRUE(m_window.Model().HasEdits());
 }
 
-TEST(TableSettingsTest, TheColumnsChosenAndMovedAreRemembered) {
+TEST(TableSettingsTest, TheSizeAndTheColumnsChosenAndMovedAreRemembered) {
     testfiles::TempDir config;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        QString::fromStdString(config.path()));
@@ -130,10 +130,12 @@ TEST(TableSettingsTest, TheColumnsChosenAndMovedAreRemembered) {
         header.setSectionHidden(nCart, false);
         header.setSectionHidden(nTake, true);
         header.moveSection(header.visualIndex(nCart), 0);
+        window.resize(640, 480);
         window.close();
     }
     TableWindow window;
     const QHeaderView& header = *window.View().horizontalHeader();
+    EXPECT_EQ(window.size(), QSize(640, 480));
     EXPECT_FALSE(header.isSectionHidden(nCart));
     EXPECT_TRUE(header.isSectionHidden(nTake));
     EXPECT_EQ(header.logicalIndex(0), nCart);
