@@ -9,6 +9,7 @@
 #include "cli/TerminalText.h"
 #include "core/edit/ChunkInsert.h"
 #include "core/edit/IxmlFields.h"
+#include "core/fields/BextFields.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ struct NewKind {
 };
 
 const NewKind kNewKinds[] = {
-    {"bext", "bext", [] { return CString(602, '\0'); }, ChunkPlace::BeforeData},
+    {"bext", "bext", [] { return CString(kBextFixedSize, '\0'); }, ChunkPlace::BeforeData},
     {"iXML", "iXML", [] { return NewIxmlDocument(); }, ChunkPlace::BeforeData},
     {"INFO", "LIST", [] { return CString("INFO"); }, ChunkPlace::Last},
 };

@@ -164,19 +164,3 @@ int CopyTextToField(const CString* pText, BYTE* pField, int nLen) {
     }
     return nLen;
 }
-
-int AddLittleEndian(DWORD* pValue, const BYTE* pBytes, int nLen) {
-    if (nLen <= 0 || nLen > 4 || !pValue || !pBytes) {
-        return 0;
-    }
-    *pValue += static_cast<DWORD>(LittleEndianOr0(ByteSpan(pBytes, nLen), 0, nLen));
-    return nLen;
-}
-
-int StoreLittleEndian(const DWORD* pValue, BYTE* pBytes, int nLen) {
-    if (nLen <= 0 || nLen > 4 || !pValue || !pBytes) {
-        return 0;
-    }
-    StoreLittleEndianAt(std::span<BYTE>(pBytes, nLen), 0, nLen, *pValue);
-    return nLen;
-}

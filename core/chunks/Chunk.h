@@ -67,7 +67,3 @@ private:
 // Writes exactly nLen bytes into pField: the text's bytes while they last, zeros after; a longer
 // text is cut. Returns nLen, or 0 when nLen is 0 or less.
 int CopyTextToField(const CString* pText, BYTE* pField, int nLen);
-// Adds the little-endian value of nLen bytes (0 to 4) to *pValue. Returns nLen.
-int AddLittleEndian(DWORD* pValue, const BYTE* pBytes, int nLen);
-// Stores the low nLen bytes (0 to 4) of *pValue, lowest first. Returns nLen.
-int StoreLittleEndian(const DWORD* pValue, BYTE* pBytes, int nLen);

@@ -36,8 +36,7 @@ bool IsPlausibleHeaderAt(HMMIO hmmio, std::int64_t offset, std::int64_t fileSize
         !std::all_of(header, header + 4, IsPrintable)) {
         return false;
     }
-    DWORD size = 0;
-    AddLittleEndian(&size, header + 4, 4);
+    const std::uint64_t size = LittleEndianOr0(header, 4, 4);
     return !bSizeMustFit || offset + 8 + size <= fileSize;
 }
 

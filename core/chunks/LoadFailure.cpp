@@ -26,8 +26,8 @@ std::optional<Header> ReadHeader(const CString& strPath, std::int64_t offset) {
     if (!file.seekg(static_cast<std::streamoff>(offset)) || !file.read(bytes, sizeof bytes)) {
         return std::nullopt;
     }
-    DWORD dwSize = 0;
-    AddLittleEndian(&dwSize, reinterpret_cast<const BYTE*>(bytes + 4), 4);
+    const auto dwSize = static_cast<DWORD>(
+        LittleEndianOr0(ByteSpan(reinterpret_cast<const BYTE*>(bytes), sizeof bytes), 4, 4));
     return Header{IdText(bytes), dwSize};
 }
 

@@ -1,5 +1,6 @@
 #include "core/chunks/RiffChunkModel.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -58,28 +59,15 @@ BOOL MendMissingPad(HMMIO hmmio, const MMCKINFO& ck, std::int64_t fileSize, std:
     return rNext >= 0 && mmioSeek(hmmio, rNext, SEEK_FROM_START) == rNext ? TRUE : FALSE;
 }
 
-template <class Kind>
-Kind* FirstOfClass(const CChunk& root) {
-    for (CObject* pChild : root) {
-        if (auto* pFound = ClassCast<Kind>(pChild)) {
-            return pFound;
-        }
-    }
-    return nullptr;
-}
-
-const Cds64ChunkModel* Ds64Of(const CChunk& root) {
-    return FirstOfClass<const Cds64ChunkModel>(root);
-}
-
 // The data chunk's read took its header's size; the real one may differ (see MendedDataSize),
 // and the walk goes on after it. FALSE on a seek error.
-bool MendDataSize(HMMIO hmmio, const CChunk& root, CChunk& chunk, std::int64_t fileSize) {
+bool MendDataSize(HMMIO hmmio, const CRiffChunkModel& root, CChunk& chunk, std::int64_t fileSize) {
     if (!chunk.IsKindOf(RUNTIME_CLASS(CdataChunkModel))) {
         return true;
     }
     MMCKINFO& ck = chunk.m_ck;
-    ck.llDataSize = MendedDataSize(hmmio, root.m_ck, ck, Ds64Of(root), fileSize);
+    ck.llDataSize =
+        MendedDataSize(hmmio, root.m_ck, ck, root.FirstOf<const Cds64ChunkModel>(), fileSize);
     const std::int64_t end = ck.llDataOffset + ck.llDataSize + (ck.llDataSize & 1);
     return mmioSeek(hmmio, end, SEEK_FROM_START) == end;
 }
@@ -89,7 +77,7 @@ enum class Step { Next, End, Failed };
 // Reads the chunk at the current position, rOffset, through the class registered for its id and
 // appends it to the root; rOffset then moves on to the next chunk. One to seven bytes left are
 // no chunk: they end the walk, kept in rTrailing for a save to write back.
-Step ReadNextChunk(HMMIO hmmio, CChunk& root, std::int64_t fileSize, std::int64_t& rOffset,
+Step ReadNextChunk(HMMIO hmmio, CRiffChunkModel& root, std::int64_t fileSize, std::int64_t& rOffset,
                    CString& rTrailing) {
     char id[8] = {};
     const LONG nGot = mmioRead(hmmio, id, 8);
@@ -117,7 +105,7 @@ Step ReadNextChunk(HMMIO hmmio, CChunk& root, std::int64_t fileSize, std::int64_
 
 // -1 when the walk reached the end of the file without error, or the most chunks a load takes
 // (then rUnwalked is where it stopped); else the offset of the chunk it could not read.
-std::int64_t ReadTopLevelChunks(HMMIO hmmio, CChunk& root, CString& rTrailing,
+std::int64_t ReadTopLevelChunks(HMMIO hmmio, CRiffChunkModel& root, CString& rTrailing,
                                 std::int64_t& rUnwalked) {
     std::int64_t offset = mmioSeek(hmmio, 0, SEEK_FROM_CURRENT);
     const std::int64_t fileSize = mmioFileSize(hmmio);
@@ -226,20 +214,18 @@ CString CRiffChunkModel::GetDescription() {
 }
 
 CChunk* CRiffChunkModel::FirstChunk(FOURCC ckid) const {
-    for (CObject* pChild : *this) {
-        if (auto* pChunk = static_cast<CChunk*>(pChild); pChunk->m_ck.ckid == ckid) {
-            return pChunk;
-        }
-    }
-    return nullptr;
+    const auto it = std::find_if(begin(), end(), [ckid](const CObject* pChild) {
+        return static_cast<const CChunk*>(pChild)->m_ck.ckid == ckid;
+    });
+    return it == end() ? nullptr : static_cast<CChunk*>(*it);
 }
 
 CChunk* CRiffChunkModel::DataChunk() const {
-    return FirstOfClass<CdataChunkModel>(*this);
+    return FirstOf<CdataChunkModel>();
 }
 
 const CfmtChunkModel* CRiffChunkModel::FormatChunk() const {
-    return FirstOfClass<const CfmtChunkModel>(*this);
+    return FirstOf<const CfmtChunkModel>();
 }
 
 // A record the I/O layer filled holds the extent the load mended; one filled by hand has only

@@ -69,6 +69,17 @@ public:
 
     // The first top-level chunk of id ckid, or null.
     CChunk* FirstChunk(FOURCC ckid) const;
+    // The first top-level chunk of the class Kind or one derived from it, or null: the one way
+    // to find a chunk of a kind.
+    template <class Kind>
+    Kind* FirstOf() const {
+        for (CObject* pChild : *this) {
+            if (auto* pFound = ClassCast<Kind>(pChild)) {
+                return pFound;
+            }
+        }
+        return nullptr;
+    }
     // The first top-level data chunk and fmt chunk, or null.
     CChunk* DataChunk() const;
     const CfmtChunkModel* FormatChunk() const;

@@ -8,7 +8,6 @@
 #include "core/chunks/RiffChunkModel.h"
 #include "core/details/FormatDetails.h"
 #include "core/details/IxmlDetails.h"
-#include "core/details/PayloadBytes.h"
 #include "core/fields/BextFields.h"
 #include "core/io/Mmio.h"
 
@@ -41,32 +40,31 @@ void FindFirsts(const CChunk& root, AudioFacts& facts) {
 }
 
 // Full speaker names for a pair; codes for more, so that a 7.1.4 layout fits a line.
-CString ChannelsText(const CChunk& format) {
-    const auto channels = PayloadNumber(format, 2, 2);
+CString ChannelsText(const FormatRecord& format) {
+    const auto channels = format.channels;
     if (!channels) {
         return {};
     }
     CString strText = std::to_string(*channels);
-    const auto mask = PayloadNumber(format, 20, 4);
-    if (PayloadNumber(format, 0, 2) == WAVE_FORMAT_EXTENSIBLE && mask && *mask) {
-        const auto dwMask = static_cast<DWORD>(*mask);
-        const bool bPair = std::popcount(dwMask) <= 2;
+    const auto mask = format.channelMask;
+    if (format.IsExtensible() && mask && *mask) {
+        const bool bPair = std::popcount(*mask) <= 2;
         strText +=
-            " (" + SpeakerNames(dwMask, bPair ? SpeakerForm::Names : SpeakerForm::Codes) + ")";
+            " (" + SpeakerNames(*mask, bPair ? SpeakerForm::Names : SpeakerForm::Codes) + ")";
     } else if (*channels <= 2) {
         strText += *channels == 1 ? " (mono)" : *channels == 2 ? " (stereo)" : "";
     }
     return strText;
 }
 
-CString FormatName(const CChunk& format) {
-    const auto tag = PayloadNumber(format, 0, 2);
+CString FormatName(const FormatRecord& format) {
+    const auto tag = format.tag;
     if (!tag) {
         return {};
     }
-    CString strName = FormatTagName(static_cast<WORD>(*tag));
-    if (*tag == WAVE_FORMAT_EXTENSIBLE && PayloadNumber(format, 32, 8)) {
-        const CString strSub = SubFormatName(format.Data() + 24);
+    CString strName = FormatTagName(*tag);
+    if (format.IsExtensible() && format.subFormat) {
+        const CString strSub = SubFormatName(*format.subFormat);
         strName += strSub.empty() ? "" : ", " + strSub;
     }
     return strName.empty() ? "tag " + std::to_string(*tag) : strName;
@@ -87,7 +85,8 @@ AudioFacts AudioFactsOf(const CChunk& root) {
     AudioFacts facts;
     FindFirsts(root, facts);
     if (facts.pFormat) {
-        facts.dwSampleRate = static_cast<DWORD>(PayloadNumber(*facts.pFormat, 4, 4).value_or(0));
+        facts.format = ParseFormatRecord(facts.pFormat->Payload());
+        facts.dwSampleRate = facts.format.sampleRate.value_or(0);
     }
     if (facts.pBext) {
         facts.timeReference = BextTimeReference(facts.pBext->Payload());
@@ -111,12 +110,12 @@ std::vector<std::pair<CString, CString>> FileDetails(const CChunk& root) {
     std::vector<std::pair<CString, CString>> details;
     details.emplace_back("Form", IdText(root.m_ck.ckid));
     if (facts.pFormat) {
-        details.emplace_back("Format", FormatName(*facts.pFormat));
-        details.emplace_back("Channels", ChannelsText(*facts.pFormat));
+        details.emplace_back("Format", FormatName(facts.format));
+        details.emplace_back("Channels", ChannelsText(facts.format));
         if (facts.dwSampleRate) {
             details.emplace_back("Sample rate", std::to_string(facts.dwSampleRate) + " Hz");
         }
-        if (const auto bits = PayloadNumber(*facts.pFormat, 14, 2)) {
+        if (const auto bits = facts.format.bits) {
             details.emplace_back("Bits", std::to_string(*bits));
         }
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/details/Timecode.h"
+#include "core/fields/FormatRecord.h"
 
 class CChunk;
 
@@ -18,6 +19,7 @@ struct AudioFacts {
     const CChunk* pIxml = nullptr;
     // The chunk of the file's ADM document: the first axml chunk, else the first bxml chunk.
     const CChunk* pAdm = nullptr;
+    FormatRecord format;     // the first fmt chunk's record; holds nothing without one
     DWORD dwSampleRate = 0;  // 0 when no format gives one
     std::optional<std::uint64_t> timeReference;
     std::optional<TimecodeRate> ixmlRate;

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "core/base/LittleEndian.h"
 #include "core/chunks/Chunk.h"
 #include "core/details/AudioFacts.h"
-#include "core/details/PayloadBytes.h"
 #include "core/fields/CartFields.h"
 
 namespace {
@@ -12,7 +12,8 @@ namespace {
 // The usage id's characters up to its first zero byte; a timer whose id is all zeros is unused.
 CString UsageText(const CChunk& cart, DWORD dwAt) {
     CString strUsage;
-    for (std::uint64_t id = PayloadNumber(cart, dwAt, 4).value_or(0); id & 0xFF; id >>= 8) {
+    for (std::uint64_t id = LittleEndianAt(cart.Payload(), dwAt, 4).value_or(0); id & 0xFF;
+         id >>= 8) {
         strUsage += static_cast<char>(id & 0xFF);
     }
     return strUsage;
@@ -42,8 +43,8 @@ std::vector<CartTimer> CartTimers(const CChunk& cart) {
         const DWORD dwAt = kCartPostTimersAt + i * kCartPostTimerSize;
         CString strUsage = UsageText(cart, dwAt);
         if (!strUsage.empty()) {
-            timers.push_back(
-                {i + 1, std::move(strUsage), PayloadNumber(cart, dwAt + 4, 4).value_or(0)});
+            timers.push_back({i + 1, std::move(strUsage),
+                              LittleEndianAt(cart.Payload(), dwAt + 4, 4).value_or(0)});
         }
     }
     return timers;

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "core/base/LittleEndian.h"
 #include "core/chunks/Chunk.h"
 #include "core/details/AudioFacts.h"
 #include "core/details/ListDetails.h"
-#include "core/details/PayloadBytes.h"
 
 namespace {
 
@@ -68,7 +68,7 @@ DetailTable CueDetails(const CChunk& chunk, const AudioFacts& facts) {
     DetailTable table{
         "Markers", {"Id", "Samples", "Time", "Timecode", "Label", "Note", "Length"}, {}, {}};
     const LabelsById labelsById = LabelsOf(FileAdtlEntries(chunk));
-    const auto declared = PayloadNumber(chunk, 0, 4);
+    const auto declared = LittleEndianAt(chunk.Payload(), 0, 4);
     if (!declared) {
         table.text = "The chunk holds no count of cue points.";
         return table;
@@ -76,8 +76,8 @@ DetailTable CueDetails(const CChunk& chunk, const AudioFacts& facts) {
     const std::uint64_t held = (chunk.DataSize() - 4) / kPointSize;
     for (std::uint64_t i = 0; i < std::min<std::uint64_t>(*declared, held); ++i) {
         const DWORD at = static_cast<DWORD>(4 + i * kPointSize);
-        const DWORD dwId = static_cast<DWORD>(*PayloadNumber(chunk, at, 4));
-        const std::uint64_t samples = *PayloadNumber(chunk, at + kSampleOffsetAt, 4);
+        const DWORD dwId = static_cast<DWORD>(*LittleEndianAt(chunk.Payload(), at, 4));
+        const std::uint64_t samples = *LittleEndianAt(chunk.Payload(), at + kSampleOffsetAt, 4);
         const auto found = labelsById.find(dwId);
         const Labels labels = found == labelsById.end() ? Labels{} : found->second;
         table.rows.push_back({std::to_string(dwId), std::to_string(samples),

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "core/chunks/Chunk.h"
-#include "core/details/PayloadBytes.h"
+#include "core/fields/FormatFields.h"
 
 namespace {
 
@@ -54,18 +54,6 @@ constexpr BYTE kTagGuidTail[12] = {0x00, 0x00, 0x10, 0x00, 0x80, 0x00,
 constexpr BYTE kAmbisonicTail[12] = {0x21, 0x07, 0xD3, 0x11, 0x86, 0x44,
                                      0xC8, 0xC1, 0xCA, 0x00, 0x00, 0x00};
 
-struct Row {
-    const char* name;
-    DWORD offset;
-    DWORD width;
-};
-
-constexpr Row kRows[] = {
-    {"wFormatTag", 0, 2},      {"nChannels", 2, 2},    {"nSamplesPerSec", 4, 4},
-    {"nAvgBytesPerSec", 8, 4}, {"nBlockAlign", 12, 2}, {"wBitsPerSample", 14, 2},
-    {"cbSize", 16, 2},
-};
-
 CString Hex(std::uint64_t value, int nDigits) {
     char buffer[24];
     std::snprintf(buffer, sizeof buffer, "0x%0*llX", nDigits,
@@ -73,17 +61,17 @@ CString Hex(std::uint64_t value, int nDigits) {
     return buffer;
 }
 
-void AddExtensibleRows(const CChunk& chunk, DetailTable& table) {
-    if (const auto valid = PayloadNumber(chunk, 18, 2)) {
-        table.rows.push_back({"wValidBitsPerSample", std::to_string(*valid), ""});
+void AddExtensibleRows(const FormatRecord& record, DetailTable& table) {
+    if (record.validBits) {
+        table.rows.push_back({"wValidBitsPerSample", std::to_string(*record.validBits), ""});
     }
-    if (const auto mask = PayloadNumber(chunk, 20, 4)) {
+    if (record.channelMask) {
         table.rows.push_back(
-            {"dwChannelMask", Hex(*mask, 8), SpeakerNames(static_cast<DWORD>(*mask))});
+            {"dwChannelMask", Hex(*record.channelMask, 8), SpeakerNames(*record.channelMask)});
     }
-    if (PayloadNumber(chunk, 24, 8) && PayloadNumber(chunk, 32, 8)) {
-        const BYTE* pGuid = chunk.Data() + 24;
-        table.rows.push_back({"SubFormat", GuidText(pGuid), SubFormatName(pGuid)});
+    if (record.subFormat) {
+        table.rows.push_back(
+            {"SubFormat", GuidText(*record.subFormat), SubFormatName(*record.subFormat)});
     }
 }
 
@@ -123,22 +111,22 @@ CString SpeakerNames(DWORD dwMask, SpeakerForm form) {
     return strNames;
 }
 
-CString GuidText(const BYTE* pGuid) {
+CString GuidText(const Guid& guid) {
     char buffer[40];
     std::snprintf(buffer, sizeof buffer, "%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X",
-                  static_cast<unsigned>(LittleEndian(pGuid, 4)),
-                  static_cast<unsigned>(LittleEndian(pGuid + 4, 2)),
-                  static_cast<unsigned>(LittleEndian(pGuid + 6, 2)), pGuid[8], pGuid[9], pGuid[10],
-                  pGuid[11], pGuid[12], pGuid[13], pGuid[14], pGuid[15]);
+                  static_cast<unsigned>(LittleEndianOr0(guid, 0, 4)),
+                  static_cast<unsigned>(LittleEndianOr0(guid, 4, 2)),
+                  static_cast<unsigned>(LittleEndianOr0(guid, 6, 2)), guid[8], guid[9], guid[10],
+                  guid[11], guid[12], guid[13], guid[14], guid[15]);
     return buffer;
 }
 
-CString SubFormatName(const BYTE* pGuid) {
-    const DWORD dwFirst = static_cast<DWORD>(LittleEndian(pGuid, 4));
-    if (std::memcmp(pGuid + 4, kTagGuidTail, sizeof kTagGuidTail) == 0 && dwFirst <= 0xFFFF) {
+CString SubFormatName(const Guid& guid) {
+    const auto dwFirst = static_cast<DWORD>(LittleEndianOr0(guid, 0, 4));
+    if (std::memcmp(guid.data() + 4, kTagGuidTail, sizeof kTagGuidTail) == 0 && dwFirst <= 0xFFFF) {
         return FormatTagName(static_cast<WORD>(dwFirst));
     }
-    if (std::memcmp(pGuid + 4, kAmbisonicTail, sizeof kAmbisonicTail) == 0) {
+    if (std::memcmp(guid.data() + 4, kAmbisonicTail, sizeof kAmbisonicTail) == 0) {
         const CString strTag = dwFirst <= 0xFFFF ? FormatTagName(WORD(dwFirst)) : CString();
         return strTag.empty() ? CString() : "ambisonic B-format, " + strTag;
     }
@@ -147,15 +135,17 @@ CString SubFormatName(const BYTE* pGuid) {
 
 DetailTable FormatDetails(const CChunk& chunk) {
     DetailTable table{"Format", {"Field", "Value", "Meaning"}, {}, {}};
-    for (const Row& row : kRows) {
-        if (const auto value = PayloadNumber(chunk, row.offset, row.width)) {
+    // The plain record's fields, named as its table names them.
+    for (const FieldLayout& field : kPcmFormatFields.fields) {
+        if (const auto value = field.NumberIn(chunk.Payload())) {
             const CString strMeaning =
-                row.offset == 0 ? TagMeaning(static_cast<WORD>(*value)) : CString();
-            table.rows.push_back({row.name, std::to_string(*value), strMeaning});
+                &field == &kFormatTagField ? TagMeaning(static_cast<WORD>(*value)) : CString();
+            table.rows.push_back({field.name, std::to_string(*value), strMeaning});
         }
     }
-    if (PayloadNumber(chunk, 0, 2) == WAVE_FORMAT_EXTENSIBLE) {
-        AddExtensibleRows(chunk, table);
+    const FormatRecord record = ParseFormatRecord(chunk.Payload());
+    if (record.IsExtensible()) {
+        AddExtensibleRows(record, table);
     }
     if (table.rows.empty()) {
         table.text = "The format record holds no field.";

@@ -1,7 +1,7 @@
 #include "core/details/ListDetails.h"
 
+#include "core/base/LittleEndian.h"
 #include "core/chunks/Chunk.h"
-#include "core/details/PayloadBytes.h"
 #include "core/details/SubChunks.h"
 
 namespace {
@@ -48,14 +48,14 @@ DetailTable AdtlTable(const CChunk& chunk) {
 }
 
 AdtlEntry EntryOf(const SubChunk& sub) {
-    const auto* pBytes = reinterpret_cast<const BYTE*>(sub.bytes.data());
+    const ByteSpan bytes(reinterpret_cast<const BYTE*>(sub.bytes.data()), sub.bytes.size());
     const DWORD nHeld = static_cast<DWORD>(sub.bytes.size());
-    AdtlEntry entry{sub.id, nHeld >= 4 ? DWORD(LittleEndian(pBytes, 4)) : 0, {}, {}};
+    AdtlEntry entry{sub.id, static_cast<DWORD>(LittleEndianOr0(bytes, 0, 4)), {}, {}};
     // A labelled text holds its region's length, a purpose, a country, language, dialect and
     // code page before its text: 20 bytes after the cue point id.
     const DWORD nTextAt = sub.id == "ltxt" ? 24 : 4;
     if (sub.id == "ltxt" && nHeld >= 8) {
-        entry.length = std::to_string(LittleEndian(pBytes + 4, 4));
+        entry.length = std::to_string(LittleEndianOr0(bytes, 4, 4));
     }
     if (nHeld > nTextAt) {
         entry.text = SubChunkText(sub.bytes.substr(nTextAt));

@@ -14,10 +14,6 @@ constexpr std::size_t kTimestampSize = 28;
 // Peaks beyond this many are not read: a page draws no more.
 constexpr std::size_t kMostPeaks = 1 << 20;
 
-DWORD Dword(ByteSpan payload, std::size_t nAt) {
-    return static_cast<DWORD>(LittleEndianOr0(payload, nAt, 4));
-}
-
 std::size_t PeakWidth(const PeakEnvelope& envelope) {
     return envelope.format == 2 ? 2 : 1;
 }
@@ -82,14 +78,14 @@ std::optional<PeakEnvelope> ReadPeakEnvelopeHeader(const CChunk& chunk) {
     if (payload.size() < kHeaderSize) {
         return std::nullopt;
     }
-    PeakEnvelope envelope{Dword(payload, 0),
-                          Dword(payload, 4),
-                          Dword(payload, 8),
-                          Dword(payload, 12),
-                          Dword(payload, 16),
-                          Dword(payload, 20),
-                          Dword(payload, 24),
-                          Dword(payload, 28),
+    PeakEnvelope envelope{static_cast<DWORD>(LittleEndianOr0(payload, 0, 4)),
+                          static_cast<DWORD>(LittleEndianOr0(payload, 4, 4)),
+                          static_cast<DWORD>(LittleEndianOr0(payload, 8, 4)),
+                          static_cast<DWORD>(LittleEndianOr0(payload, 12, 4)),
+                          static_cast<DWORD>(LittleEndianOr0(payload, 16, 4)),
+                          static_cast<DWORD>(LittleEndianOr0(payload, 20, 4)),
+                          static_cast<DWORD>(LittleEndianOr0(payload, 24, 4)),
+                          static_cast<DWORD>(LittleEndianOr0(payload, 28, 4)),
                           {},
                           {}};
     envelope.timestamp =

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "core/base/LittleEndian.h"
 #include "core/chunks/Chunk.h"
-#include "core/details/PayloadBytes.h"
 #include "core/fields/SamplerFields.h"
 
 namespace {
@@ -23,7 +23,7 @@ CString PlayCount(std::uint64_t count) {
 
 std::vector<CString> LoopRow(const CChunk& smpl, DWORD dwAt) {
     const auto number = [&](DWORD dwField) {
-        return PayloadNumber(smpl, dwAt + 4 * dwField, 4).value_or(0);
+        return LittleEndianAt(smpl.Payload(), dwAt + 4 * dwField, 4).value_or(0);
     };
     return {std::to_string(number(0)), LoopType(number(1)),       std::to_string(number(2)),
             std::to_string(number(3)), std::to_string(number(4)), PlayCount(number(5))};

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "core/base/LittleEndian.h"
 #include "core/chunks/Chunk.h"
 #include "core/chunks/ChunkId.h"
-#include "core/details/PayloadBytes.h"
 #include "core/fields/FieldEncoding.h"
 
 CString ListType(const CChunk& chunk) {
@@ -18,7 +18,7 @@ void ForEachSubChunk(const CChunk& chunk, const std::function<bool(const SubChun
     const BYTE* pBytes = chunk.Data();
     const std::uint64_t nSize = pBytes ? chunk.DataSize() : 0;
     for (std::uint64_t pos = 4; pos + 8 <= nSize;) {
-        const DWORD declared = static_cast<DWORD>(LittleEndian(pBytes + pos + 4, 4));
+        const DWORD declared = static_cast<DWORD>(LittleEndianOr0(chunk.Payload(), pos + 4, 4));
         const std::uint64_t held = std::min<std::uint64_t>(declared, nSize - pos - 8);
         if (!visit({IdText(reinterpret_cast<const char*>(pBytes + pos)),
                     static_cast<DWORD>(pos + 8), declared,

@@ -10,35 +10,33 @@ namespace {
 
 constexpr std::size_t kPointSize = 24;
 
-// A 32-bit number as the list stores it.
-CString Dword(DWORD dwValue) {
-    return LittleEndianText(dwValue, 4);
-}
-
-DWORD DwordAt(const CString& strBytes, std::size_t nOffset) {
-    return static_cast<DWORD>(LittleEndianOr0(
-        ByteSpan(reinterpret_cast<const BYTE*>(strBytes.data()), strBytes.size()), nOffset, 4));
+ByteSpan BytesOf(const CString& strBytes) {
+    return ByteSpan(reinterpret_cast<const BYTE*>(strBytes.data()), strBytes.size());
 }
 
 // The text's zero byte, and a second one where the size would be odd: some readers of adtl
 // lists step over a text's pad byte twice.
 CString TextEntry(const CString& strKind, DWORD dwId, const CString& strText) {
-    CString strData = Dword(dwId) + strText + CString(1, '\0');
+    CString strData = LittleEndianText(dwId, 4) + strText + CString(1, '\0');
     if ((strData.size() & 1) != 0) {
         strData += '\0';
     }
-    return strKind + Dword(static_cast<DWORD>(strData.size())) + strData;
+    return strKind + LittleEndianText(strData.size(), 4) + strData;
 }
 
 }  // namespace
 
 CMarkerList::CMarkerList(const CChunk* pCue, const CChunk* pAdtl) {
     const CString strCue = pCue ? pCue->PayloadText() : CString();
-    const std::size_t nCount = std::min<std::size_t>(
-        DwordAt(strCue, 0), strCue.size() >= 4 ? (strCue.size() - 4) / kPointSize : 0);
+    const std::size_t nCount =
+        std::min<std::size_t>(static_cast<DWORD>(LittleEndianOr0(BytesOf(strCue), 0, 4)),
+                              strCue.size() >= 4 ? (strCue.size() - 4) / kPointSize : 0);
     for (std::size_t i = 0; i < nCount; ++i) {
         const CString strPoint = strCue.substr(4 + i * kPointSize, kPointSize);
-        m_markers.push_back({DwordAt(strPoint, 0), DwordAt(strPoint, 20), {}, {}});
+        m_markers.push_back({static_cast<DWORD>(LittleEndianOr0(BytesOf(strPoint), 0, 4)),
+                             static_cast<DWORD>(LittleEndianOr0(BytesOf(strPoint), 20, 4)),
+                             {},
+                             {}});
         m_points.push_back({strPoint});
     }
     m_strCueTail = strCue.size() > 4 + nCount * kPointSize ? strCue.substr(4 + nCount * kPointSize)
@@ -51,7 +49,7 @@ CMarkerList::CMarkerList(const CChunk* pCue, const CChunk* pAdtl) {
     ForEachSubChunk(*pAdtl, [&](const SubChunk& sub) {
         const std::size_t nEnd =
             std::min<std::size_t>(strAdtl.size(), sub.offset + sub.declared + (sub.declared & 1));
-        const DWORD dwId = DwordAt(sub.bytes, 0);
+        const DWORD dwId = static_cast<DWORD>(LittleEndianOr0(BytesOf(sub.bytes), 0, 4));
         m_texts.push_back({sub.id, dwId, strAdtl.substr(sub.offset - 8, nEnd - (sub.offset - 8))});
         Marker* pMarker = FindMutable(dwId);
         if (pMarker && (sub.id == "labl" || sub.id == "note") && sub.bytes.size() > 4) {
@@ -149,13 +147,15 @@ void CMarkerList::Remove(const std::unordered_set<DWORD>& ids) {
 }
 
 CString CMarkerList::CuePayload() const {
-    CString strPayload = Dword(static_cast<DWORD>(m_markers.size()));
+    CString strPayload = LittleEndianText(m_markers.size(), 4);
     for (std::size_t i = 0; i < m_markers.size(); ++i) {
         const Marker& marker = m_markers[i];
         const auto dwPosition = static_cast<DWORD>(marker.position);
-        strPayload += m_points[i].stored.empty() ? Dword(marker.id) + Dword(dwPosition) + "data" +
-                                                       Dword(0) + Dword(0) + Dword(dwPosition)
-                                                 : m_points[i].stored;
+        strPayload += m_points[i].stored.empty()
+                          ? LittleEndianText(marker.id, 4) + LittleEndianText(dwPosition, 4) +
+                                "data" + LittleEndianText(0, 4) + LittleEndianText(0, 4) +
+                                LittleEndianText(dwPosition, 4)
+                          : m_points[i].stored;
     }
     return strPayload + m_strCueTail;
 }

@@ -21,10 +21,10 @@
 #include "core/fields/CartFields.h"
 #include "core/fields/FieldCodec.h"
 #include "core/fields/PositiveInteger.h"
+#include "core/integrity/BextLoudness.h"
 
 namespace {
 
-constexpr DWORD kBextFixedSize = 602;
 constexpr const char* kInfoPrefix = "INFO:";
 constexpr const char* kIxmlPrefix = "IXML:";
 constexpr const char* kAdmName = "AXML";
@@ -326,7 +326,7 @@ std::vector<CString> MetadataNamesOf(const CRiffChunkModel& root) {
 }
 
 CChunk* BextChunkFor(CRiffChunkModel& root, bool bAdd) {
-    if (CChunk* pBext = root.FirstChunk(mmioStringToFOURCC("bext", 0))) {
+    if (CChunk* pBext = BextChunkOf(root)) {
         return pBext;
     }
     return bAdd ? AddChunk(root, "bext", CString(kBextFixedSize, '\0'), ChunkPlace::BeforeData)

@@ -13,7 +13,7 @@ constexpr FieldLayout kBext[] = {
     {"OriginationDate", 320, 10, K::FixedText, true},
     {"OriginationTime", 330, 8, K::FixedText, true},
     {"TimeReferenceLow", 338, 4, K::HexNumber, false},
-    {"CodingHistory", 602, 0, K::TextToEnd, true, true, true},
+    {"CodingHistory", kBextFixedSize, 0, K::TextToEnd, true, true, true},
     {"TimeReferenceHigh", 342, 4, K::HexNumber, false},
     {"Version", 346, 2, K::Number, false},
     {"UMID", 348, 64, K::Umid, false, false, false, nullptr, 1},

@@ -6,6 +6,9 @@
 
 #include "core/fields/FieldLayout.h"
 
+// The fixed part's bytes: every field before the coding history.
+constexpr DWORD kBextFixedSize = 602;
+
 extern const FieldTable kBextFields;
 
 // The loudness fields of version 2, in the order a measurement gives their values.

@@ -56,19 +56,10 @@ std::vector<Walked> WalkedChunks(const CRiffChunkModel& root) {
     return walked;
 }
 
-const Cds64ChunkModel* Ds64Of(const CRiffChunkModel& root) {
-    for (CObject* pChild : root) {
-        if (auto* pDs64 = ClassCast<const Cds64ChunkModel>(pChild)) {
-            return pDs64;
-        }
-    }
-    return nullptr;
-}
-
 class CPlanner {
 public:
     CPlanner(const CRiffChunkModel& root, std::int64_t nFileSize)
-        : m_root(root), m_nFileSize(nFileSize), m_pDs64(Ds64Of(root)) {
+        : m_root(root), m_nFileSize(nFileSize), m_pDs64(root.FirstOf<const Cds64ChunkModel>()) {
         m_plan.formId = root.m_ck.ckid;
         m_bWide = m_plan.formId != Id("RIFF");
     }

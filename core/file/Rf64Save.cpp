@@ -7,16 +7,6 @@ namespace {
 
 constexpr std::int64_t kLargestRiffForm = 0xFFFFFFFF;
 
-CChunk* FirstOf(const CRiffChunkModel& root, const CRuntimeClass* pClass, FOURCC ckid) {
-    for (CObject* pObject : root) {
-        auto* pChunk = static_cast<CChunk*>(pObject);
-        if (pClass ? pChunk->IsKindOf(pClass) : pChunk->m_ck.ckid == ckid) {
-            return pChunk;
-        }
-    }
-    return nullptr;
-}
-
 bool WriteAt(HMMIO hmmio, std::int64_t offset, const BYTE* pBytes, DWORD nBytes) {
     const auto nCount = static_cast<LONG>(nBytes);
     return mmioSeek(hmmio, offset, SEEK_FROM_START) == offset &&
@@ -38,7 +28,7 @@ bool NeedsStandIn(const CChunk& data, const CChunk& ds64, bool bLoadedStandIn) {
 
 CRf64Save::CRf64Save(CRiffChunkModel& root, std::int64_t formSize)
     : m_root(root), m_formId(root.m_ck.ckid), m_bFormStandIn(root.m_ck.cksize == kStandIn) {
-    const CChunk* pData = FirstOf(root, RUNTIME_CLASS(CdataChunkModel), 0);
+    const CChunk* pData = root.FirstOf<CdataChunkModel>();
     m_bDataStandIn = pData == nullptr || pData->m_ck.cksize == kStandIn;
     const FOURCC riff = mmioStringToFOURCC("RIFF", 0);
     if (!mmioIsFormId(m_formId)) {
@@ -51,13 +41,13 @@ CRf64Save::CRf64Save(CRiffChunkModel& root, std::int64_t formSize)
         m_formId = mmioStringToFOURCC("RF64", 0);
         m_bFormStandIn = true;
     }
-    m_pWritten = static_cast<Cds64ChunkModel*>(FirstOf(root, RUNTIME_CLASS(Cds64ChunkModel), 0));
+    m_pWritten = root.FirstOf<Cds64ChunkModel>();
     if (m_pWritten != nullptr) {
         return;
     }
     m_pAdded = std::make_unique<Cds64ChunkModel>();
     m_pWritten = m_pAdded.get();
-    m_pJunk = FirstOf(root, nullptr, mmioStringToFOURCC("JUNK", 0));
+    m_pJunk = root.FirstChunk(mmioStringToFOURCC("JUNK", 0));
     if (!m_pAdded->MakePlain()) {
         m_pWritten = nullptr;
     }
@@ -72,7 +62,7 @@ bool CRf64Save::StoreSizes(HMMIO hmmio, const MMCKINFO& form) const {
         m_pWritten->DataSize() < Cds64ChunkModel::kPlainSize - 4) {
         return true;
     }
-    const CChunk* pData = FirstOf(m_root, RUNTIME_CLASS(CdataChunkModel), 0);
+    const CChunk* pData = m_root.FirstOf<CdataChunkModel>();
     m_pWritten->StoreSizes(form.llDataSize, pData ? pData->m_ck.llDataSize : 0);
     const std::int64_t end = mmioSeek(hmmio, 0, SEEK_FROM_CURRENT);
     bool bWritten = end >= 0 && WriteAt(hmmio, m_pWritten->m_ck.llDataOffset, m_pWritten->Data(),

@@ -99,7 +99,7 @@ bool CoverTrailingBytes(HMMIO hmmio, const CRiffChunkModel& root) {
     }
     const DWORD dwSize = root.m_ck.cksize + static_cast<DWORD>(root.TrailingBytes().size());
     BYTE size[4];
-    StoreLittleEndian(&dwSize, size, 4);
+    StoreLittleEndianAt(size, 0, 4, dwSize);
     const std::int64_t end = mmioSeek(hmmio, 0, SEEK_FROM_CURRENT);
     return end >= 0 && mmioSeek(hmmio, 4, SEEK_FROM_START) == 4 &&
            mmioWrite(hmmio, reinterpret_cast<const char*>(size), 4) == 4 &&

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "core/chunks/BEXTChunkModel.h"
 #include "core/chunks/RiffChunkModel.h"
 #include "core/fields/BextFields.h"
 
@@ -63,10 +62,5 @@ CString WriteLoudness(CChunk& bext, const LoudnessValues& values) {
 }
 
 CChunk* BextChunkOf(const CRiffChunkModel& root) {
-    for (CObject* pObject : root) {
-        if (pObject->IsKindOf(RUNTIME_CLASS(CBEXTChunkModel))) {
-            return static_cast<CChunk*>(pObject);
-        }
-    }
-    return nullptr;
+    return root.FirstChunk(mmioStringToFOURCC(kBextFields.chunkId, 0));
 }

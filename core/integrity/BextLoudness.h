@@ -15,5 +15,6 @@ std::array<std::int16_t, 5> LoudnessWords(const LoudnessValues& values);
 // Writes the five words into the bext chunk's payload and raises its version to 2 when lower.
 // Empty when written; else why not (a chunk too short for the fields is never grown).
 CString WriteLoudness(CChunk& bext, const LoudnessValues& values);
-// The top-level bext chunk of the tree, or null.
+// The first top-level chunk of id bext, or null: every reader and writer of the bext chunk
+// finds it here.
 CChunk* BextChunkOf(const CRiffChunkModel& root);

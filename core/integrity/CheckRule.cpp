@@ -15,10 +15,6 @@ bool IsSeparator(BYTE c) {
 
 }  // namespace
 
-std::int64_t Le(const std::vector<BYTE>& bytes, std::size_t nAt, std::size_t nBytes) {
-    return static_cast<std::int64_t>(LittleEndianOr0(bytes, nAt, nBytes));
-}
-
 const FieldLayout& BextField(const char* pszName) {
     return *kBextFields.Find(pszName);
 }

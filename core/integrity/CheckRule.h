@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/fields/FieldLayout.h"
+#include "core/fields/FormatRecord.h"
 #include "core/integrity/FileCheck.h"
 #include "core/integrity/RawLayout.h"
 
@@ -24,6 +25,8 @@ struct CheckInput {
     const CString& strPath;
     const WorkProgress& progress;
     CString* pCancelled;
+    // The first fmt chunk's record, read once for every rule; it holds nothing without one.
+    const FormatRecord& format;
 };
 
 struct CheckRule {
@@ -31,9 +34,6 @@ struct CheckRule {
     Severity severity;
     Spots (*find)(const CheckInput& input);
 };
-
-// The little-endian number of nBytes at nAt; a number the bytes do not hold reads as 0.
-std::int64_t Le(const std::vector<BYTE>& bytes, std::size_t nAt, std::size_t nBytes);
 
 const FieldLayout& BextField(const char* pszName);
 std::int64_t BextNumber(const std::vector<BYTE>& b, const char* pszName);

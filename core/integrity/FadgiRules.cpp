@@ -24,7 +24,7 @@ std::optional<InfoEntry> FindInfo(const CheckInput& in, const char* pszId) {
             continue;
         }
         for (std::size_t nAt = 4; nAt + 8 <= b.size();) {
-            const auto nSize = static_cast<std::size_t>(Le(b, nAt + 4, 4));
+            const auto nSize = static_cast<std::size_t>(LittleEndianOr0(b, nAt + 4, 4));
             const std::size_t nHeld = std::min(nSize, b.size() - nAt - 8);
             if (CString(b.begin() + nAt, b.begin() + nAt + 4) == pszId) {
                 return InfoEntry{FieldText(b, nAt + 8, nHeld),

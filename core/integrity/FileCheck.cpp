@@ -177,15 +177,15 @@ Spots FormatFields(const CheckInput& in) {
     if (!pFormat) {
         return {};
     }
-    const auto& b = pFormat->payload;
-    if (b.size() < 16) {
+    const FormatRecord& f = in.format;
+    if (!f.HoldsPlain()) {
         return {{"fmt ", pFormat->nOffset,
-                 "the fmt chunk holds " + Bytes(static_cast<std::int64_t>(b.size())) +
-                     "; a format record needs 16."}};
+                 "the fmt chunk holds " + Bytes(static_cast<std::int64_t>(f.nHeld)) +
+                     "; a format record needs " + Text(kPlainFormatSize) + "."}};
     }
-    const std::int64_t nTag = Le(b, 0, 2), nChannels = Le(b, 2, 2), nRate = Le(b, 4, 4);
-    const std::int64_t nPerSecond = Le(b, 8, 4), nAlign = Le(b, 12, 2), nBits = Le(b, 14, 2);
-    const bool bLinear = nTag == 1 || nTag == 3 || nTag == 0xFFFE;
+    const std::int64_t nTag = *f.tag, nChannels = *f.channels, nRate = *f.sampleRate;
+    const std::int64_t nPerSecond = *f.bytesPerSecond, nAlign = *f.blockAlign, nBits = *f.bits;
+    const bool bLinear = nTag == 1 || nTag == 3 || f.IsExtensible();
     Spots spots;
     if (bLinear && nAlign != nChannels * ((nBits + 7) / 8)) {
         spots.push_back({"fmt ", pFormat->DataOffset() + 12,
@@ -204,23 +204,24 @@ Spots FormatFields(const CheckInput& in) {
 
 Spots ExtensibleFields(const CheckInput& in) {
     const RawChunk* pFormat = in.layout.Find("fmt ");
-    if (!pFormat || pFormat->payload.size() < 16 || Le(pFormat->payload, 0, 2) != 0xFFFE) {
+    const FormatRecord& f = in.format;
+    if (!pFormat || !f.HoldsPlain() || !f.IsExtensible()) {
         return {};
     }
-    const auto& b = pFormat->payload;
-    if (b.size() < 40 || Le(b, 16, 2) < 22) {
+    if (!f.HoldsExtension() || *f.extraSize < kExtensibleExtraSize) {
         return {{"fmt ", pFormat->nOffset,
-                 "an extensible format needs cbSize 22 and 40 bytes; the chunk holds " +
-                     Bytes(static_cast<std::int64_t>(b.size())) + "."}};
+                 "an extensible format needs cbSize " + Text(kExtensibleExtraSize) + " and " +
+                     Text(kExtensibleFormatSize) + " bytes; the chunk holds " +
+                     Bytes(static_cast<std::int64_t>(f.nHeld)) + "."}};
     }
-    const std::int64_t nValid = Le(b, 18, 2), nBits = Le(b, 14, 2), nChannels = Le(b, 2, 2);
+    const std::int64_t nValid = *f.validBits, nBits = *f.bits, nChannels = *f.channels;
     Spots spots;
     if (nValid > nBits) {
         spots.push_back({"fmt ", pFormat->DataOffset() + 18,
                          "the valid bits " + Text(nValid) + " exceed the container's " +
                              Text(nBits) + " bits."});
     }
-    const auto nMask = static_cast<std::uint32_t>(Le(b, 20, 4));
+    const std::uint32_t nMask = *f.channelMask;
     if (nMask != 0 && std::popcount(nMask) != nChannels) {
         spots.push_back({"fmt ", pFormat->DataOffset() + 20,
                          "the channel mask names " + Text(std::popcount(nMask)) + " speakers for " +
@@ -232,28 +233,23 @@ Spots ExtensibleFields(const CheckInput& in) {
 // Without a mask a player cannot tell which speaker takes which of more than two channels.
 Spots ChannelMaskMissing(const CheckInput& in) {
     const RawChunk* pFormat = in.layout.Find("fmt ");
-    if (!pFormat || pFormat->payload.size() < 40 || Le(pFormat->payload, 0, 2) != 0xFFFE ||
-        Le(pFormat->payload, 2, 2) <= 2 || Le(pFormat->payload, 20, 4) != 0) {
+    const FormatRecord& f = in.format;
+    if (!pFormat || !f.HoldsExtension() || !f.IsExtensible() || *f.channels <= 2 ||
+        *f.channelMask != 0) {
         return {};
     }
     return {{"fmt ", pFormat->DataOffset() + 20,
-             "the channel mask is 0 for " + Text(Le(pFormat->payload, 2, 2)) +
+             "the channel mask is 0 for " + Text(*f.channels) +
                  " channels; players cannot tell which speaker each feeds."}};
-}
-
-// The coding of the samples: an extensible format's sub-format, else the format tag.
-std::int64_t SampleTag(const std::vector<BYTE>& format) {
-    const std::int64_t nTag = Le(format, 0, 2);
-    return nTag == 0xFFFE && format.size() >= 26 ? Le(format, 24, 2) : nTag;
 }
 
 // Only linear PCM and float tell their length by their bytes.
 Spots FactMissing(const CheckInput& in) {
     const RawChunk* pFormat = in.layout.Find("fmt ");
-    if (!pFormat || pFormat->payload.size() < 16 || in.layout.Find("fact")) {
+    if (!pFormat || !in.format.HoldsPlain() || in.layout.Find("fact")) {
         return {};
     }
-    const std::int64_t nTag = SampleTag(pFormat->payload);
+    const std::int64_t nTag = in.format.SampleTag();
     if (nTag == 1 || nTag == 3) {
         return {};
     }
@@ -425,7 +421,6 @@ Spots IxmlWellFormed(const CheckInput& in) {
 Spots AdmReferences(const CheckInput& in) {
     const RawChunk* pChna = in.layout.Find("chna");
     const RawChunk* pXml = in.layout.Find("axml") ? in.layout.Find("axml") : in.layout.Find("bxml");
-    const RawChunk* pFormat = in.layout.Find("fmt ");
     if (!pChna || !pXml || pXml->payload.empty()) {
         return {};
     }
@@ -437,7 +432,7 @@ Spots AdmReferences(const CheckInput& in) {
         return {{pXml->strId, pXml->nOffset, "the ADM document cannot be read: " + adm.error}};
     }
     const ChnaTable chna = ParseChna(ByteSpan(pChna->payload.data(), pChna->payload.size()));
-    const auto channels = static_cast<DWORD>(pFormat ? Le(pFormat->payload, 2, 2) : 0);
+    const DWORD channels = in.format.channels.value_or(0);
     Spots spots;
     for (CString& strProblem : AdmProblems(chna, adm, channels)) {
         spots.push_back({"chna", pChna->nOffset, std::move(strProblem) + "."});
@@ -446,14 +441,13 @@ Spots AdmReferences(const CheckInput& in) {
 }
 
 // The frames as the tree counts them, from the chunks as the file lays them out.
-std::optional<std::uint64_t> FramesOfData(const CheckInput& in, const RawChunk& format,
-                                          const RawChunk& data) {
+std::optional<std::uint64_t> FramesOfData(const CheckInput& in, const RawChunk& data) {
     const RawChunk* pFact = in.layout.Find("fact");
-    FrameSources sources{
-        static_cast<WORD>(SampleTag(format.payload)), static_cast<WORD>(Le(format.payload, 12, 2)),
-        std::min(data.nSize, in.layout.nFileSize - data.DataOffset()), std::nullopt, std::nullopt};
+    FrameSources sources{in.format.SampleTag(), in.format.blockAlign.value_or(0),
+                         std::min(data.nSize, in.layout.nFileSize - data.DataOffset()),
+                         std::nullopt, std::nullopt};
     if (pFact && pFact->payload.size() >= 4) {
-        sources.factLength = Le(pFact->payload, 0, 4);
+        sources.factLength = LittleEndianOr0(pFact->payload, 0, 4);
     }
     if (in.layout.strForm == "RF64" && in.layout.nDs64SampleCount) {
         sources.wideCount = *in.layout.nDs64SampleCount;
@@ -468,21 +462,23 @@ Spots CueInsideData(const CheckInput& in) {
     if (!pCue || !pFormat || !pData || pFormat->payload.size() < 16 || pCue->payload.size() < 4) {
         return {};
     }
-    const std::optional<std::uint64_t> frames = FramesOfData(in, *pFormat, *pData);
+    const std::optional<std::uint64_t> frames = FramesOfData(in, *pData);
     if (!frames) {
         return {};
     }
     const auto nFrames = static_cast<std::int64_t>(*frames);
     const auto& b = pCue->payload;
-    const std::int64_t nPoints = std::min<std::int64_t>(Le(b, 0, 4), (b.size() - 4) / 24);
+    const std::int64_t nPoints =
+        std::min<std::int64_t>(LittleEndianOr0(b, 0, 4), (b.size() - 4) / 24);
     Spots spots;
     for (std::int64_t i = 0; i < nPoints; ++i) {
         const std::size_t nAt = 4 + 24 * static_cast<std::size_t>(i);
-        const std::int64_t nSample = Le(b, nAt + 20, 4);
+        const auto nSample = static_cast<std::int64_t>(LittleEndianOr0(b, nAt + 20, 4));
         if (nSample > nFrames) {
             spots.push_back({"cue ", pCue->DataOffset() + static_cast<std::int64_t>(nAt),
-                             "cue point " + Text(Le(b, nAt, 4)) + " is at sample " + Text(nSample) +
-                                 ", past the " + Text(nFrames) + " samples of the data."});
+                             "cue point " + Text(LittleEndianOr0(b, nAt, 4)) + " is at sample " +
+                                 Text(nSample) + ", past the " + Text(nFrames) +
+                                 " samples of the data."});
         }
     }
     return spots;
@@ -621,7 +617,9 @@ CheckReport CheckFile(const CString& strPath, const WorkProgress& progress,
         report.findings.push_back({Severity::Error, "form", "RIFF", 0, layout.strUnreadable + "."});
         return report;
     }
-    const CheckInput input{layout, strPath, progress, &report.strCancelled};
+    const RawChunk* pFormat = layout.Find("fmt ");
+    const FormatRecord format = pFormat ? ParseFormatRecord(pFormat->payload) : FormatRecord{};
+    const CheckInput input{layout, strPath, progress, &report.strCancelled, format};
     Apply(kRules, input, report);
     Apply(ProfileRules(options.profile), input, report);
     if (layout.nStoppedAt >= 0) {

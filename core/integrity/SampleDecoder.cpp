@@ -3,16 +3,12 @@
 #include <cstring>
 
 #include "core/base/LittleEndian.h"
+#include "core/fields/FormatRecord.h"
 
 namespace {
 
-constexpr DWORD kPcm = 1;
-constexpr DWORD kFloat = 3;
-constexpr DWORD kExtensible = 0xFFFE;
-
-DWORD Le(const BYTE* p, std::size_t nBytes) {
-    return static_cast<DWORD>(LittleEndianOr0(ByteSpan(p, nBytes), 0, nBytes));
-}
+constexpr WORD kPcm = 1;
+constexpr WORD kFloat = 3;
 
 double Sample(const SampleFormat& format, const BYTE* p) {
     if (format.bFloat) {
@@ -29,11 +25,12 @@ double Sample(const SampleFormat& format, const BYTE* p) {
         case 8:
             return (p[0] - 128) / 128.0;
         case 16:
-            return static_cast<std::int16_t>(Le(p, 2)) / 32768.0;
+            return static_cast<std::int16_t>(LittleEndianOr0(ByteSpan(p, 2), 0, 2)) / 32768.0;
         case 24:
-            return static_cast<std::int32_t>(Le(p, 3) << 8) / 2147483648.0;
+            return static_cast<std::int32_t>(LittleEndianOr0(ByteSpan(p, 3), 0, 3) << 8) /
+                   2147483648.0;
         default:
-            return static_cast<std::int32_t>(Le(p, 4)) / 2147483648.0;
+            return static_cast<std::int32_t>(LittleEndianOr0(ByteSpan(p, 4), 0, 4)) / 2147483648.0;
     }
 }
 
@@ -45,24 +42,25 @@ bool IsDecodable(int nBits, bool bFloat) {
 }  // namespace
 
 std::optional<SampleFormat> DecodableFormat(const std::vector<BYTE>& bytes, CString* pWhyNot) {
-    const BYTE* p = bytes.data();
-    if (bytes.size() < 16) {
+    const FormatRecord record = ParseFormatRecord(bytes);
+    if (!record.HoldsPlain()) {
         *pWhyNot = "the fmt chunk is too short to hold a format";
         return std::nullopt;
     }
-    DWORD dwTag = Le(p, 2);
     SampleFormat format;
-    format.nChannels = static_cast<int>(Le(p + 2, 2));
-    format.nRate = static_cast<long>(Le(p + 4, 4));
-    format.nBlockAlign = static_cast<int>(Le(p + 12, 2));
-    format.nBits = static_cast<int>(Le(p + 14, 2));
-    if (dwTag == kExtensible && bytes.size() >= 40) {
-        format.dwChannelMask = Le(p + 20, 4);
-        dwTag = Le(p + 24, 2);
+    format.nChannels = *record.channels;
+    format.nRate = static_cast<long>(*record.sampleRate);
+    format.nBlockAlign = *record.blockAlign;
+    format.nBits = *record.bits;
+    // A sub-format is trusted only from a whole extensible record.
+    WORD wTag = *record.tag;
+    if (record.IsExtensible() && record.HoldsExtension()) {
+        format.dwChannelMask = *record.channelMask;
+        wTag = record.SampleTag();
     }
-    format.bFloat = dwTag == kFloat;
-    if ((dwTag != kPcm && dwTag != kFloat) || !IsDecodable(format.nBits, format.bFloat)) {
-        *pWhyNot = "format tag " + std::to_string(dwTag) + " with " + std::to_string(format.nBits) +
+    format.bFloat = wTag == kFloat;
+    if ((wTag != kPcm && wTag != kFloat) || !IsDecodable(format.nBits, format.bFloat)) {
+        *pWhyNot = "format tag " + std::to_string(wTag) + " with " + std::to_string(format.nBits) +
                    " bits is not linear PCM or IEEE float";
         return std::nullopt;
     }

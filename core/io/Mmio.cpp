@@ -44,14 +44,6 @@ struct Counters {
 
 Counters g_counters;
 
-DWORD fromLittleEndian(const BYTE* pBytes) {
-    return static_cast<DWORD>(LittleEndianOr0(ByteSpan(pBytes, 4), 0, 4));
-}
-
-void toLittleEndian(DWORD value, BYTE* pBytes) {
-    StoreLittleEndianAt(std::span<BYTE>(pBytes, 4), 0, 4, value);
-}
-
 int openFlags(DWORD dwOpenFlags) {
     int flags = O_CLOEXEC;
     switch (dwOpenFlags & kAccessMask) {
@@ -120,8 +112,8 @@ bool readHeader(HMMIO hmmio, MMCKINFO& ck) {
     if (!readExactly(hmmio, header, sizeof header)) {
         return false;
     }
-    ck.ckid = fromLittleEndian(header);
-    ck.cksize = fromLittleEndian(header + 4);
+    ck.ckid = static_cast<DWORD>(LittleEndianOr0(header, 0, 4));
+    ck.cksize = static_cast<DWORD>(LittleEndianOr0(header, 4, 4));
     ck.llDataOffset = hmmio->Position();
     ck.llDataSize = ck.cksize;
     ck.bSized64 = true;
@@ -134,7 +126,7 @@ bool readHeader(HMMIO hmmio, MMCKINFO& ck) {
     if (!readExactly(hmmio, type, sizeof type)) {
         return false;
     }
-    ck.fccType = fromLittleEndian(type);
+    ck.fccType = static_cast<DWORD>(LittleEndianOr0(type, 0, 4));
     return true;
 }
 
@@ -171,7 +163,7 @@ MMRESULT closeCreatedChunk(HMMIO hmmio, MMCKINFO& ck) {
     ck.llDataSize = size;
     if (field32 != ck.cksize) {
         BYTE field[4];
-        toLittleEndian(field32, field);
+        StoreLittleEndianAt(field, 0, 4, field32);
         if (const MMRESULT result = seekTo(hmmio, dataOffsetOf(ck) - 4)) {
             return result;
         }
@@ -299,9 +291,9 @@ MMRESULT mmioCreateChunk(HMMIO hmmio, MMCKINFO* pmmcki, UINT fuCreate) {
         pmmcki->ckid = kRiff;
     }
     BYTE header[12];
-    toLittleEndian(pmmcki->ckid, header);
-    toLittleEndian(pmmcki->cksize, header + 4);
-    toLittleEndian(pmmcki->fccType, header + 8);
+    StoreLittleEndianAt(header, 0, 4, pmmcki->ckid);
+    StoreLittleEndianAt(header, 4, 4, pmmcki->cksize);
+    StoreLittleEndianAt(header, 8, 4, pmmcki->fccType);
     const std::int64_t dataOffset = hmmio->Position() + 8;
     if (!writeExactly(hmmio, header, riff ? 12 : 8)) {
         return MMIOERR_CANNOTWRITE;

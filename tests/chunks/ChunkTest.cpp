@@ -190,27 +190,6 @@ TEST(PayloadHelpersTest, CopyTextToFieldCutsAndZeroFills) {
     EXPECT_EQ(field[0], 'a');
 }
 
-TEST(PayloadHelpersTest, LittleEndianTakesWidthsZeroToFourOnly) {
-    const BYTE bytes[5] = {0x78, 0x56, 0x34, 0x12, 0xAB};
-    DWORD value = 0;
-    EXPECT_EQ(AddLittleEndian(&value, bytes, 4), 4);
-    EXPECT_EQ(value, 0x12345678u);
-    value = 1;
-    EXPECT_EQ(AddLittleEndian(&value, bytes, 2), 2);
-    EXPECT_EQ(value, 0x5679u);
-    value = 0;
-    EXPECT_EQ(AddLittleEndian(&value, bytes, 5), 0);
-    EXPECT_EQ(AddLittleEndian(&value, bytes, -1), 0);
-    EXPECT_EQ(value, 0u);
-
-    BYTE out[5] = {0, 0, 0, 0, 0xEE};
-    const DWORD stored = 0xA1B2C3D4;
-    EXPECT_EQ(StoreLittleEndian(&stored, out, 4), 4);
-    EXPECT_EQ(Bytes(out, out + 5), (Bytes{0xD4, 0xC3, 0xB2, 0xA1, 0xEE}));
-    EXPECT_EQ(StoreLittleEndian(&stored, out, 5), 0);
-    EXPECT_EQ(out[4], 0xEE);
-}
-
 TEST(PayloadFieldTest, ClampsFieldsToThePayloadWithoutWrapping) {
     EXPECT_EQ(FieldBytesInPayload(602, 0, 256), 256u);
     EXPECT_EQ(FieldBytesInPayload(300, 256, 32), 32u);
