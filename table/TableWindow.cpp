@@ -106,6 +106,8 @@ TableWindow::TableWindow(QWidget* pParent)
     connect(&m_checker, &CheckRunner::Finished, m_pProgress, &QWidget::hide);
     connect(&m_model, &FileListModel::Refused, this,
             [this](const QString& strWhy) { statusBar()->showMessage(strWhy); });
+    connect(&m_model, &FileListModel::Noted, this,
+            [this](const QString& strWhat) { statusBar()->showMessage(strWhat); });
     auto count = [this] { m_pCount->setText(tr("%1 files").arg(m_model.rowCount())); };
     connect(&m_model, &QAbstractItemModel::rowsInserted, this, count);
     connect(&m_model, &QAbstractItemModel::modelReset, this, count);
