@@ -9,20 +9,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-namespace {
+#include "core/integrity/FindingsSummary.h"
 
-QString Summary(const CheckReport& report) {
-    int nErrors = 0;
-    int nWarnings = 0;
-    for (const Finding& finding : report.findings) {
-        nErrors += finding.severity == Severity::Error;
-        nWarnings += finding.severity == Severity::Warning;
-    }
-    return QString("%1 - errors: %2, warnings: %3")
-        .arg(report.IsClean() ? "Clean" : "Not clean")
-        .arg(nErrors)
-        .arg(nWarnings);
-}
+namespace {
 
 QTreeWidget* FindingList(const CheckReport& report) {
     auto* pList = new QTreeWidget;
@@ -74,7 +63,7 @@ CCheckDialog::CCheckDialog(QWidget* pParent, const CString& strPath, const Check
     setWindowTitle(QString::fromStdString("Check of " + strPath));
     auto* pLayout = new QVBoxLayout(this);
     auto* pTop = new QHBoxLayout;
-    pTop->addWidget(new QLabel(Summary(report)), 1);
+    pTop->addWidget(new QLabel(QString::fromStdString(FindingsSummary(report))), 1);
     auto* pProfileLabel = new QLabel("&Profile:");
     pProfileLabel->setBuddy(m_pProfiles);
     pTop->addWidget(pProfileLabel);

@@ -17,6 +17,7 @@
 #include "app/NewChunkKinds.h"
 #include "app/OverviewOfLoad.h"
 #include "app/PendingSaveQuestion.h"
+#include "app/SaveQuestion.h"
 #include "core/chunks/ChunkId.h"
 #include "framework/AboutBox.h"
 #include "framework/DialogTemplate.h"
@@ -419,6 +420,10 @@ BOOL CViewerDlg::SaveFile(const CString& strPath) {
         return FALSE;
     }
     BusyScope busy(*this);
+    // Go back keeps the tree and the typed edits, for the user to correct them.
+    if (!ConfirmSaveAsTyped(*m_pRoot)) {
+        return FALSE;
+    }
     CWaitCursor wait;
     // The player lets go of the file before it is rewritten.
     m_overviewPage.SetFileInfo(CString());

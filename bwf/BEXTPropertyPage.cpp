@@ -2,12 +2,12 @@
 
 #include "bwf/BEXTChunk.h"
 #include "bwf/TimeReferenceText.h"
-#include "pages/Overview.h"
 #include "core/chunks/OverviewText.h"
 #include "core/edit/MetadataValues.h"
 #include "core/fields/BextFields.h"
 #include "core/fields/FieldCodec.h"
 #include "framework/MessageBox.h"
+#include "pages/Overview.h"
 
 IMPLEMENT_DYNCREATE(CBEXTPropertyPage, CDialog)
 
@@ -134,6 +134,11 @@ void CBEXTPropertyPage::LockFieldsOutsidePayload() {
     };
     for (const TextBox& box : kTextBoxes) {
         lock(box.nID, box.pszField);
+        // A fixed-width text's box takes no more characters than its field has bytes.
+        CWnd* pBox = GetDlgItem(box.nID);
+        if (pBox && IsFixedWidthText(Field(box.pszField))) {
+            pBox->SetLimitText(static_cast<int>(Field(box.pszField).width));
+        }
     }
     for (const ShownBox& box : kShownBoxes) {
         lock(box.nID, box.pszField);
@@ -152,6 +157,17 @@ void CBEXTPropertyPage::DoDataExchange(CDataExchange* pDX) {
             DDX_Text(pDX, box.nID, this->*box.pText);
         }
     }
+}
+
+std::vector<TypedValue> CBEXTPropertyPage::TypedValues() {
+    std::vector<TypedValue> typed;
+    for (const TextBox& box : kTextBoxes) {
+        const CWnd* pBox = GetDlgItem(box.nID);
+        if (IsHeld(box.pszField) && (this->*box.pText).IsEdited(pBox)) {
+            typed.push_back({&Field(box.pszField), pBox->GetWindowText()});
+        }
+    }
+    return typed;
 }
 
 BOOL CBEXTPropertyPage::UpdateChunk() {

@@ -20,6 +20,8 @@ public:
     // are shown only. A page that was
     // never initialised stores nothing, so its empty members cannot wipe the fields.
     BOOL UpdateChunk() override;
+    // The text boxes the user changed; the others are not typed values.
+    std::vector<TypedValue> TypedValues() override;
 
     // The text members hold a field's bytes as they stand in the payload.
     CString m_strCodingHistory;

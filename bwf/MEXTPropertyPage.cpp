@@ -36,3 +36,7 @@ BOOL CMEXTPropertyPage::UpdateChunk() {
     StoreNumberFields(*this, m_pChunk, Fields());
     return TRUE;
 }
+
+std::vector<TypedValue> CMEXTPropertyPage::TypedValues() {
+    return TypedNumbers(*this, m_pChunk, Fields());
+}

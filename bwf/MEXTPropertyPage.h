@@ -15,6 +15,7 @@ public:
     // A page that was never initialised stores nothing, so its zero members cannot wipe the
     // fields.
     BOOL UpdateChunk() override;
+    std::vector<TypedValue> TypedValues() override;
 
     // In the order of exchange; the 16-bit fields are held widened with zeros.
     DWORD m_dwReserved = 0;

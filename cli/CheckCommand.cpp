@@ -9,6 +9,7 @@
 #include "cli/LoadedFile.h"
 #include "cli/TerminalText.h"
 #include "core/integrity/FileCheck.h"
+#include "core/integrity/FindingsSummary.h"
 #include "core/integrity/LevelFindings.h"
 #include "core/integrity/SamplePass.h"
 
@@ -76,7 +77,7 @@ nlohmann::json ReportJson(const CString& strPath, const CheckReport& report) {
 int RunCheckText(const Invocation& invocation, const CheckOptions& options) {
     return RunBatch(invocation.files, [&](const CString& strPath) {
         const CheckReport report = ReportOf(strPath, invocation, options);
-        PrintText(strPath + ": " + (report.IsClean() ? "clean" : "not clean") + "\n");
+        PrintText(strPath + ": " + FindingsSummary(report) + "\n");
         for (const Finding& finding : report.findings) {
             PrintText(FindingLine(finding));
         }

@@ -120,8 +120,10 @@ constexpr CommandRow kRows[] = {
              "field raises the bext version to the one that holds it.\n"
              "--add adds a missing chunk: bext (version 0) and iXML before the samples, in a "
              "filler chunk's room when one has it; LIST INFO as the last chunk. --strict fails a "
-             "file whose text is longer than its field; without it the text is cut and the cut "
-             "is reported. --mirror: an IXML edit of PROJECT, SCENE, TAKE, TAPE, CIRCLED or NOTE "
+             "file whose text or number is longer than its field, or whose nBlockAlign or "
+             "nAvgBytesPerSec the edit leaves disagreeing; without it the value is cut or "
+             "stored and a note says so. --mirror: an IXML edit of PROJECT, SCENE, TAKE, TAPE, "
+             "CIRCLED or NOTE "
              "also sets the bext description's lines that mirror it (sSCENE=...). --from-name "
              "REGEX: the named groups of a regular expression matched against the file's name "
              "(e.g. '(?<Originator>[^_]+)_(?<IXML:TAKE>\\d+)') give fields. "
@@ -216,7 +218,9 @@ constexpr CommandRow kRows[] = {
     {.name = "check",
      .synopsis = "[--json|--jsonl] [--levels] [--profile NAME] FILE...",
      .help = "lists each file's findings: severity (error, warning, note), rule id, chunk, "
-             "offset and a sentence. A file with warnings only is clean. --json: one JSON "
+             "offset and a sentence, under a line that says \"clean\" when nothing was found, "
+             "else \"no errors, 2 warnings, 1 note\"; a file with an error fails. The JSON's "
+             "\"clean\" is true for a file without errors. --json: one JSON "
              "document {\"profile\": NAME, \"files\": [...]}; each file has \"path\", "
              "\"clean\" and \"findings\" (severity, rule, chunk, offset, sentence). --jsonl: "
              "each file's object, with its \"profile\", on a line of its own, written as the "

@@ -10,8 +10,9 @@
 #include "cli/TerminalText.h"
 #include "core/chunks/ChunkId.h"
 #include "core/chunks/DataChunkModel.h"
+#include "core/edit/DerivedValues.h"
 #include "core/edit/FileMarkers.h"
-#include "core/edit/StoredFieldEdit.h"
+#include "core/edit/ValueRule.h"
 #include "core/fields/ChunkFields.h"
 #include "core/fields/FieldCodec.h"
 #include "core/file/SaveSource.h"
@@ -41,7 +42,8 @@ CString ChangeLine(const CString& strPath, const FieldChange& change) {
 
 }  // namespace
 
-CFileEdit::CFileEdit(CLoadedFile& file, const EditRules& rules) : m_file(file), m_rules(rules) {
+CFileEdit::CFileEdit(CLoadedFile& file, const EditRules& rules)
+    : m_file(file), m_rules(rules), m_disagreementsBefore(DerivedDisagreements(file.Root())) {
     for (const CChunk* pChunk : m_file.Chunks()) {
         m_chunksBefore.push_back(pChunk);
         if (!pChunk->IsKindOf(RUNTIME_CLASS(CdataChunkModel)) && pChunk->Data()) {
@@ -58,11 +60,16 @@ std::size_t CFileEdit::IndexOf(const CChunk* pChunk) const {
 
 CString CFileEdit::Store(const std::vector<Assignment>& assignments) {
     for (const Assignment& assignment : assignments) {
-        const CString strProblem =
-            IsMetadataName(assignment.strName) ? StoreValue(assignment) : StoreOne(assignment);
-        if (!strProblem.empty()) {
+        if (CString strProblem = StoreOne(assignment); !strProblem.empty()) {
             return strProblem;
         }
+    }
+    for (CString& strDisagreement :
+         DisagreementsLeft(m_disagreementsBefore, DerivedDisagreements(m_file.Root()))) {
+        if (m_rules.bStrict) {
+            return strDisagreement + " (--strict)";
+        }
+        m_notes.push_back(std::move(strDisagreement));
     }
     return CString();
 }
@@ -82,36 +89,34 @@ bool CFileEdit::HoldsAlready(const Assignment& assignment) {
     return it != m_valuesNow->end() && it->second == assignment.strValue;
 }
 
-CString CFileEdit::StoreValue(const Assignment& assignment) {
-    // A value as it is changes no byte (SetMetadataValue would find so too, reading it again).
-    if (HoldsAlready(assignment)) {
-        return CString();
-    }
-    m_valuesNow.reset();
-    CRiffChunkModel& root = m_file.Root();
-    const CString& strName = assignment.strName;
+void CFileEdit::RememberValueBefore(const CString& strName) {
     if (m_namesBefore.insert(strName).second) {
-        m_valuesBefore.emplace_back(strName, MetadataValue(root, strName).value_or(""));
+        m_valuesBefore.emplace_back(strName, MetadataValue(m_file.Root(), strName).value_or(""));
     }
-    const ValueOutcome outcome = SetMetadataValue(root, strName, assignment.strValue, m_rules);
-    if (!outcome.problem.empty()) {
-        return outcome.problem;
-    }
-    if (!outcome.note.empty() && m_rules.bStrict) {
-        return outcome.note + " (--strict)";
-    }
-    if (!outcome.note.empty()) {
-        m_notes.push_back(outcome.note);
-    }
-    return CString();
 }
 
 CString CFileEdit::StoreOne(const Assignment& assignment) {
+    const bool bNamedValue = IsMetadataName(assignment.strName);
+    // A value as it is changes no byte (SetMetadataValue would find so too, reading it again).
+    if (bNamedValue && HoldsAlready(assignment)) {
+        return CString();
+    }
     m_valuesNow.reset();
-    return StoreFieldValue(m_file.Root(), assignment.strName, assignment.strValue, m_rules, m_notes,
-                           [this](const CChunk& chunk, const FieldTable& table) {
-                               m_before.try_emplace(&chunk, FieldsOf(chunk, table));
-                           });
+    if (bNamedValue) {
+        RememberValueBefore(assignment.strName);
+    }
+    const ValueAnswer answer =
+        SetValue(m_file.Root(), assignment.strName, assignment.strValue, m_rules,
+                 [this](const CChunk& chunk, const FieldTable& table) {
+                     m_before.try_emplace(&chunk, FieldsOf(chunk, table));
+                 });
+    if (answer.verdict == ValueVerdict::Refused) {
+        return answer.reason;
+    }
+    if (answer.verdict == ValueVerdict::Cut) {
+        m_notes.push_back(answer.reason);
+    }
+    return CString();
 }
 
 std::vector<FieldChange> CFileEdit::Changes() const {

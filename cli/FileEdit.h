@@ -45,8 +45,8 @@ class CFileEdit {
 public:
     explicit CFileEdit(CLoadedFile& file, const EditRules& rules = {});
 
-    // Stores every value in its field of each chunk that has the field, in memory. Empty when
-    // each found a field to hold it; otherwise why not, and then nothing is to be saved.
+    // Stores every value by the value rule (ValueRule.h), in memory. Empty when each was taken;
+    // otherwise why not, and then nothing is to be saved.
     CString Store(const std::vector<Assignment>& assignments);
     // Makes the file's markers those given (see SetMarkers).
     CString StoreMarkers(const std::vector<Marker>& markers);
@@ -57,14 +57,15 @@ public:
     std::vector<PayloadChange> ByteChanges() const;
     // The chunks the edits added, as "'bext' (602 bytes)".
     std::vector<CString> AddedChunks() const;
-    // What the user should know of values that were stored (texts cut to their fields).
+    // What the user should know of values that were stored: texts and numbers cut to their
+    // fields, derived values left disagreeing.
     const std::vector<CString>& Notes() const { return m_notes; }
     // Saves the file over itself. Empty on success, otherwise why not.
     CString Save(const SaveOptions& options);
 
 private:
     CString StoreOne(const Assignment& assignment);
-    CString StoreValue(const Assignment& assignment);
+    void RememberValueBefore(const CString& strName);
     // Whether the value is already what the file holds, from one reading of every value kept
     // until something is stored: an import of many values does not read a list for each.
     bool HoldsAlready(const Assignment& assignment);
@@ -72,6 +73,8 @@ private:
 
     CLoadedFile& m_file;
     EditRules m_rules;
+    // The format record's derived values that disagreed before any edit (DerivedValues.h).
+    std::vector<CString> m_disagreementsBefore;
     std::vector<const CChunk*> m_chunksBefore;
     // The fields of each chunk stored into, as they were shown before.
     std::map<const CChunk*, std::vector<FieldValue>> m_before;

@@ -57,3 +57,7 @@ BOOL CMPEGPropertyPage::UpdateChunk() {
     StoreNumberFields(*this, m_pChunk, Fields());
     return TRUE;
 }
+
+std::vector<TypedValue> CMPEGPropertyPage::TypedValues() {
+    return TypedNumbers(*this, m_pChunk, Fields());
+}

@@ -1,9 +1,9 @@
 #include "format/PCMPropertyPage.h"
 
-#include "pages/Overview.h"
 #include "core/chunks/OverviewText.h"
 #include "core/fields/FormatFields.h"
 #include "format/FormatRecord.h"
+#include "pages/Overview.h"
 
 std::array<NumberField, 7> CPCMPropertyPage::Fields() {
     using namespace formatcontrols;
@@ -37,4 +37,8 @@ void CPCMPropertyPage::DoDataExchange(CDataExchange* pDX) {
 BOOL CPCMPropertyPage::UpdateChunk() {
     StoreNumberFields(*this, m_pChunk, Fields());
     return TRUE;
+}
+
+std::vector<TypedValue> CPCMPropertyPage::TypedValues() {
+    return TypedNumbers(*this, m_pChunk, Fields());
 }

@@ -10,6 +10,7 @@
 class CPCMPropertyPage : public CChunkPage {
 public:
     BOOL UpdateChunk() override;
+    std::vector<TypedValue> TypedValues() override;
 
     DWORD m_wFormatTag = 0;
     DWORD m_nChannels = 0;

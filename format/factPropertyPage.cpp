@@ -24,3 +24,7 @@ BOOL CfactPropertyPage::UpdateChunk() {
     StoreNumberFields(*this, m_pChunk, Fields());
     return TRUE;
 }
+
+std::vector<TypedValue> CfactPropertyPage::TypedValues() {
+    return TypedNumbers(*this, m_pChunk, Fields());
+}

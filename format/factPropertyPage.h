@@ -10,6 +10,7 @@ class CfactPropertyPage : public CChunkPage {
     DECLARE_DYNCREATE(CfactPropertyPage)
 public:
     BOOL UpdateChunk() override;
+    std::vector<TypedValue> TypedValues() override;
 
     DWORD m_dwSampleLength = 0;
 

@@ -4,21 +4,31 @@
 
 IMPLEMENT_DYNCREATE(CfmtChunk, CfmtChunkModel)
 
-CChunkPage* CfmtChunk::CreatePage(CWnd* pParent) {
-    CChunkPage* pPage = &m_fmtPage;
-    UINT nTemplate = 132;
+CChunkPage* CfmtChunk::PickedPage(UINT& rTemplate) {
     switch (FormatTag()) {
         case WAVE_FORMAT_PCM:
-            pPage = &m_pcmPage;
-            nTemplate = 140;
-            break;
+            rTemplate = 140;
+            return &m_pcmPage;
         case WAVE_FORMAT_MPEG:
-            pPage = &m_mpegPage;
-            nTemplate = 141;
-            break;
+            rTemplate = 141;
+            return &m_mpegPage;
+        default:
+            rTemplate = 132;
+            return &m_fmtPage;
     }
+}
+
+CChunkPage* CfmtChunk::CreatePage(CWnd* pParent) {
+    UINT nTemplate = 0;
+    CChunkPage* pPage = PickedPage(nTemplate);
     if (pPage->IsWindowless()) {
         pPage->Create(nTemplate, pParent, this);
     }
     return pPage;
+}
+
+CChunkPage* CfmtChunk::MadePage() {
+    UINT nTemplate = 0;
+    CChunkPage* pPage = PickedPage(nTemplate);
+    return pPage->IsWindowless() ? nullptr : pPage;
 }

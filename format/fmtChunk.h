@@ -14,8 +14,13 @@ public:
     // Picks the page by the format tag on every call; a record too short to hold a tag is not
     // supported.
     CChunkPage* CreatePage(CWnd* pParent) override;
+    CChunkPage* MadePage() override;
 
     CfmtPropertyPage m_fmtPage;
     CPCMPropertyPage m_pcmPage;
     CMPEGPropertyPage m_mpegPage;
+
+private:
+    // The page of the format tag, and the template it is made from.
+    CChunkPage* PickedPage(UINT& rTemplate);
 };

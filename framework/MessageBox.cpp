@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "framework/DialogTemplate.h"
 
@@ -37,6 +38,16 @@ int AskOkCancel(const CString& strText) {
     return box.exec() == QMessageBox::Ok ? IDOK : IDCANCEL;
 }
 
+int AskSaveAsTyped(const CString& strText) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Ovalis"), QString::fromStdString(strText),
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    QPushButton* pSave = box.addButton(QStringLiteral("Save as typed"), QMessageBox::AcceptRole);
+    QPushButton* pBack = box.addButton(QStringLiteral("Go back"), QMessageBox::RejectRole);
+    box.setDefaultButton(pBack);
+    box.exec();
+    return box.clickedButton() == pSave ? IDOK : IDCANCEL;
+}
+
 }  // namespace
 
 int AfxMessageBox(const CString& strText, UINT nType) {
@@ -51,6 +62,9 @@ int AfxMessageBox(const CString& strText, UINT nType) {
     }
     if ((nType & 0x000F) == MB_OKCANCEL) {
         return AskOkCancel(strText);
+    }
+    if ((nType & 0x000F) == MB_SAVEASTYPED) {
+        return AskSaveAsTyped(strText);
     }
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Ovalis"), QString::fromStdString(strText),
                     QMessageBox::Ok, QApplication::activeWindow());

@@ -14,6 +14,8 @@ constexpr UINT MB_SAVEDISCARDCANCEL = 0x0003;
 constexpr UINT MB_ICONQUESTION = 0x0020;
 // A question with the buttons OK (IDOK) and Cancel (IDCANCEL), Cancel the default.
 constexpr UINT MB_OKCANCEL = 0x0001;
+// A question with the buttons Save as typed (IDOK) and Go back (IDCANCEL), Go back the default.
+constexpr UINT MB_SAVEASTYPED = 0x0004;
 constexpr int IDYES = 6;
 constexpr int IDNO = 7;
 

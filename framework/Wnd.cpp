@@ -1,5 +1,6 @@
 #include "framework/Wnd.h"
 
+#include <QLineEdit>
 #include <QPointer>
 #include <QWidget>
 #include <map>
@@ -19,9 +20,13 @@ struct ControlCache {
 
 CWnd::CWnd() = default;
 
-CWnd::~CWnd() { DestroyWindow(); }
+CWnd::~CWnd() {
+    DestroyWindow();
+}
 
-QWidget* CWnd::GetSafeHwnd() const { return m_binding ? m_binding->widget.data() : nullptr; }
+QWidget* CWnd::GetSafeHwnd() const {
+    return m_binding ? m_binding->widget.data() : nullptr;
+}
 
 void CWnd::Attach(QWidget* pWidget, bool bOwnsWidget) {
     DestroyWindow();
@@ -141,6 +146,15 @@ BOOL CWnd::SetReadOnly(BOOL bReadOnly) {
     return pWidget && SetEditReadOnly(pWidget, bReadOnly != FALSE) ? TRUE : FALSE;
 }
 
+BOOL CWnd::SetLimitText(int nMaxChars) {
+    auto* pEdit = qobject_cast<QLineEdit*>(GetSafeHwnd());
+    if (!pEdit) {
+        return FALSE;
+    }
+    pEdit->setMaxLength(nMaxChars);
+    return TRUE;
+}
+
 void CWnd::Invalidate(BOOL /*bErase*/) {
     if (QWidget* pWidget = GetSafeHwnd()) {
         pWidget->update();
@@ -170,7 +184,9 @@ const AFX_MSGMAP* CWnd::GetThisMessageMap() {
     return &messageMap;
 }
 
-const AFX_MSGMAP* CWnd::GetMessageMap() const { return GetThisMessageMap(); }
+const AFX_MSGMAP* CWnd::GetMessageMap() const {
+    return GetThisMessageMap();
+}
 
 int CWnd::GetDlgCtrlID() const {
     QWidget* pWidget = GetSafeHwnd();

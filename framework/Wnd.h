@@ -6,9 +6,9 @@
 #include <memory>
 #include <vector>
 
+#include "core/base/Object.h"
 #include "framework/EventSinkMap.h"
 #include "framework/MessageMap.h"
-#include "core/base/Object.h"
 
 class QWidget;
 
@@ -57,6 +57,9 @@ public:
     void SetFocus();
     // For an edit box: whether the user may change its text. FALSE for any other window.
     BOOL SetReadOnly(BOOL bReadOnly = TRUE);
+    // For a one-line edit box: the most characters the user may type. FALSE for any other
+    // window (a multi-line box takes any length).
+    BOOL SetLimitText(int nMaxChars);
     void Invalidate(BOOL bErase = TRUE);
 
     // The control with this id inside this window, as a window object the window keeps; null

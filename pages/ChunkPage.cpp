@@ -18,6 +18,10 @@ BOOL CChunkPage::UpdateChunk() {
 
 void CChunkPage::UpdateTree() {}
 
+std::vector<TypedValue> CChunkPage::TypedValues() {
+    return {};
+}
+
 void CChunkPage::NotifyEdited() const {
     if (m_onEdited) {
         m_onEdited();

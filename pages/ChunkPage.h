@@ -3,6 +3,9 @@
 // when it is placed in an area smaller than its controls.
 
 #include <functional>
+#include <vector>
+
+#include "core/edit/TypedValues.h"
 
 #include "framework/Dialog.h"
 #include "pages/PageScroller.h"
@@ -20,6 +23,9 @@ public:
     // Takes the values that reach beyond the page's own chunk (another chunk, a new one) into
     // the tree; a save runs it before it walks the tree. The base has none.
     virtual void UpdateTree();
+    // The values typed into the page's boxes of fields that a save would store, each box whose
+    // text differs from what it was shown with; the base has none.
+    virtual std::vector<TypedValue> TypedValues();
     // Called when the user makes an edit that no edit box holds (a table's row, a generated
     // value), so that the window knows the file has unsaved edits.
     void SetEditedHandler(std::function<void()> onEdited) { m_onEdited = std::move(onEdited); }

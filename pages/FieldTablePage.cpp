@@ -43,19 +43,30 @@ void CFieldTablePage::ShowRow(std::size_t nRow) {
     const std::optional<CString> text = ReadFieldText(*m_pChunk, field);
     pBox->SetWindowText(text.value_or(CString()));
     pBox->SetReadOnly(!text || !field.stored);
+    if (IsFixedWidthText(field)) {
+        pBox->SetLimitText(static_cast<int>(field.width));
+    }
     m_shownTexts[nRow] = pBox->GetWindowText();
+}
+
+std::vector<TypedValue> CFieldTablePage::TypedValues() {
+    std::vector<TypedValue> typed;
+    const auto fields = FieldsOf(m_pChunk);
+    for (std::size_t nRow = 0; nRow < fields.size() && nRow < m_shownTexts.size(); ++nRow) {
+        const CWnd* pBox = GetDlgItem(kFirstBox + static_cast<int>(nRow));
+        if (pBox && fields[nRow].stored && pBox->GetWindowText() != m_shownTexts[nRow]) {
+            typed.push_back({&fields[nRow], pBox->GetWindowText()});
+        }
+    }
+    return typed;
 }
 
 BOOL CFieldTablePage::UpdateChunk() {
     if (!HasInitialised()) {
         return TRUE;
     }
-    const auto fields = FieldsOf(m_pChunk);
-    for (std::size_t nRow = 0; nRow < fields.size() && nRow < m_shownTexts.size(); ++nRow) {
-        const CWnd* pBox = GetDlgItem(kFirstBox + static_cast<int>(nRow));
-        if (pBox && fields[nRow].stored && pBox->GetWindowText() != m_shownTexts[nRow]) {
-            WriteFieldText(*m_pChunk, fields[nRow], pBox->GetWindowText());
-        }
+    for (const TypedValue& value : TypedValues()) {
+        WriteFieldText(*m_pChunk, *value.pField, value.strText);
     }
     return TRUE;
 }

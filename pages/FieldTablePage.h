@@ -2,7 +2,7 @@
 // The page of a chunk whose kind's field table says all there is to show: a label and a box for
 // each field in the table's order, then the details box. A stored field the payload holds is
 // editable and goes back through the table's codec, as ovalis-cli's set writes it; every other
-// box is read-only.
+// box is read-only. A fixed-width text's box takes no more characters than its field holds.
 
 #include <vector>
 
@@ -15,6 +15,7 @@ public:
     // Writes back the boxes whose text was changed: a box left alone leaves every byte of its
     // field as read. A page never initialised stores nothing.
     BOOL UpdateChunk() override;
+    std::vector<TypedValue> TypedValues() override;
 
 private:
     void ShowRow(std::size_t nRow);

@@ -53,6 +53,19 @@ void ShowNumberFields(CDialog& page, const CChunk* pChunk, std::span<const Numbe
     page.UpdateData(FALSE);
 }
 
+std::vector<TypedValue> TypedNumbers(const CDialog& page, const CChunk* pChunk,
+                                     std::span<const NumberField> fields) {
+    std::vector<TypedValue> typed;
+    for (const NumberField& number : fields) {
+        const CWnd* pBox = page.GetDlgItem(number.nID);
+        if (pBox && number.field.stored && IsHeld(pChunk, number.field) &&
+            pBox->GetWindowText() != ReadFieldText(*pChunk, number.field)) {
+            typed.push_back({&number.field, pBox->GetWindowText()});
+        }
+    }
+    return typed;
+}
+
 void StoreNumberFields(CDialog& page, CChunk* pChunk, std::span<const NumberField> fields) {
     if (!page.HasInitialised()) {
         return;

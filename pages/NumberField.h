@@ -5,6 +5,9 @@
 // into it.
 
 #include <span>
+#include <vector>
+
+#include "core/edit/TypedValues.h"
 
 #include "core/fields/FieldLayout.h"
 
@@ -30,6 +33,9 @@ void ExchangeNumberFields(CDataExchange* pDX, const CChunk* pChunk,
                           std::span<const NumberField> fields);
 // Makes the boxes of the fields not held read-only, then shows the fields.
 void ShowNumberFields(CDialog& page, const CChunk* pChunk, std::span<const NumberField> fields);
+// The text of each box of a stored field held whose text is not the number the field holds.
+std::vector<TypedValue> TypedNumbers(const CDialog& page, const CChunk* pChunk,
+                                     std::span<const NumberField> fields);
 // Takes the values back from the page and stores the low bytes of every stored member into its
 // field. A page never initialised stores nothing: its members do not hold the chunk's values.
 void StoreNumberFields(CDialog& page, CChunk* pChunk, std::span<const NumberField> fields);

@@ -8,6 +8,11 @@ CChunkPage* CreatePageOf(CChunk* pChunk, CWnd* pParent) {
     return pPaged ? pPaged->CreatePage(pParent) : nullptr;
 }
 
+CChunkPage* MadePageOf(CChunk* pChunk) {
+    auto* pPaged = dynamic_cast<CPagedChunk*>(pChunk);
+    return pPaged ? pPaged->MadePage() : nullptr;
+}
+
 void StorePageValues(CChunk& chunk) {
     if (CChunkPage* pPage = CreatePageOf(&chunk, nullptr)) {
         pPage->UpdateChunk();

@@ -13,6 +13,8 @@ public:
     // The chunk's page, its window created under pParent on the first call (with no parent,
     // hidden under the main window); the same page afterwards.
     virtual CChunkPage* CreatePage(CWnd* pParent) = 0;
+    // The page when its window was made; null before.
+    virtual CChunkPage* MadePage() = 0;
 };
 
 // A chunk class of the window: the core's Model with one Page, made from dialog template
@@ -26,12 +28,15 @@ public:
         }
         return &m_page;
     }
+    CChunkPage* MadePage() override { return m_page.IsWindowless() ? nullptr : &m_page; }
 
     Page m_page;
 };
 
 // The page of a chunk whose class has one; null for a chunk without.
 CChunkPage* CreatePageOf(CChunk* pChunk, CWnd* pParent);
+// The chunk's page when its window was made; null for a chunk without one, or before.
+CChunkPage* MadePageOf(CChunk* pChunk);
 // Lets the chunk's page, when it has one, store its values into the chunk, as a save does
 // just before it writes the chunk.
 void StorePageValues(CChunk& chunk);

@@ -1,7 +1,8 @@
 #include "table/CellRules.h"
 
 #include "core/details/AudioFacts.h"
-#include "core/edit/StoredFieldEdit.h"
+#include "core/edit/DerivedValues.h"
+#include "core/edit/ValueRule.h"
 
 std::map<CString, CString> ShownValues(const CRiffChunkModel& root) {
     std::map<CString, CString> values;
@@ -21,13 +22,14 @@ EditRules TableEditRules() {
 }
 
 ValueOutcome SetCellValue(CRiffChunkModel& root, const CString& strName, const CString& strValue) {
-    if (IsMetadataName(strName)) {
-        return SetMetadataValue(root, strName, strValue, TableEditRules());
+    const std::vector<CString> before = DerivedDisagreements(root);
+    const ValueAnswer answer = SetValue(root, strName, strValue, TableEditRules());
+    if (answer.verdict == ValueVerdict::Refused) {
+        return {answer.reason, CString()};
     }
-    std::vector<CString> notes;
-    ValueOutcome outcome{StoreFieldValue(root, strName, strValue, TableEditRules(), notes), {}};
-    for (const CString& strNote : notes) {
-        outcome.note += (outcome.note.empty() ? "" : "; ") + strNote;
+    ValueOutcome outcome{CString(), answer.verdict == ValueVerdict::Cut ? answer.reason : ""};
+    for (const CString& strLeft : DisagreementsLeft(before, DerivedDisagreements(root))) {
+        outcome.note += (outcome.note.empty() ? "" : "; ") + strLeft;
     }
     return outcome;
 }

@@ -9,7 +9,8 @@
 
 // What a cell shows for each value the file holds, by name.
 std::map<CString, CString> ShownValues(const CRiffChunkModel& root);
-// Sets the value in the tree; the outcome's problem says why a value was refused.
+// Sets the value in the tree by the value rule (ValueRule.h): the outcome's problem says why a
+// value was refused, its note what was cut and which derived values the edit left disagreeing.
 ValueOutcome SetCellValue(CRiffChunkModel& root, const CString& strName, const CString& strValue);
 // The rules the table's edits follow, the same that ovalis-cli set takes from --add.
 EditRules TableEditRules();

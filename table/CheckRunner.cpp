@@ -2,13 +2,10 @@
 
 #include <algorithm>
 
+#include "core/integrity/FindingsSummary.h"
 #include "table/ThreadHandOver.h"
 
 namespace {
-
-CString Counted(std::size_t nCount, const char* pWord) {
-    return std::to_string(nCount) + " " + pWord + (nCount == 1 ? "" : "s");
-}
 
 // A finding a line: "error: bext at 36: ...".
 CString FindingLines(const CheckReport& report) {
@@ -34,21 +31,7 @@ CString Md5Outcome(const CheckReport& report, bool bStored) {
 }
 
 CString CheckSummary(const CheckReport& report) {
-    if (!report.strCancelled.empty()) {
-        return report.strCancelled;
-    }
-    std::size_t nCounts[3] = {};
-    for (const Finding& finding : report.findings) {
-        ++nCounts[static_cast<int>(finding.severity)];
-    }
-    CString strSummary;
-    const char* pWords[3] = {"error", "warning", "note"};
-    for (int i = 0; i < 3; ++i) {
-        if (nCounts[i] > 0) {
-            strSummary += (strSummary.empty() ? "" : ", ") + Counted(nCounts[i], pWords[i]);
-        }
-    }
-    return strSummary.empty() ? "clean" : strSummary;
+    return report.strCancelled.empty() ? FindingsSummary(report) : report.strCancelled;
 }
 
 CheckRunner::CheckRunner(FileListModel& model, QObject* pParent)

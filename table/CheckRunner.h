@@ -30,7 +30,7 @@ private:
     int m_nTotal = 0;
 };
 
-// "clean", "1 error, 2 warnings", "cancelled".
+// "clean", "1 error, 2 warnings, no notes" (FindingsSummary), "cancelled".
 CString CheckSummary(const CheckReport& report);
 
 inline constexpr const char* kMd5Differs = "differs";

@@ -228,6 +228,7 @@ void FileListModel::RowChanged(int nRow) {
 int FileListModel::Edit(const std::vector<CellChange>& changes, const QString& strStep) {
     std::vector<CellChange> made;
     QString strLastRefusal;
+    QString strLastNote;
     int nRefused = 0;
     std::set<int> changed;
     for (const CellChange& change : changes) {
@@ -249,6 +250,9 @@ int FileListModel::Edit(const std::vector<CellChange>& changes, const QString& s
             ++nRefused;
         } else {
             m_refusals.erase(cell);
+            if (!outcome.note.empty()) {
+                strLastNote = Text(file.strPath + ": " + outcome.note);
+            }
             file.edits.emplace_back(change.strName, change.strValue);
             file.values[change.strName] = change.strValue;
             made.push_back(change);
@@ -262,6 +266,9 @@ int FileListModel::Edit(const std::vector<CellChange>& changes, const QString& s
     }
     if (!made.empty()) {
         m_undo.push(new CellEditCommand(*this, std::move(made), strStep));
+    }
+    if (!strLastNote.isEmpty()) {
+        emit Noted(strLastNote);
     }
     if (!strLastRefusal.isEmpty()) {
         emit Refused(strLastRefusal);

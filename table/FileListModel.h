@@ -55,6 +55,9 @@ public:
 
 signals:
     void Refused(const QString& strWhy);
+    // What a value that was taken lost (a text cut to its field) or left (derived values that
+    // disagree), for the status bar.
+    void Noted(const QString& strWhat);
 
 private:
     bool IsEditable(int nRow, int nColumn) const;

@@ -23,7 +23,7 @@ struct TableFile {
     std::vector<CellEdit> edits;
     bool bMd5Stored = false;  // the file holds an MD5 chunk
     CString strMd5;           // the stored MD5 against the samples' after a check, else empty
-    CString strCheck;         // "clean", "2 errors", or empty before a check
+    CString strCheck;         // "clean", "2 errors, no warnings, 1 note", or empty before a check
     CString strCheckDetail;   // the findings, one a line
     bool bCheckFailed = false;
     CString strResult;  // of the last save

@@ -140,6 +140,8 @@ TableWindow::TableWindow(QWidget* pParent)
         connect(pModel, &QAbstractItemModel::modelReset, this, &TableWindow::ShowCounts);
         connect(pModel, &QAbstractItemModel::layoutChanged, this, &TableWindow::ShowCounts);
     }
+    connect(&m_model, &FileListModel::Noted, this,
+            [this](const QString& strWhat) { statusBar()->showMessage(strWhat); });
     connect(m_pView->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &TableWindow::ShowRowState);
     ShowCounts();

@@ -10,7 +10,6 @@
 #include "core/details/SubChunks.h"
 #include "core/edit/AdmDocumentEdit.h"
 #include "core/edit/ChunkInsert.h"
-#include "core/edit/DateText.h"
 #include "core/edit/InfoList.h"
 #include "core/edit/IxmlFields.h"
 #include "core/edit/MirrorLines.h"
@@ -350,7 +349,7 @@ bool RaiseBextVersion(CChunk& bext, WORD wVersion) {
 }
 
 CString TextOverflow(const CChunk& chunk, const FieldLayout& field, const CString& strTyped) {
-    if (field.kind != FieldKind::FixedText) {
+    if (!IsFixedWidthText(field)) {
         return CString();
     }
     const CString strRead = ReadTextBytes(chunk.Data(), chunk.DataSize(), field);
@@ -379,22 +378,6 @@ std::vector<std::pair<CString, CString>> EditableValuesOf(const CRiffChunkModel&
     values.insert(values.end(), std::make_move_iterator(named.begin()),
                   std::make_move_iterator(named.end()));
     return values;
-}
-
-// What the field keeps of a longer text is checked: the cut is reported on its own. The cart's
-// dates and times take the same forms as bext's.
-CString CheckDateField(const CString& strName, const CString& strText) {
-    const bool bDate =
-        strName == "OriginationDate" || strName == "StartDate" || strName == "EndDate";
-    const bool bTime =
-        strName == "OriginationTime" || strName == "StartTime" || strName == "EndTime";
-    if (bDate && !strText.empty() && !IsCalendarDate(strText.substr(0, 10))) {
-        return strName + "=" + strText + ": not a calendar date (yyyy-mm-dd)";
-    }
-    if (bTime && !strText.empty() && !IsClockTime(strText.substr(0, 8))) {
-        return strName + "=" + strText + ": not a clock time (hh:mm:ss)";
-    }
-    return CString();
 }
 
 CString GrowForText(CChunk& chunk, const FieldLayout& field, const CString& strTyped) {

@@ -46,9 +46,6 @@ bool RaiseBextVersion(CChunk& bext, WORD wVersion);
 // grows the payload to hold it. Empty, else why not: the payload cannot be had, or would be past
 // the size a load holds.
 CString GrowForText(CChunk& chunk, const FieldLayout& field, const CString& strTyped);
-// Empty when a date or time field may hold the text (a calendar date, a clock time, or empty);
-// else why not.
-CString CheckDateField(const CString& strName, const CString& strText);
 // Empty when the typed text fits its field; else what of it a save keeps ("300 bytes; the
 // field holds 256: the first 256 are kept").
 CString TextOverflow(const CChunk& chunk, const FieldLayout& field, const CString& strTyped);

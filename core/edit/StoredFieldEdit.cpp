@@ -1,5 +1,6 @@
 #include "core/edit/StoredFieldEdit.h"
 
+#include "core/edit/ValueRule.h"
 #include "core/fields/BextFields.h"
 #include "core/fields/FieldCodec.h"
 
@@ -44,17 +45,15 @@ CString StoreInChunk(CChunk& chunk, const FieldLayout& field, const CString& str
     if (CString strProblem = GrowForText(chunk, field, strValue); !strProblem.empty()) {
         return strName + ": " + strProblem;
     }
-    // A date as the file has it stays, whatever it holds.
-    if (ReadFieldText(chunk, field) != strValue) {
-        if (CString strRefused = CheckDateField(strName, strValue); !strRefused.empty()) {
-            return strRefused;
-        }
+    const ValueAnswer answer = FieldRuleAnswer(chunk, field, strValue);
+    if (answer.verdict == ValueVerdict::Refused) {
+        return answer.reason;
     }
-    if (const CString strCut = TextOverflow(chunk, field, strValue); !strCut.empty()) {
-        if (rules.bStrict) {
-            return strName + "=...: " + strCut + " (--strict)";
-        }
-        rNotes.push_back(strCut);
+    if (answer.verdict == ValueVerdict::Cut && rules.bStrict) {
+        return answer.reason + " (--strict)";
+    }
+    if (answer.verdict == ValueVerdict::Cut) {
+        rNotes.push_back(answer.reason);
     }
     const CString strRefused = WriteFieldText(chunk, field, strValue);
     return strRefused.empty() ? CString() : strName + "=" + strValue + ": " + strRefused;

@@ -17,6 +17,12 @@ inline bool IsNumeric(const FieldLayout& field) {
     return field.kind == FieldKind::Number || field.kind == FieldKind::HexNumber;
 }
 
+// Whether the field is a text of a fixed width: plain, a date or a time.
+inline bool IsFixedWidthText(const FieldLayout& field) {
+    return field.kind == FieldKind::FixedText || field.kind == FieldKind::Date ||
+           field.kind == FieldKind::Time;
+}
+
 // What a number field says when its text is refused.
 inline constexpr const char* kNumberRuleMessage = "Please enter a positive integer.";
 

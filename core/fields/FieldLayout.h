@@ -13,6 +13,8 @@ enum class FieldKind {
     HexNumber,     // little-endian, shown in upper-case hexadecimal
     SignedNumber,  // little-endian two's complement, shown as a signed decimal number
     FixedText,     // 8-bit text of a fixed width, ended by a zero byte or the width
+    Date,          // a fixed-width text that holds a calendar date ("yyyy-mm-dd") or nothing
+    Time,          // a fixed-width text that holds a clock time ("hh:mm:ss") or nothing
     TextToEnd,     // 8-bit text from the offset to the end of the payload
     Hundredths,    // signed little-endian 16-bit hundredths ("-23.00"); 0x7FFF is "not set"
     Umid,          // 32 or 64 bytes of a unique material identifier, shown in hexadecimal groups

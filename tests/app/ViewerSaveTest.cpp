@@ -16,6 +16,7 @@
 #include "ViewerTestSupport.h"
 #include "app/ViewerDlg.h"
 #include "core/io/MmioSeam.h"
+#include "framework/DialogTemplate.h"
 #include "pages/ChunkPage.h"
 
 namespace {
@@ -202,6 +203,26 @@ TEST_F(ViewerSaveTest, CtrlSSavesOverTheLoadedFileWithoutADialog) {
     EXPECT_EQ(ShownDescription(), "Evening news");
     EXPECT_FALSE(dlg->HasUnsavedEdits());
     EXPECT_TRUE(boxes.texts.empty());
+}
+
+// A value the rules refuse is named in one question before the save: Go back saves nothing and
+// keeps the typed text; Save as typed stores it as it stands.
+TEST_F(ViewerSaveTest, RefusedValueIsAskedAboutAndGoBackSavesNothing) {
+    constexpr int kDateBox = 1013;
+    Start(m_path);
+    savetest::SetBoxText(BextPage(), kDateBox, "2018-02-30");
+    boxes.answer = IDCANCEL;
+    EXPECT_FALSE(dlg->SaveFile(m_path));
+    ASSERT_EQ(boxes.texts.size(), 1u);
+    EXPECT_NE(boxes.texts[0].find("OriginationDate=2018-02-30: not a calendar date (yyyy-mm-dd)"),
+              CString::npos);
+    EXPECT_EQ(testfiles::readFile(m_path), m_original);
+    EXPECT_TRUE(dlg->HasUnsavedEdits());
+
+    boxes.answer = IDOK;
+    EXPECT_TRUE(dlg->SaveFile(m_path));
+    EXPECT_EQ(boxes.texts.size(), 2u);
+    EXPECT_EQ(savetest::BoxText(BextPage(), kDateBox), "2018-02-30");
 }
 
 }  // namespace
