@@ -12,6 +12,7 @@
 #include <string>
 
 #include "core/chunks/RiffChunkModel.h"
+#include "core/file/RiffSave.h"
 
 namespace {
 
@@ -59,7 +60,7 @@ int Save(const char* pszPath) {
         std::fprintf(stderr, "%s does not load: %s\n", pszPath, root.LoadFailure().c_str());
         return 1;
     }
-    const CString strFailure = root.SaveTree(pszPath, {});
+    const CString strFailure = SaveTree(root, pszPath, {});
     if (!strFailure.empty()) {
         std::fprintf(stderr, "%s\n", strFailure.c_str());
         return 1;

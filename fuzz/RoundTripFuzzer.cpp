@@ -14,6 +14,7 @@
 #include "core/chunks/RiffChunkModel.h"
 #include "core/fields/ChunkFields.h"
 #include "core/fields/FieldCodec.h"
+#include "core/file/RiffSave.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ std::string RoundTrip(const std::string& strInput, const std::string& strOutput)
     if (std::string strFault = testfiles::DescribeDifference(loaded, stored); !strFault.empty()) {
         return "writing the shown values changed " + strFault;
     }
-    if (const CString strFailure = first.SaveTree(strOutput, {}); !strFailure.empty()) {
+    if (const CString strFailure = SaveTree(first, strOutput, {}); !strFailure.empty()) {
         return "the save failed: " + strFailure;
     }
     return testfiles::DescribeSavedTree(stored, strOutput);

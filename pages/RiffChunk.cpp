@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/file/RiffSave.h"
 #include "framework/MessageBox.h"
 #include "pages/ChunkPage.h"
 
@@ -15,7 +16,7 @@ BOOL CRiffChunk::Save(const CString& strPath) {
             pPage->UpdateTree();
         }
     }
-    const CString strFailure = SaveTree(strPath, [this](CChunk& chunk) {
+    const CString strFailure = ::SaveTree(*this, strPath, [this](CChunk& chunk) {
         // The root's page exists with the window; the others are made when missing.
         if (&chunk == this) {
             m_page.UpdateChunk();

@@ -32,16 +32,10 @@ public:
     // read, a file it could not open): a save refuses such a tree, which may lack what the file
     // holds. A load that found no chunks saw no error.
     bool LoadSawError() const { return m_bLoadSawError; }
-    // Writes the tree to strPath; over the loaded file itself through a temporary file that
-    // replaces it once complete. The loaded file is locked against Ovalis's other writers for
-    // the save and read through one descriptor; a file changed or replaced by another program
-    // since the load is refused. Empty on success; else what failed, and the loaded file is as
-    // it was.
-    CString SaveTree(const CString& strPath, const ChunkStep& step,
-                     const SaveOptions& options = {});
     // The loaded file, open while a save runs (else null): every byte a save copies from the
-    // loaded file is read through it.
+    // loaded file is read through it. The save (SaveTree) sets it for its length.
     HMMIO SaveSourceHandle() const { return m_hmmioSaveSource; }
+    void SetSaveSourceHandle(HMMIO hmmio) { m_hmmioSaveSource = hmmio; }
 
     BOOL Read(HMMIO hmmio, BOOL bLoad) override;
     BOOL Write(HMMIO hmmio) override;

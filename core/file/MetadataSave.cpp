@@ -9,6 +9,7 @@
 #include "core/file/FillerRoom.h"
 #include "core/file/InPlacePlan.h"
 #include "core/file/InPlaceWrite.h"
+#include "core/file/RiffSave.h"
 #include "core/file/SaveSource.h"
 #include "core/io/InterruptedSave.h"
 #include "core/io/MmioSeam.h"
@@ -73,7 +74,7 @@ CString SaveMetadata(CRiffChunkModel& root, const SaveOptions& options) {
             // A file this user may not write is replaced instead; one that failed to open
             // for another reason (an I/O error) is not saved.
             if (source.Handle() == nullptr && !source.FoundChange() && MayNotWrite(errno)) {
-                return root.SaveTree(strPath, {}, options);
+                return SaveTree(root, strPath, {}, options);
             }
             return strFailure;
         }
@@ -89,5 +90,5 @@ CString SaveMetadata(CRiffChunkModel& root, const SaveOptions& options) {
             return WriteInPlace(strPath, fd, *write);
         }
     }
-    return root.SaveTree(strPath, {}, options);
+    return SaveTree(root, strPath, {}, options);
 }

@@ -1,6 +1,8 @@
 // Writing the tree back: the form header, then every top-level chunk after the caller's step for
 // it, into a target that takes the chosen file's place only once it is complete.
 
+#include "core/file/RiffSave.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <limits>
@@ -164,18 +166,18 @@ CString WriteTree(CRiffChunkModel& root, const CString& strPath,
 
 }  // namespace
 
-CString CRiffChunkModel::SaveTree(const CString& strPath, const ChunkStep& step,
-                                  const SaveOptions& options) {
-    if (m_bLoadSawError) {
-        return NotLoaded(strPath, m_strLoadFailure);
+CString SaveTree(CRiffChunkModel& root, const CString& strPath,
+                 const CRiffChunkModel::ChunkStep& step, const SaveOptions& options) {
+    if (root.LoadSawError()) {
+        return NotLoaded(strPath, root.LoadFailure());
     }
-    CSaveSource source(m_strOpenedPath, m_loadedFile);
+    CSaveSource source(root.m_strOpenedPath, root.LoadedFile());
     if (CString strFailure = source.Open(strPath); !strFailure.empty()) {
         return strFailure;
     }
-    m_hmmioSaveSource = source.Handle();
+    root.SetSaveSourceHandle(source.Handle());
     CString strFailure = WriteTree(
-        *this, strPath, step ? step : [](CChunk&) {}, options, source);
-    m_hmmioSaveSource = nullptr;
+        root, strPath, step ? step : [](CChunk&) {}, options, source);
+    root.SetSaveSourceHandle(nullptr);
     return strFailure;
 }

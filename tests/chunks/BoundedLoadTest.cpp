@@ -8,6 +8,7 @@
 
 #include "RiffWriter.h"
 #include "SparseFile.h"
+#include "core/file/RiffSave.h"
 #include "pages/RiffChunk.h"
 
 namespace {
@@ -33,7 +34,7 @@ TEST(BoundedLoadTest, ChunksPastTheMostALoadTakesAreNamedAndSavedAsTheyWere) {
                                    std::to_string(8 * kExtra) + " bytes from offset " +
                                    std::to_string(unwalked) + " on are kept as they are");
     const std::string saved = dir.file("saved.wav");
-    ASSERT_EQ(root.SaveTree(saved, {}), "");
+    ASSERT_EQ(SaveTree(root, saved, {}), "");
     EXPECT_EQ(testfiles::readFile(saved), file);
 }
 
@@ -61,7 +62,7 @@ TEST(BoundedLoadTest, AChunkTooLargeToHoldStaysInTheFileAndASaveCopiesIt) {
     EXPECT_EQ(root.GetChild(1)->m_strName, "data");
 
     const std::string saved = dir.file("saved.wav");
-    ASSERT_EQ(root.SaveTree(saved, {}), "");
+    ASSERT_EQ(SaveTree(root, saved, {}), "");
     EXPECT_EQ(testfiles::readFile(saved), testfiles::readFile(path));
 }
 

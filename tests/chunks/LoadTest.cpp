@@ -23,6 +23,7 @@
 #include "TestFiles.h"
 #include "app/OverviewOfLoad.h"
 #include "core/chunks/OverviewText.h"
+#include "core/file/RiffSave.h"
 #include "core/io/MmioSeam.h"
 #include "pages/Overview.h"
 #include "pages/RiffChunk.h"
@@ -353,7 +354,7 @@ TEST_F(LoadTest, FileThatCannotBeOpenedForWritingLoadsAndASaveOverItSaysItIsRead
     SetOverviewOfLoad(m_root);
     EXPECT_EQ(Names(), std::vector<std::string>{"data"});
     EXPECT_EQ(g_strOverview, kOverviewAfterOpen);
-    const CString strFailure = m_root.SaveTree(m_path, {});
+    const CString strFailure = SaveTree(m_root, m_path, {});
     EXPECT_NE(strFailure.find("the file is read-only"), CString::npos) << strFailure;
 }
 

@@ -8,6 +8,7 @@
 
 #include "RiffWriter.h"
 #include "SparseFile.h"
+#include "core/file/RiffSave.h"
 #include "pages/RiffChunk.h"
 
 namespace {
@@ -79,7 +80,7 @@ TEST_P(UnclosedRecordingTest, SamplesRunToTheEndOfTheFileAndASaveKeepsThem) {
     EXPECT_EQ(DataOf(root)->m_ck.llDataSize, c.expectedSize);
 
     const std::string saved = m_dir.file("saved.wav");
-    ASSERT_EQ(root.SaveTree(saved, {}), "");
+    ASSERT_EQ(SaveTree(root, saved, {}), "");
     CRiffChunk reloaded;
     ASSERT_TRUE(reloaded.Load(saved));
     ASSERT_NE(DataOf(reloaded), nullptr);
@@ -167,7 +168,7 @@ TEST(CutOffRecordingTest, DataAfterAnOddChunkWithoutItsPadIsFound) {
     ASSERT_TRUE(root.Load(path)) << root.LoadFailure();
     EXPECT_EQ(Names(root), (std::vector<std::string>{"fmt ", "Unknown", "data"}));
     const std::string saved = dir.file("saved.wav");
-    ASSERT_EQ(root.SaveTree(saved, {}), "");
+    ASSERT_EQ(SaveTree(root, saved, {}), "");
     CRiffChunk reloaded;
     ASSERT_TRUE(reloaded.Load(saved));
     ASSERT_NE(DataOf(reloaded), nullptr);
@@ -195,7 +196,7 @@ TEST(TrailingBytesTest, OneToSevenStrayBytesAreWrittenBackWhereTheyWere) {
         CRiffChunk root;
         ASSERT_TRUE(root.Load(path)) << root.LoadFailure();
         const std::string saved = dir.file("saved.wav");
-        ASSERT_EQ(root.SaveTree(saved, {}), "");
+        ASSERT_EQ(SaveTree(root, saved, {}), "");
         EXPECT_EQ(testfiles::readFile(saved), file);
         CRiffChunk reloaded;
         ASSERT_TRUE(reloaded.Load(saved));

@@ -9,6 +9,7 @@
 #include "SparseFile.h"
 #include "app/OverviewOfLoad.h"
 #include "core/chunks/ds64ChunkModel.h"
+#include "core/file/RiffSave.h"
 #include "pages/Overview.h"
 #include "pages/RiffChunk.h"
 
@@ -87,7 +88,7 @@ TEST_P(WideFormTest, LoadsWithItsDs64ChunkAndSavesInItsOwnForm) {
     EXPECT_EQ(root.GetChild(3)->m_ck.fccType, mmioStringToFOURCC("INFO", 0));
 
     const std::string saved = m_dir.file("saved.wav");
-    ASSERT_EQ(root.SaveTree(saved, {}), "");
+    ASSERT_EQ(SaveTree(root, saved, {}), "");
     CRiffChunk reloaded;
     ASSERT_TRUE(reloaded.Load(saved)) << reloaded.LoadFailure();
     EXPECT_EQ(reloaded.m_ck.ckid, mmioStringToFOURCC(c.formId, 0));
@@ -140,7 +141,7 @@ TEST(WideFormTest, ASaveKeepsTheDataSizeRealWhereTheDs64ChunkCannotGiveIt) {
         ASSERT_EQ(names.size(), 4u) << row.name;
 
         const std::string saved = dir.file("saved.wav");
-        ASSERT_EQ(root.SaveTree(saved, {}), "") << row.name;
+        ASSERT_EQ(SaveTree(root, saved, {}), "") << row.name;
         CRiffChunk reloaded;
         ASSERT_TRUE(reloaded.Load(saved)) << row.name << ": " << reloaded.LoadFailure();
         ASSERT_EQ(Names(reloaded), names) << row.name;

@@ -9,6 +9,7 @@
 #include "RiffWriter.h"
 #include "TestFiles.h"
 #include "core/chunks/RiffChunkModel.h"
+#include "core/file/RiffSave.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ TEST(ChangedSourceTest, ASaveRefusesAFileChangedOrReplacedSinceItWasLoaded) {
         row.change(path, dir);
         const Bytes changed = testfiles::readFile(path);
         for (const std::string& target : {path, dir.file("copy.wav")}) {
-            const CString failure = root.SaveTree(target, {});
+            const CString failure = SaveTree(root, target, {});
             EXPECT_NE(failure.find("was changed or replaced by another program"), CString::npos)
                 << failure;
         }
@@ -66,7 +67,7 @@ TEST(ChangedSourceTest, AnUnchangedFileSavesAgainAfterASave) {
     testfiles::writeFile(path, testfiles::BroadcastWave(TakeFields(), 4000));
     CRiffChunkModel root;
     ASSERT_TRUE(root.Load(path));
-    EXPECT_EQ(root.SaveTree(dir.file("copy.wav"), {}), "");
+    EXPECT_EQ(SaveTree(root, dir.file("copy.wav"), {}), "");
     EXPECT_EQ(testfiles::readFile(dir.file("copy.wav")), testfiles::readFile(path));
 }
 

@@ -17,6 +17,7 @@
 #include "RiffWriter.h"
 #include "TestFiles.h"
 #include "core/chunks/RiffChunkModel.h"
+#include "core/file/RiffSave.h"
 #include "core/io/MmioSeam.h"
 
 namespace {
@@ -98,7 +99,7 @@ TEST(SaveSafetyTest, AFileChangedDuringTheSaveIsNeitherReadNorReplaced) {
             ::utimensat(AT_FDCWD, path.c_str(), times, 0);
         });
         MmioSystemCallsScope scope(calls);
-        const CString failure = root.SaveTree(path, {});
+        const CString failure = SaveTree(root, path, {});
         EXPECT_NE(failure.find("was changed or replaced by another program"), CString::npos)
             << failure;
         EXPECT_EQ(testfiles::readFile(path), other);
@@ -116,7 +117,7 @@ TEST(SaveSafetyTest, PlantedTemporaryNamesDoNotBlockASave) {
     }
     CRiffChunkModel root;
     ASSERT_TRUE(root.Load(path));
-    EXPECT_EQ(root.SaveTree(path, {}), "");
+    EXPECT_EQ(SaveTree(root, path, {}), "");
     EXPECT_EQ(testfiles::readFile(path), Take(400));
     EXPECT_EQ(testfiles::readFile(dir.file("$$temp.wav")), Bytes{1});
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 101);
@@ -138,7 +139,7 @@ TEST(SaveSafetyTest, ASignalThatEndsTheProgramMidSaveLeavesNoTemporaryFile) {
             ActingCalls calls(MmioFaultyCalls::Call::Write, 5,
                               [nSignal] { ::kill(::getpid(), nSignal); });
             MmioSystemCallsScope scope(calls);
-            root.SaveTree(path, {});
+            SaveTree(root, path, {});
             ::_exit(0);
         }
         int status = 0;

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "RiffWriter.h"
+#include "core/file/RiffSave.h"
 #include "pages/RiffChunk.h"
 
 namespace {
@@ -46,7 +47,7 @@ TEST(ReadOnlyUserTest, InnerLoadsTheFileAndRefusesASaveOverIt) {
     CRiffChunk root;
     ASSERT_TRUE(root.Load(pPath)) << root.LoadFailure();
     EXPECT_EQ(root.GetCount(), 2);
-    const CString strFailure = root.SaveTree(pPath, {});
+    const CString strFailure = SaveTree(root, pPath, {});
     EXPECT_NE(strFailure.find("the file is read-only"), CString::npos) << strFailure;
 }
 

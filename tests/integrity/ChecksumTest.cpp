@@ -7,6 +7,7 @@
 
 #include "RiffWriter.h"
 #include "core/chunks/RiffChunkModel.h"
+#include "core/file/RiffSave.h"
 #include "core/integrity/ChecksumChunk.h"
 #include "core/integrity/SampleChecksum.h"
 #include "core/io/MmioSeam.h"
@@ -135,7 +136,7 @@ TEST(ChecksumTest, AnEmbeddedChecksumStandsAfterTheDataChunkAndVerifiesAfterTheS
         CRiffChunkModel root;
         ASSERT_TRUE(root.Load(path));
         ASSERT_EQ(EmbedChecksum(root, *SampleChecksum(root, {}).digest), "") << row.name;
-        ASSERT_EQ(root.SaveTree(path, {}), "") << row.name;
+        ASSERT_EQ(SaveTree(root, path, {}), "") << row.name;
         CRiffChunkModel reopened;
         ASSERT_TRUE(reopened.Load(path)) << row.name;
         EXPECT_EQ(IdsOf(reopened), row.ids) << row.name;
@@ -157,7 +158,7 @@ TEST(ChecksumTest, ASaveWhoseWrittenSamplesDifferIsRefusedAndTheFileKept) {
     CString strFailure;
     {
         MmioSystemCallsScope scope(calls);
-        strFailure = root.SaveTree(path, {});
+        strFailure = SaveTree(root, path, {});
     }
     EXPECT_NE(strFailure.find("differ from those of"), CString::npos) << strFailure;
     EXPECT_EQ(readFile(path), original);
