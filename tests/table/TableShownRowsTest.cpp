@@ -19,12 +19,7 @@ namespace {
 // Lists three takes and a file that does not load.
 class TableShownRowsTest : public TableTest {
 protected:
-    void SetUp() override {
-        testfiles::Bytes broken = TakeFile(9);
-        broken[3] = 'X';
-        testfiles::writeFile(m_dir.file("zz-broken.wav"), broken);
-        OpenFolder(3);
-    }
+    void SetUp() override { OpenFolderWithBrokenFile(3); }
 
     void Filter(const QString& strText) { m_window.findChild<QLineEdit*>()->setText(strText); }
 

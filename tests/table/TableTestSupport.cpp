@@ -28,6 +28,13 @@ void TableTest::OpenFolder(int nCount) {
     LoadFolder(nCount);
 }
 
+void TableTest::OpenFolderWithBrokenFile(int nCount) {
+    testfiles::Bytes broken = TakeFile(9);
+    broken[3] = 'X';
+    testfiles::writeFile(m_dir.file("zz-broken.wav"), broken);
+    OpenFolder(nCount);
+}
+
 void TableTest::WriteFiles(int nCount) {
     for (int i = 0; i < nCount; ++i) {
         char name[32];

@@ -17,6 +17,8 @@ protected:
     void OpenFolder(int nCount);
     void WriteFiles(int nCount);
     void LoadFolder(int nCount);
+    // Writes zz-broken.wav, a take whose RIFF id is spoiled, then opens the folder as above.
+    void OpenFolderWithBrokenFile(int nCount);
     // The cell of the value in the source row, as the view shows it.
     QModelIndex Cell(int nRow, const CString& strName);
     void Select(const std::vector<int>& rows, const CString& strName);

@@ -23,12 +23,7 @@ namespace {
 // Lists three files, the last of which does not load, and edits the first.
 class TableRowsTest : public TableTest {
 protected:
-    void SetUp() override {
-        testfiles::Bytes broken = TakeFile(9);
-        broken[3] = 'X';
-        testfiles::writeFile(m_dir.file("zz-broken.wav"), broken);
-        OpenFolder(2);
-    }
+    void SetUp() override { OpenFolderWithBrokenFile(2); }
 };
 
 struct FilterCase {
