@@ -38,6 +38,26 @@ const ChunkKind* KindOfId(FOURCC ckid) {
     return found == ids.end() ? nullptr : &ChunkKinds()[found - ids.begin()];
 }
 
+std::vector<const FieldTable*> BatchFieldTables() {
+    std::vector<const FieldTable*> tables;
+    for (const ChunkKind& kind : ChunkKinds()) {
+        if (kind.batchFields != BatchFields::None) {
+            tables.push_back(kind.fieldTables.front());
+        }
+    }
+    return tables;
+}
+
+std::vector<const ChunkKind*> AddableKinds() {
+    std::vector<const ChunkKind*> addable;
+    for (const ChunkKind& kind : ChunkKinds()) {
+        if (kind.newChunk) {
+            addable.push_back(&kind);
+        }
+    }
+    return addable;
+}
+
 const ChunkKind* KindOfId(const CString& strId) {
     return FirstKind([&strId](const ChunkKind& kind) { return strId == kind.id; });
 }

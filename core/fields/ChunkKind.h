@@ -12,7 +12,29 @@
 class CChunk;
 struct AudioFacts;
 struct CRuntimeClass;
+struct ChunkMarker;
 struct DetailTable;
+
+// Where batch edits (set, export and import, the table's columns) name a kind's stored fields:
+// not at all, leading the named values, or after them in a group of the kind's own.
+enum class BatchFields { None, Leading, Grouped };
+
+// Where a new chunk goes. A save never reorders the chunks that were there: new ones go where
+// readers look for them, in a filler chunk's room when one has it.
+enum class ChunkPlace {
+    BeforeData,  // bext, iXML: before the samples, in the room of a filler chunk there if any
+    AfterData,   // right after the data chunk ("MD5 ")
+    Last,        // after every chunk (LIST INFO, cue and its labels)
+};
+
+// What a new chunk of a kind that a user adds holds, and where it goes.
+struct NewChunk {
+    const char* name;      // as add and remove take it ("bext", "INFO")
+    const char* label;     // as the window's list of new chunks shows it
+    const char* listType;  // the type of a LIST chunk; else null
+    CString (*payload)();
+    ChunkPlace place;
+};
 
 struct ChunkKind {
     const char* id;  // as registered and as a file spells it ("fmt ", "bext")
@@ -30,10 +52,21 @@ struct ChunkKind {
     bool pageShowsBytes = false;     // its page shows its bytes below the details
     // Payloads of chunks that hold no entries, whose details show the rows every file gets.
     std::vector<CString> (*helpSpecimens)() = nullptr;
+    BatchFields batchFields = BatchFields::None;
+    // The positions the kind's chunk marks beside the cue points and what markers calls one
+    // ("timer"); null for a kind without.
+    std::vector<ChunkMarker> (*markers)(const CChunk& chunk) = nullptr;
+    const char* markerName = nullptr;
+    // For a kind a user adds to a file that lacks it (add, the window's Add chunk); else null.
+    const NewChunk* newChunk = nullptr;
 };
 
 // Every kind, in the order the registry searches them. Defined where all kinds are known.
 std::span<const ChunkKind> ChunkKinds();
+// The field tables whose stored fields batch edits name, in the list's order.
+std::vector<const FieldTable*> BatchFieldTables();
+// The kinds a user adds, in the list's order.
+std::vector<const ChunkKind*> AddableKinds();
 // The kind of the id, letter case ignored as the registry picks a class; null for none.
 const ChunkKind* KindOfId(FOURCC ckid);
 // The kind of the id as spelled, for a check that reads the file's bytes; null for none.

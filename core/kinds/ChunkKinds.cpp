@@ -137,6 +137,30 @@ std::vector<CString> SamplerSpecimens() {
     return {CString(kSampleLoopsAt, '\0')};
 }
 
+CString NewBextPayload() {
+    return CString(kBextFixedSize, '\0');
+}
+// A document that names its version and holds no field yet.
+CString NewIxmlPayload() {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<BWFXML>\n"
+           "\t<IXML_VERSION>2.10</IXML_VERSION>\n</BWFXML>\n";
+}
+CString NewInfoPayload() {
+    return "INFO";
+}
+// A cue chunk of no points: its count alone.
+CString NewCuePayload() {
+    return CString(4, '\0');
+}
+
+constexpr NewChunk kNewBext{"bext", "Broadcast extension (bext)", nullptr, NewBextPayload,
+                            ChunkPlace::BeforeData};
+constexpr NewChunk kNewInfo{"INFO", "Information list (LIST INFO)", "INFO", NewInfoPayload,
+                            ChunkPlace::Last};
+constexpr NewChunk kNewIxml{"iXML", "iXML document (iXML)", nullptr, NewIxmlPayload,
+                            ChunkPlace::BeforeData};
+constexpr NewChunk kNewCue{"cue", "Markers (cue)", nullptr, NewCuePayload, ChunkPlace::Last};
+
 // Filler chunks and the chunks editing systems write for themselves: named, their bytes shown.
 constexpr ChunkKind KindOfFiller(const char* pId) {
     return {.id = pId,
@@ -157,14 +181,17 @@ constexpr ChunkKind kKinds[] = {
      .modelClass = RUNTIME_CLASS(CListChunkModel),
      .details = ListDetailsOf,
      .checkReadsPayload = true,
-     .helpSpecimens = ListSpecimens},
+     .helpSpecimens = ListSpecimens,
+     .newChunk = &kNewInfo},
     {.id = "bext",
      .modelClass = RUNTIME_CLASS(CBEXTChunkModel),
      .fieldTables = kBextTables,
      .details = BextDetailsOf,
      .detailsReadFacts = true,
      .checkReadsPayload = true,
-     .helpSpecimens = BextSpecimens},
+     .helpSpecimens = BextSpecimens,
+     .batchFields = BatchFields::Leading,
+     .newChunk = &kNewBext},
     {.id = "mext", .modelClass = RUNTIME_CLASS(CMEXTChunkModel), .fieldTables = kMextTables},
     {.id = "fmt ",
      .modelClass = RUNTIME_CLASS(CfmtChunkModel),
@@ -182,13 +209,15 @@ constexpr ChunkKind kKinds[] = {
      .modelClass = RUNTIME_CLASS(CiXMLChunkModel),
      .details = IxmlDetailsOf,
      .checkReadsPayload = true,
-     .helpSpecimens = IxmlSpecimens},
+     .helpSpecimens = IxmlSpecimens,
+     .newChunk = &kNewIxml},
     {.id = "cue ",
      .modelClass = RUNTIME_CLASS(CcueChunkModel),
      .details = CueDetailsOf,
      .detailsReadFacts = true,
      .checkReadsPayload = true,
-     .helpSpecimens = CueSpecimens},
+     .helpSpecimens = CueSpecimens,
+     .newChunk = &kNewCue},
     {.id = "ds64",
      .modelClass = RUNTIME_CLASS(Cds64ChunkModel),
      .fieldTables = kDs64Tables,
@@ -198,7 +227,10 @@ constexpr ChunkKind kKinds[] = {
      .fieldTables = kCartTables,
      .details = CartDetailsOf,
      .detailsReadFacts = true,
-     .helpSpecimens = CartSpecimens},
+     .helpSpecimens = CartSpecimens,
+     .batchFields = BatchFields::Grouped,
+     .markers = CartTimers,
+     .markerName = "timer"},
     {.id = "smpl",
      .modelClass = RUNTIME_CLASS(CsmplChunkModel),
      .fieldTables = kSamplerTables,
