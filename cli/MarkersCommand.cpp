@@ -39,7 +39,7 @@ CString MarkerLine(const CString& strPath, const Marker& marker, const AudioFact
            QuotedText(marker.note) + "\n";
 }
 
-// "cart timer 1": the kind's id, its name for a marker, the marker's number.
+// The kind's id, its name for a marker ("timer"), the marker's number.
 CString ChunkMarkerLine(const CString& strPath, const ChunkKind& kind, const ChunkMarker& marker,
                         const AudioFacts& facts) {
     return strPath + ": " + kind.id + " " + kind.markerName + " " + std::to_string(marker.number) +
@@ -58,7 +58,7 @@ Json MarkerJson(const Marker& marker, const AudioFacts& facts) {
     return item;
 }
 
-// The markers a kind's chunk holds beside the cue points (cart's post timers): of their own
+// The markers a kind's chunk holds beside the cue points (post timers): of their own
 // kind, listed but not edited here.
 struct KindMarkers {
     const ChunkKind* pKind;
@@ -77,7 +77,7 @@ std::vector<KindMarkers> ChunkMarkersOf(const CRiffChunkModel& root) {
     return all;
 }
 
-// "cartTimers": the kind's id, then its name for markers.
+// The kind's id, then its name for markers with a capital, as a plural ("...Timers").
 CString MarkersMember(const ChunkKind& kind) {
     CString strName = kind.markerName;
     strName[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(strName[0])));

@@ -1,5 +1,5 @@
 #pragma once
-// A position that a chunk marks in the audio beside the cue points (cart's post timers): its
+// A position that a chunk marks in the audio beside the cue points (post timers): its
 // place among the chunk's markers, its usage id, its position in samples from the audio's start.
 
 #include <cstdint>

@@ -3,16 +3,12 @@
 #include "core/fields/ChunkKind.h"
 
 #include "core/chunks/BEXTChunkModel.h"
-#include "core/chunks/CartChunkModel.h"
-#include "core/chunks/CueChunkModel.h"
 #include "core/chunks/DataChunkModel.h"
-#include "core/chunks/InstChunkModel.h"
-#include "core/chunks/IxmlChunkModel.h"
+#include "core/chunks/KindChunkModel.h"
 #include "core/chunks/ListChunkModel.h"
 #include "core/chunks/MEXTChunkModel.h"
 #include "core/chunks/NamedChunkModel.h"
 #include "core/chunks/RiffChunkModel.h"
-#include "core/chunks/SmplChunkModel.h"
 #include "core/chunks/ds64ChunkModel.h"
 #include "core/chunks/factChunkModel.h"
 #include "core/chunks/fmtChunkModel.h"
@@ -37,6 +33,7 @@
 #include "core/fields/MextFields.h"
 #include "core/fields/SamplerFields.h"
 #include "core/integrity/ChecksumChunk.h"
+#include "core/integrity/PeakEnvelopeLevels.h"
 
 namespace {
 
@@ -82,7 +79,7 @@ std::vector<DetailTable> AxmlDetailsOf(const CChunk& chunk, const AudioFacts& fa
 std::vector<DetailTable> DbmdDetailsOf(const CChunk& chunk, const AudioFacts&) {
     return DbmdDetails(chunk);
 }
-std::vector<DetailTable> LevlDetailsOf(const CChunk& chunk, const AudioFacts&) {
+std::vector<DetailTable> PeakEnvelopeDetailsOf(const CChunk& chunk, const AudioFacts&) {
     return {PeakEnvelopeDetails(chunk)};
 }
 std::vector<DetailTable> XmlDetailsOf(const CChunk& chunk, const AudioFacts&) {
@@ -206,13 +203,13 @@ constexpr ChunkKind kKinds[] = {
      .checkReadsPayload = true},
     {.id = "data", .modelClass = RUNTIME_CLASS(CdataChunkModel), .helpSpecimens = DataSpecimens},
     {.id = "iXML",
-     .modelClass = RUNTIME_CLASS(CiXMLChunkModel),
+     .modelClass = RUNTIME_CLASS(CKindChunkModel),
      .details = IxmlDetailsOf,
      .checkReadsPayload = true,
      .helpSpecimens = IxmlSpecimens,
      .newChunk = &kNewIxml},
     {.id = "cue ",
-     .modelClass = RUNTIME_CLASS(CcueChunkModel),
+     .modelClass = RUNTIME_CLASS(CKindChunkModel),
      .details = CueDetailsOf,
      .detailsReadFacts = true,
      .checkReadsPayload = true,
@@ -223,7 +220,7 @@ constexpr ChunkKind kKinds[] = {
      .fieldTables = kDs64Tables,
      .checkReadsPayload = true},
     {.id = "cart",
-     .modelClass = RUNTIME_CLASS(CcartChunkModel),
+     .modelClass = RUNTIME_CLASS(CKindChunkModel),
      .fieldTables = kCartTables,
      .details = CartDetailsOf,
      .detailsReadFacts = true,
@@ -232,11 +229,11 @@ constexpr ChunkKind kKinds[] = {
      .markers = CartTimers,
      .markerName = "timer"},
     {.id = "smpl",
-     .modelClass = RUNTIME_CLASS(CsmplChunkModel),
+     .modelClass = RUNTIME_CLASS(CKindChunkModel),
      .fieldTables = kSamplerTables,
      .details = SamplerDetailsOf,
      .helpSpecimens = SamplerSpecimens},
-    {.id = "inst", .modelClass = RUNTIME_CLASS(CinstChunkModel), .fieldTables = kInstrumentTables},
+    {.id = "inst", .modelClass = RUNTIME_CLASS(CKindChunkModel), .fieldTables = kInstrumentTables},
     {.id = kChecksumChunkId, .checkReadsPayload = true},
     {.id = "chna",
      .modelClass = RUNTIME_CLASS(CNamedChunkModel),
@@ -251,7 +248,9 @@ constexpr ChunkKind kKinds[] = {
      .details = AxmlDetailsOf,
      .checkReadsPayload = true},
     {.id = "dbmd", .modelClass = RUNTIME_CLASS(CNamedChunkModel), .details = DbmdDetailsOf},
-    {.id = "levl", .modelClass = RUNTIME_CLASS(CNamedChunkModel), .details = LevlDetailsOf},
+    {.id = kPeakEnvelopeChunkId,
+     .modelClass = RUNTIME_CLASS(CNamedChunkModel),
+     .details = PeakEnvelopeDetailsOf},
     {.id = "_PMX", .modelClass = RUNTIME_CLASS(CNamedChunkModel), .details = XmlDetailsOf},
     KindOfFiller("JUNK"),
     KindOfFiller("FLLR"),
