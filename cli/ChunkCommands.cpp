@@ -8,7 +8,7 @@
 #include "cli/LoadedFile.h"
 #include "cli/TerminalText.h"
 #include "core/edit/ChunkInsert.h"
-#include "core/fields/ChunkKind.h"
+#include "core/kinds/ChunkKind.h"
 
 namespace {
 

@@ -14,12 +14,12 @@
 #include "cli/TablePaths.h"
 #include "core/base/Csv.h"
 #include "core/base/FormulaCells.h"
+#include "core/chunks/ChunkFieldCodec.h"
 #include "core/edit/AdmDocumentEdit.h"
 #include "core/edit/FileMarkers.h"
 #include "core/edit/MetadataValues.h"
 #include "core/fields/BextFields.h"
-#include "core/fields/ChunkKind.h"
-#include "core/fields/FieldCodec.h"
+#include "core/kinds/ChunkKind.h"
 
 namespace {
 

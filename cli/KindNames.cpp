@@ -3,7 +3,7 @@
 #include <functional>
 #include <vector>
 
-#include "core/fields/ChunkKind.h"
+#include "core/kinds/ChunkKind.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "core/edit/ChunkInsert.h"
 #include "core/edit/FileMarkers.h"
 #include "core/edit/MarkerEdit.h"
-#include "core/fields/ChunkKind.h"
+#include "core/kinds/ChunkKind.h"
 
 namespace {
 

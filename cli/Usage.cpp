@@ -7,7 +7,7 @@
 #include "cli/DetailCatalog.h"
 #include "cli/Diagnostics.h"
 #include "cli/KindNames.h"
-#include "core/fields/ChunkFields.h"
+#include "core/kinds/ChunkFields.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "pages/KindChunk.h"
 
-#include "core/fields/ChunkKind.h"
+#include "core/kinds/ChunkKind.h"
 #include "pages/ChunkPage.h"
 #include "pages/KindPages.h"
 

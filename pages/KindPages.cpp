@@ -3,7 +3,7 @@
 #include <map>
 
 #include "core/chunks/KindChunkModel.h"
-#include "core/fields/ChunkKind.h"
+#include "core/kinds/ChunkKind.h"
 #include "pages/FieldTablePage.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <map>
 
-#include "core/fields/ChunkKind.h"
+#include "core/kinds/ChunkKind.h"
 #include "framework/DialogTemplate.h"
 #include "pages/KindPages.h"
 

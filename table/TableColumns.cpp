@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/edit/IxmlFields.h"
-#include "core/fields/ChunkKind.h"
+#include "core/kinds/ChunkKind.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // there: new ones go where readers look for them, in a filler chunk's room when one has it.
 
 #include "core/chunks/RiffChunkModel.h"
-#include "core/fields/ChunkKind.h"
+#include "core/kinds/ChunkKind.h"
 
 // A new chunk of the registry's class for the id, holding the payload, placed into the tree;
 // null when it cannot be made. The tree owns it.

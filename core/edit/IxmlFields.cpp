@@ -6,7 +6,7 @@
 
 #include "core/details/XmlTree.h"
 #include "core/edit/ReadBackLimit.h"
-#include "core/fields/ChunkKind.h"
+#include "core/kinds/ChunkKind.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <unordered_map>
 
+#include "core/chunks/ChunkFieldCodec.h"
 #include "core/details/AudioFacts.h"
 #include "core/details/ListDetails.h"
 #include "core/details/SubChunks.h"
@@ -17,10 +18,9 @@
 #include "core/edit/TimecodeInput.h"
 #include "core/edit/UmidMaker.h"
 #include "core/fields/BextFields.h"
-#include "core/fields/ChunkKind.h"
-#include "core/fields/FieldCodec.h"
 #include "core/fields/PositiveInteger.h"
 #include "core/integrity/BextLoudness.h"
+#include "core/kinds/ChunkKind.h"
 
 namespace {
 

@@ -1,12 +1,10 @@
-// The field table lookup declared with the tables, answered from the list of kinds.
-
-#include "core/fields/ChunkFields.h"
+#include "core/kinds/ChunkFields.h"
 
 #include <unordered_map>
 #include <vector>
 
 #include "core/chunks/Chunk.h"
-#include "core/fields/ChunkKind.h"
+#include "core/kinds/ChunkKind.h"
 
 namespace {
 
@@ -47,7 +45,7 @@ const FieldTable* FieldsOfKind(const ChunkKind& kind, const CChunk& chunk) {
 
 }  // namespace
 
-const FieldTable* FieldTableOf(const CChunk& chunk) {
+const FieldTable* FieldTableOfKind(const CChunk& chunk) {
     if (const ChunkKind* pKind = KindOfSharedClass(chunk)) {
         return FieldsOfKind(*pKind, chunk);
     }

@@ -1,6 +1,6 @@
 // The list of chunk kinds: the one place each kind the core knows is named.
 
-#include "core/fields/ChunkKind.h"
+#include "core/kinds/ChunkKind.h"
 
 #include "core/chunks/BEXTChunkModel.h"
 #include "core/chunks/DataChunkModel.h"

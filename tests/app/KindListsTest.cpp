@@ -15,7 +15,7 @@
 #include "core/chunks/ChunkRegistry.h"
 #include "core/chunks/RiffChunkModel.h"
 #include "core/edit/ChunkInsert.h"
-#include "core/fields/ChunkKind.h"
+#include "core/kinds/ChunkKind.h"
 #include "pages/ChunkPage.h"
 #include "pages/FieldTablePage.h"
 #include "pages/KindPages.h"

@@ -1,8 +1,10 @@
 #pragma once
 // What the core knows of one chunk kind, in one place: its id, the class a load makes of it,
-// its field tables, its details, whether the check reads its payload, and the payloads that show
-// ovalis-cli's help what its details hold. Registration, the field table lookup, the details,
-// the check and the CLI all read the list of kinds; adding a kind is one entry there.
+// its field tables, its details, whether the check reads its payload, the payloads that show
+// ovalis-cli's help what its details hold, what a new chunk of it holds and where it goes, where
+// batch edits name its fields and the markers it holds. Registration, the field table lookup,
+// the details, the check, the CLI, the table and the window all read the list of kinds; adding a
+// kind is its fields, its details and one entry there.
 
 #include <span>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "core/fields/ChunkKind.h"
+#include "core/kinds/ChunkKind.h"
 
 #include <algorithm>
 #include <vector>
