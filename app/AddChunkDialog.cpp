@@ -6,16 +6,17 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/NewChunkKinds.h"
+#include "core/edit/ChunkInsert.h"
 
-CAddChunkDialog::CAddChunkDialog(QWidget* pParent, const CRiffChunkModel& root) : QDialog(pParent) {
+CAddChunkDialog::CAddChunkDialog(QWidget* pParent, const CRiffChunkModel& root)
+    : QDialog(pParent), m_kinds(AddableKinds()) {
     setWindowTitle("Add chunk");
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addWidget(new QLabel("Add an empty chunk to the file; it is written when you save:"));
-    for (const NewChunkKind& kind : NewChunkKinds()) {
-        const bool bHas = HasChunkOfKind(root, kind);
+    for (const ChunkKind* pKind : m_kinds) {
+        const bool bHas = HasChunkOfKind(root, *pKind);
         auto* pChoice =
-            new QRadioButton(QString::fromUtf8(kind.label) +
+            new QRadioButton(QString::fromUtf8(pKind->newChunk->label) +
                              (bHas ? QStringLiteral(" - the file has one") : QString()));
         pChoice->setEnabled(!bHas);
         pLayout->addWidget(pChoice);
@@ -33,16 +34,16 @@ CAddChunkDialog::CAddChunkDialog(QWidget* pParent, const CRiffChunkModel& root) 
     pLayout->addWidget(pButtons);
 }
 
-const NewChunkKind* CAddChunkDialog::Picked() const {
+const ChunkKind* CAddChunkDialog::Picked() const {
     for (std::size_t i = 0; i < m_choices.size(); ++i) {
         if (m_choices[i]->isChecked() && m_choices[i]->isEnabled()) {
-            return &NewChunkKinds()[i];
+            return m_kinds[i];
         }
     }
     return nullptr;
 }
 
-const NewChunkKind* AskChunkToAdd(QWidget* pParent, const CRiffChunkModel& root) {
+const ChunkKind* AskChunkToAdd(QWidget* pParent, const CRiffChunkModel& root) {
     CAddChunkDialog dialog(pParent, root);
     return dialog.exec() == QDialog::Accepted ? dialog.Picked() : nullptr;
 }

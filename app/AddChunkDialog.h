@@ -8,20 +8,21 @@
 
 class CRiffChunkModel;
 class QRadioButton;
-struct NewChunkKind;
+struct ChunkKind;
 
 class CAddChunkDialog : public QDialog {
 public:
     CAddChunkDialog(QWidget* pParent, const CRiffChunkModel& root);
 
     // The kind chosen; null while none is.
-    const NewChunkKind* Picked() const;
-    // The choices, for tests: one per kind, in NewChunkKinds' order.
+    const ChunkKind* Picked() const;
+    // The choices, for tests: one per kind, in AddableKinds' order.
     const std::vector<QRadioButton*>& Choices() const { return m_choices; }
 
 private:
+    std::vector<const ChunkKind*> m_kinds;
     std::vector<QRadioButton*> m_choices;
 };
 
 // Asks which chunk to add; null when the user cancelled.
-const NewChunkKind* AskChunkToAdd(QWidget* pParent, const CRiffChunkModel& root);
+const ChunkKind* AskChunkToAdd(QWidget* pParent, const CRiffChunkModel& root);

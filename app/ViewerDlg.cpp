@@ -14,11 +14,11 @@
 #include "app/AddChunkDialog.h"
 #include "app/ChunkHeaders.h"
 #include "app/FileTrust.h"
-#include "app/NewChunkKinds.h"
 #include "app/OverviewOfLoad.h"
 #include "app/PendingSaveQuestion.h"
 #include "app/SaveQuestion.h"
 #include "core/chunks/ChunkId.h"
+#include "core/edit/ChunkInsert.h"
 #include "framework/AboutBox.h"
 #include "framework/DialogTemplate.h"
 #include "framework/DropFiles.h"
@@ -301,7 +301,7 @@ void CViewerDlg::OnAddChunk() {
     if (IsBusy() || !HasChunks()) {
         return;
     }
-    const NewChunkKind* pKind = nullptr;
+    const ChunkKind* pKind = nullptr;
     {
         // The question runs an event loop: a drop or command meanwhile is refused.
         BusyScope busy(*this);
@@ -312,14 +312,14 @@ void CViewerDlg::OnAddChunk() {
     }
 }
 
-void CViewerDlg::AddNewChunk(const NewChunkKind& kind) {
+void CViewerDlg::AddNewChunk(const ChunkKind& kind) {
     if (!HasChunks() || IsBusy() || HasChunkOfKind(*m_pRoot, kind)) {
         return;
     }
     BusyScope busy(*this);
     const CChunk* pAdded = AddChunkOfKind(*m_pRoot, kind);
     if (!pAdded) {
-        AfxMessageBox(CString("Couldn't make a ") + kind.label + " chunk.");
+        AfxMessageBox(CString("Couldn't make a ") + kind.newChunk->label + " chunk.");
         return;
     }
     MarkTreeEdited();

@@ -13,7 +13,7 @@
 #include "pages/PageScroller.h"
 #include "pages/RiffChunk.h"
 
-struct NewChunkKind;
+struct ChunkKind;
 
 class CViewerDlg : public CDialog {
 public:
@@ -33,7 +33,7 @@ public:
     bool HasUnsavedEdits() const;
     // Adds an empty chunk of the kind the file lacks, shows its tab and counts it as an unsaved
     // edit; the next save writes it.
-    void AddNewChunk(const NewChunkKind& kind);
+    void AddNewChunk(const ChunkKind& kind);
 
     CButton m_btnSave;
     CButton m_btnOpen;

@@ -1,7 +1,7 @@
 #include "app/WriteQuestions.h"
 
+#include "core/chunks/ChunkFieldCodec.h"
 #include "core/fields/BextFields.h"
-#include "core/fields/FieldCodec.h"
 #include "core/fields/Hundredths.h"
 #include "core/integrity/BextLoudness.h"
 

@@ -1,5 +1,5 @@
-// Times the data page's waveform of a file drawn from its levl chunk: from the loaded chunk to
-// the drawn image at the page's size, as the page draws it when it opens.
+// Times the data page's waveform of a file drawn from its peak envelope chunk: from the loaded
+// chunk to the drawn image at the page's size, as the page draws it when it opens.
 
 #include <QApplication>
 #include <QImage>
@@ -8,7 +8,7 @@
 
 #include "core/chunks/RiffChunkModel.h"
 #include "core/chunks/SampleFrames.h"
-#include "core/edit/ChunkInsert.h"
+#include "core/edit/PeakEnvelopeStore.h"
 #include "core/integrity/PeakEnvelopeLevels.h"
 #include "pages/WaveformView.h"
 
@@ -16,15 +16,15 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     CRiffChunkModel root;
     if (argc != 2 || !root.Load(argv[1])) {
-        std::fprintf(stderr, "usage: %s FILE (a file with a levl chunk)\n", argv[0]);
+        std::fprintf(stderr, "usage: %s FILE (a file with a peak envelope chunk)\n", argv[0]);
         return 2;
     }
     const auto start = std::chrono::steady_clock::now();
-    const CChunk* pLevl = FindChunk(root, "levl");
+    const CChunk* pEnvelope = PeakEnvelopeChunkOf(root);
     std::optional<LevelEnvelope> envelope =
-        pLevl ? EnvelopeOfChunk(*pLevl, kMostDrawnBlocks) : std::nullopt;
+        pEnvelope ? EnvelopeOfChunk(*pEnvelope, kMostDrawnBlocks) : std::nullopt;
     if (!envelope) {
-        std::fprintf(stderr, "%s holds no levl envelope\n", argv[1]);
+        std::fprintf(stderr, "%s holds no peak envelope\n", argv[1]);
         return 1;
     }
     CWaveformView view;

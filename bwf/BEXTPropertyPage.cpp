@@ -2,10 +2,10 @@
 
 #include "bwf/BEXTChunk.h"
 #include "bwf/TimeReferenceText.h"
+#include "core/chunks/ChunkFieldCodec.h"
 #include "core/chunks/OverviewText.h"
 #include "core/edit/MetadataValues.h"
 #include "core/fields/BextFields.h"
-#include "core/fields/FieldCodec.h"
 #include "framework/MessageBox.h"
 #include "pages/Overview.h"
 

@@ -1,8 +1,8 @@
 #include "bwf/BextVersionBoxes.h"
 
 #include "core/chunks/Chunk.h"
+#include "core/chunks/ChunkFieldCodec.h"
 #include "core/fields/BextFields.h"
-#include "core/fields/FieldCodec.h"
 #include "framework/Dialog.h"
 #include "framework/MessageBox.h"
 

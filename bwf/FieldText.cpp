@@ -1,6 +1,6 @@
 #include "bwf/FieldText.h"
 
-#include "core/fields/FieldCodec.h"
+#include "core/chunks/ChunkFieldCodec.h"
 #include "framework/DataExchange.h"
 #include "framework/Wnd.h"
 

@@ -3,10 +3,10 @@
 #include <QWidget>
 
 #include "core/chunks/Chunk.h"
+#include "core/chunks/ChunkFieldCodec.h"
 #include "core/details/AudioFacts.h"
 #include "core/details/Timecode.h"
 #include "core/fields/BextFields.h"
-#include "core/fields/FieldCodec.h"
 #include "framework/MessageBox.h"
 #include "framework/Wnd.h"
 

@@ -8,35 +8,32 @@
 #include "cli/LoadedFile.h"
 #include "cli/TerminalText.h"
 #include "core/edit/ChunkInsert.h"
-#include "core/edit/IxmlFields.h"
-#include "core/fields/BextFields.h"
+#include "core/kinds/ChunkKind.h"
 
 namespace {
-
-// The chunks add makes: the id as given, the chunk's id, its first payload and its place.
-struct NewKind {
-    const char* name;
-    const char* id;
-    CString (*payload)();
-    ChunkPlace place;
-};
-
-const NewKind kNewKinds[] = {
-    {"bext", "bext", [] { return CString(kBextFixedSize, '\0'); }, ChunkPlace::BeforeData},
-    {"iXML", "iXML", [] { return NewIxmlDocument(); }, ChunkPlace::BeforeData},
-    {"INFO", "LIST", [] { return CString("INFO"); }, ChunkPlace::Last},
-};
 
 // The chunks the samples cannot do without.
 constexpr const char* kKept[] = {"fmt ", "data", "ds64"};
 
-const NewKind* FindNewKind(const CString& strName) {
-    for (const NewKind& kind : kNewKinds) {
-        if (strName == kind.name) {
-            return &kind;
+// The kind a user adds by the name add takes; null for none.
+const ChunkKind* AddableKindNamed(const CString& strName) {
+    for (const ChunkKind* pKind : AddableKinds()) {
+        if (strName == pKind->newChunk->name) {
+            return pKind;
         }
     }
     return nullptr;
+}
+
+// "bext, INFO, iXML or cue": the names add takes.
+CString AddableNames() {
+    const std::vector<const ChunkKind*> kinds = AddableKinds();
+    CString strNames;
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+        strNames += (i == 0 ? "" : i + 1 == kinds.size() ? " or " : ", ");
+        strNames += kinds[i]->newChunk->name;
+    }
+    return strNames;
 }
 
 CString Saved(CLoadedFile& file, const Invocation& invocation, const CString& strDone) {
@@ -48,22 +45,21 @@ CString Saved(CLoadedFile& file, const Invocation& invocation, const CString& st
     return CString();
 }
 
-CString AddTo(const CString& strPath, const Invocation& invocation, const NewKind& kind) {
+CString AddTo(const CString& strPath, const Invocation& invocation, const ChunkKind& kind) {
     CLoadedFile file(strPath, FileUse::Write);
     if (!file.IsLoaded()) {
         return file.Failure();
     }
     CRiffChunkModel& root = file.Root();
-    const bool bHas = kind.id == CString("LIST") ? FindList(root, "INFO") != nullptr
-                                                 : FindChunk(root, kind.id) != nullptr;
-    if (bHas) {
-        PrintText(strPath + ": has a " + kind.name + " chunk already; left as it is\n");
+    const CString strName = kind.newChunk->name;
+    if (HasChunkOfKind(root, kind)) {
+        PrintText(strPath + ": has a " + strName + " chunk already; left as it is\n");
         return CString();
     }
-    if (!AddChunk(root, kind.id, kind.payload(), kind.place)) {
-        return CString("couldn't make a ") + kind.name + " chunk; left untouched";
+    if (!AddChunkOfKind(root, kind)) {
+        return "couldn't make a " + strName + " chunk; left untouched";
     }
-    return Saved(file, invocation, CString("added a ") + kind.name + " chunk");
+    return Saved(file, invocation, "added a " + strName + " chunk");
 }
 
 // The chunk the name picks: INFO and adtl pick LIST chunks of that type, "cue" the cue chunk.
@@ -93,10 +89,10 @@ CString RemoveFrom(const CString& strPath, const Invocation& invocation) {
 }  // namespace
 
 int RunAdd(const Invocation& invocation) {
-    const NewKind* pKind = FindNewKind(invocation.strKind);
+    const ChunkKind* pKind = AddableKindNamed(invocation.strKind);
     if (!pKind) {
-        return ReportUsageError("add makes bext, iXML or INFO chunks, not '" + invocation.strKind +
-                                "'");
+        return ReportUsageError("add makes " + AddableNames() + " chunks, not '" +
+                                invocation.strKind + "'");
     }
     const int nExit = RunBatch(invocation.files, [&](const CString& strPath) {
         return AddTo(strPath, invocation, *pKind);

@@ -73,13 +73,14 @@ constexpr const char* kHelpAliases[] = {"help", "-h"};
 constexpr const char* kInfoHelp =
     "lists, for each file, the chunks (tab name, id as stored, declared size, data offset), the "
     "overview text, the file details (format, channels, duration, time reference), the fields of "
-    "every fmt, fact, bext, mext, cart, smpl and inst chunk, and the details of every fmt, bext, "
-    "iXML, LIST, cue, cart and smpl chunk, as listed under Details below: the fields of every "
+    "every {field kinds} chunk, and the details of every {detail kinds} chunk, as listed under "
+    "Details below: the fields of every "
     "format tag with the channel mask's speakers and the sub-format, the time reference as "
     "samples, seconds, time and timecode, the iXML fields, tracks and document, the INFO entries "
     "with their field names, the labels, notes and labelled texts of adtl lists, the markers of "
     "cue points (position as samples, time and timecode, with their labels and notes), the "
-    "cart's post timers and the sampler's loops. Timecode runs at the rate of the iXML SPEED "
+    "timers of every {marker kinds} chunk and the sampler's loops. Timecode runs at the rate of "
+    "the iXML SPEED "
     "element, else at 25 fps. Texts of INFO and adtl entries are read as UTF-8 "
     "when they are, else as Windows-1252; a chunk id matches in any case. Control characters of "
     "texts and paths are shown escaped (\\xNN, C1 as \\u00NN). A table of more than 1,000 rows "
@@ -136,9 +137,8 @@ constexpr CommandRow kRows[] = {
      .run = RunSet},
     {.name = "add",
      .synopsis = "[SAVE] CHUNK FILE...",
-     .help = "adds an empty chunk to each file that lacks it: bext (version 0) or iXML before "
-             "the samples, in a filler chunk's room when one has it, or INFO (a LIST INFO "
-             "chunk) as the last chunk. A file that has one is left as it is.",
+     .help = "adds an empty chunk to each file that lacks it: {new chunks}. A file that has one "
+             "is left as it is.",
      .options = kSave,
      .operands = Operands::KindThenFiles,
      .run = RunAdd},

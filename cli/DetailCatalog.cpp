@@ -11,7 +11,7 @@
 #include "core/details/FormatDetails.h"
 #include "core/details/ListDetails.h"
 #include "core/details/SubChunks.h"
-#include "core/fields/ChunkKind.h"
+#include "core/kinds/ChunkKind.h"
 
 namespace {
 

@@ -14,12 +14,12 @@
 #include "cli/TablePaths.h"
 #include "core/base/Csv.h"
 #include "core/base/FormulaCells.h"
+#include "core/chunks/ChunkFieldCodec.h"
 #include "core/edit/AdmDocumentEdit.h"
 #include "core/edit/FileMarkers.h"
 #include "core/edit/MetadataValues.h"
 #include "core/fields/BextFields.h"
-#include "core/fields/CartFields.h"
-#include "core/fields/FieldCodec.h"
+#include "core/kinds/ChunkKind.h"
 
 namespace {
 
@@ -47,15 +47,20 @@ ExportedFile ExportedOf(CLoadedFile& file) {
     return exported;
 }
 
-// The fixed columns, the cart fields some file holds in the table's order, then the INFO entries
-// and iXML fields some file holds, in the order first met.
+// The fixed columns, the grouped kinds' fields some file holds in their tables' order, then the
+// INFO entries and iXML fields some file holds, in the order first met.
 std::vector<CString> ColumnsOf(const std::vector<ExportedFile>& files) {
     std::vector<CString> columns = ExportColumns();
-    for (const FieldLayout& field : kCartFields.fields) {
-        if (std::any_of(files.begin(), files.end(), [&field](const ExportedFile& file) {
-                return file.values.count(field.name) > 0;
-            })) {
-            columns.push_back(field.name);
+    for (const ChunkKind& kind : ChunkKinds()) {
+        if (kind.batchFields != BatchFields::Grouped) {
+            continue;
+        }
+        for (const FieldLayout& field : kind.fieldTables.front()->fields) {
+            if (std::any_of(files.begin(), files.end(), [&field](const ExportedFile& file) {
+                    return file.values.count(field.name) > 0;
+                })) {
+                columns.push_back(field.name);
+            }
         }
     }
     std::unordered_set<CString> taken(columns.begin(), columns.end());

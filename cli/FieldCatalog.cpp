@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "core/fields/ChunkFields.h"
+#include "core/kinds/ChunkFields.h"
 
 namespace {
 

@@ -8,13 +8,13 @@
 #include "cli/LoadedFile.h"
 #include "cli/QuotedText.h"
 #include "cli/TerminalText.h"
+#include "core/chunks/ChunkFieldCodec.h"
+#include "core/chunks/ChunkFieldTable.h"
 #include "core/chunks/ChunkId.h"
 #include "core/chunks/DataChunkModel.h"
 #include "core/edit/DerivedValues.h"
 #include "core/edit/FileMarkers.h"
 #include "core/edit/ValueRule.h"
-#include "core/fields/ChunkFields.h"
-#include "core/fields/FieldCodec.h"
 #include "core/file/SaveSource.h"
 
 namespace {

@@ -2,12 +2,12 @@
 
 #include "cli/LoadedFile.h"
 #include "cli/ShownDetails.h"
+#include "core/chunks/ChunkFieldCodec.h"
+#include "core/chunks/ChunkFieldTable.h"
 #include "core/chunks/ChunkId.h"
 #include "core/chunks/OverviewText.h"
 #include "core/details/AudioFacts.h"
 #include "core/details/ChunkDetails.h"
-#include "core/fields/ChunkFields.h"
-#include "core/fields/FieldCodec.h"
 
 std::vector<FieldValue> FieldsOf(const CChunk& chunk, const FieldTable& table) {
     std::vector<FieldValue> fields;

@@ -1,5 +1,6 @@
 #include "cli/MarkersCommand.h"
 
+#include <cctype>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -11,10 +12,11 @@
 #include "cli/QuotedText.h"
 #include "cli/TerminalText.h"
 #include "core/details/AudioFacts.h"
-#include "core/details/CartDetails.h"
+#include "core/details/ChunkMarker.h"
 #include "core/edit/ChunkInsert.h"
 #include "core/edit/FileMarkers.h"
 #include "core/edit/MarkerEdit.h"
+#include "core/kinds/ChunkKind.h"
 
 namespace {
 
@@ -37,9 +39,11 @@ CString MarkerLine(const CString& strPath, const Marker& marker, const AudioFact
            QuotedText(marker.note) + "\n";
 }
 
-CString TimerLine(const CString& strPath, const CartTimer& timer, const AudioFacts& facts) {
-    return strPath + ": cart timer " + std::to_string(timer.number) + " " +
-           QuotedText(timer.strUsage) + " " + PositionText(timer.samples, facts) + "\n";
+// The kind's id, its name for a marker ("timer"), the marker's number.
+CString ChunkMarkerLine(const CString& strPath, const ChunkKind& kind, const ChunkMarker& marker,
+                        const AudioFacts& facts) {
+    return strPath + ": " + kind.id + " " + kind.markerName + " " + std::to_string(marker.number) +
+           " " + QuotedText(marker.strUsage) + " " + PositionText(marker.samples, facts) + "\n";
 }
 
 Json PositionJson(std::uint64_t position, const AudioFacts& facts) {
@@ -54,17 +58,37 @@ Json MarkerJson(const Marker& marker, const AudioFacts& facts) {
     return item;
 }
 
-// The post timers of the file's cart chunk: markers of their own kind, listed but not edited here.
-std::vector<CartTimer> TimersOf(const CRiffChunkModel& root) {
-    const CChunk* pCart = FindChunk(root, "cart");
-    return pCart ? CartTimers(*pCart) : std::vector<CartTimer>();
+// The markers a kind's chunk holds beside the cue points (post timers): of their own
+// kind, listed but not edited here.
+struct KindMarkers {
+    const ChunkKind* pKind;
+    std::vector<ChunkMarker> markers;
+};
+
+// For each kind with markers, those of the file's first chunk of it (none without one).
+std::vector<KindMarkers> ChunkMarkersOf(const CRiffChunkModel& root) {
+    std::vector<KindMarkers> all;
+    for (const ChunkKind& kind : ChunkKinds()) {
+        if (kind.markers) {
+            const CChunk* pChunk = FindChunk(root, kind.id);
+            all.push_back({&kind, pChunk ? kind.markers(*pChunk) : std::vector<ChunkMarker>()});
+        }
+    }
+    return all;
 }
 
-Json TimersJson(const std::vector<CartTimer>& timers, const AudioFacts& facts) {
+// The kind's id, then its name for markers with a capital, as a plural ("...Timers").
+CString MarkersMember(const ChunkKind& kind) {
+    CString strName = kind.markerName;
+    strName[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(strName[0])));
+    return kind.id + strName + "s";
+}
+
+Json ChunkMarkersJson(const KindMarkers& kindMarkers, const AudioFacts& facts) {
     Json list = Json::array();
-    for (const CartTimer& timer : timers) {
-        Json item = PositionJson(timer.samples, facts);
-        item.update({{"timer", timer.number}, {"usage", timer.strUsage}});
+    for (const ChunkMarker& marker : kindMarkers.markers) {
+        Json item = PositionJson(marker.samples, facts);
+        item.update({{kindMarkers.pKind->markerName, marker.number}, {"usage", marker.strUsage}});
         list.push_back(std::move(item));
     }
     return list;
@@ -73,11 +97,13 @@ Json TimersJson(const std::vector<CartTimer>& timers, const AudioFacts& facts) {
 CString ListMarkers(const CLoadedFile& file, const CString& strPath, CFilesJson* pFiles) {
     const AudioFacts facts = AudioFactsOf(file.Root());
     const CMarkerList markers = MarkersOf(file.Root());
-    const std::vector<CartTimer> timers = TimersOf(file.Root());
+    const std::vector<KindMarkers> chunkMarkers = ChunkMarkersOf(file.Root());
     if (pFiles) {
         const std::vector<Marker>& list = markers.Markers();
         pFiles->BeginFile();
-        pFiles->Member("cartTimers", TimersJson(timers, facts));
+        for (const KindMarkers& kindMarkers : chunkMarkers) {
+            pFiles->Member(MarkersMember(*kindMarkers.pKind), ChunkMarkersJson(kindMarkers, facts));
+        }
         pFiles->ListMember("markers", list.size(),
                            [&](std::size_t i) { return MarkerJson(list[i], facts); });
         pFiles->Member("path", strPath);
@@ -87,8 +113,10 @@ CString ListMarkers(const CLoadedFile& file, const CString& strPath, CFilesJson*
     for (const Marker& marker : markers.Markers()) {
         PrintText(MarkerLine(strPath, marker, facts));
     }
-    for (const CartTimer& timer : timers) {
-        PrintText(TimerLine(strPath, timer, facts));
+    for (const KindMarkers& kindMarkers : chunkMarkers) {
+        for (const ChunkMarker& marker : kindMarkers.markers) {
+            PrintText(ChunkMarkerLine(strPath, *kindMarkers.pKind, marker, facts));
+        }
     }
     return CString();
 }

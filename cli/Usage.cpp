@@ -6,7 +6,8 @@
 #include "cli/CommandTable.h"
 #include "cli/DetailCatalog.h"
 #include "cli/Diagnostics.h"
-#include "core/fields/ChunkFields.h"
+#include "cli/KindNames.h"
+#include "core/kinds/ChunkFields.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ CString Wrapped(const CString& strParagraph) {
 CString CommandHelp(const CommandRow& row) {
     CString strText = row.name;
     strText.resize(kHelpIndent, ' ');
-    const CString strHelp = row.help;
+    const CString strHelp = WithKindNames(row.help);
     for (std::size_t start = 0; start < strHelp.size();) {
         const std::size_t end = std::min(strHelp.find('\n', start), strHelp.size());
         strText += (start == 0 ? "" : CString(kHelpIndent, ' ')) +

@@ -1,8 +1,8 @@
 #include "format/ds64PropertyPage.h"
 
+#include "core/chunks/ChunkFieldCodec.h"
 #include "core/chunks/ds64ChunkModel.h"
 #include "core/fields/Ds64Fields.h"
-#include "core/fields/FieldCodec.h"
 
 IMPLEMENT_DYNCREATE(Cds64PropertyPage, CDialog)
 

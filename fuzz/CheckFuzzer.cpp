@@ -1,13 +1,14 @@
 // Check fuzz target: the input as a file, checked by every rule of every profile; the file is also
 // loaded and its samples' checksum, loudness and levels taken in one read, with the levels'
-// findings and the levl chunk's envelope, as the window's Check, measurements and data page do.
+// findings and the peak envelope chunk's envelope, as the window's Check, measurements and data
+// page do.
 
 #include <cstddef>
 #include <cstdint>
 
 #include "FuzzWorkspace.h"
 #include "core/chunks/RiffChunkModel.h"
-#include "core/edit/ChunkInsert.h"
+#include "core/edit/PeakEnvelopeStore.h"
 #include "core/integrity/ChecksumChunk.h"
 #include "core/integrity/FileCheck.h"
 #include "core/integrity/LevelFindings.h"
@@ -39,8 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
             LevelFindings(*all.levels.report);
             PeakEnvelopePayload(*all.levels.report, "");
         }
-        if (const CChunk* pLevl = FindChunk(root, "levl")) {
-            EnvelopeOfChunk(*pLevl, 4096);
+        if (const CChunk* pEnvelope = PeakEnvelopeChunkOf(root)) {
+            EnvelopeOfChunk(*pEnvelope, 4096);
         }
     }
     return 0;

@@ -5,10 +5,10 @@
 #include <cstdint>
 
 #include "FuzzWorkspace.h"
+#include "core/chunks/ChunkFieldCodec.h"
+#include "core/chunks/ChunkFieldTable.h"
 #include "core/chunks/OverviewText.h"
 #include "core/chunks/RiffChunkModel.h"
-#include "core/fields/ChunkFields.h"
-#include "core/fields/FieldCodec.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     FuzzWorkspace::Start();

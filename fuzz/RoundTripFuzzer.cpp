@@ -11,9 +11,9 @@
 
 #include "FuzzWorkspace.h"
 #include "HeldChunks.h"
+#include "core/chunks/ChunkFieldCodec.h"
+#include "core/chunks/ChunkFieldTable.h"
 #include "core/chunks/RiffChunkModel.h"
-#include "core/fields/ChunkFields.h"
-#include "core/fields/FieldCodec.h"
 #include "core/file/RiffSave.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "pages/FieldTablePage.h"
 
 #include "core/chunks/Chunk.h"
-#include "core/fields/ChunkFields.h"
-#include "core/fields/FieldCodec.h"
+#include "core/chunks/ChunkFieldCodec.h"
+#include "core/chunks/ChunkFieldTable.h"
 #include "pages/ChunkDetailsView.h"
 
 IMPLEMENT_DYNCREATE(CFieldTablePage, CDialog)

@@ -1,7 +1,7 @@
 #include "pages/NamedPropertyPage.h"
 
 #include "core/chunks/Chunk.h"
-#include "core/fields/ChunkKind.h"
+#include "core/kinds/ChunkKind.h"
 #include "pages/ChunkDetailsView.h"
 
 IMPLEMENT_DYNCREATE(CNamedPropertyPage, CDialog)

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "core/chunks/Chunk.h"
-#include "core/fields/FieldCodec.h"
+#include "core/chunks/ChunkFieldCodec.h"
 #include "framework/Dialog.h"
 
 namespace {

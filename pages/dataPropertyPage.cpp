@@ -7,7 +7,7 @@
 #include "core/chunks/RiffChunkModel.h"
 #include "core/chunks/SampleFrames.h"
 #include "core/details/AudioFacts.h"
-#include "core/edit/ChunkInsert.h"
+#include "core/edit/PeakEnvelopeStore.h"
 #include "core/integrity/LevelFindings.h"
 #include "core/integrity/PeakEnvelopeLevels.h"
 #include "pages/SampleFactsText.h"
@@ -62,7 +62,7 @@ void CdataPropertyPage::ShowHeldEnvelope() {
     if (!m_pView || !pRoot) {
         return;
     }
-    const CChunk* pLevl = FindChunk(*pRoot, "levl");
+    const CChunk* pLevl = PeakEnvelopeChunkOf(*pRoot);
     std::optional<LevelEnvelope> envelope =
         pLevl ? EnvelopeOfChunk(*pLevl, kMostDrawnBlocks) : std::nullopt;
     if (!envelope) {

@@ -1,8 +1,11 @@
 // Every dialog template of the program, by resource id. Positions and sizes in dialog units.
 
+#include <algorithm>
 #include <map>
 
+#include "core/kinds/ChunkKind.h"
 #include "framework/DialogTemplate.h"
+#include "pages/KindPages.h"
 
 namespace {
 
@@ -135,49 +138,45 @@ DialogTemplate FieldRowsPage(UINT nID, const std::vector<FieldRow>& rows, int yD
     return page;
 }
 
-// The cart page: the short fields side by side, the texts across the page, the tag text, then
-// the post timers in the details box below the page's first height.
-DialogTemplate CartPage() {
-    constexpr int kLabel = 72, kWhole = 182, kHalf = 50, kRight = 137, kRightLabel = 56;
-    std::vector<FieldRow> rows = {{7, 7, kLabel, kHalf}};  // Version
-    for (int y = 21; y <= 105; y += 14) {                  // Title to OutCue
-        rows.push_back({7, y, kLabel, kWhole});
+// The rows of a field table page laid out from its fields in the table's order: a short field
+// (a number, a date, a time, a text of a few characters) takes half a line, two of them side
+// by side; a longer text takes a line; a text of many lines a box of five.
+std::vector<FieldRow> FieldTableRows(const FieldTable& table) {
+    constexpr int kLine = 14, kLeftLabel = 72, kLeftBox = 52, kRight = 139, kRightLabel = 60,
+                  kRightBox = 64, kWhole = 182, kTall = 40;
+    std::vector<FieldRow> rows;
+    int y = 7;
+    bool bRightFree = false;  // the line above has a short field on its left only
+    for (const FieldLayout& field : table.fields) {
+        if (field.width > 0 && field.width <= 16 && !field.multiLine) {
+            if (bRightFree) {
+                rows.push_back({kRight, y - kLine, kRightLabel, kRightBox});
+                bRightFree = false;
+            } else {
+                rows.push_back({7, y, kLeftLabel, kLeftBox});
+                y += kLine;
+                bRightFree = true;
+            }
+            continue;
+        }
+        const int cy = field.multiLine ? kTall : 12;
+        rows.push_back({7, y, kLeftLabel, kWhole, cy});
+        y += cy + 2;
+        bRightFree = false;
     }
-    for (const int y : {119, 133}) {  // StartDate StartTime, EndDate EndTime
-        rows.push_back({7, y, kLabel, kHalf});
-        rows.push_back({kRight, y, kRightLabel, kHalf + 16});
-    }
-    for (int y = 147; y <= 175; y += 14) {  // ProducerAppID to UserDef
-        rows.push_back({7, y, kLabel, kWhole});
-    }
-    rows.push_back({kRight, 7, kRightLabel, kHalf + 16});  // LevelReference
-    rows.push_back({7, 189, kLabel, kWhole});              // URL
-    rows.push_back({7, 203, kLabel, kWhole, 40});          // TagText
-    return FieldRowsPage(160, rows, 247, 90);
+    return rows;
 }
 
-// The sampler page: its nine numbers in two columns, then the loops.
-DialogTemplate SamplerPage() {
-    std::vector<FieldRow> rows;
-    for (int y = 7; y <= 63; y += 14) {  // Manufacturer to MIDIPitchFraction
-        rows.push_back({7, y, 72, 52});
+// The page of a kind that shows its fields from its table (pages/KindPages.h), the details box
+// below the rows when the kind has details.
+DialogTemplate FieldTablePage(UINT nID, const ChunkKind& kind) {
+    const std::vector<FieldRow> rows = FieldTableRows(*kind.fieldTables.front());
+    int yEnd = 0;
+    for (const FieldRow& row : rows) {
+        yEnd = std::max(yEnd, row.y + row.cyBox);
     }
-    for (int y = 7; y <= 49; y += 14) {  // SMPTEFormat to SamplerData
-        rows.push_back({139, y, 60, 64});
-    }
-    return FieldRowsPage(161, rows, 81, 142);
-}
-
-// The instrument page: its seven numbers in two columns.
-DialogTemplate InstrumentPage() {
-    std::vector<FieldRow> rows;
-    for (int y = 7; y <= 35; y += 14) {  // UnshiftedNote FineTune Gain
-        rows.push_back({7, y, 60, 52});
-    }
-    for (int y = 7; y <= 49; y += 14) {  // LowNote to HighVelocity
-        rows.push_back({139, y, 60, 52});
-    }
-    return FieldRowsPage(162, rows, 0, 0);
+    const int yDetails = yEnd + 6;
+    return FieldRowsPage(nID, rows, yDetails, kind.details ? std::max(90, 223 - yDetails) : 0);
 }
 
 DialogTemplate PcmPage() {
@@ -447,9 +446,6 @@ std::map<UINT, DialogTemplate> AllTemplates() {
              BextPage(),
              MextPage(),
              Ds64Page(),
-             CartPage(),
-             SamplerPage(),
-             InstrumentPage(),
              MoreChunksPage(),
              MainWindow(),
              WelcomePage(),
@@ -457,6 +453,13 @@ std::map<UINT, DialogTemplate> AllTemplates() {
          }) {
         const UINT nID = t.nID;
         templates.emplace(nID, std::move(t));
+    }
+    const std::span<const ChunkKind> kinds = ChunkKinds();
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+        if (ShowsFieldTablePage(kinds[i])) {
+            const UINT nID = kFirstFieldTablePage + static_cast<UINT>(i);
+            templates.emplace(nID, FieldTablePage(nID, kinds[i]));
+        }
     }
     return templates;
 }

@@ -3,8 +3,7 @@
 #include <algorithm>
 
 #include "core/edit/IxmlFields.h"
-#include "core/fields/BextFields.h"
-#include "core/fields/CartFields.h"
+#include "core/kinds/ChunkKind.h"
 
 namespace {
 
@@ -24,11 +23,18 @@ void AddValue(std::vector<TableColumn>& rColumns, const CString& strName) {
     rColumns.push_back({ColumnKind::Value, strName, IsShownFirst(strName)});
 }
 
-// The stored fields of a table; the time reference and the UMID have values of their own.
-void AddStoredFields(std::vector<TableColumn>& rColumns, const FieldTable& table) {
-    for (const FieldLayout& field : table.fields) {
-        if (field.stored) {
-            AddValue(rColumns, field.name);
+// The stored fields of the kinds that batch edits name there; the time reference and the UMID
+// have values of their own.
+void AddStoredFields(std::vector<TableColumn>& rColumns, BatchFields where) {
+    for (const ChunkKind& kind : ChunkKinds()) {
+        if (kind.batchFields != where) {
+            continue;
+        }
+        for (const FieldLayout& field : kind.fieldTables.front()->fields) {
+            if (field.stored) {
+                AddValue(rColumns, field.name);
+                rColumns.back().pGroup = where == BatchFields::Grouped ? kind.id : nullptr;
+            }
         }
     }
 }
@@ -39,7 +45,7 @@ std::vector<TableColumn> MakeColumns() {
                                         {ColumnKind::Form, "Form", true},
                                         {ColumnKind::Format, "Format", true},
                                         {ColumnKind::Duration, "Duration", true}};
-    AddStoredFields(columns, kBextFields);
+    AddStoredFields(columns, BatchFields::Leading);
     AddValue(columns, "TimeReference");
     AddValue(columns, "UMID");
     for (const char* pId : kInfoIds) {
@@ -50,7 +56,7 @@ std::vector<TableColumn> MakeColumns() {
             AddValue(columns, "IXML:" + strField);
         }
     }
-    AddStoredFields(columns, kCartFields);
+    AddStoredFields(columns, BatchFields::Grouped);
     columns.push_back({ColumnKind::Md5, "MD5", true});
     columns.push_back({ColumnKind::Check, "Check", true});
     columns.push_back({ColumnKind::Result, "Result", true});

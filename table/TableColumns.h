@@ -1,6 +1,7 @@
 #pragma once
 // The columns the table can show: what a file is (name, folder, form, format, duration), every
-// value the edit layer sets by name (bext, time reference, UMID, INFO, iXML, cart), the state of
+// value the edit layer sets by name (the fields of the kinds batch edits name, the time
+// reference, UMID, INFO and iXML), the state of
 // the samples' stored MD5, and the outcomes of the check and the save.
 
 #include <vector>
@@ -13,6 +14,9 @@ struct TableColumn {
     ColumnKind kind;
     CString strName;   // the value's name for SetMetadataValue or the field tables; else the title
     bool bShownFirst;  // shown until the user chooses
+    // The kind whose fields the column shows among others of it, in a group of their own
+    // (the header's menu); null for a column on its own.
+    const char* pGroup = nullptr;
 };
 
 // Every column, in the order a new window shows them.

@@ -182,13 +182,12 @@ void TableWindow::ShowHeaderMenu(const QPoint& point) {
     const auto& columns = TableColumns();
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const int nColumn = static_cast<int>(i);
-        // The many INFO, iXML and cart columns go in submenus of their own.
+        // The many INFO and iXML columns and a kind's grouped fields go in submenus of their own.
         const CString& strName = columns[i].strName;
-        const QString strGroup =
-            strName.rfind("INFO:", 0) == 0                                              ? tr("INFO")
-            : strName.rfind("IXML:", 0) == 0                                            ? tr("iXML")
-            : ColumnIndexOf("Title") <= nColumn && columns[i].kind == ColumnKind::Value ? tr("cart")
-                                                                                        : QString();
+        const QString strGroup = strName.rfind("INFO:", 0) == 0   ? tr("INFO")
+                                 : strName.rfind("IXML:", 0) == 0 ? tr("iXML")
+                                 : columns[i].pGroup ? QString::fromLatin1(columns[i].pGroup)
+                                                     : QString();
         QMenu* pInto = &menu;
         if (!strGroup.isEmpty()) {
             if (!pSubmenu || pSubmenu->title() != strGroup) {

@@ -1,12 +1,12 @@
-// The field codec of a chunk's payload, declared with the codec of plain payloads.
+// The field codec of a chunk's payload.
 
-#include "core/fields/FieldCodec.h"
+#include "core/chunks/ChunkFieldCodec.h"
 
 #include <cstdint>
 #include <cstdio>
 
 #include "core/chunks/Chunk.h"
-#include "core/fields/ChunkFields.h"
+#include "core/chunks/ChunkFieldTable.h"
 #include "core/fields/Hundredths.h"
 #include "core/fields/PositiveInteger.h"
 #include "core/fields/UmidText.h"

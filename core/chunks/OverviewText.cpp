@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "core/chunks/BEXTChunkModel.h"
+#include "core/chunks/ChunkFieldCodec.h"
+#include "core/chunks/ChunkFieldTable.h"
 #include "core/chunks/RiffChunkModel.h"
 #include "core/fields/AudioSummary.h"
 #include "core/fields/BextFields.h"
-#include "core/fields/ChunkFields.h"
-#include "core/fields/FieldCodec.h"
 #include "core/fields/FormatFields.h"
 
 namespace {

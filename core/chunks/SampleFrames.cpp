@@ -1,10 +1,10 @@
 #include "core/chunks/SampleFrames.h"
 
+#include "core/chunks/ChunkFieldCodec.h"
 #include "core/chunks/RiffChunkModel.h"
 #include "core/chunks/ds64ChunkModel.h"
 #include "core/chunks/fmtChunkModel.h"
 #include "core/fields/FactFields.h"
-#include "core/fields/FieldCodec.h"
 
 namespace {
 

@@ -36,8 +36,8 @@ CString TimecodeNote(const AudioFacts& facts) {
 
 }  // namespace
 
-std::vector<CartTimer> CartTimers(const CChunk& cart) {
-    std::vector<CartTimer> timers;
+std::vector<ChunkMarker> CartTimers(const CChunk& cart) {
+    std::vector<ChunkMarker> timers;
     const DWORD dwHeld = TimersHeld(cart);
     for (DWORD i = 0; i < dwHeld; ++i) {
         const DWORD dwAt = kCartPostTimersAt + i * kCartPostTimerSize;
@@ -52,7 +52,7 @@ std::vector<CartTimer> CartTimers(const CChunk& cart) {
 
 DetailTable CartDetails(const CChunk& cart, const AudioFacts& facts) {
     DetailTable table{"Cart markers", {"Timer", "Usage", "Samples", "Time", "Timecode"}, {}, {}};
-    for (const CartTimer& timer : CartTimers(cart)) {
+    for (const ChunkMarker& timer : CartTimers(cart)) {
         table.rows.push_back({std::to_string(timer.number), timer.strUsage,
                               std::to_string(timer.samples),
                               ClockText(timer.samples, facts.dwSampleRate),

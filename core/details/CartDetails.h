@@ -4,19 +4,14 @@
 
 #include <vector>
 
+#include "core/details/ChunkMarker.h"
 #include "core/details/DetailTable.h"
 
 class CChunk;
 
 struct AudioFacts;
 
-struct CartTimer {
-    DWORD number;  // 1 to 8, the timer's place in the chunk
-    CString strUsage;
-    std::uint64_t samples;
-};
-
 // The timers in use (a usage id not all zeros), in their order in the chunk.
-std::vector<CartTimer> CartTimers(const CChunk& cart);
+std::vector<ChunkMarker> CartTimers(const CChunk& cart);
 // The facts give the sample rate, the timecode rate and the time reference of the file's start.
 DetailTable CartDetails(const CChunk& cart, const AudioFacts& facts);

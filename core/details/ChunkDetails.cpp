@@ -1,19 +1,33 @@
 #include "core/details/ChunkDetails.h"
 
+#include <atomic>
+
 #include "core/chunks/Chunk.h"
 #include "core/details/AudioFacts.h"
-#include "core/fields/ChunkKind.h"
 
-// The kind of a chunk goes by its id in any letter case, as the registry picks its model: a
-// chunk stored as "list" is a LIST chunk on a LIST tab.
+namespace {
+
+// Set before the first load; loads on several threads read it.
+std::atomic<KindDetailsLookup> g_lookup{nullptr};
+
+KindDetails KindDetailsOf(const CChunk& chunk) {
+    const KindDetailsLookup lookup = g_lookup.load(std::memory_order_acquire);
+    return lookup ? lookup(chunk.m_ck.ckid) : KindDetails{};
+}
+
+}  // namespace
+
+void SetKindDetailsLookup(KindDetailsLookup lookup) {
+    g_lookup.store(lookup, std::memory_order_release);
+}
+
 std::vector<DetailTable> DetailsOf(const CChunk& chunk, const AudioFacts& facts) {
-    const ChunkKind* pKind = KindOfId(chunk.m_ck.ckid);
-    return pKind && pKind->details ? pKind->details(chunk, facts) : std::vector<DetailTable>{};
+    const KindDetails details = KindDetailsOf(chunk);
+    return details.read ? details.read(chunk, facts) : std::vector<DetailTable>{};
 }
 
 std::vector<DetailTable> DetailsOf(const CChunk& chunk) {
-    const ChunkKind* pKind = KindOfId(chunk.m_ck.ckid);
-    const bool bFacts = chunk.m_pParent && pKind && pKind->detailsReadFacts;
+    const bool bFacts = chunk.m_pParent && KindDetailsOf(chunk).bReadsFacts;
     return DetailsOf(chunk, bFacts ? AudioFactsOf(*chunk.m_pParent) : AudioFacts{});
 }
 

@@ -122,3 +122,13 @@ CChunk* FindList(const CRiffChunkModel& root, const char* pListType) {
     }
     return nullptr;
 }
+
+bool HasChunkOfKind(const CRiffChunkModel& root, const ChunkKind& kind) {
+    const char* pListType = kind.newChunk ? kind.newChunk->listType : nullptr;
+    return pListType ? FindList(root, pListType) != nullptr : FindChunk(root, kind.id) != nullptr;
+}
+
+CChunk* AddChunkOfKind(CRiffChunkModel& root, const ChunkKind& kind) {
+    return kind.newChunk ? AddChunk(root, kind.id, kind.newChunk->payload(), kind.newChunk->place)
+                         : nullptr;
+}

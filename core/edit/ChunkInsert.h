@@ -3,12 +3,7 @@
 // there: new ones go where readers look for them, in a filler chunk's room when one has it.
 
 #include "core/chunks/RiffChunkModel.h"
-
-enum class ChunkPlace {
-    BeforeData,  // bext, iXML: before the samples, in the room of a filler chunk there if any
-    AfterData,   // right after the data chunk ("MD5 ")
-    Last,        // after every chunk (LIST INFO, cue and its labels)
-};
+#include "core/kinds/ChunkKind.h"
 
 // A new chunk of the registry's class for the id, holding the payload, placed into the tree;
 // null when it cannot be made. The tree owns it.
@@ -21,3 +16,8 @@ void RemoveChunk(CRiffChunkModel& root, CChunk* pChunk, bool bAsFiller);
 CChunk* FindChunk(const CRiffChunkModel& root, const CString& strId);
 // The first LIST chunk of that list type ("INFO", "adtl"), or null.
 CChunk* FindList(const CRiffChunkModel& root, const char* pListType);
+// Whether the tree has a chunk of a kind a user adds (for a LIST kind, a list of its type).
+bool HasChunkOfKind(const CRiffChunkModel& root, const ChunkKind& kind);
+// A new chunk of a kind a user adds, as its newChunk says, placed into the tree; null when it
+// cannot be made.
+CChunk* AddChunkOfKind(CRiffChunkModel& root, const ChunkKind& kind);

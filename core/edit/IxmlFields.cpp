@@ -6,6 +6,7 @@
 
 #include "core/details/XmlTree.h"
 #include "core/edit/ReadBackLimit.h"
+#include "core/kinds/ChunkKind.h"
 
 namespace {
 
@@ -293,6 +294,5 @@ IxmlEdit SetIxmlField(const CString& strDocument, const CString& strName, const 
 }
 
 CString NewIxmlDocument() {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<BWFXML>\n"
-           "\t<IXML_VERSION>2.10</IXML_VERSION>\n</BWFXML>\n";
+    return KindOfId(CString("iXML"))->newChunk->payload();
 }

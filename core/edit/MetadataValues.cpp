@@ -5,6 +5,7 @@
 #include <cstring>
 #include <unordered_map>
 
+#include "core/chunks/ChunkFieldCodec.h"
 #include "core/details/AudioFacts.h"
 #include "core/details/ListDetails.h"
 #include "core/details/SubChunks.h"
@@ -17,10 +18,9 @@
 #include "core/edit/TimecodeInput.h"
 #include "core/edit/UmidMaker.h"
 #include "core/fields/BextFields.h"
-#include "core/fields/CartFields.h"
-#include "core/fields/FieldCodec.h"
 #include "core/fields/PositiveInteger.h"
 #include "core/integrity/BextLoudness.h"
+#include "core/kinds/ChunkKind.h"
 
 namespace {
 
@@ -328,8 +328,7 @@ CChunk* BextChunkFor(CRiffChunkModel& root, bool bAdd) {
     if (CChunk* pBext = BextChunkOf(root)) {
         return pBext;
     }
-    return bAdd ? AddChunk(root, "bext", CString(kBextFixedSize, '\0'), ChunkPlace::BeforeData)
-                : nullptr;
+    return bAdd ? AddChunkOfKind(root, *KindOfId(CString("bext"))) : nullptr;
 }
 
 bool RaiseBextVersion(CChunk& bext, WORD wVersion) {
@@ -364,7 +363,7 @@ CString TextOverflow(const CChunk& chunk, const FieldLayout& field, const CStrin
 
 std::vector<std::pair<CString, CString>> EditableValuesOf(const CRiffChunkModel& root) {
     std::vector<std::pair<CString, CString>> values;
-    for (const FieldTable* pTable : {&kBextFields, &kCartFields}) {
+    for (const FieldTable* pTable : BatchFieldTables()) {
         const CChunk* pChunk = root.FirstChunk(mmioStringToFOURCC(pTable->chunkId, 0));
         for (const FieldLayout& field : pChunk ? pTable->fields : std::span<const FieldLayout>()) {
             const std::optional<CString> text =

@@ -33,7 +33,7 @@ ValueOutcome SetMetadataValue(CRiffChunkModel& root, const CString& strName,
 // The names of the values the file holds, in the order an export lists them.
 std::vector<CString> MetadataNamesOf(const CRiffChunkModel& root);
 // Every editable value the file holds, by the name that sets it: the stored fields of the first
-// bext and cart chunks, then the values above.
+// chunk of each kind whose fields batch edits name, then the values above.
 std::vector<std::pair<CString, CString>> EditableValuesOf(const CRiffChunkModel& root);
 
 // The file's first bext chunk; when it has none and bAdd, a new one of version 0 before the

@@ -3,11 +3,9 @@
 #include "core/edit/ChunkInsert.h"
 #include "core/integrity/PeakEnvelopeLevels.h"
 
-namespace {
-
-constexpr const char* kLevlId = "levl";
-
-}  // namespace
+const CChunk* PeakEnvelopeChunkOf(const CRiffChunkModel& root) {
+    return FindChunk(root, kPeakEnvelopeChunkId);
+}
 
 CString StorePeakEnvelope(CRiffChunkModel& root, const LevelReport& report,
                           const CString& strTimestamp) {
@@ -15,11 +13,12 @@ CString StorePeakEnvelope(CRiffChunkModel& root, const LevelReport& report,
         return "the file has no data chunk to draw an envelope of";
     }
     const CString strPayload = PeakEnvelopePayload(report, strTimestamp);
-    if (CChunk* pChunk = FindChunk(root, kLevlId)) {
+    const CString strId = kPeakEnvelopeChunkId;
+    if (CChunk* pChunk = FindChunk(root, strId)) {
         return pChunk->SetPayloadText(strPayload) ? CString()
-                                                  : "couldn't hold the levl chunk's bytes";
+                                                  : "couldn't hold the " + strId + " chunk's bytes";
     }
-    return AddChunk(root, kLevlId, strPayload, ChunkPlace::AfterData)
+    return AddChunk(root, kPeakEnvelopeChunkId, strPayload, ChunkPlace::AfterData)
                ? CString()
-               : "couldn't make a levl chunk";
+               : "couldn't make a " + strId + " chunk";
 }

@@ -1,8 +1,8 @@
 #include "core/edit/StoredFieldEdit.h"
 
+#include "core/chunks/ChunkFieldCodec.h"
 #include "core/edit/ValueRule.h"
 #include "core/fields/BextFields.h"
-#include "core/fields/FieldCodec.h"
 
 namespace {
 

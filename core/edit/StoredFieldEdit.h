@@ -6,8 +6,9 @@
 #include <functional>
 #include <vector>
 
+#include "core/chunks/ChunkFieldTable.h"
 #include "core/edit/MetadataValues.h"
-#include "core/fields/ChunkFields.h"
+#include "core/kinds/ChunkFields.h"
 
 // Told of each chunk before the value is stored in it.
 using BeforeFieldStore = std::function<void(const CChunk& chunk, const FieldTable& table)>;

@@ -1,9 +1,9 @@
 #include "core/edit/TypedValues.h"
 
 #include "core/chunks/Chunk.h"
+#include "core/chunks/ChunkFieldCodec.h"
 #include "core/edit/DerivedValues.h"
 #include "core/edit/ValueRule.h"
-#include "core/fields/FieldCodec.h"
 #include "core/fields/PositiveInteger.h"
 #include "core/io/Mmio.h"
 

@@ -1,7 +1,7 @@
 #include "core/edit/ValueRule.h"
 
+#include "core/chunks/ChunkFieldCodec.h"
 #include "core/edit/DateText.h"
-#include "core/fields/FieldCodec.h"
 #include "core/fields/Hundredths.h"
 #include "core/fields/PositiveInteger.h"
 

@@ -1,16 +1,13 @@
 #pragma once
 // Reading a field's value from a payload and writing a typed value back, by the rules the pages
 // show and store fields with. A payload may be shorter than its layout: a number is held only
-// when all of its bytes are there, a text with as many bytes as are there. The functions that
-// take a chunk are defined with the chunk classes (core/chunks/ChunkFieldCodec.cpp), above this
-// folder.
+// when all of its bytes are there, a text with as many bytes as are there. The same for a
+// chunk's payload: core/chunks/ChunkFieldCodec.h.
 
 #include <optional>
 
 #include "core/fields/FieldEncoding.h"
 #include "core/fields/FieldLayout.h"
-
-class CChunk;
 
 // Whether the field is a number, decimal or hexadecimal.
 inline bool IsNumeric(const FieldLayout& field) {
@@ -30,11 +27,9 @@ inline constexpr const char* kNumberRuleMessage = "Please enter a positive integ
 // held. A number is held whole or not at all.
 DWORD HeldWidth(const FieldLayout& field, DWORD dwSize);
 bool IsFieldHeld(const FieldLayout& field, DWORD dwSize);
-bool IsFieldHeld(const CChunk& chunk, const FieldLayout& field);
 
 // A number field's value, widened with zeros; 0 when the payload does not hold it.
 DWORD ReadNumber(const BYTE* pPayload, DWORD dwSize, const FieldLayout& field);
-DWORD ReadNumber(const CChunk& chunk, const FieldLayout& field);
 // Stores the low bytes of dwValue when the payload holds the field.
 void WriteNumber(BYTE* pPayload, DWORD dwSize, const FieldLayout& field, DWORD dwValue);
 
@@ -59,11 +54,3 @@ CString EditedBytes(const FieldLayout& field, const CString& strText, const CStr
 // Writes the bytes cut to the held width (never inside a UTF-8 character), zero-filled.
 void WriteTextBytes(BYTE* pPayload, DWORD dwSize, const FieldLayout& field,
                     const CString& strBytes);
-
-// The field as shown; nothing when the payload does not hold it.
-std::optional<CString> ReadFieldText(const CChunk& chunk, const FieldLayout& field);
-// Stores a typed value into a field that is stored and held: a text the same as the one shown
-// leaves every byte of the field as it was (white space and bytes after its first zero too),
-// any other is stored as edited; a number by the number rule. Empty on success, else why the
-// value was refused (the payload is then untouched).
-CString WriteFieldText(CChunk& chunk, const FieldLayout& field, const CString& strTyped);

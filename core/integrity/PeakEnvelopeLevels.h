@@ -9,6 +9,9 @@
 
 class CChunk;
 
+// The id of the chunk that holds the envelope.
+constexpr const char* kPeakEnvelopeChunkId = "levl";
+
 // The payload of a levl chunk for the report's envelope; strTimestamp as the chunk writes it
 // ("2026:12:10:09:30:00:000"), cut at 28 characters.
 CString PeakEnvelopePayload(const LevelReport& report, const CString& strTimestamp);

@@ -1,10 +1,10 @@
 #include "core/integrity/RawLayout.h"
 
 #include <algorithm>
+#include <atomic>
 #include <fstream>
 
 #include "core/base/LittleEndian.h"
-#include "core/fields/ChunkKind.h"
 #include "core/fields/Ds64Fields.h"
 
 namespace {
@@ -34,9 +34,12 @@ bool IsIdText(const BYTE* p) {
     return std::all_of(p, p + 4, [](BYTE c) { return c >= 0x20 && c < 0x7F; });
 }
 
+// Set before the first check; checks on several threads read it.
+std::atomic<PayloadReadLookup> g_lookup{nullptr};
+
 bool IsHeld(const CString& strId) {
-    const ChunkKind* pKind = KindOfId(strId);
-    return pKind && pKind->checkReadsPayload;
+    const PayloadReadLookup lookup = g_lookup.load(std::memory_order_acquire);
+    return lookup && lookup(strId);
 }
 
 void TakeDs64FormSize(RawLayout& layout) {
@@ -141,6 +144,10 @@ const RawChunk* RawLayout::Find(const CString& strId) const {
         return chunk.strId == strId;
     });
     return found == chunks.end() ? nullptr : &*found;
+}
+
+void SetPayloadReadLookup(PayloadReadLookup lookup) {
+    g_lookup.store(lookup, std::memory_order_release);
 }
 
 RawLayout ReadRawLayout(const CString& strPath) {

@@ -52,3 +52,9 @@ struct RawLayout {
 inline constexpr std::size_t kMostRawChunks = 100000;
 
 RawLayout ReadRawLayout(const CString& strPath);
+
+// Whether the check's rules look into the payload of chunks of the id, as the list of kinds
+// (core/kinds, above this folder) answers; the list hands its answer down at start-up.
+using PayloadReadLookup = bool (*)(const CString& strId);
+// Called once at start-up by the list of kinds.
+void SetPayloadReadLookup(PayloadReadLookup lookup);

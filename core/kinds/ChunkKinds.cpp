@@ -1,18 +1,14 @@
 // The list of chunk kinds: the one place each kind the core knows is named.
 
-#include "core/fields/ChunkKind.h"
+#include "core/kinds/ChunkKind.h"
 
 #include "core/chunks/BEXTChunkModel.h"
-#include "core/chunks/CartChunkModel.h"
-#include "core/chunks/CueChunkModel.h"
 #include "core/chunks/DataChunkModel.h"
-#include "core/chunks/InstChunkModel.h"
-#include "core/chunks/IxmlChunkModel.h"
+#include "core/chunks/KindChunkModel.h"
 #include "core/chunks/ListChunkModel.h"
 #include "core/chunks/MEXTChunkModel.h"
 #include "core/chunks/NamedChunkModel.h"
 #include "core/chunks/RiffChunkModel.h"
-#include "core/chunks/SmplChunkModel.h"
 #include "core/chunks/ds64ChunkModel.h"
 #include "core/chunks/factChunkModel.h"
 #include "core/chunks/fmtChunkModel.h"
@@ -37,6 +33,7 @@
 #include "core/fields/MextFields.h"
 #include "core/fields/SamplerFields.h"
 #include "core/integrity/ChecksumChunk.h"
+#include "core/integrity/PeakEnvelopeLevels.h"
 
 namespace {
 
@@ -82,7 +79,7 @@ std::vector<DetailTable> AxmlDetailsOf(const CChunk& chunk, const AudioFacts& fa
 std::vector<DetailTable> DbmdDetailsOf(const CChunk& chunk, const AudioFacts&) {
     return DbmdDetails(chunk);
 }
-std::vector<DetailTable> LevlDetailsOf(const CChunk& chunk, const AudioFacts&) {
+std::vector<DetailTable> PeakEnvelopeDetailsOf(const CChunk& chunk, const AudioFacts&) {
     return {PeakEnvelopeDetails(chunk)};
 }
 std::vector<DetailTable> XmlDetailsOf(const CChunk& chunk, const AudioFacts&) {
@@ -137,6 +134,30 @@ std::vector<CString> SamplerSpecimens() {
     return {CString(kSampleLoopsAt, '\0')};
 }
 
+CString NewBextPayload() {
+    return CString(kBextFixedSize, '\0');
+}
+// A document that names its version and holds no field yet.
+CString NewIxmlPayload() {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<BWFXML>\n"
+           "\t<IXML_VERSION>2.10</IXML_VERSION>\n</BWFXML>\n";
+}
+CString NewInfoPayload() {
+    return "INFO";
+}
+// A cue chunk of no points: its count alone.
+CString NewCuePayload() {
+    return CString(4, '\0');
+}
+
+constexpr NewChunk kNewBext{"bext", "Broadcast extension (bext)", nullptr, NewBextPayload,
+                            ChunkPlace::BeforeData};
+constexpr NewChunk kNewInfo{"INFO", "Information list (LIST INFO)", "INFO", NewInfoPayload,
+                            ChunkPlace::Last};
+constexpr NewChunk kNewIxml{"iXML", "iXML document (iXML)", nullptr, NewIxmlPayload,
+                            ChunkPlace::BeforeData};
+constexpr NewChunk kNewCue{"cue", "Markers (cue)", nullptr, NewCuePayload, ChunkPlace::Last};
+
 // Filler chunks and the chunks editing systems write for themselves: named, their bytes shown.
 constexpr ChunkKind KindOfFiller(const char* pId) {
     return {.id = pId,
@@ -157,14 +178,17 @@ constexpr ChunkKind kKinds[] = {
      .modelClass = RUNTIME_CLASS(CListChunkModel),
      .details = ListDetailsOf,
      .checkReadsPayload = true,
-     .helpSpecimens = ListSpecimens},
+     .helpSpecimens = ListSpecimens,
+     .newChunk = &kNewInfo},
     {.id = "bext",
      .modelClass = RUNTIME_CLASS(CBEXTChunkModel),
      .fieldTables = kBextTables,
      .details = BextDetailsOf,
      .detailsReadFacts = true,
      .checkReadsPayload = true,
-     .helpSpecimens = BextSpecimens},
+     .helpSpecimens = BextSpecimens,
+     .batchFields = BatchFields::Leading,
+     .newChunk = &kNewBext},
     {.id = "mext", .modelClass = RUNTIME_CLASS(CMEXTChunkModel), .fieldTables = kMextTables},
     {.id = "fmt ",
      .modelClass = RUNTIME_CLASS(CfmtChunkModel),
@@ -179,32 +203,37 @@ constexpr ChunkKind kKinds[] = {
      .checkReadsPayload = true},
     {.id = "data", .modelClass = RUNTIME_CLASS(CdataChunkModel), .helpSpecimens = DataSpecimens},
     {.id = "iXML",
-     .modelClass = RUNTIME_CLASS(CiXMLChunkModel),
+     .modelClass = RUNTIME_CLASS(CKindChunkModel),
      .details = IxmlDetailsOf,
      .checkReadsPayload = true,
-     .helpSpecimens = IxmlSpecimens},
+     .helpSpecimens = IxmlSpecimens,
+     .newChunk = &kNewIxml},
     {.id = "cue ",
-     .modelClass = RUNTIME_CLASS(CcueChunkModel),
+     .modelClass = RUNTIME_CLASS(CKindChunkModel),
      .details = CueDetailsOf,
      .detailsReadFacts = true,
      .checkReadsPayload = true,
-     .helpSpecimens = CueSpecimens},
+     .helpSpecimens = CueSpecimens,
+     .newChunk = &kNewCue},
     {.id = "ds64",
      .modelClass = RUNTIME_CLASS(Cds64ChunkModel),
      .fieldTables = kDs64Tables,
      .checkReadsPayload = true},
     {.id = "cart",
-     .modelClass = RUNTIME_CLASS(CcartChunkModel),
+     .modelClass = RUNTIME_CLASS(CKindChunkModel),
      .fieldTables = kCartTables,
      .details = CartDetailsOf,
      .detailsReadFacts = true,
-     .helpSpecimens = CartSpecimens},
+     .helpSpecimens = CartSpecimens,
+     .batchFields = BatchFields::Grouped,
+     .markers = CartTimers,
+     .markerName = "timer"},
     {.id = "smpl",
-     .modelClass = RUNTIME_CLASS(CsmplChunkModel),
+     .modelClass = RUNTIME_CLASS(CKindChunkModel),
      .fieldTables = kSamplerTables,
      .details = SamplerDetailsOf,
      .helpSpecimens = SamplerSpecimens},
-    {.id = "inst", .modelClass = RUNTIME_CLASS(CinstChunkModel), .fieldTables = kInstrumentTables},
+    {.id = "inst", .modelClass = RUNTIME_CLASS(CKindChunkModel), .fieldTables = kInstrumentTables},
     {.id = kChecksumChunkId, .checkReadsPayload = true},
     {.id = "chna",
      .modelClass = RUNTIME_CLASS(CNamedChunkModel),
@@ -219,7 +248,9 @@ constexpr ChunkKind kKinds[] = {
      .details = AxmlDetailsOf,
      .checkReadsPayload = true},
     {.id = "dbmd", .modelClass = RUNTIME_CLASS(CNamedChunkModel), .details = DbmdDetailsOf},
-    {.id = "levl", .modelClass = RUNTIME_CLASS(CNamedChunkModel), .details = LevlDetailsOf},
+    {.id = kPeakEnvelopeChunkId,
+     .modelClass = RUNTIME_CLASS(CNamedChunkModel),
+     .details = PeakEnvelopeDetailsOf},
     {.id = "_PMX", .modelClass = RUNTIME_CLASS(CNamedChunkModel), .details = XmlDetailsOf},
     KindOfFiller("JUNK"),
     KindOfFiller("FLLR"),

@@ -3,7 +3,8 @@
 #include <algorithm>
 
 #include "core/chunks/Chunk.h"
-#include "core/fields/ChunkKind.h"
+#include "core/kinds/ChunkKind.h"
+#include "core/kinds/KindHandOver.h"
 
 namespace {
 
@@ -18,6 +19,7 @@ const CRuntimeClass* ClassOf(const ChunkKind& kind,
 }  // namespace
 
 CKindPrototypes::CKindPrototypes(std::initializer_list<const CRuntimeClass*> faceClasses) {
+    HandKindsDown();
     for (const ChunkKind& kind : ChunkKinds()) {
         if (!kind.modelClass) {
             continue;

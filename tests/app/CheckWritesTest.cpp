@@ -13,9 +13,9 @@
 #include "ViewerTestSupport.h"
 #include "app/CheckDialog.h"
 #include "app/ViewerDlg.h"
+#include "core/chunks/ChunkFieldCodec.h"
 #include "core/chunks/RiffChunkModel.h"
 #include "core/fields/BextFields.h"
-#include "core/fields/FieldCodec.h"
 #include "core/integrity/BextLoudness.h"
 #include "framework/DialogTemplate.h"
 

@@ -13,7 +13,6 @@
 #include "SaveSupport.h"
 #include "ViewerTestSupport.h"
 #include "app/AddChunkDialog.h"
-#include "app/NewChunkKinds.h"
 #include "app/ViewerDlg.h"
 #include "core/edit/ChunkInsert.h"
 #include "core/edit/FileMarkers.h"
@@ -23,7 +22,8 @@
 
 namespace {
 
-enum Kind { kBext, kInfo, kIxml, kCue };
+// The kinds a user adds, in their list's order.
+enum Kind { kInfo, kBext, kIxml, kCue };
 
 class ViewerMetadataEditTest : public ::testing::Test {
 protected:
@@ -34,9 +34,10 @@ protected:
         ASSERT_TRUE(dlg->Create(130));
     }
     CChunkPage& PageOf(Kind kind) {
-        const NewChunkKind& newKind = NewChunkKinds()[kind];
-        CChunk* pChunk = newKind.listType ? FindList(*dlg->m_pRoot, newKind.listType)
-                                          : FindChunk(*dlg->m_pRoot, newKind.id);
+        const ChunkKind& newKind = *AddableKinds()[kind];
+        CChunk* pChunk = newKind.newChunk->listType
+                             ? FindList(*dlg->m_pRoot, newKind.newChunk->listType)
+                             : FindChunk(*dlg->m_pRoot, newKind.id);
         return *CreatePageOf(pChunk, dlg.get());
     }
 
@@ -72,9 +73,9 @@ CString Value(const CRiffChunkModel& root, const char* pName) {
 }
 
 TEST_F(ViewerMetadataEditTest, EachAddedKindGetsATabAndIsSavedAsAnEdit) {
-    for (int nKind = kBext; nKind <= kCue; ++nKind) {
-        const NewChunkKind& kind = NewChunkKinds()[nKind];
-        SCOPED_TRACE(kind.label);
+    for (int nKind = kInfo; nKind <= kCue; ++nKind) {
+        const ChunkKind& kind = *AddableKinds()[nKind];
+        SCOPED_TRACE(kind.newChunk->label);
         Start();
         const int nTabs = dlg->m_tab.GetItemCount();
         EXPECT_FALSE(dlg->HasUnsavedEdits());
@@ -97,7 +98,7 @@ TEST_F(ViewerMetadataEditTest, TextTypedBeforeAChunkIsAddedIsSavedWithIt) {
     dlg = std::make_unique<CViewerDlg>(m_path);
     ASSERT_TRUE(dlg->Create(130));
     savetest::SetBoxText(PageOf(kBext), 1009, "Evening news");
-    dlg->AddNewChunk(NewChunkKinds()[kIxml]);
+    dlg->AddNewChunk(*AddableKinds()[kIxml]);
     savetest::SetBoxText(PageOf(kIxml), 1060, "Ovalis");
     ASSERT_TRUE(dlg->SaveFile(m_path));
     EXPECT_EQ(savetest::BoxText(PageOf(kBext), 1009), "Evening news");
@@ -149,7 +150,7 @@ TEST_F(ViewerMetadataEditTest, EditsSavedByTheWindowReadBackAsTheCommandLineRead
         SCOPED_TRACE(row.what);
         Start();
         boxes.texts.clear();
-        dlg->AddNewChunk(NewChunkKinds()[row.kind]);
+        dlg->AddNewChunk(*AddableKinds()[row.kind]);
         row.edit(PageOf(row.kind));
         EXPECT_TRUE(dlg->HasUnsavedEdits());
         ASSERT_TRUE(dlg->SaveFile(m_path));

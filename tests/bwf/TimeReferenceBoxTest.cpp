@@ -6,8 +6,8 @@
 #include "BwfTestHelpers.h"
 #include "SaveSupport.h"
 #include "bwf/BEXTChunk.h"
+#include "core/chunks/ChunkFieldCodec.h"
 #include "core/fields/BextFields.h"
-#include "core/fields/FieldCodec.h"
 #include "pages/RiffChunk.h"
 
 namespace {

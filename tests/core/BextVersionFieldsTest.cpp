@@ -8,8 +8,8 @@
 
 #include "RiffWriter.h"
 #include "core/chunks/BEXTChunkModel.h"
+#include "core/chunks/ChunkFieldCodec.h"
 #include "core/fields/BextFields.h"
-#include "core/fields/FieldCodec.h"
 #include "core/fields/Hundredths.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <memory>
 
 #include "core/chunks/Chunk.h"
+#include "core/chunks/ChunkFieldTable.h"
 #include "core/chunks/ChunkRegistry.h"
-#include "core/fields/ChunkFields.h"
-#include "core/fields/ChunkKind.h"
 #include "core/fields/FormatFields.h"
+#include "core/kinds/ChunkKind.h"
 
 namespace {
 

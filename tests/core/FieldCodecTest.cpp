@@ -9,9 +9,9 @@
 
 #include "RiffWriter.h"
 #include "core/chunks/Chunk.h"
+#include "core/chunks/ChunkFieldCodec.h"
 #include "core/fields/BextFields.h"
 #include "core/fields/FactFields.h"
-#include "core/fields/FieldCodec.h"
 #include "core/fields/FormatFields.h"
 #include "core/fields/MextFields.h"
 

@@ -1,4 +1,4 @@
-#include "core/fields/ChunkKind.h"
+#include "core/kinds/ChunkKind.h"
 
 #include <algorithm>
 #include <vector>
@@ -36,6 +36,26 @@ const ChunkKind* KindOfId(FOURCC ckid) {
     }();
     const auto found = std::find(ids.begin(), ids.end(), UpperCase(ckid));
     return found == ids.end() ? nullptr : &ChunkKinds()[found - ids.begin()];
+}
+
+std::vector<const FieldTable*> BatchFieldTables() {
+    std::vector<const FieldTable*> tables;
+    for (const ChunkKind& kind : ChunkKinds()) {
+        if (kind.batchFields != BatchFields::None) {
+            tables.push_back(kind.fieldTables.front());
+        }
+    }
+    return tables;
+}
+
+std::vector<const ChunkKind*> AddableKinds() {
+    std::vector<const ChunkKind*> addable;
+    for (const ChunkKind& kind : ChunkKinds()) {
+        if (kind.newChunk) {
+            addable.push_back(&kind);
+        }
+    }
+    return addable;
 }
 
 const ChunkKind* KindOfId(const CString& strId) {

@@ -1,3 +1,0 @@
-#include "core/chunks/CartChunkModel.h"
-
-IMPLEMENT_DYNCREATE(CcartChunkModel, CChunk)

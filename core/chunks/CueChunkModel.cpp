@@ -1,3 +1,0 @@
-#include "core/chunks/CueChunkModel.h"
-
-IMPLEMENT_DYNCREATE(CcueChunkModel, CChunk)

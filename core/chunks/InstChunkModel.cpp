@@ -1,3 +1,0 @@
-#include "core/chunks/InstChunkModel.h"
-
-IMPLEMENT_DYNCREATE(CinstChunkModel, CChunk)

@@ -1,3 +1,0 @@
-#include "core/chunks/IxmlChunkModel.h"
-
-IMPLEMENT_DYNCREATE(CiXMLChunkModel, CChunk)

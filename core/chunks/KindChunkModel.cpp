@@ -1,0 +1,3 @@
+#include "core/chunks/KindChunkModel.h"
+
+IMPLEMENT_DYNCREATE(CKindChunkModel, CChunk)

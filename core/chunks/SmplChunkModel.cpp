@@ -1,3 +1,0 @@
-#include "core/chunks/SmplChunkModel.h"
-
-IMPLEMENT_DYNCREATE(CsmplChunkModel, CChunk)

@@ -1,3 +1,0 @@
-#include "pages/CartChunk.h"
-
-IMPLEMENT_DYNCREATE(CcartChunk, CcartChunkModel)

@@ -1,3 +1,0 @@
-#include "pages/CueChunk.h"
-
-IMPLEMENT_DYNCREATE(CcueChunk, CcueChunkModel)

@@ -1,3 +1,0 @@
-#include "pages/InstChunk.h"
-
-IMPLEMENT_DYNCREATE(CinstChunk, CinstChunkModel)

@@ -1,3 +1,0 @@
-#include "pages/IxmlChunk.h"
-
-IMPLEMENT_DYNCREATE(CiXMLChunk, CiXMLChunkModel)

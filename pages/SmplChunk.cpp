@@ -1,3 +1,0 @@
-#include "pages/SmplChunk.h"
-
-IMPLEMENT_DYNCREATE(CsmplChunk, CsmplChunkModel)
