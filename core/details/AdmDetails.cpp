@@ -54,10 +54,19 @@ DetailTable ChainTable(const AdmDocument& adm) {
                       {"Programme", "Content", "Object", "Pack format", "Channels", "Tracks"},
                       {},
                       {}};
+    // A programme or content that refers to nothing below it still gets its row.
     for (const AdmElement* pProgramme : adm.OfKind("audioProgramme")) {
         const CString strProgramme = Named(adm, pProgramme->id);
-        for (const CString& strContent : RefsOf(pProgramme, "audioContentIDRef")) {
-            for (const CString& strObject : RefsOf(adm.Find(strContent), "audioObjectIDRef")) {
+        const std::vector<CString> contents = RefsOf(pProgramme, "audioContentIDRef");
+        if (contents.empty()) {
+            table.rows.push_back({strProgramme, "", "", "", "", ""});
+        }
+        for (const CString& strContent : contents) {
+            const std::vector<CString> objects = RefsOf(adm.Find(strContent), "audioObjectIDRef");
+            if (objects.empty()) {
+                table.rows.push_back({strProgramme, Named(adm, strContent), "", "", "", ""});
+            }
+            for (const CString& strObject : objects) {
                 AddObjectRows(adm, strProgramme, Named(adm, strContent), strObject, table);
             }
         }
@@ -67,11 +76,30 @@ DetailTable ChainTable(const AdmDocument& adm) {
 
 DetailTable CountsTable(const AdmDocument& adm) {
     DetailTable table{"ADM elements", {"Element", "Count"}, {}, {}};
-    for (const char* pKind : {"audioProgramme", "audioContent", "audioObject", "audioPackFormat",
-                              "audioChannelFormat", "audioTrackFormat", "audioTrackUID"}) {
+    for (const char* pKind :
+         {"audioProgramme", "audioContent", "audioObject", "audioPackFormat", "audioChannelFormat",
+          "audioStreamFormat", "audioTrackFormat", "audioTrackUID"}) {
         table.rows.push_back({pKind, std::to_string(adm.OfKind(pKind).size())});
     }
     table.rows.push_back({"profile", adm.profile.empty() ? "none named" : adm.profile});
+    return table;
+}
+
+// formatInfo as stored, and how the document is stored as its bytes show.
+DetailTable BxmlTable(ByteSpan payload) {
+    DetailTable table{"bxml storage", {"Field", "Value", "Meaning"}, {}, {}};
+    if (payload.size() < 2) {
+        return table;
+    }
+    const auto wFormatInfo = static_cast<WORD>(LittleEndianOr0(payload, 0, 2));
+    const CString strStorage = BxmlStorage(
+        CString(reinterpret_cast<const char*>(payload.data()) + 2, payload.size() - 2));
+    table.rows.push_back(
+        {"formatInfo", std::to_string(wFormatInfo), BxmlFormatMeaning(wFormatInfo)});
+    table.rows.push_back({"document", strStorage.empty() ? CString("unknown bytes") : strStorage,
+                          strStorage == "gzip" ? "a gzip stream"
+                          : strStorage == "XML" ? "the XML text, not compressed"
+                                                : "neither a gzip stream nor XML"});
     return table;
 }
 
@@ -100,14 +128,22 @@ std::vector<DetailTable> AxmlDetails(const CChunk& chunk, const CChunk* pAdm) {
                  "Not read: the file's ADM document is that of its " + IdText(pAdm->m_ck.ckid) +
                      " chunk at offset " + std::to_string(pAdm->m_ck.llDataOffset) + "."}};
     }
+    const CString strId = IdText(chunk.m_ck.ckid);
+    std::vector<DetailTable> tables;
+    if (strId == "bxml") {
+        tables.push_back(BxmlTable(chunk.Payload()));
+    }
     CString strError;
-    const CString strText = AdmDocumentText(IdText(chunk.m_ck.ckid), chunk.Payload(), strError);
+    const CString strText = AdmDocumentText(strId, chunk.Payload(), strError);
     const XmlParse parse = strError.empty() ? ParseXml(strText) : XmlParse{};
     if (!parse.root) {
-        return {
-            {"ADM document", {}, {}, "Not read: " + (strError.empty() ? parse.error : strError)}};
+        tables.push_back(
+            {"ADM document", {}, {}, "Not read: " + (strError.empty() ? parse.error : strError)});
+        return tables;
     }
     const AdmDocument adm = ParseAdm(strText);
-    return MovedTables(ChainTable(adm), CountsTable(adm),
-                       DetailTable{"ADM document", {}, {}, IndentedXml(*parse.root)});
+    tables.push_back(ChainTable(adm));
+    tables.push_back(CountsTable(adm));
+    tables.push_back(DetailTable{"ADM document", {}, {}, IndentedXml(*parse.root)});
+    return tables;
 }
