@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/details/AdmModel.h"
+#include "core/details/Gzip.h"
 
 namespace {
 
@@ -66,6 +67,46 @@ TEST(AdmTest, ATableThatClaimsMoreTracksThanItHoldsSaysSo) {
         ParseChna(ByteSpan(reinterpret_cast<const BYTE*>(chna.data()), chna.size()));
     EXPECT_EQ(table.tracks.size(), 1u);
     EXPECT_NE(table.note.find("declares 100"), CString::npos);
+}
+
+// A bxml document is read as its bytes show, whatever formatInfo says; bytes that are neither a
+// gzip stream nor XML are refused with the value stored.
+TEST(AdmTest, ABxmlDocumentIsReadAsItsBytesAreStored) {
+    const CString strGzip = *DeflateGzip(kDocument);
+    const struct {
+        const char* what;
+        CString payload;
+        const char* error;  // a word of the error, or "" when read
+    } rows[] = {
+        {"formatInfo 1, gzip", CString("\x01\x00", 2) + strGzip, ""},
+        {"formatInfo 0, gzip", CString("\0\0", 2) + strGzip, ""},
+        {"formatInfo 1, XML", CString("\x01\x00", 2) + kDocument, ""},
+        {"formatInfo 7, XML after a byte order mark and a line",
+         CString("\x07\x00\xEF\xBB\xBF\r\n", 7) + kDocument, ""},
+        {"formatInfo 1, other bytes", CString("\x01\x00\x00\x01zz", 6),
+         "formatInfo 1 is followed by neither"},
+        {"formatInfo 2, cut gzip stream", CString("\x02\x00", 2) + strGzip.substr(0, 12), "gzip"},
+        {"one byte", CString("\x01", 1), "fewer than 2 bytes"},
+    };
+    for (const auto& row : rows) {
+        CString strError;
+        const CString strText = AdmDocumentText(
+            "bxml", ByteSpan(reinterpret_cast<const BYTE*>(row.payload.data()), row.payload.size()),
+            strError);
+        if (*row.error == '\0') {
+            EXPECT_EQ(strError, "") << row.what;
+            EXPECT_EQ(ParseAdm(strText).OfKind("audioTrackUID").size(), 2u) << row.what;
+        } else {
+            EXPECT_NE(strError.find(row.error), CString::npos) << row.what << ": " << strError;
+        }
+    }
+}
+
+TEST(AdmTest, FormatInfoIsNamedForTheGzipValueOnly) {
+    EXPECT_EQ(BxmlFormatMeaning(1), "the document compressed as a gzip stream");
+    for (const WORD wValue : {0, 2, 0xFFFF}) {
+        EXPECT_EQ(BxmlFormatMeaning(wValue), "not defined for bxml") << wValue;
+    }
 }
 
 }  // namespace
