@@ -92,12 +92,12 @@ DetailTable BxmlTable(ByteSpan payload) {
         return table;
     }
     const auto wFormatInfo = static_cast<WORD>(LittleEndianOr0(payload, 0, 2));
-    const CString strStorage = BxmlStorage(
-        CString(reinterpret_cast<const char*>(payload.data()) + 2, payload.size() - 2));
+    const CString strStorage =
+        BxmlStorage(CString(reinterpret_cast<const char*>(payload.data()) + 2, payload.size() - 2));
     table.rows.push_back(
         {"formatInfo", std::to_string(wFormatInfo), BxmlFormatMeaning(wFormatInfo)});
     table.rows.push_back({"document", strStorage.empty() ? CString("unknown bytes") : strStorage,
-                          strStorage == "gzip" ? "a gzip stream"
+                          strStorage == "gzip"  ? "a gzip stream"
                           : strStorage == "XML" ? "the XML text, not compressed"
                                                 : "neither a gzip stream nor XML"});
     return table;

@@ -1,7 +1,7 @@
 #pragma once
 // The audio definition model of a wide-form master: the chna chunk's track table and the ADM
-// document of axml (or bxml, usually gzip-compressed), read into the elements that link programmes to
-// the file's tracks.
+// document of axml (or bxml, usually gzip-compressed), read into the elements that link programmes
+// to the file's tracks.
 
 #include <map>
 #include <optional>

@@ -43,9 +43,9 @@ std::vector<DetailTable> DbmdDetails(const CChunk& chunk) {
     DetailTable fields{"Segment fields", {"Id", "Field", "Value"}, {}, {}};
     CString strProblem;
     for (const DbmdSegment& segment : DbmdSegmentsOf(payload, strProblem)) {
-        table.rows.push_back(
-            {std::to_string(segment.id), NameOf(segment.id), std::to_string(segment.nSize),
-             DbmdChecksumAgrees(payload, segment) ? "agrees" : "differs"});
+        table.rows.push_back({std::to_string(segment.id), NameOf(segment.id),
+                              std::to_string(segment.nSize),
+                              DbmdChecksumAgrees(payload, segment) ? "agrees" : "differs"});
         for (auto& row :
              SegmentFieldRows(segment.id, payload.subspan(segment.nAt + 3, segment.nSize))) {
             fields.rows.push_back(std::move(row));

@@ -116,8 +116,7 @@ bool IsListOf(const CChunk& chunk, const char* pListType) {
     CString strId = IdText(chunk.m_ck.ckid);
     std::transform(strId.begin(), strId.end(), strId.begin(),
                    [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; });
-    return strId == "LIST" && chunk.DataSize() >= 4 &&
-           std::memcmp(chunk.Data(), pListType, 4) == 0;
+    return strId == "LIST" && chunk.DataSize() >= 4 && std::memcmp(chunk.Data(), pListType, 4) == 0;
 }
 
 CChunk* FindList(const CRiffChunkModel& root, const char* pListType) {

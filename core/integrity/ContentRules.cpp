@@ -30,8 +30,8 @@ std::vector<BYTE> PayloadOf(const CheckInput& in, const RawChunk& chunk) {
     std::vector<BYTE> bytes(static_cast<std::size_t>(nHeld));
     file.seekg(chunk.DataOffset());
     file.read(reinterpret_cast<char*>(bytes.data()), nHeld);
-    bytes.resize(file ? bytes.size() : static_cast<std::size_t>(std::max<std::streamsize>(
-                                           file.gcount(), 0)));
+    bytes.resize(file ? bytes.size()
+                      : static_cast<std::size_t>(std::max<std::streamsize>(file.gcount(), 0)));
     return bytes;
 }
 

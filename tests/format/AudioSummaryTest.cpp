@@ -3,8 +3,8 @@
 #include "core/fields/AudioSummary.h"
 
 #include "FormatChunkFixture.h"
-#include "pages/Overview.h"
 #include "format/fmtChunk.h"
+#include "pages/Overview.h"
 
 namespace {
 
