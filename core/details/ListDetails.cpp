@@ -55,26 +55,24 @@ DetailTable AdtlTable(const CChunk& chunk) {
 }
 
 // A labelled text holds its region's length, a purpose, a country, language, dialect and code
-// page before its text: 20 bytes after the cue point id. Each is shown when held.
+// page between its cue point id and its text. Each is shown when held.
 LabelledText LabelledTextOf(const CString& strBytes) {
     const ByteSpan bytes(reinterpret_cast<const BYTE*>(strBytes.data()), strBytes.size());
     const auto number = [&bytes](std::size_t nAt, std::size_t nWidth) {
         const auto value = LittleEndianAt(bytes, nAt, nWidth);
         return value ? std::to_string(*value) : CString();
     };
-    return {number(4, 4),
-            strBytes.size() >= 12 ? IdText(strBytes.c_str() + 8) : CString(),
-            number(12, 2),
-            number(14, 2),
-            number(16, 2),
-            number(18, 2)};
+    return {number(4, 4),  strBytes.size() >= 12 ? IdText(strBytes.c_str() + 8) : CString(),
+            number(12, 2), number(14, 2),
+            number(16, 2), number(18, 2)};
 }
 
 AdtlEntry EntryOf(const SubChunk& sub) {
     const ByteSpan bytes(reinterpret_cast<const BYTE*>(sub.bytes.data()), sub.bytes.size());
     const DWORD nHeld = static_cast<DWORD>(sub.bytes.size());
     AdtlEntry entry{sub.id, static_cast<DWORD>(LittleEndianOr0(bytes, 0, 4)), {}, {}};
-    const DWORD nTextAt = sub.id == "ltxt" ? 24 : 4;
+    // A labelled text's own fields take 16 bytes after the cue point id.
+    const DWORD nTextAt = sub.id == "ltxt" ? 20 : 4;
     if (sub.id == "ltxt") {
         entry.labelled = LabelledTextOf(sub.bytes);
     }

@@ -68,10 +68,11 @@ CString SmpteFormatMeaning(std::uint64_t format) {
 // hours (signed, -23 to 23), minutes, seconds and frames, from the high byte down.
 CString SmpteOffsetMeaning(std::uint64_t offset) {
     char text[32];
-    std::snprintf(text, sizeof text, "%d:%02u:%02u:%02u",
+    std::snprintf(text, sizeof text, "%02d:%02u:%02u:%02u",
                   static_cast<int>(static_cast<signed char>((offset >> 24) & 0xFF)),
                   static_cast<unsigned>((offset >> 16) & 0xFF),
-                  static_cast<unsigned>((offset >> 8) & 0xFF), static_cast<unsigned>(offset & 0xFF));
+                  static_cast<unsigned>((offset >> 8) & 0xFF),
+                  static_cast<unsigned>(offset & 0xFF));
     return text;
 }
 

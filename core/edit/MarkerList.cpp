@@ -205,9 +205,10 @@ CString CMarkerList::AdtlPayload() const {
 }
 
 bool CMarkerList::HasTexts() const {
-    return std::any_of(m_markers.begin(), m_markers.end(), [](const Marker& marker) {
-        return !marker.label.empty() || !marker.note.empty();
-    });
+    return !m_lengths.empty() ||
+           std::any_of(m_markers.begin(), m_markers.end(), [](const Marker& marker) {
+               return !marker.label.empty() || !marker.note.empty();
+           });
 }
 
 CString CheckMarkerPosition(std::uint64_t position, std::optional<std::uint64_t> frames) {

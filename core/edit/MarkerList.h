@@ -47,7 +47,7 @@ public:
     CString CuePayload() const;
     // The adtl list's payload ("adtl" first); its entries of other kinds as they were.
     CString AdtlPayload() const;
-    // Whether any marker has a label or note, so that the file needs an adtl list.
+    // Whether any marker has a label, a note or a region, so that the file needs an adtl list.
     bool HasTexts() const;
 
 private:

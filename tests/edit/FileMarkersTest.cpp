@@ -7,6 +7,7 @@
 #include "RiffWriter.h"
 #include "TestFiles.h"
 #include "core/chunks/RiffChunkModel.h"
+#include "core/edit/ChunkInsert.h"
 #include "core/edit/FileMarkers.h"
 #include "core/edit/MarkerEdit.h"
 #include "core/file/MetadataSave.h"
@@ -149,6 +150,74 @@ TEST(FileMarkersTest, WithTwoAdtlListsTheFirstIsReadAndEditedAndTheSecondKept) {
     EXPECT_EQ(lists[0].labels, "02,03,One");
     EXPECT_EQ(lists[1].id, "LIST");
     EXPECT_EQ(lists[1].labels, "Other");
+}
+
+// A region's labelled text: cue point id, length, purpose "rgn ", four zero numbers, no text.
+std::string RegionEntry(std::uint32_t id, std::uint32_t length) {
+    const Bytes entry = testfiles::ChunkBytes(
+        {"ltxt", Joined({Le32(id), Le32(length), Text("rgn "), Bytes(8, 0)})});
+    return std::string(entry.begin(), entry.end());
+}
+
+TEST(FileMarkersTest, AnAddWithALengthAddsARegion) {
+    const struct {
+        const char* value;
+        const char* problem;  // a part of the failure, or "" when added
+        std::uint32_t position;
+        std::uint32_t length;
+    } rows[] = {
+        {"1000+500=Take", "", 1000, 500},
+        {"1000+00:00:00:01", "", 1000, 1920},  // a frame at 25 fps of 48 kHz
+        {"0+2000", "", 0, 2000},
+        {"3500+501=Late", "the region's end: position 4001 is past the samples", 0, 0},
+        {"1000+0=Empty", "a region's length is more than 0", 0, 0},
+        {"1000+x", "'x'", 0, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.value);
+        testfiles::TempDir dir;
+        const std::string path = dir.file("take.wav");
+        // 4000 frames of 16-bit stereo.
+        testfiles::writeFile(
+            path, testfiles::WaveFile(
+                      {{"fmt ", testfiles::PcmFormat(2, 48000, 16)}, {"data", Bytes(16000, 0)}}));
+        CRiffChunkModel root;
+        ASSERT_TRUE(root.Load(path));
+        CMarkerList markers = MarkersOf(root);
+        const CString strProblem = ApplyMarkerEdit(root, markers, "add", row.value);
+        if (*row.problem != '\0') {
+            EXPECT_NE(strProblem.find(row.problem), CString::npos) << strProblem;
+            EXPECT_TRUE(markers.Markers().empty());
+            continue;
+        }
+        ASSERT_EQ(strProblem, "");
+        ASSERT_EQ(StoreMarkers(root, markers), "");
+        ASSERT_EQ(SaveMetadata(root, {}), "");
+
+        CRiffChunkModel reloaded;
+        ASSERT_TRUE(reloaded.Load(path));
+        const CMarkerList read = MarkersOf(reloaded);
+        ASSERT_EQ(read.Markers().size(), 1u);
+        EXPECT_EQ(read.Markers()[0].position, row.position);
+        EXPECT_EQ(read.Length(1), row.length);
+        const CChunk* pAdtl = FindList(reloaded, "adtl");
+        ASSERT_NE(pAdtl, nullptr);
+        EXPECT_NE(pAdtl->PayloadText().find(RegionEntry(1, row.length)), CString::npos);
+    }
+}
+
+TEST(FileMarkersTest, ARegionRemovedTakesItsLabelledTextAlong) {
+    testfiles::TempDir dir;
+    const std::string path = dir.file("take.wav");
+    testfiles::writeFile(path, Recording("LIST"));
+    CRiffChunkModel root;
+    ASSERT_TRUE(root.Load(path));
+    CMarkerList markers = MarkersOf(root);
+    ASSERT_EQ(ApplyMarkerEdit(root, markers, "add", "800+100=R"), "");
+    EXPECT_EQ(markers.Length(4), 100u);
+    ASSERT_EQ(ApplyMarkerEdit(root, markers, "remove", "4"), "");
+    EXPECT_EQ(markers.Length(4), 0u);
+    EXPECT_EQ(markers.AdtlPayload().find("ltxt"), CString::npos);
 }
 
 }  // namespace
