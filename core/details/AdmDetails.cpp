@@ -1,5 +1,7 @@
 #include "core/details/AdmDetails.h"
 
+#include <algorithm>
+
 #include "core/chunks/Chunk.h"
 #include "core/chunks/ChunkId.h"
 #include "core/details/AdmModel.h"
@@ -38,20 +40,47 @@ CString ChannelsOf(const AdmDocument& adm, const CString& strPack) {
     return Joined(names);
 }
 
+// The elements of a kind that refer, by a reference of refKind, to any of the IDs.
+std::vector<CString> Referring(const AdmDocument& adm, const char* pKind, const char* pRefKind,
+                               const std::vector<CString>& ids) {
+    std::vector<CString> found;
+    for (const AdmElement* pElement : adm.OfKind(pKind)) {
+        const std::vector<CString> refs = RefsOf(pElement, pRefKind);
+        if (std::any_of(refs.begin(), refs.end(), [&ids](const CString& strRef) {
+                return std::find(ids.begin(), ids.end(), strRef) != ids.end();
+            })) {
+            found.push_back(pElement->id);
+        }
+    }
+    return found;
+}
+
+// The stream formats of a pack's channels and the track formats of those streams, counted.
+std::pair<CString, CString> StreamsAndTracks(const AdmDocument& adm, const CString& strPack) {
+    const std::vector<CString> channels = RefsOf(adm.Find(strPack), "audioChannelFormatIDRef");
+    const std::vector<CString> streams =
+        Referring(adm, "audioStreamFormat", "audioChannelFormatIDRef", channels);
+    const std::vector<CString> tracks =
+        Referring(adm, "audioTrackFormat", "audioStreamFormatIDRef", streams);
+    return {std::to_string(streams.size()), std::to_string(tracks.size())};
+}
+
 void AddObjectRows(const AdmDocument& adm, const CString& strProgramme, const CString& strContent,
                    const CString& strObject, DetailTable& rTable) {
     const AdmElement* pObject = adm.Find(strObject);
     const std::vector<CString> packs = RefsOf(pObject, "audioPackFormatIDRef");
     const CString strTracks = std::to_string(RefsOf(pObject, "audioTrackUIDRef").size());
     for (const CString& strPack : packs.empty() ? std::vector<CString>{""} : packs) {
+        const auto [strStreams, strTrackFormats] = StreamsAndTracks(adm, strPack);
         rTable.rows.push_back({strProgramme, strContent, Named(adm, strObject), Named(adm, strPack),
-                               ChannelsOf(adm, strPack), strTracks});
+                               ChannelsOf(adm, strPack), strStreams, strTrackFormats, strTracks});
     }
 }
 
 DetailTable ChainTable(const AdmDocument& adm) {
     DetailTable table{"ADM programmes",
-                      {"Programme", "Content", "Object", "Pack format", "Channels", "Tracks"},
+                      {"Programme", "Content", "Object", "Pack format", "Channels",
+                       "Stream formats", "Track formats", "Tracks"},
                       {},
                       {}};
     // A programme or content that refers to nothing below it still gets its row.
@@ -59,12 +88,13 @@ DetailTable ChainTable(const AdmDocument& adm) {
         const CString strProgramme = Named(adm, pProgramme->id);
         const std::vector<CString> contents = RefsOf(pProgramme, "audioContentIDRef");
         if (contents.empty()) {
-            table.rows.push_back({strProgramme, "", "", "", "", ""});
+            table.rows.push_back({strProgramme, "", "", "", "", "", "", ""});
         }
         for (const CString& strContent : contents) {
             const std::vector<CString> objects = RefsOf(adm.Find(strContent), "audioObjectIDRef");
             if (objects.empty()) {
-                table.rows.push_back({strProgramme, Named(adm, strContent), "", "", "", ""});
+                table.rows.push_back(
+                    {strProgramme, Named(adm, strContent), "", "", "", "", "", ""});
             }
             for (const CString& strObject : objects) {
                 AddObjectRows(adm, strProgramme, Named(adm, strContent), strObject, table);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/chunks/Chunk.h"
+#include "core/details/AdmDetails.h"
 #include "core/details/AdmModel.h"
 #include "core/details/Gzip.h"
 
@@ -100,6 +102,51 @@ TEST(AdmTest, ABxmlDocumentIsReadAsItsBytesAreStored) {
             EXPECT_NE(strError.find(row.error), CString::npos) << row.what << ": " << strError;
         }
     }
+}
+
+// The chain from each programme to its tracks counts the stream and track formats of each pack's
+// channels; a programme or content that refers to nothing below still has its row.
+TEST(AdmTest, TheChainCountsStreamAndTrackFormats) {
+    const CString strDocument =
+        "<ebuCoreMain><coreMetadata><format><audioFormatExtended>"
+        "<audioProgramme audioProgrammeID=\"APR_1001\" audioProgrammeName=\"Main\">"
+        "<audioContentIDRef>ACO_1001</audioContentIDRef></audioProgramme>"
+        "<audioProgramme audioProgrammeID=\"APR_1002\" audioProgrammeName=\"Empty\"/>"
+        "<audioContent audioContentID=\"ACO_1001\" audioContentName=\"Mix\">"
+        "<audioObjectIDRef>AO_1001</audioObjectIDRef></audioContent>"
+        "<audioObject audioObjectID=\"AO_1001\" audioObjectName=\"Bed\">"
+        "<audioPackFormatIDRef>AP_00011001</audioPackFormatIDRef>"
+        "<audioTrackUIDRef>ATU_00000001</audioTrackUIDRef>"
+        "<audioTrackUIDRef>ATU_00000002</audioTrackUIDRef></audioObject>"
+        "<audioPackFormat audioPackFormatID=\"AP_00011001\" audioPackFormatName=\"Pair\">"
+        "<audioChannelFormatIDRef>AC_00011001</audioChannelFormatIDRef>"
+        "<audioChannelFormatIDRef>AC_00011002</audioChannelFormatIDRef></audioPackFormat>"
+        "<audioChannelFormat audioChannelFormatID=\"AC_00011001\" audioChannelFormatName=\"L\"/>"
+        "<audioChannelFormat audioChannelFormatID=\"AC_00011002\" audioChannelFormatName=\"R\"/>"
+        "<audioStreamFormat audioStreamFormatID=\"AS_00011001\">"
+        "<audioChannelFormatIDRef>AC_00011001</audioChannelFormatIDRef></audioStreamFormat>"
+        "<audioStreamFormat audioStreamFormatID=\"AS_00011002\">"
+        "<audioChannelFormatIDRef>AC_00011002</audioChannelFormatIDRef></audioStreamFormat>"
+        "<audioTrackFormat audioTrackFormatID=\"AT_00011001_01\">"
+        "<audioStreamFormatIDRef>AS_00011001</audioStreamFormatIDRef></audioTrackFormat>"
+        "<audioTrackFormat audioTrackFormatID=\"AT_00011002_01\">"
+        "<audioStreamFormatIDRef>AS_00011002</audioStreamFormatIDRef></audioTrackFormat>"
+        "</audioFormatExtended></format></coreMetadata></ebuCoreMain>";
+    CChunk axml;
+    axml.SetData(reinterpret_cast<const BYTE*>(strDocument.data()),
+                 static_cast<DWORD>(strDocument.size()));
+    axml.m_ck.ckid = mmioStringToFOURCC("axml", 0);
+    const std::vector<DetailTable> tables = AxmlDetails(axml, nullptr);
+    ASSERT_GE(tables.size(), 2u);
+    const std::vector<std::vector<CString>> chain = {
+        {"APR_1001 Main", "ACO_1001 Mix", "AO_1001 Bed", "AP_00011001 Pair", "L, R", "2", "2", "2"},
+        {"APR_1002 Empty", "", "", "", "", "", "", ""},
+    };
+    EXPECT_EQ(tables[0].rows, chain);
+    const std::vector<CString> streams = {"audioStreamFormat", "2"};
+    EXPECT_EQ(tables[1].rows.at(5), streams);
+    const std::vector<CString> profile = {"profile", "none named"};
+    EXPECT_EQ(tables[1].rows.back(), profile);
 }
 
 TEST(AdmTest, FormatInfoIsNamedForTheGzipValueOnly) {
