@@ -120,7 +120,8 @@ Spots SecondAdtl(const CheckInput& in) {
     return spots;
 }
 
-// Readers take one position or the other, so a marker may stand elsewhere in another program.
+// Readers take one position or the other, so a marker may stand elsewhere in another program. A
+// dwPosition of 0 is what most writers leave when they give the place in dwSampleOffset alone.
 Spots CuePositions(const CheckInput& in) {
     const RawChunk* pCue = in.layout.Find("cue ");
     if (!pCue || pCue->payload.size() < 4) {
@@ -135,7 +136,7 @@ Spots CuePositions(const CheckInput& in) {
         const std::size_t nAt = 4 + 24 * static_cast<std::size_t>(i);
         const auto nPosition = LittleEndianOr0(b, nAt + 4, 4);
         const auto nOffset = LittleEndianOr0(b, nAt + 20, 4);
-        if (nPosition != nOffset && nDiffering++ == 0) {
+        if (nPosition != 0 && nPosition != nOffset && nDiffering++ == 0) {
             strFirst = "cue point " + Text(LittleEndianOr0(b, nAt, 4)) + " has dwPosition " +
                        Text(nPosition) + " and dwSampleOffset " + Text(nOffset);
         }

@@ -101,7 +101,7 @@ std::vector<DetailTable> CartDetailsOf(const CChunk& chunk, const AudioFacts& fa
     return {CartDetails(chunk, facts)};
 }
 std::vector<DetailTable> SamplerDetailsOf(const CChunk& chunk, const AudioFacts&) {
-    return MovedTables(SamplerValues(chunk), SamplerDetails(chunk));
+    return MovedTables(SamplerDetails(chunk), SamplerValues(chunk));
 }
 std::vector<DetailTable> InstrumentDetailsOf(const CChunk& chunk, const AudioFacts&) {
     return {InstrumentDetails(chunk)};

@@ -109,9 +109,10 @@ TEST(ContentRulesTest, EachRuleFindsItsCaseAndPassesAnAgreeingFile) {
         {"cue positions agree", Pcm({{"cue ", Joined({Le(1), CuePoint(1, 10, 10)})}}), "", ""},
         {"cue positions differ",
          Pcm({{"cue ",
-               Joined({Le(3), CuePoint(1, 10, 10), CuePoint(2, 0, 20), CuePoint(3, 5, 30)})}}),
+               Joined({Le(3), CuePoint(1, 10, 10), CuePoint(2, 9, 20), CuePoint(3, 5, 30)})}}),
          "cue-positions",
-         "cue point 2 has dwPosition 0 and dwSampleOffset 20 (and 1 more cue points differ)"},
+         "cue point 2 has dwPosition 9 and dwSampleOffset 20 (and 1 more cue points differ)"},
+        {"cue positions left 0", Pcm({{"cue ", Joined({Le(1), CuePoint(1, 0, 10)})}}), "", ""},
     };
     const std::set<CString> ours = {"fact-length", "bxml-unreadable", "dbmd-checksum",
                                     "adtl-second", "cue-positions"};
