@@ -7,6 +7,7 @@
 #include "core/chunks/Chunk.h"
 #include "core/details/AudioFacts.h"
 #include "core/details/ListDetails.h"
+#include "core/details/SubChunks.h"
 
 namespace {
 
@@ -39,17 +40,17 @@ LabelsById LabelsOf(const std::vector<AdtlEntry>& entries) {
     return byId;
 }
 
+// The first adtl list's entries: markers take their texts from it and edits change it alone.
 std::vector<AdtlEntry> FileAdtlEntries(const CChunk& chunk) {
-    std::vector<AdtlEntry> entries;
     if (!chunk.m_pParent) {
-        return entries;
+        return {};
     }
     for (CObject* pObject : *chunk.m_pParent) {
-        auto more = AdtlEntries(*static_cast<const CChunk*>(pObject));
-        entries.insert(entries.end(), std::make_move_iterator(more.begin()),
-                       std::make_move_iterator(more.end()));
+        if (const auto& list = *static_cast<const CChunk*>(pObject); ListType(list) == "adtl") {
+            return AdtlEntries(list);
+        }
     }
-    return entries;
+    return {};
 }
 
 // Samples and Time count from the file's start; the timecode is the time of day when bext gives

@@ -110,6 +110,9 @@ TEST(CueDetailsTest, ARegionShowsItsEndAndDurationAndADifferingPositionShows) {
     auto* pList = new HeldBytes(adtl);
     parent.AddChild(pCue);
     parent.AddChild(pList);
+    // A second adtl list, as a faulty edit leaves one: the markers take the first one's texts.
+    parent.AddChild(new HeldBytes(
+        testfiles::ByteBuilder().text("adtl").text("labl").le32(6).le32(2).text("No")));
     AudioFacts facts;
     facts.dwSampleRate = 48000;
     facts.timeReference = 48000 * 3600;
@@ -123,6 +126,7 @@ TEST(CueDetailsTest, ARegionShowsItsEndAndDurationAndADifferingPositionShows) {
     const std::vector<CString> entry = {"ltxt", "1", "Take", "24000", "rgn ",
                                         "44",   "9", "1",    "1252"};
     EXPECT_EQ(ListDetails(*pList).at(0).rows.at(0), entry);
+    parent.DeleteChildren();
 }
 
 }  // namespace

@@ -255,13 +255,14 @@ std::string ListType(const RawChunk& chunk) {
 }
 
 // A cue point is 24 bytes after the count: its id first, the sample offset last. Its label is
-// the labl text for its id, else the text of its labelled text, whose length it shows.
+// the labl text for its id in the first adtl list, else the text of its labelled text, whose
+// length it shows.
 Rows MarkerRows(const RawChunk& cue, const std::vector<RawChunk>& chunks) {
     Rows adtl;
     for (const RawChunk& chunk : chunks) {
         if (IsList(chunk.id) && ListType(chunk) == "adtl") {
-            const Rows rows = AdtlRows(chunk);
-            adtl.insert(adtl.end(), rows.begin(), rows.end());
+            adtl = AdtlRows(chunk);
+            break;
         }
     }
     Rows rows;
