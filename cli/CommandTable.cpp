@@ -161,14 +161,15 @@ constexpr CommandRow kRows[] = {
      .operands = Operands::Files,
      .run = RunConvert},
     {.name = "markers",
-     .synopsis = "[--json] [--add POS[=LABEL]] [--move ID=POS] [--rename ID=LABEL] "
+     .synopsis = "[--json] [--add POS[+LENGTH][=LABEL]] [--move ID=POS] [--rename ID=LABEL] "
                  "[--note ID=TEXT] [--remove ID] [SAVE] FILE...",
      .help = "lists each file's markers (cue points with the labels and notes of its adtl "
              "list): id, position in samples, time and timecode, label, note. With edits, "
              "applies them in the order given and saves: POS is a sample count or a timecode "
              "(the time of day, as the time reference and the listing count it, at the file's "
-             "rate or one given after '@'); each option may come many times. A position past "
-             "the samples, or an id no marker has, fails the file.",
+             "rate or one given after '@'); each option may come many times. With +LENGTH (samples "
+             "or timecode), --add adds a region, listed with its end and duration. A position "
+             "past the samples, or an id no marker has, fails the file.",
      .options = kMarkers,
      .operands = Operands::Files,
      .run = RunMarkers},

@@ -33,10 +33,21 @@ CString PositionText(std::uint64_t position, const AudioFacts& facts) {
            ", " + TimecodeOf(position, facts) + ")";
 }
 
-CString MarkerLine(const CString& strPath, const Marker& marker, const AudioFacts& facts) {
+// " region to 96000 (00:00:02.000, 10:00:02:00), 0:00:01.000 long" for a marker with a length.
+CString RegionText(const Marker& marker, std::uint64_t length, const AudioFacts& facts) {
+    if (length == 0) {
+        return CString();
+    }
+    const CString strEnd = PositionText(marker.position + length, facts);
+    return " region to " + strEnd.substr(3) + ", " + ClockText(length, facts.dwSampleRate) +
+           " long";
+}
+
+CString MarkerLine(const CString& strPath, const Marker& marker, std::uint64_t length,
+                   const AudioFacts& facts) {
     return strPath + ": marker " + std::to_string(marker.id) + " " +
-           PositionText(marker.position, facts) + " " + QuotedText(marker.label) + " " +
-           QuotedText(marker.note) + "\n";
+           PositionText(marker.position, facts) + RegionText(marker, length, facts) + " " +
+           QuotedText(marker.label) + " " + QuotedText(marker.note) + "\n";
 }
 
 // The kind's id, its name for a marker ("timer"), the marker's number.
@@ -52,9 +63,18 @@ Json PositionJson(std::uint64_t position, const AudioFacts& facts) {
             {"timecode", TimecodeOf(position, facts)}};
 }
 
-Json MarkerJson(const Marker& marker, const AudioFacts& facts) {
+// A region adds its length and its end; a point has neither.
+Json MarkerJson(const Marker& marker, std::uint64_t length, const AudioFacts& facts) {
     Json item = PositionJson(marker.position, facts);
     item.update({{"id", marker.id}, {"label", marker.label}, {"note", marker.note}});
+    if (length > 0) {
+        const Json end = PositionJson(marker.position + length, facts);
+        item.update({{"length", length},
+                     {"duration", ClockText(length, facts.dwSampleRate)},
+                     {"end", end["position"]},
+                     {"endTime", end["time"]},
+                     {"endTimecode", end["timecode"]}});
+    }
     return item;
 }
 
@@ -104,14 +124,15 @@ CString ListMarkers(const CLoadedFile& file, const CString& strPath, CFilesJson*
         for (const KindMarkers& kindMarkers : chunkMarkers) {
             pFiles->Member(MarkersMember(*kindMarkers.pKind), ChunkMarkersJson(kindMarkers, facts));
         }
-        pFiles->ListMember("markers", list.size(),
-                           [&](std::size_t i) { return MarkerJson(list[i], facts); });
+        pFiles->ListMember("markers", list.size(), [&](std::size_t i) {
+            return MarkerJson(list[i], markers.Length(list[i].id), facts);
+        });
         pFiles->Member("path", strPath);
         pFiles->EndFile();
         return CString();
     }
     for (const Marker& marker : markers.Markers()) {
-        PrintText(MarkerLine(strPath, marker, facts));
+        PrintText(MarkerLine(strPath, marker, markers.Length(marker.id), facts));
     }
     for (const KindMarkers& kindMarkers : chunkMarkers) {
         for (const ChunkMarker& marker : kindMarkers.markers) {

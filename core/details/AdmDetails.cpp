@@ -1,5 +1,7 @@
 #include "core/details/AdmDetails.h"
 
+#include <algorithm>
+
 #include "core/chunks/Chunk.h"
 #include "core/chunks/ChunkId.h"
 #include "core/details/AdmModel.h"
@@ -38,26 +40,63 @@ CString ChannelsOf(const AdmDocument& adm, const CString& strPack) {
     return Joined(names);
 }
 
+// The elements of a kind that refer, by a reference of refKind, to any of the IDs.
+std::vector<CString> Referring(const AdmDocument& adm, const char* pKind, const char* pRefKind,
+                               const std::vector<CString>& ids) {
+    std::vector<CString> found;
+    for (const AdmElement* pElement : adm.OfKind(pKind)) {
+        const std::vector<CString> refs = RefsOf(pElement, pRefKind);
+        if (std::any_of(refs.begin(), refs.end(), [&ids](const CString& strRef) {
+                return std::find(ids.begin(), ids.end(), strRef) != ids.end();
+            })) {
+            found.push_back(pElement->id);
+        }
+    }
+    return found;
+}
+
+// The stream formats of a pack's channels and the track formats of those streams, counted.
+std::pair<CString, CString> StreamsAndTracks(const AdmDocument& adm, const CString& strPack) {
+    const std::vector<CString> channels = RefsOf(adm.Find(strPack), "audioChannelFormatIDRef");
+    const std::vector<CString> streams =
+        Referring(adm, "audioStreamFormat", "audioChannelFormatIDRef", channels);
+    const std::vector<CString> tracks =
+        Referring(adm, "audioTrackFormat", "audioStreamFormatIDRef", streams);
+    return {std::to_string(streams.size()), std::to_string(tracks.size())};
+}
+
 void AddObjectRows(const AdmDocument& adm, const CString& strProgramme, const CString& strContent,
                    const CString& strObject, DetailTable& rTable) {
     const AdmElement* pObject = adm.Find(strObject);
     const std::vector<CString> packs = RefsOf(pObject, "audioPackFormatIDRef");
     const CString strTracks = std::to_string(RefsOf(pObject, "audioTrackUIDRef").size());
     for (const CString& strPack : packs.empty() ? std::vector<CString>{""} : packs) {
+        const auto [strStreams, strTrackFormats] = StreamsAndTracks(adm, strPack);
         rTable.rows.push_back({strProgramme, strContent, Named(adm, strObject), Named(adm, strPack),
-                               ChannelsOf(adm, strPack), strTracks});
+                               ChannelsOf(adm, strPack), strStreams, strTrackFormats, strTracks});
     }
 }
 
 DetailTable ChainTable(const AdmDocument& adm) {
     DetailTable table{"ADM programmes",
-                      {"Programme", "Content", "Object", "Pack format", "Channels", "Tracks"},
+                      {"Programme", "Content", "Object", "Pack format", "Channels",
+                       "Stream formats", "Track formats", "Tracks"},
                       {},
                       {}};
+    // A programme or content that refers to nothing below it still gets its row.
     for (const AdmElement* pProgramme : adm.OfKind("audioProgramme")) {
         const CString strProgramme = Named(adm, pProgramme->id);
-        for (const CString& strContent : RefsOf(pProgramme, "audioContentIDRef")) {
-            for (const CString& strObject : RefsOf(adm.Find(strContent), "audioObjectIDRef")) {
+        const std::vector<CString> contents = RefsOf(pProgramme, "audioContentIDRef");
+        if (contents.empty()) {
+            table.rows.push_back({strProgramme, "", "", "", "", "", "", ""});
+        }
+        for (const CString& strContent : contents) {
+            const std::vector<CString> objects = RefsOf(adm.Find(strContent), "audioObjectIDRef");
+            if (objects.empty()) {
+                table.rows.push_back(
+                    {strProgramme, Named(adm, strContent), "", "", "", "", "", ""});
+            }
+            for (const CString& strObject : objects) {
                 AddObjectRows(adm, strProgramme, Named(adm, strContent), strObject, table);
             }
         }
@@ -67,11 +106,30 @@ DetailTable ChainTable(const AdmDocument& adm) {
 
 DetailTable CountsTable(const AdmDocument& adm) {
     DetailTable table{"ADM elements", {"Element", "Count"}, {}, {}};
-    for (const char* pKind : {"audioProgramme", "audioContent", "audioObject", "audioPackFormat",
-                              "audioChannelFormat", "audioTrackFormat", "audioTrackUID"}) {
+    for (const char* pKind :
+         {"audioProgramme", "audioContent", "audioObject", "audioPackFormat", "audioChannelFormat",
+          "audioStreamFormat", "audioTrackFormat", "audioTrackUID"}) {
         table.rows.push_back({pKind, std::to_string(adm.OfKind(pKind).size())});
     }
     table.rows.push_back({"profile", adm.profile.empty() ? "none named" : adm.profile});
+    return table;
+}
+
+// formatInfo as stored, and how the document is stored as its bytes show.
+DetailTable BxmlTable(ByteSpan payload) {
+    DetailTable table{"bxml storage", {"Field", "Value", "Meaning"}, {}, {}};
+    if (payload.size() < 2) {
+        return table;
+    }
+    const auto wFormatInfo = static_cast<WORD>(LittleEndianOr0(payload, 0, 2));
+    const CString strStorage =
+        BxmlStorage(CString(reinterpret_cast<const char*>(payload.data()) + 2, payload.size() - 2));
+    table.rows.push_back(
+        {"formatInfo", std::to_string(wFormatInfo), BxmlFormatMeaning(wFormatInfo)});
+    table.rows.push_back({"document", strStorage.empty() ? CString("unknown bytes") : strStorage,
+                          strStorage == "gzip"  ? "a gzip stream"
+                          : strStorage == "XML" ? "the XML text, not compressed"
+                                                : "neither a gzip stream nor XML"});
     return table;
 }
 
@@ -100,14 +158,22 @@ std::vector<DetailTable> AxmlDetails(const CChunk& chunk, const CChunk* pAdm) {
                  "Not read: the file's ADM document is that of its " + IdText(pAdm->m_ck.ckid) +
                      " chunk at offset " + std::to_string(pAdm->m_ck.llDataOffset) + "."}};
     }
+    const CString strId = IdText(chunk.m_ck.ckid);
+    std::vector<DetailTable> tables;
+    if (strId == "bxml") {
+        tables.push_back(BxmlTable(chunk.Payload()));
+    }
     CString strError;
-    const CString strText = AdmDocumentText(IdText(chunk.m_ck.ckid), chunk.Payload(), strError);
+    const CString strText = AdmDocumentText(strId, chunk.Payload(), strError);
     const XmlParse parse = strError.empty() ? ParseXml(strText) : XmlParse{};
     if (!parse.root) {
-        return {
-            {"ADM document", {}, {}, "Not read: " + (strError.empty() ? parse.error : strError)}};
+        tables.push_back(
+            {"ADM document", {}, {}, "Not read: " + (strError.empty() ? parse.error : strError)});
+        return tables;
     }
     const AdmDocument adm = ParseAdm(strText);
-    return MovedTables(ChainTable(adm), CountsTable(adm),
-                       DetailTable{"ADM document", {}, {}, IndentedXml(*parse.root)});
+    tables.push_back(ChainTable(adm));
+    tables.push_back(CountsTable(adm));
+    tables.push_back(DetailTable{"ADM document", {}, {}, IndentedXml(*parse.root)});
+    return tables;
 }

@@ -129,16 +129,38 @@ AdmDocument ParseAdm(const CString& strDocument) {
     return adm;
 }
 
+CString BxmlFormatMeaning(WORD wFormatInfo) {
+    return wFormatInfo == kBxmlGzip ? CString("the document compressed as a gzip stream")
+                                    : CString("not defined for bxml");
+}
+
+CString BxmlStorage(const CString& strBody) {
+    if (strBody.size() >= 2 && static_cast<BYTE>(strBody[0]) == 0x1F &&
+        static_cast<BYTE>(strBody[1]) == 0x8B) {
+        return "gzip";
+    }
+    const std::size_t nStart = strBody.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    const std::size_t nFirst = strBody.find_first_not_of(" \t\r\n", nStart);
+    return nFirst != CString::npos && strBody[nFirst] == '<' ? "XML" : "";
+}
+
 CString AdmDocumentText(const CString& strId, ByteSpan payload, CString& rError) {
     CString strText(reinterpret_cast<const char*>(payload.data()), payload.size());
     if (strId == "bxml") {
-        // Its first two bytes say how the rest is stored: 0 for gzip.
-        if (payload.size() < 2 || LittleEndianOr0(payload, 0, 2) != 0) {
-            rError = "a bxml chunk whose document is not stored as gzip";
+        // Its first two bytes, formatInfo, say how the rest is stored; the bytes are read as what
+        // they are, since writers disagree on the value.
+        if (payload.size() < 2) {
+            rError = "a bxml chunk of fewer than 2 bytes holds no formatInfo";
             return CString();
         }
-        std::optional<CString> inflated = InflateGzip(strText.substr(2), rError);
-        strText = inflated.value_or(CString());
+        const CString strBody = strText.substr(2);
+        const CString strStorage = BxmlStorage(strBody);
+        if (strStorage.empty()) {
+            rError = "bxml formatInfo " + std::to_string(LittleEndianOr0(payload, 0, 2)) +
+                     " is followed by neither a gzip stream nor XML";
+            return CString();
+        }
+        strText = strStorage == "XML" ? strBody : InflateGzip(strBody, rError).value_or(CString());
     }
     strText.erase(strText.find_last_not_of(CString(" \t\r\n\0", 5)) + 1);
     return strText;

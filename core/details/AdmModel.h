@@ -1,7 +1,7 @@
 #pragma once
 // The audio definition model of a wide-form master: the chna chunk's track table and the ADM
-// document of axml (or bxml, gzip-compressed), read into the elements that link programmes to
-// the file's tracks.
+// document of axml (or bxml, usually gzip-compressed), read into the elements that link programmes
+// to the file's tracks.
 
 #include <map>
 #include <optional>
@@ -43,7 +43,15 @@ struct AdmDocument {
 
 ChnaTable ParseChna(ByteSpan payload);
 AdmDocument ParseAdm(const CString& strDocument);
-// The document of an axml payload, or of a bxml payload inflated; why not in rError.
+// The formatInfo value that says a bxml document is a gzip stream.
+constexpr WORD kBxmlGzip = 1;
+// What a bxml chunk's formatInfo says of how its document is stored.
+CString BxmlFormatMeaning(WORD wFormatInfo);
+// How a bxml document (the bytes after formatInfo) is stored, by its bytes: "gzip", "XML", or
+// "" for neither.
+CString BxmlStorage(const CString& strBody);
+// The document of an axml payload, or of a bxml payload inflated when it is a gzip stream; why
+// not in rError.
 CString AdmDocumentText(const CString& strId, ByteSpan payload, CString& rError);
 // What the chna table and the document say of each other that a reader would stumble on: a
 // track's UID or custom format the document lacks, a UID of the document no track has, a track

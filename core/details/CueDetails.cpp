@@ -7,10 +7,12 @@
 #include "core/chunks/Chunk.h"
 #include "core/details/AudioFacts.h"
 #include "core/details/ListDetails.h"
+#include "core/details/SubChunks.h"
 
 namespace {
 
 constexpr DWORD kPointSize = 24;
+constexpr DWORD kPositionAt = 4;
 constexpr DWORD kSampleOffsetAt = 20;
 
 struct Labels {
@@ -31,24 +33,24 @@ LabelsById LabelsOf(const std::vector<AdtlEntry>& entries) {
         } else if (entry.kind == "note") {
             labels.note = entry.text;
         } else {
-            labels.length = entry.length;
+            labels.length = entry.labelled.length;
             labels.label = labels.label.empty() ? entry.text : labels.label;
         }
     }
     return byId;
 }
 
+// The first adtl list's entries: markers take their texts from it and edits change it alone.
 std::vector<AdtlEntry> FileAdtlEntries(const CChunk& chunk) {
-    std::vector<AdtlEntry> entries;
     if (!chunk.m_pParent) {
-        return entries;
+        return {};
     }
     for (CObject* pObject : *chunk.m_pParent) {
-        auto more = AdtlEntries(*static_cast<const CChunk*>(pObject));
-        entries.insert(entries.end(), std::make_move_iterator(more.begin()),
-                       std::make_move_iterator(more.end()));
+        if (const auto& list = *static_cast<const CChunk*>(pObject); ListType(list) == "adtl") {
+            return AdtlEntries(list);
+        }
     }
-    return entries;
+    return {};
 }
 
 // Samples and Time count from the file's start; the timecode is the time of day when bext gives
@@ -62,11 +64,28 @@ CString TimecodeStart(const AudioFacts& facts) {
            "; Samples and Time from the file's start.";
 }
 
+// A marker with a length is a region: where it ends, as samples and timecode, and how long it
+// lasts. Empty cells for a point.
+std::vector<CString> RegionCells(std::uint64_t start, const CString& strLength,
+                                 const AudioFacts& facts) {
+    const std::uint64_t length = strLength.empty() ? 0 : std::stoull(strLength);
+    if (length == 0) {
+        return {"", "", ""};
+    }
+    return {std::to_string(start + length),
+            TimeOfDayText(facts.timeReference.value_or(0), start + length, facts.dwSampleRate,
+                          facts.Rate()),
+            ClockText(length, facts.dwSampleRate)};
+}
+
 }  // namespace
 
 DetailTable CueDetails(const CChunk& chunk, const AudioFacts& facts) {
-    DetailTable table{
-        "Markers", {"Id", "Samples", "Time", "Timecode", "Label", "Note", "Length"}, {}, {}};
+    DetailTable table{"Markers",
+                      {"Id", "Samples", "Time", "Timecode", "Label", "Note", "Length", "End",
+                       "End timecode", "Duration", "dwPosition"},
+                      {},
+                      {}};
     const LabelsById labelsById = LabelsOf(FileAdtlEntries(chunk));
     const auto declared = LittleEndianAt(chunk.Payload(), 0, 4);
     if (!declared) {
@@ -77,14 +96,24 @@ DetailTable CueDetails(const CChunk& chunk, const AudioFacts& facts) {
     for (std::uint64_t i = 0; i < std::min<std::uint64_t>(*declared, held); ++i) {
         const DWORD at = static_cast<DWORD>(4 + i * kPointSize);
         const DWORD dwId = static_cast<DWORD>(*LittleEndianAt(chunk.Payload(), at, 4));
+        const std::uint64_t position = *LittleEndianAt(chunk.Payload(), at + kPositionAt, 4);
         const std::uint64_t samples = *LittleEndianAt(chunk.Payload(), at + kSampleOffsetAt, 4);
         const auto found = labelsById.find(dwId);
         const Labels labels = found == labelsById.end() ? Labels{} : found->second;
-        table.rows.push_back({std::to_string(dwId), std::to_string(samples),
-                              ClockText(samples, facts.dwSampleRate),
-                              TimeOfDayText(facts.timeReference.value_or(0), samples,
-                                            facts.dwSampleRate, facts.Rate()),
-                              labels.label, labels.note, labels.length});
+        std::vector<CString> row{std::to_string(dwId),
+                                 std::to_string(samples),
+                                 ClockText(samples, facts.dwSampleRate),
+                                 TimeOfDayText(facts.timeReference.value_or(0), samples,
+                                               facts.dwSampleRate, facts.Rate()),
+                                 labels.label,
+                                 labels.note,
+                                 labels.length};
+        for (CString& strCell : RegionCells(samples, labels.length, facts)) {
+            row.push_back(std::move(strCell));
+        }
+        // Shown only where it differs from the sample offset, which places the marker.
+        row.push_back(position != samples ? std::to_string(position) : CString());
+        table.rows.push_back(std::move(row));
     }
     if (*declared > held) {
         table.text = "The chunk declares " + std::to_string(*declared) + " cue points but holds " +

@@ -2,6 +2,7 @@
 
 #include "core/base/LittleEndian.h"
 #include "core/chunks/Chunk.h"
+#include "core/chunks/ChunkId.h"
 #include "core/details/SubChunks.h"
 
 namespace {
@@ -39,23 +40,41 @@ DetailTable InfoTable(const CChunk& chunk) {
 }
 
 DetailTable AdtlTable(const CChunk& chunk) {
-    DetailTable table{"Associated data", {"Kind", "Cue point id", "Text", "Length"}, {}, {}};
+    DetailTable table{"Associated data",
+                      {"Kind", "Cue point id", "Text", "Length", "Purpose", "Country", "Language",
+                       "Dialect", "Code page"},
+                      {},
+                      {}};
     for (const AdtlEntry& entry : AdtlEntries(chunk)) {
-        table.rows.push_back(
-            {entry.kind, std::to_string(entry.cuePointId), entry.text, entry.length});
+        const LabelledText& labelled = entry.labelled;
+        table.rows.push_back({entry.kind, std::to_string(entry.cuePointId), entry.text,
+                              labelled.length, labelled.purpose, labelled.country,
+                              labelled.language, labelled.dialect, labelled.codePage});
     }
     return table;
+}
+
+// A labelled text holds its region's length, a purpose, a country, language, dialect and code
+// page between its cue point id and its text. Each is shown when held.
+LabelledText LabelledTextOf(const CString& strBytes) {
+    const ByteSpan bytes(reinterpret_cast<const BYTE*>(strBytes.data()), strBytes.size());
+    const auto number = [&bytes](std::size_t nAt, std::size_t nWidth) {
+        const auto value = LittleEndianAt(bytes, nAt, nWidth);
+        return value ? std::to_string(*value) : CString();
+    };
+    return {number(4, 4),  strBytes.size() >= 12 ? IdText(strBytes.c_str() + 8) : CString(),
+            number(12, 2), number(14, 2),
+            number(16, 2), number(18, 2)};
 }
 
 AdtlEntry EntryOf(const SubChunk& sub) {
     const ByteSpan bytes(reinterpret_cast<const BYTE*>(sub.bytes.data()), sub.bytes.size());
     const DWORD nHeld = static_cast<DWORD>(sub.bytes.size());
     AdtlEntry entry{sub.id, static_cast<DWORD>(LittleEndianOr0(bytes, 0, 4)), {}, {}};
-    // A labelled text holds its region's length, a purpose, a country, language, dialect and
-    // code page before its text: 20 bytes after the cue point id.
-    const DWORD nTextAt = sub.id == "ltxt" ? 24 : 4;
-    if (sub.id == "ltxt" && nHeld >= 8) {
-        entry.length = std::to_string(LittleEndianOr0(bytes, 4, 4));
+    // A labelled text's own fields take 16 bytes after the cue point id.
+    const DWORD nTextAt = sub.id == "ltxt" ? 20 : 4;
+    if (sub.id == "ltxt") {
+        entry.labelled = LabelledTextOf(sub.bytes);
     }
     if (nHeld > nTextAt) {
         entry.text = SubChunkText(sub.bytes.substr(nTextAt));

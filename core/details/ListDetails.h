@@ -15,11 +15,18 @@ std::vector<CString> NamedInfoIds();
 // One table for an INFO or adtl list; none for other list types.
 std::vector<DetailTable> ListDetails(const CChunk& chunk);
 
+// What a labelled text adds to its text: the region it marks and how its text is written.
+struct LabelledText {
+    CString length;  // of the region, in samples
+    CString purpose;  // "rgn ", "beat", ... as stored
+    CString country, language, dialect, codePage;
+};
+
 // One label, note or labelled text of an adtl list.
 struct AdtlEntry {
     CString kind;  // "labl", "note", "ltxt"
     DWORD cuePointId;
     CString text;
-    CString length;  // of a labelled text's region, in samples; "" for the others
+    LabelledText labelled;  // empty but for a labelled text
 };
 std::vector<AdtlEntry> AdtlEntries(const CChunk& chunk);

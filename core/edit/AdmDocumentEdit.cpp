@@ -6,10 +6,10 @@
 
 namespace {
 
-// A bxml payload: two bytes that say gzip, then the stream.
+// A bxml payload: formatInfo saying gzip, then the stream.
 std::optional<CString> BxmlPayload(const CString& strDocument) {
     const std::optional<CString> stream = DeflateGzip(strDocument);
-    return stream ? std::optional(CString(2, '\0') + *stream) : std::nullopt;
+    return stream ? std::optional(LittleEndianText(kBxmlGzip, 2) + *stream) : std::nullopt;
 }
 
 }  // namespace

@@ -112,11 +112,16 @@ CChunk* FindChunk(const CRiffChunkModel& root, const CString& strId) {
     return strId.size() == 4 ? root.FirstChunk(mmioStringToFOURCC(strId.c_str(), 0)) : nullptr;
 }
 
+bool IsListOf(const CChunk& chunk, const char* pListType) {
+    CString strId = IdText(chunk.m_ck.ckid);
+    std::transform(strId.begin(), strId.end(), strId.begin(),
+                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; });
+    return strId == "LIST" && chunk.DataSize() >= 4 && std::memcmp(chunk.Data(), pListType, 4) == 0;
+}
+
 CChunk* FindList(const CRiffChunkModel& root, const char* pListType) {
     for (CObject* pObject : root) {
-        const auto& chunk = *static_cast<const CChunk*>(pObject);
-        if (chunk.m_ck.ckid == mmioStringToFOURCC("LIST", 0) && chunk.DataSize() >= 4 &&
-            std::memcmp(chunk.Data(), pListType, 4) == 0) {
+        if (IsListOf(*static_cast<const CChunk*>(pObject), pListType)) {
             return static_cast<CChunk*>(pObject);
         }
     }

@@ -14,7 +14,10 @@ CChunk* AddChunk(CRiffChunkModel& root, const char* pId, const CString& strPaylo
 void RemoveChunk(CRiffChunkModel& root, CChunk* pChunk, bool bAsFiller);
 // The first top-level chunk whose id is the text (four characters, as stored), or null.
 CChunk* FindChunk(const CRiffChunkModel& root, const CString& strId);
-// The first LIST chunk of that list type ("INFO", "adtl"), or null.
+// Whether the chunk is a list of that type ("INFO", "adtl"): its id "LIST" in any case, as some
+// recorders write "list".
+bool IsListOf(const CChunk& chunk, const char* pListType);
+// The first list of that type, or null.
 CChunk* FindList(const CRiffChunkModel& root, const char* pListType);
 // Whether the tree has a chunk of a kind a user adds (for a LIST kind, a list of its type).
 bool HasChunkOfKind(const CRiffChunkModel& root, const ChunkKind& kind);

@@ -39,14 +39,39 @@ bool SplitId(const CString& strValue, const CMarkerList& markers, DWORD& rId, CS
     return true;
 }
 
+// A region's length: samples, or a duration typed as a position is.
+Position LengthOf(const CRiffChunkModel& root, const CString& strText) {
+    const AudioFacts facts = AudioFactsOf(root);
+    const TimecodeInput input = ParsePosition(strText, facts.dwSampleRate, facts.Rate());
+    if (!input.samples || *input.samples == 0) {
+        return {0, input.samples ? "a region's length is more than 0" : input.problem};
+    }
+    return {*input.samples, CString()};
+}
+
 CString Add(const CRiffChunkModel& root, CMarkerList& rMarkers, const CString& strValue) {
     const std::size_t nEquals = strValue.find('=');
-    const Position position = PositionOf(root, strValue.substr(0, nEquals));
+    const CString strWhere = strValue.substr(0, nEquals);
+    const std::size_t nPlus = strWhere.find('+');
+    const Position position = PositionOf(root, strWhere.substr(0, nPlus));
     if (!position.problem.empty()) {
         return "--add " + strValue + ": " + position.problem;
     }
-    rMarkers.Add(position.samples,
-                 nEquals == CString::npos ? CString() : strValue.substr(nEquals + 1), CString());
+    const CString strLabel = nEquals == CString::npos ? CString() : strValue.substr(nEquals + 1);
+    if (nPlus == CString::npos) {
+        rMarkers.Add(position.samples, strLabel, CString());
+        return CString();
+    }
+    const Position length = LengthOf(root, strWhere.substr(nPlus + 1));
+    CString strProblem = length.problem;
+    if (strProblem.empty()) {
+        strProblem = CheckMarkerPosition(position.samples + length.samples, root.SampleFrames());
+    }
+    if (!strProblem.empty()) {
+        return "--add " + strValue + ": " + (length.problem.empty() ? "the region's end: " : "") +
+               strProblem;
+    }
+    rMarkers.AddRegion(position.samples, length.samples, strLabel);
     return CString();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// One edit of a file's markers as a user types it: "--add POS[=LABEL]", "--move ID=POS",
+// One edit of a file's markers as a user types it: "--add POS[+LENGTH][=LABEL]" (with a length,
+// a region), "--move ID=POS",
 // "--rename ID=LABEL", "--note ID=TEXT", "--remove ID". A position is a sample count, or
 // timecode of the time of day (the time reference plus the position, as the markers show it).
 

@@ -51,6 +51,10 @@ CMarkerList::CMarkerList(const CChunk* pCue, const CChunk* pAdtl) {
             std::min<std::size_t>(strAdtl.size(), sub.offset + sub.declared + (sub.declared & 1));
         const DWORD dwId = static_cast<DWORD>(LittleEndianOr0(BytesOf(sub.bytes), 0, 4));
         m_texts.push_back({sub.id, dwId, strAdtl.substr(sub.offset - 8, nEnd - (sub.offset - 8))});
+        if (const auto length = LittleEndianOr0(BytesOf(sub.bytes), 4, 4);
+            sub.id == "ltxt" && length > 0) {
+            m_lengths.try_emplace(dwId, length);
+        }
         Marker* pMarker = FindMutable(dwId);
         if (pMarker && (sub.id == "labl" || sub.id == "note") && sub.bytes.size() > 4) {
             (sub.id == "labl" ? pMarker->label : pMarker->note) = SubChunkText(sub.bytes.substr(4));
@@ -87,6 +91,22 @@ DWORD CMarkerList::Add(std::uint64_t position, const CString& strLabel, const CS
     m_editedTexts.emplace(dwId, "labl");
     m_editedTexts.emplace(dwId, "note");
     return dwId;
+}
+
+DWORD CMarkerList::AddRegion(std::uint64_t position, std::uint64_t length,
+                             const CString& strLabel) {
+    const DWORD dwId = Add(position, strLabel, CString());
+    // Country, language, dialect and code page 0, and no text: the label is the labl entry's.
+    const CString strData =
+        LittleEndianText(dwId, 4) + LittleEndianText(length, 4) + "rgn " + LittleEndianText(0, 8);
+    m_texts.push_back({"ltxt", dwId, "ltxt" + LittleEndianText(strData.size(), 4) + strData});
+    m_lengths[dwId] = length;
+    return dwId;
+}
+
+std::uint64_t CMarkerList::Length(DWORD dwId) const {
+    const auto found = m_lengths.find(dwId);
+    return found == m_lengths.end() ? 0 : found->second;
 }
 
 bool CMarkerList::Move(DWORD dwId, std::uint64_t position) {
@@ -128,6 +148,7 @@ bool CMarkerList::Remove(DWORD dwId) {
     m_markers.erase(m_markers.begin() + nIndex);
     m_points.erase(m_points.begin() + nIndex);
     std::erase_if(m_texts, [dwId](const Text& text) { return text.id == dwId; });
+    m_lengths.erase(dwId);
     IndexMarkers();
     return true;
 }
@@ -143,6 +164,7 @@ void CMarkerList::Remove(const std::unordered_set<DWORD>& ids) {
     m_markers.resize(nKept);
     m_points.resize(nKept);
     std::erase_if(m_texts, [&ids](const Text& text) { return ids.count(text.id) > 0; });
+    std::erase_if(m_lengths, [&ids](const auto& entry) { return ids.count(entry.first) > 0; });
     IndexMarkers();
 }
 
@@ -183,9 +205,10 @@ CString CMarkerList::AdtlPayload() const {
 }
 
 bool CMarkerList::HasTexts() const {
-    return std::any_of(m_markers.begin(), m_markers.end(), [](const Marker& marker) {
-        return !marker.label.empty() || !marker.note.empty();
-    });
+    return !m_lengths.empty() ||
+           std::any_of(m_markers.begin(), m_markers.end(), [](const Marker& marker) {
+               return !marker.label.empty() || !marker.note.empty();
+           });
 }
 
 CString CheckMarkerPosition(std::uint64_t position, std::optional<std::uint64_t> frames) {

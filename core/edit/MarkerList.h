@@ -1,7 +1,7 @@
 #pragma once
 // The markers of a file: the cue chunk's points with the label and note texts of its adtl
-// list. Points and texts not edited keep their bytes as stored; removing a marker removes its
-// texts too.
+// list, and the length of those a labelled text makes regions. Points and texts not edited keep
+// their bytes as stored; removing a marker removes its texts too.
 
 #include <cstdint>
 #include <optional>
@@ -31,6 +31,10 @@ public:
     // A new marker, of the id given or else one past the highest; returns the id.
     DWORD Add(std::uint64_t position, const CString& strLabel, const CString& strNote,
               std::optional<DWORD> id = std::nullopt);
+    // A new region: a marker with a labelled text of purpose "rgn " giving its length.
+    DWORD AddRegion(std::uint64_t position, std::uint64_t length, const CString& strLabel);
+    // The length of the marker's region, in sample frames; 0 for a point.
+    std::uint64_t Length(DWORD dwId) const;
     // False when no marker has the id.
     bool Move(DWORD dwId, std::uint64_t position);
     bool Rename(DWORD dwId, const CString& strLabel);
@@ -43,7 +47,7 @@ public:
     CString CuePayload() const;
     // The adtl list's payload ("adtl" first); its entries of other kinds as they were.
     CString AdtlPayload() const;
-    // Whether any marker has a label or note, so that the file needs an adtl list.
+    // Whether any marker has a label, a note or a region, so that the file needs an adtl list.
     bool HasTexts() const;
 
 private:
@@ -64,7 +68,8 @@ private:
     std::unordered_map<DWORD, std::size_t> m_index;
     DWORD m_dwNextId = 1;  // one past the highest id
     std::vector<Text> m_texts;
-    std::set<std::pair<DWORD, CString>> m_editedTexts;  // (id, kind) whose text changed
+    std::unordered_map<DWORD, std::uint64_t> m_lengths;  // of regions, from their first ltxt
+    std::set<std::pair<DWORD, CString>> m_editedTexts;   // (id, kind) whose text changed
     CString m_strCueTail;
 };
 

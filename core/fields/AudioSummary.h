@@ -1,7 +1,7 @@
 #pragma once
-// The line that a PCM format adds to the overview text: sample rate, sample size, mono or stereo.
+// The line that a PCM format adds to the overview text: sample rate, sample size, channels.
 
 #include "core/base/Types.h"
 
-// Exactly one channel is mono; any other count, none or more than two included, is stereo.
+// One channel is "Mono", two "Stereo"; any other count is named as its number of channels.
 CString AudioSummaryLine(DWORD dwSamplesPerSec, DWORD dwBitsPerSample, DWORD dwChannels);

@@ -10,6 +10,7 @@
 #include "core/details/XmlTree.h"
 #include "core/fields/BextFields.h"
 #include "core/integrity/CheckRule.h"
+#include "core/integrity/ContentRules.h"
 #include "core/integrity/Md5.h"
 #include "core/integrity/ProfileRules.h"
 #include "core/integrity/RawLayout.h"
@@ -621,6 +622,7 @@ CheckReport CheckFile(const CString& strPath, const WorkProgress& progress,
     const FormatRecord format = pFormat ? ParseFormatRecord(pFormat->payload) : FormatRecord{};
     const CheckInput input{layout, strPath, progress, &report.strCancelled, format};
     Apply(kRules, input, report);
+    Apply(ContentRules(), input, report);
     Apply(ProfileRules(options.profile), input, report);
     if (layout.nStoppedAt >= 0) {
         report.findings.push_back({Severity::Note, "stopped", layout.strForm, layout.nStoppedAt,

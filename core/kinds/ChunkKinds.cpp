@@ -98,7 +98,10 @@ std::vector<DetailTable> CartDetailsOf(const CChunk& chunk, const AudioFacts& fa
     return {CartDetails(chunk, facts)};
 }
 std::vector<DetailTable> SamplerDetailsOf(const CChunk& chunk, const AudioFacts&) {
-    return {SamplerDetails(chunk)};
+    return MovedTables(SamplerDetails(chunk), SamplerValues(chunk));
+}
+std::vector<DetailTable> InstrumentDetailsOf(const CChunk& chunk, const AudioFacts&) {
+    return {InstrumentDetails(chunk)};
 }
 
 // The 40-byte record of 24-bit stereo PCM in the extensible format, which holds every field.
@@ -233,7 +236,10 @@ constexpr ChunkKind kKinds[] = {
      .fieldTables = kSamplerTables,
      .details = SamplerDetailsOf,
      .helpSpecimens = SamplerSpecimens},
-    {.id = "inst", .modelClass = RUNTIME_CLASS(CKindChunkModel), .fieldTables = kInstrumentTables},
+    {.id = "inst",
+     .modelClass = RUNTIME_CLASS(CKindChunkModel),
+     .fieldTables = kInstrumentTables,
+     .details = InstrumentDetailsOf},
     {.id = kChecksumChunkId, .checkReadsPayload = true},
     {.id = "chna",
      .modelClass = RUNTIME_CLASS(CNamedChunkModel),

@@ -104,8 +104,13 @@ TEST(CliHelpTest, ListsEveryDetailByChunk) {
         "  iXML \"iXML tracks\": Channel, Interleave, Name, Function\n",
         "  iXML \"iXML document\": a document, as \"text\"\n",
         "  LIST INFO \"INFO entries\": Id, Field, Text\n",
-        "  LIST adtl \"Associated data\": Kind, Cue point id, Text, Length\n",
-        "  cue \"Markers\": Id, Samples, Time, Timecode, Label, Note, Length\n",
+        "  LIST adtl \"Associated data\": Kind, Cue point id, Text, Length, Purpose, Country, "
+        "Language, Dialect, Code page\n",
+        "  cue \"Markers\": Id, Samples, Time, Timecode, Label, Note, Length, End, End timecode, "
+        "Duration, dwPosition\n",
+        "  smpl \"Sampler values\": Field, Value, Meaning; rows: Manufacturer, Product, "
+        "SamplePeriod, MIDIUnityNote, MIDIPitchFraction, SMPTEFormat, SMPTEOffset, SampleLoops, "
+        "SamplerData\n",
         "  File details: Form, Format, Channels, Sample rate, Bits, Duration, Time reference\n",
     };
     for (const char* line : lines) {

@@ -135,7 +135,7 @@ TEST(ChunkDetailsTest, EachKindShowsWhatItsBytesHold) {
         {"an adtl label longer than its chunk, and a labelled text",
          {{"LIST", Joined({ByteBuilder().text("adtl").bytes(),
                            Sub("ltxt", std::string("\x02\x00\x00\x00\xE8\x03\x00\x00", 8) +
-                                           std::string(16, '\0') + "Region"),
+                                           std::string(12, '\0') + "Region"),
                            Sub("labl", std::string("\x01\x00\x00\x00", 4) + "Clap", 60)})}},
          "LIST",
          {"ltxt  2", "Region", "1000", "labl  1", "Clap (cut: 8 of 60 bytes held)"}},
@@ -146,7 +146,7 @@ TEST(ChunkDetailsTest, EachKindShowsWhatItsBytesHold) {
                            Sub("labl", std::string("\x01\x00\x00\x00", 4) + "Clap"),
                            Sub("note", std::string("\x01\x00\x00\x00", 4) + "loud"),
                            Sub("ltxt", std::string("\x02\x00\x00\x00\x80\xBB\x00\x00", 8) +
-                                           std::string(16, '\0') + "Line")})}},
+                                           std::string(12, '\0') + "Line")})}},
          "cue ",
          {"0:00:01.000  00:00:01:00  Clap", "loud", "Line", "48000",
           "Timecode at 25 fps, no iXML rate, from the file's start: no time reference."}},

@@ -9,6 +9,7 @@
 #include "RiffWriter.h"
 #include "core/chunks/Chunk.h"
 #include "core/details/AudioFacts.h"
+#include "core/details/ListDetails.h"
 
 namespace {
 
@@ -61,6 +62,71 @@ TEST(CueDetailsTest, MarkerTimecodeIsTheTimeReferencePlusThePosition) {
         EXPECT_EQ(table.rows[0][3], row.timecode);
         EXPECT_NE(table.text.find(row.note), CString::npos) << table.text;
     }
+}
+
+class HeldBytes : public CChunk {
+public:
+    explicit HeldBytes(const testfiles::Bytes& payload) {
+        AllocateData(static_cast<DWORD>(payload.size()));
+        std::memcpy(Data(), payload.data(), payload.size());
+    }
+};
+
+// A region's end and duration come from its labelled text's length; dwPosition shows where it
+// differs from the sample offset.
+TEST(CueDetailsTest, ARegionShowsItsEndAndDurationAndADifferingPositionShows) {
+    const testfiles::Bytes cue = testfiles::ByteBuilder()
+                                     .le32(2)
+                                     .le32(1)
+                                     .le32(0)
+                                     .text("data")
+                                     .le32(0)
+                                     .le32(0)
+                                     .le32(48000)
+                                     .le32(2)
+                                     .le32(7)
+                                     .text("data")
+                                     .le32(0)
+                                     .le32(0)
+                                     .le32(96000);
+    const testfiles::Bytes adtl = testfiles::ByteBuilder()
+                                      .text("adtl")
+                                      .text("ltxt")
+                                      .le32(24)
+                                      .le32(1)
+                                      .le32(24000)
+                                      .text("rgn ")
+                                      .le16(44)
+                                      .le16(9)
+                                      .le16(1)
+                                      .le16(1252)
+                                      .text("Take")
+                                      .text("labl")
+                                      .le32(6)
+                                      .le32(2)
+                                      .text("Pt");
+    CChunk parent;
+    auto* pCue = new HeldBytes(cue);
+    auto* pList = new HeldBytes(adtl);
+    parent.AddChild(pCue);
+    parent.AddChild(pList);
+    // A second adtl list, as a faulty edit leaves one: the markers take the first one's texts.
+    parent.AddChild(new HeldBytes(
+        testfiles::ByteBuilder().text("adtl").text("labl").le32(6).le32(2).text("No")));
+    AudioFacts facts;
+    facts.dwSampleRate = 48000;
+    facts.timeReference = 48000 * 3600;
+    const DetailTable table = CueDetails(*pCue, facts);
+    const std::vector<std::vector<CString>> rows = {
+        {"1", "48000", "0:00:01.000", "01:00:01:00", "Take", "", "24000", "72000", "01:00:01:12",
+         "0:00:00.500", "0"},
+        {"2", "96000", "0:00:02.000", "01:00:02:00", "Pt", "", "", "", "", "", "7"},
+    };
+    EXPECT_EQ(table.rows, rows);
+    const std::vector<CString> entry = {"ltxt", "1", "Take", "24000", "rgn ",
+                                        "44",   "9", "1",    "1252"};
+    EXPECT_EQ(ListDetails(*pList).at(0).rows.at(0), entry);
+    parent.DeleteChildren();
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ TEST(NamedKindsTest, ABxmlDocumentReadsAsItsAxmlTwin) {
         bool read;
     } cases[] = {
         {CString(2, '\0') + *stream, true},
-        {CString("\1\0", 2) + *stream, false},              // not said to be gzip
+        {CString("\1\0", 2) + *stream, true},               // formatInfo 1, which says gzip
         {CString(2, '\0') + stream->substr(0, 20), false},  // cut short
         {CString(2, '\0') + "not a stream", false},
     };

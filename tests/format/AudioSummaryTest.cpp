@@ -3,8 +3,8 @@
 #include "core/fields/AudioSummary.h"
 
 #include "FormatChunkFixture.h"
-#include "pages/Overview.h"
 #include "format/fmtChunk.h"
+#include "pages/Overview.h"
 
 namespace {
 
@@ -32,8 +32,10 @@ TEST_P(AudioSummaryChannelsTest, CreatingThePcmPageAppendsOneLine) {
 INSTANTIATE_TEST_SUITE_P(Channels, AudioSummaryChannelsTest,
                          ::testing::Values(ChannelsCase{1, "and Mono.\r\n\r\n"},
                                            ChannelsCase{2, "and Stereo.\r\n\r\n"},
-                                           ChannelsCase{0, "and Stereo.\r\n\r\n"},
-                                           ChannelsCase{6, "and Stereo.\r\n\r\n"}));
+                                           ChannelsCase{0, "and 0 channels.\r\n\r\n"},
+                                           ChannelsCase{3, "and 3 channels.\r\n\r\n"},
+                                           ChannelsCase{6, "and 6 channels.\r\n\r\n"},
+                                           ChannelsCase{14, "and 14 channels.\r\n\r\n"}));
 
 struct NoLineCase {
     const char* name;

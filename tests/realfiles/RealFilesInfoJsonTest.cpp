@@ -224,7 +224,7 @@ Rows InfoRows(const RawChunk& list) {
     return rows;
 }
 
-// Labels and notes: a cue point id, then the text; a labelled text has 20 more bytes before its
+// Labels and notes: a cue point id, then the text; a labelled text has 16 more bytes before its
 // text, the first four of them the length of its region.
 Rows AdtlRows(const RawChunk& list) {
     Rows rows;
@@ -232,7 +232,7 @@ Rows AdtlRows(const RawChunk& list) {
         if (sub.id != "labl" && sub.id != "note" && sub.id != "ltxt") {
             continue;
         }
-        const std::size_t textAt = sub.id == "ltxt" ? 24 : 4;
+        const std::size_t textAt = sub.id == "ltxt" ? 20 : 4;
         const std::string text = sub.bytes.size() > textAt ? TextOf(sub.bytes.substr(textAt)) : "";
         rows.push_back(
             {{"Kind", sub.id},
@@ -255,13 +255,14 @@ std::string ListType(const RawChunk& chunk) {
 }
 
 // A cue point is 24 bytes after the count: its id first, the sample offset last. Its label is
-// the labl text for its id, else the text of its labelled text, whose length it shows.
+// the labl text for its id in the first adtl list, else the text of its labelled text, whose
+// length it shows.
 Rows MarkerRows(const RawChunk& cue, const std::vector<RawChunk>& chunks) {
     Rows adtl;
     for (const RawChunk& chunk : chunks) {
         if (IsList(chunk.id) && ListType(chunk) == "adtl") {
-            const Rows rows = AdtlRows(chunk);
-            adtl.insert(adtl.end(), rows.begin(), rows.end());
+            adtl = AdtlRows(chunk);
+            break;
         }
     }
     Rows rows;
