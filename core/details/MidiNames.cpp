@@ -10,7 +10,7 @@ struct Maker {
     const char* name;
 };
 
-// The most common makers of samplers and of the programs that write smpl chunks.
+// The most common makers of samplers and of the programs that write sampler chunks.
 constexpr Maker kMakers[] = {
     {0x01, false, "Sequential Circuits"},
     {0x04, false, "Moog"},
