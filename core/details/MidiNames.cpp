@@ -5,7 +5,7 @@
 namespace {
 
 struct Maker {
-    DWORD code;  // one byte, or three as 0x00hhll
+    DWORD code;     // one byte, or three as 0x00hhll
     bool extended;  // a three-byte code, whose first byte is 0
     const char* name;
 };
