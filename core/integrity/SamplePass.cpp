@@ -4,11 +4,13 @@
 #include <memory>
 #include <vector>
 
+#include "core/integrity/BlockPass.h"
 #include "core/io/Mmio.h"
 
 namespace {
 
-constexpr std::size_t kPassBytes = 1 << 20;
+// The loudness meter's parts are spread over this many threads at most.
+constexpr std::size_t kMostLoudnessThreads = 4;
 
 // The measures a pass feeds; each is absent when not asked or when it could not start.
 struct Measures {
@@ -70,48 +72,51 @@ void StartDecoded(const SampleSource& source, const SampleWork& work, Measures& 
         Refuse(work.bLoudness, work.bLevels, result, strWhyNot);
         return;
     }
-    const std::int64_t nFrames = source.nSize / measures.format->nBlockAlign;
     if (work.bLoudness) {
-        measures.loudness = CLoudnessMeter::Make(*measures.format, nFrames, &strWhyNot);
+        measures.loudness = CLoudnessMeter::Make(*measures.format, &strWhyNot);
         result.loudness.strFailure = measures.loudness ? CString() : strWhyNot;
     }
     if (work.bLevels) {
-        measures.levels.emplace(*measures.format, nFrames);
+        measures.levels.emplace(*measures.format, source.nSize / measures.format->nBlockAlign);
     }
 }
 
-// Whole loudness steps fit in a pass, so that each step is fed whole.
-std::size_t PassBytes(const Measures& measures) {
-    if (!measures.format) {
-        return kPassBytes;
-    }
-    const std::size_t nStep = static_cast<std::size_t>(measures.format->nBlockAlign) *
-                              (measures.loudness ? measures.loudness->StepFrames() : 1);
-    return nStep * std::max<std::size_t>(1, kPassBytes / nStep);
+std::size_t FramesIn(const Measures& measures, std::size_t nBytes) {
+    return nBytes / static_cast<std::size_t>(measures.format->nBlockAlign);
 }
 
-void Feed(Measures& measures, const BYTE* pBytes, std::size_t nBytes,
-          std::vector<double>& samples) {
+// The loudness meter's parts dealt out to threads, one part in every nThreads to each.
+void AddLoudnessTakers(Measures& measures, std::vector<BlockTaker>& takers) {
+    const std::size_t nParts = measures.loudness->Parts();
+    const std::size_t nThreads = std::min(nParts, kMostLoudnessThreads);
+    for (std::size_t nThread = 0; nThread < nThreads; ++nThread) {
+        takers.push_back([&measures, nThread, nThreads, nParts](const BYTE* p, std::size_t n) {
+            for (std::size_t nPart = nThread; nPart < nParts; nPart += nThreads) {
+                measures.loudness->Add(nPart, p, FramesIn(measures, n));
+            }
+        });
+    }
+}
+
+// Each measure on a thread of its own: the MD5 of the bytes, the levels of the decoded samples
+// and the loudness of its parts.
+std::vector<BlockTaker> TakersOf(Measures& measures) {
+    std::vector<BlockTaker> takers;
     if (measures.md5) {
-        measures.md5->Add(pBytes, nBytes);
-    }
-    if (!measures.format || !(measures.loudness || measures.levels)) {
-        return;
-    }
-    const std::size_t nFrames = nBytes / static_cast<std::size_t>(measures.format->nBlockAlign);
-    const std::size_t nChannels = static_cast<std::size_t>(measures.format->nChannels);
-    samples.clear();
-    DecodeFrames(*measures.format, pBytes, nFrames, samples);
-    if (measures.loudness) {
-        const std::size_t nStep = measures.loudness->StepFrames();
-        for (std::size_t nAt = 0; nAt < nFrames; nAt += nStep) {
-            measures.loudness->AddStep(samples.data() + nAt * nChannels,
-                                       std::min(nStep, nFrames - nAt));
-        }
+        takers.push_back([&measures](const BYTE* p, std::size_t n) { measures.md5->Add(p, n); });
     }
     if (measures.levels) {
-        measures.levels->Add(samples.data(), nFrames);
+        takers.push_back(
+            [&measures, samples = std::vector<double>()](const BYTE* p, std::size_t n) mutable {
+                samples.clear();
+                DecodeFrames(*measures.format, p, FramesIn(measures, n), samples);
+                measures.levels->Add(samples.data(), FramesIn(measures, n));
+            });
     }
+    if (measures.loudness) {
+        AddLoudnessTakers(measures, takers);
+    }
+    return takers;
 }
 
 // Reads the samples through every measure; empty when read to the end, else why not.
@@ -120,28 +125,10 @@ CString ReadThrough(const SampleSource& source, Measures& measures, const WorkPr
     if (!reader.Handle()) {
         return "couldn't open " + source.strPath;
     }
-    if (mmioSeek(reader.Handle(), source.nOffset, SEEK_FROM_START) != source.nOffset) {
-        return "couldn't read the samples at offset " + std::to_string(source.nOffset);
-    }
-    std::vector<BYTE> bytes(PassBytes(measures));
-    std::vector<double> samples;
-    for (std::int64_t nDone = 0; nDone < source.nSize;) {
-        const auto nWant =
-            static_cast<LONG>(std::min<std::int64_t>(source.nSize - nDone, bytes.size()));
-        const LONG nGot = mmioRead(reader.Handle(), reinterpret_cast<char*>(bytes.data()), nWant);
-        if (nGot < 0) {
-            return "couldn't read the samples at offset " + std::to_string(source.nOffset + nDone);
-        }
-        if (nGot == 0) {
-            break;
-        }
-        Feed(measures, bytes.data(), static_cast<std::size_t>(nGot), samples);
-        nDone += nGot;
-        if (progress && !progress(nDone, source.nSize)) {
-            return kCancelled;
-        }
-    }
-    return CString();
+    const std::size_t nUnit =
+        measures.format ? static_cast<std::size_t>(measures.format->nBlockAlign) : 1;
+    return PassBlocks(reader.Handle(), source.nOffset, source.nSize, nUnit, TakersOf(measures),
+                      progress);
 }
 
 void Conclude(const SampleSource& source, Measures& measures, SamplePassResult& result) {

@@ -1,0 +1,121 @@
+#include "core/integrity/KWeighting.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#if defined(__SSE2__)
+#include <xmmintrin.h>
+#endif
+
+namespace {
+
+struct Biquad {
+    double b[3];
+    double a[3];
+};
+
+// The pre-filter's shelf and the high-pass of BS.1770, for the rate, as the loudness library
+// derives them from their analogue prototypes.
+Biquad Shelf(long nRate) {
+    const double f0 = 1681.974450955533;
+    const double g = 3.999843853973347;
+    const double q = 0.7071752369554196;
+    const double k = std::tan(std::numbers::pi * f0 / static_cast<double>(nRate));
+    const double vh = std::pow(10.0, g / 20.0);
+    const double vb = std::pow(vh, 0.4996667741545416);
+    const double a0 = 1.0 + k / q + k * k;
+    return {
+        {(vh + vb * k / q + k * k) / a0, 2.0 * (k * k - vh) / a0, (vh - vb * k / q + k * k) / a0},
+        {1.0, 2.0 * (k * k - 1.0) / a0, (1.0 - k / q + k * k) / a0}};
+}
+
+Biquad HighPass(long nRate) {
+    const double f0 = 38.13547087602444;
+    const double q = 0.5003270373238773;
+    const double k = std::tan(std::numbers::pi * f0 / static_cast<double>(nRate));
+    const double d = 1.0 + k / q + k * k;
+    return {{1.0, -2.0, 1.0}, {1.0, 2.0 * (k * k - 1.0) / d, (1.0 - k / q + k * k) / d}};
+}
+
+// The product of two polynomials of the second order.
+void Multiply(const double* p, const double* r, double* out) {
+    out[0] = p[0] * r[0];
+    out[1] = p[0] * r[1] + p[1] * r[0];
+    out[2] = p[0] * r[2] + p[1] * r[1] + p[2] * r[0];
+    out[3] = p[1] * r[2] + p[2] * r[1];
+    out[4] = p[2] * r[2];
+}
+
+// Denormal numbers, which a filter's state decays into over silence, cost a hundred times a normal
+// one; the filter treats them as zero, as the loudness library does, while it runs.
+class CFlushToZero {
+public:
+#if defined(__SSE2__)
+    CFlushToZero() : m_saved(_mm_getcsr()) {
+        _mm_setcsr(m_saved | 0x8040);
+    }
+    ~CFlushToZero() {
+        _mm_setcsr(m_saved);
+    }
+
+private:
+    unsigned m_saved;
+#endif
+};
+
+}  // namespace
+
+CKWeighting::CKWeighting(long nRate, std::size_t nStepFrames, Pair weights)
+    : m_weights(weights), m_nStepFrames(nStepFrames) {
+    const Biquad shelf = Shelf(nRate);
+    const Biquad pass = HighPass(nRate);
+    Multiply(shelf.b, pass.b, m_b);
+    Multiply(shelf.a, pass.a, m_a);
+}
+
+void CKWeighting::Add(const double* pFirst, const double* pSecond, std::size_t nFrames) {
+    const CFlushToZero flush;
+    for (std::size_t nDone = 0; nDone < nFrames;) {
+        nDone += Filter(pFirst + nDone, pSecond + nDone, nFrames - nDone);
+        if (m_nInStep == m_nStepFrames) {
+            const Pair weighted = m_stepSum * m_weights;
+            m_steps.push_back(weighted[0] + weighted[1]);
+            m_stepSum = Pair{};
+            m_nInStep = 0;
+        }
+    }
+#if !defined(__SSE2__)
+    for (Pair& v : m_state) {
+        v = std::abs(v[0]) < 1e-300 && std::abs(v[1]) < 1e-300 ? Pair{} : v;
+    }
+#endif
+}
+
+// Filters up to the end of the step; returns the frames taken.
+std::size_t CKWeighting::Filter(const double* pFirst, const double* pSecond, std::size_t nFrames) {
+    const std::size_t nCount = std::min(nFrames, m_nStepFrames - m_nInStep);
+    const Pair a1 = {m_a[1], m_a[1]}, a2 = {m_a[2], m_a[2]}, a3 = {m_a[3], m_a[3]},
+               a4 = {m_a[4], m_a[4]};
+    const Pair b0 = {m_b[0], m_b[0]}, b1 = {m_b[1], m_b[1]}, b2 = {m_b[2], m_b[2]},
+               b3 = {m_b[3], m_b[3]}, b4 = {m_b[4], m_b[4]};
+    Pair v1 = m_state[0], v2 = m_state[1], v3 = m_state[2], v4 = m_state[3];
+    Pair sum = m_stepSum;
+    for (std::size_t i = 0; i < nCount; ++i) {
+        const Pair x = {pFirst[i], pSecond[i]};
+        const Pair v0 = (x - a2 * v2 - a3 * v3 - a4 * v4) - a1 * v1;
+        const Pair y = b0 * v0 + b1 * v1 + b2 * v2 + b3 * v3 + b4 * v4;
+        sum += y * y;
+        v4 = v3;
+        v3 = v2;
+        v2 = v1;
+        v1 = v0;
+    }
+    m_state[0] = v1;
+    m_state[1] = v2;
+    m_state[2] = v3;
+    m_state[3] = v4;
+    m_stepSum = sum;
+    m_nInStep += nCount;
+    return nCount;
+}
