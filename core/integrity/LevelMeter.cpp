@@ -208,11 +208,17 @@ void CLevelMeter::AddProducts(const double* pSamples, std::size_t nFrames) {
     for (std::size_t p = 0; p < m_products.size(); ++p) {
         const double* pFirst = pSamples + m_report.pairs[p].nFirst;
         const double* pSecond = pSamples + m_report.pairs[p].nSecond;
-        double sums[2] = {};
-        for (std::size_t f = 0; f < nFrames; ++f) {
-            sums[f & 1] += pFirst[f * nStride] * pSecond[f * nStride];
+        double sums[4] = {};
+        std::size_t f = 0;
+        for (; f + 4 <= nFrames; f += 4) {
+            for (std::size_t k = 0; k < 4; ++k) {
+                sums[k] += pFirst[(f + k) * nStride] * pSecond[(f + k) * nStride];
+            }
         }
-        m_products[p] += sums[0] + sums[1];
+        for (; f < nFrames; ++f) {
+            sums[0] += pFirst[f * nStride] * pSecond[f * nStride];
+        }
+        m_products[p] += (sums[0] + sums[1]) + (sums[2] + sums[3]);
     }
 }
 

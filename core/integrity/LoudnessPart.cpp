@@ -15,14 +15,13 @@ CLoudnessPart::CLoudnessPart(const SampleFormat& format, int nFirst, int nCount,
       m_peaks(static_cast<std::size_t>(nCount), CTruePeak(format.nRate)) {}
 
 void CLoudnessPart::Add(const BYTE* pFrames, std::size_t nFrames) {
-    for (auto& samples : m_samples) {
-        samples.assign(nFrames, 0.0);
-    }
+    // A part of one channel filters silence in its second lane.
+    m_samples[1].resize(nFrames);
+    m_samples[0].resize(nFrames);
     for (int i = 0; i < m_nCount; ++i) {
         std::vector<double>& samples = m_samples[static_cast<std::size_t>(i)];
         DecodeChannel(m_format, pFrames, nFrames, m_nFirst + i, samples.data());
-        m_narrow.assign(samples.begin(), samples.end());
-        m_peaks[static_cast<std::size_t>(i)].Add(m_narrow.data(), nFrames);
+        m_peaks[static_cast<std::size_t>(i)].Add(samples.data(), nFrames);
     }
     m_weighting.Add(m_samples[0].data(), m_samples[1].data(), nFrames);
 }

@@ -24,7 +24,6 @@ private:
     CKWeighting m_weighting;
     std::vector<CTruePeak> m_peaks;
     std::vector<double> m_samples[2];
-    std::vector<float> m_narrow;
 };
 
 // The frames of a step (100 ms), rounded as the loudness library rounds them.

@@ -98,10 +98,14 @@ void DecodeEach(const SampleFormat& format, const BYTE* pBytes, std::size_t nCou
 
 void DecodeFrames(const SampleFormat& format, const BYTE* pBytes, std::size_t nFrames,
                   std::vector<double>& samples) {
-    const std::size_t nCount = nFrames * static_cast<std::size_t>(format.nChannels);
     const std::size_t nStart = samples.size();
-    samples.resize(nStart + nCount);
-    double* pOut = samples.data() + nStart;
+    samples.resize(nStart + nFrames * static_cast<std::size_t>(format.nChannels));
+    DecodeFrames(format, pBytes, nFrames, samples.data() + nStart);
+}
+
+void DecodeFrames(const SampleFormat& format, const BYTE* pBytes, std::size_t nFrames,
+                  double* pOut) {
+    const std::size_t nCount = nFrames * static_cast<std::size_t>(format.nChannels);
     DecodeEach(format, pBytes, nCount, 1, [pOut](std::size_t i, double value) { pOut[i] = value; });
 }
 

@@ -106,12 +106,15 @@ std::vector<BlockTaker> TakersOf(Measures& measures) {
         takers.push_back([&measures](const BYTE* p, std::size_t n) { measures.md5->Add(p, n); });
     }
     if (measures.levels) {
-        takers.push_back(
-            [&measures, samples = std::vector<double>()](const BYTE* p, std::size_t n) mutable {
-                samples.clear();
-                DecodeFrames(*measures.format, p, FramesIn(measures, n), samples);
-                measures.levels->Add(samples.data(), FramesIn(measures, n));
-            });
+        takers.push_back([&measures, samples = std::vector<double>()](const BYTE* p,
+                                                                      std::size_t n) mutable {
+            const std::size_t nFrames = FramesIn(measures, n);
+            // Grown once: the blocks are all of one size but the last.
+            samples.resize(std::max(
+                samples.size(), nFrames * static_cast<std::size_t>(measures.format->nChannels)));
+            DecodeFrames(*measures.format, p, nFrames, samples.data());
+            measures.levels->Add(samples.data(), nFrames);
+        });
     }
     if (measures.loudness) {
         AddLoudnessTakers(measures, takers);
