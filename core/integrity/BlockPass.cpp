@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <thread>
 
-#include "core/integrity/BlockRing.h"
-
 namespace {
 
 // Eight blocks of about 1 MiB: the reader stays ahead of the takers through a stall, and the
@@ -36,8 +34,18 @@ bool Fill(HMMIO hmmio, ByteBlock& block, std::int64_t nWant, std::int64_t nAt,
     return true;
 }
 
-CString ReadAhead(HMMIO hmmio, std::int64_t nOffset, std::int64_t nSize, CBlockRing& ring,
-                  std::size_t nBlockBytes, const WorkProgress& progress) {
+// What the reader is given: where it reads and what it does with each block.
+struct Reading {
+    HMMIO hmmio;
+    std::int64_t nOffset;
+    std::int64_t nSize;
+    std::size_t nBlockBytes;
+    const BlockReadying& readying;
+    const WorkProgress& progress;
+};
+
+CString ReadAhead(const Reading& reading, CBlockRing& ring) {
+    const auto [hmmio, nOffset, nSize, nBlockBytes, readying, progress] = reading;
     if (mmioSeek(hmmio, nOffset, SEEK_FROM_START) != nOffset) {
         return ReadFailure(nOffset);
     }
@@ -55,6 +63,9 @@ CString ReadAhead(HMMIO hmmio, std::int64_t nOffset, std::int64_t nSize, CBlockR
         if (pBlock->nBytes == 0) {
             break;
         }
+        if (readying) {
+            readying(*pBlock);
+        }
         ring.Filled();
         nDone += static_cast<std::int64_t>(pBlock->nBytes);
         if (progress && !progress(nDone, nSize)) {
@@ -66,7 +77,7 @@ CString ReadAhead(HMMIO hmmio, std::int64_t nOffset, std::int64_t nSize, CBlockR
 
 void TakeAll(CBlockRing& ring, int nTaker, const BlockTaker& taker) {
     while (const ByteBlock* pBlock = ring.Take(nTaker)) {
-        taker(pBlock->bytes.data(), pBlock->nBytes);
+        taker(*pBlock);
         ring.Release(nTaker);
     }
 }
@@ -74,14 +85,16 @@ void TakeAll(CBlockRing& ring, int nTaker, const BlockTaker& taker) {
 }  // namespace
 
 CString PassBlocks(HMMIO hmmio, std::int64_t nOffset, std::int64_t nSize, std::size_t nUnit,
-                   const std::vector<BlockTaker>& takers, const WorkProgress& progress) {
+                   const std::vector<BlockTaker>& takers, const BlockReadying& readying,
+                   const WorkProgress& progress) {
     const std::size_t nBlockBytes = nUnit * std::max<std::size_t>(1, kBlockBytes / nUnit);
     CBlockRing ring(kRingBlocks, nBlockBytes, static_cast<int>(takers.size()));
     std::vector<std::thread> threads;
     for (std::size_t i = 0; i < takers.size(); ++i) {
         threads.emplace_back(TakeAll, std::ref(ring), static_cast<int>(i), std::cref(takers[i]));
     }
-    const CString strFailure = ReadAhead(hmmio, nOffset, nSize, ring, nBlockBytes, progress);
+    const CString strFailure =
+        ReadAhead({hmmio, nOffset, nSize, nBlockBytes, readying, progress}, ring);
     strFailure.empty() ? ring.End() : ring.Stop();
     for (std::thread& thread : threads) {
         thread.join();

@@ -13,6 +13,9 @@
 struct ByteBlock {
     std::vector<BYTE> bytes;  // the block's room
     std::size_t nBytes = 0;   // of it filled
+    // The block's whole frames decoded, interleaved, when the pass decodes them.
+    std::vector<double> samples;
+    std::size_t nFrames = 0;
 };
 
 class CBlockRing {

@@ -76,10 +76,13 @@ CKWeighting::CKWeighting(long nRate, std::size_t nStepFrames, Pair weights)
     Multiply(shelf.a, pass.a, m_a);
 }
 
-void CKWeighting::Add(const double* pFirst, const double* pSecond, std::size_t nFrames) {
+void CKWeighting::Add(Lane first, Lane second, std::size_t nFrames) {
     const CFlushToZero flush;
     for (std::size_t nDone = 0; nDone < nFrames;) {
-        nDone += Filter(pFirst + nDone, pSecond + nDone, nFrames - nDone);
+        const std::size_t nTaken = Filter(first, second, nFrames - nDone);
+        first.p += nTaken * first.nStride;
+        second.p += nTaken * second.nStride;
+        nDone += nTaken;
         if (m_nInStep == m_nStepFrames) {
             const Pair weighted = m_stepSum * m_weights;
             m_steps.push_back(weighted[0] + weighted[1]);
@@ -106,13 +109,14 @@ struct Lanes {
     Pair sum;
 };
 
-void FilterLanes(Lanes& lanes, const double* pFirst, const double* pSecond, std::size_t nCount) {
+void FilterLanes(Lanes& lanes, CKWeighting::Lane first, CKWeighting::Lane second,
+                 std::size_t nCount) {
     using Pair = CKWeighting::Pair;
     Pair v1 = lanes.v[0], v2 = lanes.v[1], v3 = lanes.v[2], v4 = lanes.v[3], sum = lanes.sum;
     const Pair* a = lanes.a;
     const Pair* b = lanes.b;
     for (std::size_t i = 0; i < nCount; ++i) {
-        const Pair x = {pFirst[i], pSecond[i]};
+        const Pair x = {first.p[i * first.nStride], second.p[i * second.nStride]};
         const Pair v0 = ((x - a[4] * v4) - a[3] * v3 - a[2] * v2) - a[1] * v1;
         const Pair y = b[0] * v0 + b[1] * v1 + b[2] * v2 + b[3] * v3 + b[4] * v4;
         sum += y * y;
@@ -127,14 +131,14 @@ void FilterLanes(Lanes& lanes, const double* pFirst, const double* pSecond, std:
 #if defined(__x86_64__)
 // The same loop with fused multiply-adds, where the processor has them: the wait between frames
 // is one fused operation.
-__attribute__((target("fma"))) void FusedFilterLanes(Lanes& lanes, const double* pFirst,
-                                                     const double* pSecond, std::size_t nCount) {
+__attribute__((target("fma"))) void FusedFilterLanes(Lanes& lanes, CKWeighting::Lane first,
+                                                     CKWeighting::Lane second, std::size_t nCount) {
     __m128d v1 = lanes.v[0], v2 = lanes.v[1], v3 = lanes.v[2], v4 = lanes.v[3], sum = lanes.sum;
     const __m128d a1 = lanes.a[1], a2 = lanes.a[2], a3 = lanes.a[3], a4 = lanes.a[4];
     const __m128d b0 = lanes.b[0], b1 = lanes.b[1], b2 = lanes.b[2], b3 = lanes.b[3],
                   b4 = lanes.b[4];
     for (std::size_t i = 0; i < nCount; ++i) {
-        const __m128d x = _mm_set_pd(pSecond[i], pFirst[i]);
+        const __m128d x = _mm_set_pd(second.p[i * second.nStride], first.p[i * first.nStride]);
         const __m128d t = _mm_fnmadd_pd(a2, v2, _mm_fnmadd_pd(a3, v3, _mm_fnmadd_pd(a4, v4, x)));
         const __m128d v0 = _mm_fnmadd_pd(a1, v1, t);
         const __m128d y = _mm_fmadd_pd(
@@ -158,7 +162,7 @@ bool HasFusedUnits() {
 }  // namespace
 
 // Filters up to the end of the step; returns the frames taken.
-std::size_t CKWeighting::Filter(const double* pFirst, const double* pSecond, std::size_t nFrames) {
+std::size_t CKWeighting::Filter(Lane first, Lane second, std::size_t nFrames) {
     const std::size_t nCount = std::min(nFrames, m_nStepFrames - m_nInStep);
     Lanes lanes;
     for (std::size_t k = 0; k < 5; ++k) {
@@ -169,12 +173,12 @@ std::size_t CKWeighting::Filter(const double* pFirst, const double* pSecond, std
     lanes.sum = m_stepSum;
 #if defined(__x86_64__)
     if (HasFusedUnits()) {
-        FusedFilterLanes(lanes, pFirst, pSecond, nCount);
+        FusedFilterLanes(lanes, first, second, nCount);
     } else {
-        FilterLanes(lanes, pFirst, pSecond, nCount);
+        FilterLanes(lanes, first, second, nCount);
     }
 #else
-    FilterLanes(lanes, pFirst, pSecond, nCount);
+    FilterLanes(lanes, first, second, nCount);
 #endif
     std::copy(std::begin(lanes.v), std::end(lanes.v), m_state);
     m_stepSum = lanes.sum;

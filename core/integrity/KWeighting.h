@@ -13,13 +13,19 @@ public:
     // nStepFrames: the frames of a step; weights: each lane's channel weight (0 leaves it out).
     CKWeighting(long nRate, std::size_t nStepFrames, Pair weights);
 
-    // The next frames of the two lanes (the second may be all zeros).
-    void Add(const double* pFirst, const double* pSecond, std::size_t nFrames);
+    // Where a lane's samples are: nStride apart from p.
+    struct Lane {
+        const double* p;
+        std::size_t nStride;
+    };
+
+    // The next frames of the two lanes.
+    void Add(Lane first, Lane second, std::size_t nFrames);
     // The weighted energy of every whole step so far, both lanes summed.
     const std::vector<double>& Steps() const { return m_steps; }
 
 private:
-    std::size_t Filter(const double* pFirst, const double* pSecond, std::size_t nFrames);
+    std::size_t Filter(Lane first, Lane second, std::size_t nFrames);
 
     double m_b[5];
     double m_a[5];

@@ -84,7 +84,7 @@ std::unique_ptr<CLoudnessMeter> CLoudnessMeter::Make(const SampleFormat& format,
     return std::unique_ptr<CLoudnessMeter>(new CLoudnessMeter(format));
 }
 
-void CLoudnessMeter::Add(std::size_t nPart, const BYTE* pFrames, std::size_t nFrames) {
+void CLoudnessMeter::Add(std::size_t nPart, const double* pFrames, std::size_t nFrames) {
     m_parts[nPart]->Add(pFrames, nFrames);
 }
 

@@ -37,8 +37,8 @@ public:
     CLoudnessMeter& operator=(const CLoudnessMeter&) = delete;
 
     std::size_t Parts() const { return m_parts.size(); }
-    // The next whole frames of the file, as stored, into one part.
-    void Add(std::size_t nPart, const BYTE* pFrames, std::size_t nFrames);
+    // The next frames of the file, decoded and interleaved, into one part.
+    void Add(std::size_t nPart, const double* pFrames, std::size_t nFrames);
     LoudnessValues Values() const;
 
 private:

@@ -14,16 +14,19 @@ CLoudnessPart::CLoudnessPart(const SampleFormat& format, int nFirst, int nCount,
       m_weighting(format.nRate, StepFramesOf(format.nRate), weights),
       m_peaks(static_cast<std::size_t>(nCount), CTruePeak(format.nRate)) {}
 
-void CLoudnessPart::Add(const BYTE* pFrames, std::size_t nFrames) {
-    // A part of one channel filters silence in its second lane.
-    m_samples[1].resize(nFrames);
-    m_samples[0].resize(nFrames);
-    for (int i = 0; i < m_nCount; ++i) {
-        std::vector<double>& samples = m_samples[static_cast<std::size_t>(i)];
-        DecodeChannel(m_format, pFrames, nFrames, m_nFirst + i, samples.data());
-        m_peaks[static_cast<std::size_t>(i)].Add(samples.data(), nFrames);
+void CLoudnessPart::Add(const double* pFrames, std::size_t nFrames) {
+    // A part of one channel filters silence in its second lane: one zero, read again and again.
+    static constexpr double kSilence = 0;
+    const auto nStride = static_cast<std::size_t>(m_format.nChannels);
+    const double* pFirst = pFrames + m_nFirst;
+    for (std::size_t i = 0; i < m_peaks.size(); ++i) {
+        m_peaks[i].Add(pFirst + i, nStride, nFrames);
     }
-    m_weighting.Add(m_samples[0].data(), m_samples[1].data(), nFrames);
+    if (m_nCount == 2) {
+        m_weighting.Add({pFirst, nStride}, {pFirst + 1, nStride}, nFrames);
+    } else {
+        m_weighting.Add({pFirst, nStride}, {&kSilence, 0}, nFrames);
+    }
 }
 
 double CLoudnessPart::TruePeak() const {

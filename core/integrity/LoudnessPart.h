@@ -1,6 +1,6 @@
 #pragma once
-// One or two channels of the loudness meter: decoded from the stored frames, K-weighted together
-// and their true peaks found.
+// One or two channels of the loudness meter, taken from the interleaved frames: K-weighted
+// together and their true peaks found.
 
 #include <vector>
 
@@ -13,7 +13,7 @@ public:
     // The channels from nFirst, nCount of them (1 or 2), with their weights.
     CLoudnessPart(const SampleFormat& format, int nFirst, int nCount, CKWeighting::Pair weights);
 
-    void Add(const BYTE* pFrames, std::size_t nFrames);
+    void Add(const double* pFrames, std::size_t nFrames);
     const std::vector<double>& Steps() const { return m_weighting.Steps(); }
     double TruePeak() const;
 
@@ -23,7 +23,6 @@ private:
     int m_nCount;
     CKWeighting m_weighting;
     std::vector<CTruePeak> m_peaks;
-    std::vector<double> m_samples[2];
 };
 
 // The frames of a step (100 ms), rounded as the loudness library rounds them.

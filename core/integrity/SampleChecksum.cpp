@@ -5,8 +5,10 @@
 ChecksumResult ChecksumOfBytes(HMMIO hmmio, std::int64_t nOffset, std::int64_t nSize,
                                const WorkProgress& progress) {
     CMd5 md5;
-    const BlockTaker hash = [&md5](const BYTE* p, std::size_t n) { md5.Add(p, n); };
-    if (CString strFailure = PassBlocks(hmmio, nOffset, nSize, 1, {hash}, progress);
+    const BlockTaker hash = [&md5](const ByteBlock& block) {
+        md5.Add(block.bytes.data(), block.nBytes);
+    };
+    if (CString strFailure = PassBlocks(hmmio, nOffset, nSize, 1, {hash}, {}, progress);
         !strFailure.empty()) {
         return {std::nullopt, strFailure};
     }

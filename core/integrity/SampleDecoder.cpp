@@ -49,15 +49,12 @@ std::optional<SampleFormat> DecodableFormat(const std::vector<BYTE>& bytes, CStr
 
 namespace {
 
-// Calls take(i, value) for every nth sample of nCount, from pBytes on, the reading chosen once.
-template <class Take>
-void DecodeEach(const SampleFormat& format, const BYTE* pBytes, std::size_t nCount,
-                std::size_t nStride, Take take) {
+// Writes the nCount samples from pBytes on to pOut, the reading chosen once for all.
+void DecodeEach(const SampleFormat& format, const BYTE* pBytes, std::size_t nCount, double* pOut) {
     const std::size_t nWidth = static_cast<std::size_t>(format.nBits / 8);
-    const std::size_t nStep = nWidth * nStride;
     auto each = [&](auto read) {
         for (std::size_t i = 0; i < nCount; ++i) {
-            take(i, read(pBytes + i * nStep));
+            pOut[i] = read(pBytes + i * nWidth);
         }
     };
     if (format.bFloat) {
@@ -106,12 +103,5 @@ void DecodeFrames(const SampleFormat& format, const BYTE* pBytes, std::size_t nF
 void DecodeFrames(const SampleFormat& format, const BYTE* pBytes, std::size_t nFrames,
                   double* pOut) {
     const std::size_t nCount = nFrames * static_cast<std::size_t>(format.nChannels);
-    DecodeEach(format, pBytes, nCount, 1, [pOut](std::size_t i, double value) { pOut[i] = value; });
-}
-
-void DecodeChannel(const SampleFormat& format, const BYTE* pBytes, std::size_t nFrames,
-                   int nChannel, double* pOut) {
-    const BYTE* pFirst = pBytes + static_cast<std::size_t>(nChannel * format.nBits / 8);
-    DecodeEach(format, pFirst, nFrames, static_cast<std::size_t>(format.nChannels),
-               [pOut](std::size_t i, double value) { pOut[i] = value; });
+    DecodeEach(format, pBytes, nCount, pOut);
 }

@@ -25,6 +25,3 @@ void DecodeFrames(const SampleFormat& format, const BYTE* pBytes, std::size_t nF
 // Writes the samples of the whole frames in bytes to pOut, interleaved.
 void DecodeFrames(const SampleFormat& format, const BYTE* pBytes, std::size_t nFrames,
                   double* pOut);
-// Writes the samples of one channel of the whole frames in bytes to pOut, nFrames of them.
-void DecodeChannel(const SampleFormat& format, const BYTE* pBytes, std::size_t nFrames,
-                   int nChannel, double* pOut);

@@ -81,18 +81,14 @@ void StartDecoded(const SampleSource& source, const SampleWork& work, Measures& 
     }
 }
 
-std::size_t FramesIn(const Measures& measures, std::size_t nBytes) {
-    return nBytes / static_cast<std::size_t>(measures.format->nBlockAlign);
-}
-
 // The loudness meter's parts dealt out to threads, one part in every nThreads to each.
 void AddLoudnessTakers(Measures& measures, std::vector<BlockTaker>& takers) {
     const std::size_t nParts = measures.loudness->Parts();
     const std::size_t nThreads = std::min(nParts, kMostLoudnessThreads);
     for (std::size_t nThread = 0; nThread < nThreads; ++nThread) {
-        takers.push_back([&measures, nThread, nThreads, nParts](const BYTE* p, std::size_t n) {
+        takers.push_back([&measures, nThread, nThreads, nParts](const ByteBlock& block) {
             for (std::size_t nPart = nThread; nPart < nParts; nPart += nThreads) {
-                measures.loudness->Add(nPart, p, FramesIn(measures, n));
+                measures.loudness->Add(nPart, block.samples.data(), block.nFrames);
             }
         });
     }
@@ -103,23 +99,33 @@ void AddLoudnessTakers(Measures& measures, std::vector<BlockTaker>& takers) {
 std::vector<BlockTaker> TakersOf(Measures& measures) {
     std::vector<BlockTaker> takers;
     if (measures.md5) {
-        takers.push_back([&measures](const BYTE* p, std::size_t n) { measures.md5->Add(p, n); });
+        takers.push_back([&measures](const ByteBlock& block) {
+            measures.md5->Add(block.bytes.data(), block.nBytes);
+        });
     }
     if (measures.levels) {
-        takers.push_back([&measures, samples = std::vector<double>()](const BYTE* p,
-                                                                      std::size_t n) mutable {
-            const std::size_t nFrames = FramesIn(measures, n);
-            // Grown once: the blocks are all of one size but the last.
-            samples.resize(std::max(
-                samples.size(), nFrames * static_cast<std::size_t>(measures.format->nChannels)));
-            DecodeFrames(*measures.format, p, nFrames, samples.data());
-            measures.levels->Add(samples.data(), nFrames);
+        takers.push_back([&measures](const ByteBlock& block) {
+            measures.levels->Add(block.samples.data(), block.nFrames);
         });
     }
     if (measures.loudness) {
         AddLoudnessTakers(measures, takers);
     }
     return takers;
+}
+
+// The samples decoded once, by the reader, for every measure that takes them.
+BlockReadying DecodingFor(const Measures& measures) {
+    if (!measures.levels && !measures.loudness) {
+        return {};
+    }
+    return [format = *measures.format](ByteBlock& block) {
+        block.nFrames = block.nBytes / static_cast<std::size_t>(format.nBlockAlign);
+        // Grown once: the blocks are all of one size but the last.
+        const std::size_t nCount = block.nFrames * static_cast<std::size_t>(format.nChannels);
+        block.samples.resize(std::max(block.samples.size(), nCount));
+        DecodeFrames(format, block.bytes.data(), block.nFrames, block.samples.data());
+    };
 }
 
 // Reads the samples through every measure; empty when read to the end, else why not.
@@ -131,7 +137,7 @@ CString ReadThrough(const SampleSource& source, Measures& measures, const WorkPr
     const std::size_t nUnit =
         measures.format ? static_cast<std::size_t>(measures.format->nBlockAlign) : 1;
     return PassBlocks(reader.Handle(), source.nOffset, source.nSize, nUnit, TakersOf(measures),
-                      progress);
+                      DecodingFor(measures), progress);
 }
 
 void Conclude(const SampleSource& source, Measures& measures, SamplePassResult& result) {

@@ -135,10 +135,13 @@ CTruePeak::CTruePeak(long nRate) {
     m_history.assign(m_nDelays - 1, 0.0f);
 }
 
-void CTruePeak::Add(const double* pSamples, std::size_t nCount) {
+void CTruePeak::Add(const double* pSamples, std::size_t nStride, std::size_t nCount) {
     const std::size_t nKept = m_nPhases == 0 ? 0 : m_nDelays - 1;
     m_history.resize(nKept + nCount);
-    std::copy(pSamples, pSamples + nCount, m_history.begin() + static_cast<std::ptrdiff_t>(nKept));
+    float* pTo = m_history.data() + nKept;
+    for (std::size_t i = 0; i < nCount; ++i) {
+        pTo[i] = static_cast<float>(pSamples[i * nStride]);
+    }
     if (m_nPhases == 0) {
         m_peak = SamplePeak(m_history.data(), nCount, m_peak);
         return;

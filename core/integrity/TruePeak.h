@@ -11,8 +11,8 @@ class CTruePeak {
 public:
     explicit CTruePeak(long nRate);
 
-    // The channel's next samples, in order; the interpolator takes them as floats.
-    void Add(const double* pSamples, std::size_t nCount);
+    // The channel's next samples, nStride apart; the interpolator takes them as floats.
+    void Add(const double* pSamples, std::size_t nStride, std::size_t nCount);
     // Linear, 1 at full scale.
     double Peak() const { return m_peak; }
 

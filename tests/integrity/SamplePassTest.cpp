@@ -48,9 +48,9 @@ struct Seen {
 };
 
 BlockTaker Watching(Seen& seen, std::chrono::microseconds pause = {}) {
-    return [&seen, pause](const BYTE* p, std::size_t n) {
-        seen.md5.Add(p, n);
-        seen.blocks.push_back(n);
+    return [&seen, pause](const ByteBlock& block) {
+        seen.md5.Add(block.bytes.data(), block.nBytes);
+        seen.blocks.push_back(block.nBytes);
         std::this_thread::sleep_for(pause);
     };
 }
@@ -79,7 +79,7 @@ TEST(SamplePassTest, EveryTakerGetsEveryByteInOrderInBlocksOfWholeUnits) {
         Seen quick, slow, middle;
         const CString strFailure = PassBlocks(
             file.Handle(), row.offset, row.size, row.unit,
-            {Watching(quick), Watching(slow, std::chrono::microseconds(300)), Watching(middle)},
+            {Watching(quick), Watching(slow, std::chrono::microseconds(300)), Watching(middle)}, {},
             {});
         EXPECT_EQ(strFailure, "") << row.name;
         const Md5Digest expected =
@@ -102,7 +102,7 @@ TEST(SamplePassTest, AStopEndsTheReaderAndEveryTaker) {
     int nCalls = 0;
     const CString strFailure =
         PassBlocks(file.Handle(), 0, static_cast<std::int64_t>(bytes.size()), 1,
-                   {Watching(slow, std::chrono::milliseconds(2)), Watching(quick)},
+                   {Watching(slow, std::chrono::milliseconds(2)), Watching(quick)}, {},
                    [&nCalls](std::int64_t, std::int64_t) { return ++nCalls < 3; });
     EXPECT_EQ(strFailure, kCancelled);
     EXPECT_EQ(nCalls, 3);
