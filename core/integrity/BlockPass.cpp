@@ -87,8 +87,13 @@ void TakeAll(CBlockRing& ring, int nTaker, const BlockTaker& taker) {
 CString PassBlocks(HMMIO hmmio, std::int64_t nOffset, std::int64_t nSize, std::size_t nUnit,
                    const std::vector<BlockTaker>& takers, const BlockReadying& readying,
                    const WorkProgress& progress) {
-    const std::size_t nBlockBytes = nUnit * std::max<std::size_t>(1, kBlockBytes / nUnit);
-    CBlockRing ring(kRingBlocks, nBlockBytes, static_cast<int>(takers.size()));
+    // A short stretch gets a ring of its own size: the room of a ring is written before the
+    // blocks are, which for a batch of small files would cost more than reading them.
+    std::size_t nBlockBytes = nUnit * std::max<std::size_t>(1, kBlockBytes / nUnit);
+    const auto nWant = static_cast<std::size_t>(std::max<std::int64_t>(nSize, 1));
+    const std::size_t nBlocks = std::min(kRingBlocks, (nWant + nBlockBytes - 1) / nBlockBytes);
+    nBlockBytes = nBlocks == 1 ? std::min(nBlockBytes, nWant) : nBlockBytes;
+    CBlockRing ring(nBlocks, nBlockBytes, static_cast<int>(takers.size()));
     std::vector<std::thread> threads;
     for (std::size_t i = 0; i < takers.size(); ++i) {
         threads.emplace_back(TakeAll, std::ref(ring), static_cast<int>(i), std::cref(takers[i]));
