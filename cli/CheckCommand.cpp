@@ -3,8 +3,8 @@
 #include <iostream>
 #include <nlohmann/json.hpp>
 
-#include "cli/Batch.h"
 #include "cli/Diagnostics.h"
+#include "cli/Jobs.h"
 #include "cli/JsonLines.h"
 #include "cli/LoadedFile.h"
 #include "cli/TerminalText.h"
@@ -38,7 +38,7 @@ void AddLevelFindings(const CString& strPath, CheckReport& report) {
     if (!file.IsLoaded()) {
         return;
     }
-    const LevelResult levels = MeasureLevels(SampleSourceOf(file.Root()), {});
+    const LevelResult levels = MeasureLevels(SampleSourceOf(file.Root()), JobProgress());
     if (!levels.report) {
         report.findings.push_back({Severity::Note, "level-not-measured", "data",
                                    file.Root().SampleOffset(),
@@ -59,7 +59,7 @@ void AddLevelFindings(const CString& strPath, CheckReport& report) {
 
 CheckReport ReportOf(const CString& strPath, const Invocation& invocation,
                      const CheckOptions& options) {
-    CheckReport report = CheckFile(strPath, {}, options);
+    CheckReport report = CheckFile(strPath, JobProgress(), options);
     if (invocation.bLevels) {
         AddLevelFindings(strPath, report);
     }
@@ -74,35 +74,55 @@ nlohmann::json ReportJson(const CString& strPath, const CheckReport& report) {
     return {{"path", strPath}, {"clean", report.IsClean()}, {"findings", findings}};
 }
 
-int RunCheckText(const Invocation& invocation, const CheckOptions& options) {
-    return RunBatch(invocation.files, [&](const CString& strPath) {
-        const CheckReport report = ReportOf(strPath, invocation, options);
-        PrintText(strPath + ": " + FindingsSummary(report) + "\n");
-        for (const Finding& finding : report.findings) {
-            PrintText(FindingLine(finding));
-        }
-        return Outcome(report);
-    });
+// How the check runs: its options and the files worked on at a time.
+struct CheckRun {
+    const Invocation& invocation;
+    CheckOptions options;
+    int nJobs;
+};
+
+int RunCheckText(const CheckRun& run) {
+    const auto& files = run.invocation.files;
+    return RunJobs(
+        files,
+        [&](std::size_t nFile) {
+            const CheckReport report = ReportOf(files[nFile], run.invocation, run.options);
+            PrintText(files[nFile] + ": " + FindingsSummary(report) + "\n");
+            for (const Finding& finding : report.findings) {
+                PrintText(FindingLine(finding));
+            }
+            return Outcome(report);
+        },
+        run.nJobs);
 }
 
-int RunCheckJsonLines(const Invocation& invocation, const CheckOptions& options) {
-    return RunBatch(invocation.files, [&](const CString& strPath) {
-        const CheckReport report = ReportOf(strPath, invocation, options);
-        nlohmann::json line = ReportJson(strPath, report);
-        line["profile"] = CheckProfileText(options.profile);
-        PrintJsonLine(line);
-        return Outcome(report);
-    });
+int RunCheckJsonLines(const CheckRun& run) {
+    const auto& files = run.invocation.files;
+    return RunJobs(
+        files,
+        [&](std::size_t nFile) {
+            const CheckReport report = ReportOf(files[nFile], run.invocation, run.options);
+            nlohmann::json line = ReportJson(files[nFile], report);
+            line["profile"] = CheckProfileText(run.options.profile);
+            PrintJsonLine(line);
+            return Outcome(report);
+        },
+        run.nJobs);
 }
 
-int RunCheckJson(const Invocation& invocation, const CheckOptions& options) {
-    nlohmann::json reports = nlohmann::json::array();
-    const int nExit = RunBatch(invocation.files, [&](const CString& strPath) {
-        const CheckReport report = ReportOf(strPath, invocation, options);
-        reports.push_back(ReportJson(strPath, report));
-        return Outcome(report);
-    });
-    const nlohmann::json document{{"profile", CheckProfileText(options.profile)},
+int RunCheckJson(const CheckRun& run) {
+    const auto& files = run.invocation.files;
+    // Each file's report at its place in the list, whichever job is done first.
+    std::vector<nlohmann::json> reports(files.size());
+    const int nExit = RunJobs(
+        files,
+        [&](std::size_t nFile) {
+            const CheckReport report = ReportOf(files[nFile], run.invocation, run.options);
+            reports[nFile] = ReportJson(files[nFile], report);
+            return Outcome(report);
+        },
+        run.nJobs);
+    const nlohmann::json document{{"profile", CheckProfileText(run.options.profile)},
                                   {"files", reports}};
     std::cout << document.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
     return nExit;
@@ -119,9 +139,15 @@ int RunCheck(const Invocation& invocation) {
         }
         options.profile = *profile;
     }
-    const int nExit = invocation.bJsonLines ? RunCheckJsonLines(invocation, options)
-                      : invocation.bJson    ? RunCheckJson(invocation, options)
-                                            : RunCheckText(invocation, options);
+    CString strWhyNot;
+    const std::optional<int> nJobs = JobCount(invocation, &strWhyNot);
+    if (!nJobs) {
+        return ReportUsageError(strWhyNot);
+    }
+    const CheckRun run{invocation, options, *nJobs};
+    const int nExit = invocation.bJsonLines ? RunCheckJsonLines(run)
+                      : invocation.bJson    ? RunCheckJson(run)
+                                            : RunCheckText(run);
     std::cout << std::flush;
     return nExit;
 }

@@ -20,15 +20,18 @@
 namespace {
 
 constexpr OptionRow kJsonLines = {"--jsonl", &Invocation::bJsonLines};
+constexpr OptionRow kJobs = {"-j", nullptr, true};
 constexpr OptionRow kInfo[] = {{"--json", &Invocation::bJson}, kJsonLines};
 constexpr OptionRow kCheck[] = {{"--json", &Invocation::bJson},
                                 kJsonLines,
                                 {"--levels", &Invocation::bLevels},
-                                {"--profile", nullptr, true}};
+                                {"--profile", nullptr, true},
+                                kJobs};
 constexpr OptionRow kLevels[] = {{"--json", &Invocation::bJson},
                                  kJsonLines,
                                  {"--md5", &Invocation::bMd5},
-                                 {"--loudness", &Invocation::bLoudness}};
+                                 {"--loudness", &Invocation::bLoudness},
+                                 kJobs};
 // Every command that saves takes the two save options after its own.
 constexpr OptionRow kRewrite = {"--rewrite", &Invocation::bRewrite};
 constexpr OptionRow kForceOwner = {"--force-owner", &Invocation::bForceOwner};
@@ -60,12 +63,16 @@ constexpr OptionRow kExport[] = {kCsv, kJsonTable, {"--axml", &Invocation::bAxml
 constexpr OptionRow kImport[] = {
     kCsv,     kJsonTable, {"--dry-run", &Invocation::bDryRun}, {"--strict", &Invocation::bStrict},
     kRewrite, kForceOwner};
-constexpr OptionRow kMd5[] = {
-    {"--verify", &Invocation::bVerify}, {"--embed", &Invocation::bEmbed}, kRewrite, kForceOwner};
+constexpr OptionRow kMd5[] = {{"--verify", &Invocation::bVerify},
+                              {"--embed", &Invocation::bEmbed},
+                              kJobs,
+                              kRewrite,
+                              kForceOwner};
 constexpr OptionRow kRepair[] = {{"--dry-run", &Invocation::bDryRun},
                                  {"--output", nullptr, true},
                                  {"--force", &Invocation::bForce}};
 constexpr OptionRow kWrite[] = {{"--write", &Invocation::bWrite}, kRewrite, kForceOwner};
+constexpr OptionRow kLoudness[] = {{"--write", &Invocation::bWrite}, kJobs, kRewrite, kForceOwner};
 constexpr OptionRow kLevl[] = {
     {"--write", &Invocation::bWrite, false, true}, kRewrite, kForceOwner};
 constexpr const char* kHelpAliases[] = {"help", "-h"};
@@ -196,28 +203,30 @@ constexpr CommandRow kRows[] = {
      .operands = Operands::OneTable,
      .run = RunImport},
     {.name = "md5",
-     .synopsis = "[--verify|--embed [SAVE]] FILE...",
+     .synopsis = "[--verify|--embed [SAVE]] [-j N] FILE...",
      .help = "prints the MD5 of each file's samples (the data chunk's payload as stored), as "
              "md5sum prints it. --verify compares it with the checksum the file stores in its "
              "\"MD5 \" chunk (matches, differs, no checksum stored; all but a match fail the "
              "file). --embed stores it in that chunk, added after the data chunk when missing, "
              "and saves; the save reads the written samples back and keeps the old file if "
-             "their MD5 differs.",
+             "their MD5 differs. -j N: N files at a time (default: one per core; one when saving), "
+             "output in the order of the files.",
      .options = kMd5,
      .operands = Operands::Files,
      .run = RunMd5},
     {.name = "loudness",
-     .synopsis = "[--write [SAVE]] FILE...",
+     .synopsis = "[--write [SAVE]] [-j N] FILE...",
      .help = "measures each file (EBU R 128, ITU-R BS.1770-4): integrated loudness, loudness "
              "range, maximum true peak, maximum momentary and short-term loudness. --write "
              "stores them in the bext chunk's version 2 fields (x 100) and raises its version "
              "to 2; a bext chunk too short for them is never grown, and a file without one is "
-             "left untouched.",
-     .options = kWrite,
+             "left untouched. -j N: N files at a time (default: one per core; one with --write), "
+             "output in the order of the files.",
+     .options = kLoudness,
      .operands = Operands::Files,
      .run = RunLoudness},
     {.name = "check",
-     .synopsis = "[--json|--jsonl] [--levels] [--profile NAME] FILE...",
+     .synopsis = "[--json|--jsonl] [--levels] [--profile NAME] [-j N] FILE...",
      .help = "lists each file's findings: severity (error, warning, note), rule id, chunk, "
              "offset and a sentence, under a line that says \"clean\" when nothing was found, "
              "else \"no errors, 2 warnings, 1 note\"; a file with an error fails. The JSON's "
@@ -236,12 +245,13 @@ constexpr CommandRow kRows[] = {
              "findings level-clipping (runs of 3 or more samples at full scale), level-dc-offset "
              "(a mean over -60 dBFS), level-dropout (runs of exact zeros of 1 ms or more inside "
              "the audio) as warnings, and level-silence (such runs at the start or the end, or "
-             "of 1 s or more) as a note, each at the first run in the samples.",
+             "of 1 s or more) as a note, each at the first run in the samples. -j N: N files "
+             "at a time (default: one per core), output in the order of the files.",
      .options = kCheck,
      .operands = Operands::Files,
      .run = RunCheck},
     {.name = "levels",
-     .synopsis = "[--json|--jsonl] [--md5] [--loudness] FILE...",
+     .synopsis = "[--json|--jsonl] [--md5] [--loudness] [-j N] FILE...",
      .help = "measures each file's samples in one read: per channel the peak (dBFS, and the "
              "frame it is at), RMS, DC offset (the mean), runs of clipped samples (3 or more "
              "at full scale: count and longest), dropouts (runs of exact zeros of 1 ms or more "
@@ -250,7 +260,8 @@ constexpr CommandRow kRows[] = {
              "pair of channels (of neighbouring pairs past 8 channels). --md5 and --loudness "
              "add the samples' MD5 and loudness, taken from the same read. --json: one JSON "
              "document {\"files\": [...]}; --jsonl: each file's object on a line of its own, "
-             "written as the file is done.",
+             "written as the file is done. -j N: N files at a time (default: one per core), output "
+             "in the order of the files.",
      .options = kLevels,
      .operands = Operands::Files,
      .run = RunLevels},

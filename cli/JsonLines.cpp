@@ -1,8 +1,8 @@
 #include "cli/JsonLines.h"
 
-#include <iostream>
+#include "cli/HeldOutput.h"
 
 void PrintJsonLine(const nlohmann::json& json) {
-    std::cout << json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n"
-              << std::flush;
+    FileOutput() << json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n"
+                 << std::flush;
 }

@@ -7,6 +7,7 @@
 #include "cli/Batch.h"
 #include "cli/Diagnostics.h"
 #include "cli/FileSave.h"
+#include "cli/Jobs.h"
 #include "cli/JsonLines.h"
 #include "cli/LevelsJson.h"
 #include "cli/LoadedFile.h"
@@ -78,22 +79,24 @@ CString FailureOf(const SamplePassResult& result, const SampleWork& work) {
     return CString();
 }
 
+// --json: each file's object at its place in the list, whichever job is done first.
 struct LevelsOutput {
     const Invocation& invocation;
-    nlohmann::json files = nlohmann::json::array();
+    std::vector<nlohmann::json> files;
 };
 
-CString LevelsOf(const CString& strPath, LevelsOutput& output) {
+CString LevelsOf(std::size_t nFile, LevelsOutput& output) {
     const Invocation& invocation = output.invocation;
+    const CString& strPath = invocation.files[nFile];
     const SampleWork work{invocation.bMd5, invocation.bLoudness, true};
     CLoadedFile file(strPath);
-    const SamplePassResult result = file.IsLoaded()
-                                        ? ReadSamplesOnce(SampleSourceOf(file.Root()), work, {})
-                                        : SamplePassResult();
+    const SamplePassResult result =
+        file.IsLoaded() ? ReadSamplesOnce(SampleSourceOf(file.Root()), work, JobProgress())
+                        : SamplePassResult();
     const CString strFailure = file.IsLoaded() ? FailureOf(result, work) : file.Failure();
     if (invocation.bJson || invocation.bJsonLines) {
         nlohmann::json json = LevelsFileJson(strPath, result, strFailure);
-        invocation.bJsonLines ? PrintJsonLine(json) : output.files.push_back(std::move(json));
+        invocation.bJsonLines ? PrintJsonLine(json) : void(output.files[nFile] = std::move(json));
     } else if (strFailure.empty()) {
         PrintLevels(strPath, result);
     }
@@ -127,9 +130,14 @@ CString WriteEnvelope(const CString& strPath, const Invocation& invocation) {
 }  // namespace
 
 int RunLevels(const Invocation& invocation) {
-    LevelsOutput output{invocation};
-    const int nExit = RunBatch(
-        invocation.files, [&output](const CString& strPath) { return LevelsOf(strPath, output); });
+    CString strWhyNot;
+    const std::optional<int> nJobs = JobCount(invocation, &strWhyNot);
+    if (!nJobs) {
+        return ReportUsageError(strWhyNot);
+    }
+    LevelsOutput output{invocation, std::vector<nlohmann::json>(invocation.files.size())};
+    const int nExit = RunJobs(
+        invocation.files, [&output](std::size_t nFile) { return LevelsOf(nFile, output); }, *nJobs);
     if (invocation.bJson && !invocation.bJsonLines) {
         std::cout << nlohmann::json{{"files", output.files}}.dump(
                          2, ' ', false, nlohmann::json::error_handler_t::replace)

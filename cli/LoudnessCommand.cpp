@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <iostream>
 
-#include "cli/Batch.h"
 #include "cli/Diagnostics.h"
 #include "cli/FileSave.h"
+#include "cli/Jobs.h"
 #include "cli/LoadedFile.h"
 #include "cli/TerminalText.h"
 #include "core/integrity/BextLoudness.h"
@@ -46,7 +46,7 @@ CString LoudnessOf(const CString& strPath, const Invocation& invocation) {
     if (!file.IsLoaded()) {
         return file.Failure();
     }
-    const LoudnessResult result = MeasureLoudness(file.Root(), {});
+    const LoudnessResult result = MeasureLoudness(file.Root(), JobProgress());
     if (!result.values) {
         return "loudness not measured: " + result.strFailure;
     }
@@ -57,9 +57,18 @@ CString LoudnessOf(const CString& strPath, const Invocation& invocation) {
 }  // namespace
 
 int RunLoudness(const Invocation& invocation) {
-    const int nExit = RunBatch(invocation.files, [&invocation](const CString& strPath) {
-        return LoudnessOf(strPath, invocation);
-    });
+    CString strWhyNot;
+    const std::optional<int> nJobs = JobCount(invocation, &strWhyNot);
+    if (!nJobs) {
+        return ReportUsageError(strWhyNot);
+    }
+    // Files saved one at a time: a file named twice is never saved by two jobs at once.
+    const int nExit = RunJobs(
+        invocation.files,
+        [&invocation](std::size_t nFile) {
+            return LoudnessOf(invocation.files[nFile], invocation);
+        },
+        invocation.bWrite ? 1 : *nJobs);
     std::cout << std::flush;
     return nExit;
 }

@@ -2,9 +2,9 @@
 
 #include <iostream>
 
-#include "cli/Batch.h"
 #include "cli/Diagnostics.h"
 #include "cli/FileSave.h"
+#include "cli/Jobs.h"
 #include "cli/LoadedFile.h"
 #include "cli/TerminalText.h"
 #include "core/integrity/ChecksumChunk.h"
@@ -39,7 +39,7 @@ CString Md5File(const CString& strPath, const Invocation& invocation) {
     if (!file.IsLoaded()) {
         return file.Failure();
     }
-    const ChecksumResult result = SampleChecksum(file.Root(), {});
+    const ChecksumResult result = SampleChecksum(file.Root(), JobProgress());
     if (!result.digest) {
         return result.strFailure;
     }
@@ -56,9 +56,16 @@ CString Md5File(const CString& strPath, const Invocation& invocation) {
 }  // namespace
 
 int RunMd5(const Invocation& invocation) {
-    const int nExit = RunBatch(invocation.files, [&invocation](const CString& strPath) {
-        return Md5File(strPath, invocation);
-    });
+    CString strWhyNot;
+    const std::optional<int> nJobs = JobCount(invocation, &strWhyNot);
+    if (!nJobs) {
+        return ReportUsageError(strWhyNot);
+    }
+    // Files saved one at a time: a file named twice is never saved by two jobs at once.
+    const int nExit = RunJobs(
+        invocation.files,
+        [&invocation](std::size_t nFile) { return Md5File(invocation.files[nFile], invocation); },
+        invocation.bEmbed ? 1 : *nJobs);
     std::cout << std::flush;
     return nExit;
 }

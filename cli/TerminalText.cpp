@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <iostream>
 
+#include "cli/HeldOutput.h"
 #include "core/fields/FieldEncoding.h"
 
 namespace {
@@ -77,8 +78,8 @@ CString WithControlsEscaped(const CString& strText) {
 
 void PrintText(const CString& strText) {
     if (IsPlain(strText)) {
-        std::cout << strText;
+        FileOutput() << strText;
         return;
     }
-    std::cout << WithControlsEscaped(strText);
+    FileOutput() << WithControlsEscaped(strText);
 }

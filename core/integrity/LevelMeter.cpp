@@ -102,23 +102,23 @@ void CLevelMeter::EndZeros(int nChannel, bool bAtEnd) {
     run.nZeros = 0;
 }
 
-void CLevelMeter::AddSample(int nChannel, double value) {
+void CLevelMeter::AddSample(int nChannel, double value, std::int64_t nFrame) {
     Running& run = m_running[static_cast<std::size_t>(nChannel)];
     ChannelLevels& levels = m_report.channels[static_cast<std::size_t>(nChannel)];
     const double magnitude = std::abs(value);
     if (magnitude > levels.peak) {
         levels.peak = magnitude;
-        levels.nPeakFrame = m_nFrame;
+        levels.nPeakFrame = nFrame;
     }
     run.sum += value;
     run.squares += value * value;
     if (magnitude >= m_fullScale) {
-        run.nClipStart = run.nClip++ == 0 ? m_nFrame : run.nClipStart;
+        run.nClipStart = run.nClip++ == 0 ? nFrame : run.nClipStart;
     } else if (run.nClip > 0) {
         EndClip(nChannel);
     }
     if (value == 0) {
-        run.nZeroStart = run.nZeros++ == 0 ? m_nFrame : run.nZeroStart;
+        run.nZeroStart = run.nZeros++ == 0 ? nFrame : run.nZeroStart;
     } else {
         if (run.nZeros > 0) {
             EndZeros(nChannel, false);
@@ -126,8 +126,9 @@ void CLevelMeter::AddSample(int nChannel, double value) {
         run.bSeenSound = true;
     }
     const auto sample = static_cast<float>(value);
-    run.blockMin = m_nInBlock == 0 ? sample : std::min(run.blockMin, sample);
-    run.blockMax = m_nInBlock == 0 ? sample : std::max(run.blockMax, sample);
+    const bool bFirst = nFrame - m_nFrame == 0 && m_nInBlock == 0;
+    run.blockMin = bFirst ? sample : std::min(run.blockMin, sample);
+    run.blockMax = bFirst ? sample : std::max(run.blockMax, sample);
 }
 
 void CLevelMeter::EndBlock() {
@@ -138,17 +139,105 @@ void CLevelMeter::EndBlock() {
     m_nInBlock = 0;
 }
 
+// What a stretch of one channel holds, taken in one sweep: the figures every sample adds to, and
+// whether any sample starts or extends a run of zeros or of full scale.
+struct Sweep {
+    double lowest, highest, sum = 0, squares = 0;
+    bool bRuns = false;
+};
+
+Sweep SweepOf(const double* p, std::size_t nStride, std::size_t nCount, double fullScale) {
+    // Four of each sum in turn, so that the additions do not wait on one another.
+    double sums[4] = {}, squares[4] = {};
+    double lowest = p[0], highest = p[0];
+    std::size_t nEdges = 0;
+    std::size_t i = 0;
+    for (; i + 4 <= nCount; i += 4) {
+        for (std::size_t k = 0; k < 4; ++k) {
+            const double v = p[(i + k) * nStride];
+            lowest = std::min(lowest, v);
+            highest = std::max(highest, v);
+            sums[k] += v;
+            squares[k] += v * v;
+            nEdges += (v == 0) | (std::abs(v) >= fullScale);
+        }
+    }
+    for (; i < nCount; ++i) {
+        const double v = p[i * nStride];
+        lowest = std::min(lowest, v);
+        highest = std::max(highest, v);
+        sums[0] += v;
+        squares[0] += v * v;
+        nEdges += (v == 0) | (std::abs(v) >= fullScale);
+    }
+    return {lowest, highest, (sums[0] + sums[1]) + (sums[2] + sums[3]),
+            (squares[0] + squares[1]) + (squares[2] + squares[3]), nEdges > 0};
+}
+
+void CLevelMeter::AddStretch(int nChannel, const double* p, std::size_t nCount) {
+    const std::size_t nStride = static_cast<std::size_t>(m_format.nChannels);
+    Running& run = m_running[static_cast<std::size_t>(nChannel)];
+    const Sweep sweep = SweepOf(p, nStride, nCount, m_fullScale);
+    if (sweep.bRuns || run.nClip > 0 || run.nZeros > 0) {
+        for (std::size_t i = 0; i < nCount; ++i) {
+            AddSample(nChannel, p[i * nStride], m_nFrame + static_cast<std::int64_t>(i));
+        }
+        return;
+    }
+    run.bSeenSound = true;
+    run.sum += sweep.sum;
+    run.squares += sweep.squares;
+    ChannelLevels& levels = m_report.channels[static_cast<std::size_t>(nChannel)];
+    const double peak = std::max(-sweep.lowest, sweep.highest);
+    if (peak > levels.peak) {
+        std::size_t i = 0;
+        while (i + 1 < nCount && std::abs(p[i * nStride]) != peak) {
+            ++i;
+        }
+        levels.peak = peak;
+        levels.nPeakFrame = m_nFrame + static_cast<std::int64_t>(i);
+    }
+    const auto lowest = static_cast<float>(sweep.lowest);
+    const auto highest = static_cast<float>(sweep.highest);
+    run.blockMin = m_nInBlock == 0 ? lowest : std::min(run.blockMin, lowest);
+    run.blockMax = m_nInBlock == 0 ? highest : std::max(run.blockMax, highest);
+}
+
+void CLevelMeter::AddProducts(const double* pSamples, std::size_t nFrames) {
+    const std::size_t nStride = static_cast<std::size_t>(m_format.nChannels);
+    for (std::size_t p = 0; p < m_products.size(); ++p) {
+        const double* pFirst = pSamples + m_report.pairs[p].nFirst;
+        const double* pSecond = pSamples + m_report.pairs[p].nSecond;
+        double sums[4] = {};
+        std::size_t f = 0;
+        for (; f + 4 <= nFrames; f += 4) {
+            for (std::size_t k = 0; k < 4; ++k) {
+                sums[k] += pFirst[(f + k) * nStride] * pSecond[(f + k) * nStride];
+            }
+        }
+        for (; f < nFrames; ++f) {
+            sums[0] += pFirst[f * nStride] * pSecond[f * nStride];
+        }
+        m_products[p] += (sums[0] + sums[1]) + (sums[2] + sums[3]);
+    }
+}
+
 void CLevelMeter::Add(const double* pSamples, std::size_t nFrames) {
-    const int nChannels = m_format.nChannels;
-    for (std::size_t f = 0; f < nFrames; ++f, ++m_nFrame) {
-        const double* pFrame = pSamples + f * static_cast<std::size_t>(nChannels);
-        for (int c = 0; c < nChannels; ++c) {
-            AddSample(c, pFrame[c]);
+    const std::size_t nChannels = static_cast<std::size_t>(m_format.nChannels);
+    // Stretches end where envelope blocks end.
+    for (std::size_t nDone = 0; nDone < nFrames;) {
+        const std::size_t nCount = static_cast<std::size_t>(
+            std::min<std::int64_t>(static_cast<std::int64_t>(nFrames - nDone),
+                                   m_report.envelope.nBlockFrames - m_nInBlock));
+        const double* pFrames = pSamples + nDone * nChannels;
+        for (std::size_t c = 0; c < nChannels; ++c) {
+            AddStretch(static_cast<int>(c), pFrames + c, nCount);
         }
-        for (std::size_t p = 0; p < m_products.size(); ++p) {
-            m_products[p] += pFrame[m_report.pairs[p].nFirst] * pFrame[m_report.pairs[p].nSecond];
-        }
-        if (++m_nInBlock == m_report.envelope.nBlockFrames) {
+        AddProducts(pFrames, nCount);
+        m_nFrame += static_cast<std::int64_t>(nCount);
+        m_nInBlock += static_cast<std::int64_t>(nCount);
+        nDone += nCount;
+        if (m_nInBlock == m_report.envelope.nBlockFrames) {
             EndBlock();
         }
     }

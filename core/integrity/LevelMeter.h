@@ -82,7 +82,10 @@ private:
         float blockMin = 0, blockMax = 0;
     };
 
-    void AddSample(int nChannel, double value);
+    // nCount samples of one channel, nChannels apart, within one envelope block.
+    void AddStretch(int nChannel, const double* p, std::size_t nCount);
+    void AddSample(int nChannel, double value, std::int64_t nFrame);
+    void AddProducts(const double* pSamples, std::size_t nFrames);
     void EndClip(int nChannel);
     void EndZeros(int nChannel, bool bAtEnd);
     void EndBlock();

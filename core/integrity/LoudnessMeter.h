@@ -4,12 +4,14 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "core/integrity/SampleDecoder.h"
 #include "core/integrity/SampleSource.h"
 #include "core/integrity/WorkProgress.h"
 
 class CRiffChunkModel;
+class CLoudnessPart;
 
 struct LoudnessValues {
     double integrated;    // LUFS
@@ -24,30 +26,26 @@ struct LoudnessResult {
     CString strFailure;  // when there are no values: why not
 };
 
-// The meter that a pass over the samples feeds, one step (a tenth of a second) at a time: the step
-// at which momentary and short-term loudness are updated.
+// The meter that a pass over the samples feeds. Its channels fall in parts of two, which share
+// nothing until Values: each part may be fed on a thread of its own.
 class CLoudnessMeter {
 public:
-    // A meter for nFrames frames of the format; null, with why not in pWhyNot, for a format it
-    // does not take.
-    static std::unique_ptr<CLoudnessMeter> Make(const SampleFormat& format, std::int64_t nFrames,
-                                                CString* pWhyNot);
+    // A meter for the format; null, with why not in pWhyNot, for a format it does not take.
+    static std::unique_ptr<CLoudnessMeter> Make(const SampleFormat& format, CString* pWhyNot);
     ~CLoudnessMeter();
     CLoudnessMeter(const CLoudnessMeter&) = delete;
     CLoudnessMeter& operator=(const CLoudnessMeter&) = delete;
 
-    std::size_t StepFrames() const { return m_nStepFrames; }
-    // Interleaved samples of one step, or of fewer frames at the end.
-    void AddStep(const double* pSamples, std::size_t nFrames);
+    std::size_t Parts() const { return m_parts.size(); }
+    // The next frames of the file, decoded and interleaved, into one part.
+    void Add(std::size_t nPart, const double* pFrames, std::size_t nFrames);
     LoudnessValues Values() const;
 
 private:
-    struct State;
-    CLoudnessMeter(std::unique_ptr<State> pState, const SampleFormat& format);
+    explicit CLoudnessMeter(const SampleFormat& format);
 
-    std::unique_ptr<State> m_pState;
     SampleFormat m_format;
-    std::size_t m_nStepFrames;
+    std::vector<std::unique_ptr<CLoudnessPart>> m_parts;
 };
 
 // The loudness alone; a pass that also hashes or measures levels reads the file once for all.

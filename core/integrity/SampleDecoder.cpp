@@ -2,37 +2,12 @@
 
 #include <cstring>
 
-#include "core/base/LittleEndian.h"
 #include "core/fields/FormatRecord.h"
 
 namespace {
 
 constexpr WORD kPcm = 1;
 constexpr WORD kFloat = 3;
-
-double Sample(const SampleFormat& format, const BYTE* p) {
-    if (format.bFloat) {
-        if (format.nBits == 32) {
-            float value;
-            std::memcpy(&value, p, 4);
-            return value;
-        }
-        double value;
-        std::memcpy(&value, p, 8);
-        return value;
-    }
-    switch (format.nBits) {
-        case 8:
-            return (p[0] - 128) / 128.0;
-        case 16:
-            return static_cast<std::int16_t>(LittleEndianOr0(ByteSpan(p, 2), 0, 2)) / 32768.0;
-        case 24:
-            return static_cast<std::int32_t>(LittleEndianOr0(ByteSpan(p, 3), 0, 3) << 8) /
-                   2147483648.0;
-        default:
-            return static_cast<std::int32_t>(LittleEndianOr0(ByteSpan(p, 4), 0, 4)) / 2147483648.0;
-    }
-}
 
 bool IsDecodable(int nBits, bool bFloat) {
     return bFloat ? nBits == 32 || nBits == 64
@@ -72,12 +47,61 @@ std::optional<SampleFormat> DecodableFormat(const std::vector<BYTE>& bytes, CStr
     return format;
 }
 
+namespace {
+
+// Writes the nCount samples from pBytes on to pOut, the reading chosen once for all.
+void DecodeEach(const SampleFormat& format, const BYTE* pBytes, std::size_t nCount, double* pOut) {
+    const std::size_t nWidth = static_cast<std::size_t>(format.nBits / 8);
+    auto each = [&](auto read) {
+        for (std::size_t i = 0; i < nCount; ++i) {
+            pOut[i] = read(pBytes + i * nWidth);
+        }
+    };
+    if (format.bFloat) {
+        return format.nBits == 32 ? each([](const BYTE* p) {
+            float value;
+            std::memcpy(&value, p, 4);
+            return static_cast<double>(value);
+        })
+                                  : each([](const BYTE* p) {
+                                        double value;
+                                        std::memcpy(&value, p, 8);
+                                        return value;
+                                    });
+    }
+    switch (format.nBits) {
+        case 8:
+            return each([](const BYTE* p) { return (p[0] - 128) / 128.0; });
+        case 16:
+            return each([](const BYTE* p) {
+                return static_cast<std::int16_t>(p[0] | p[1] << 8) / 32768.0;
+            });
+        case 24:
+            return each([](const BYTE* p) {
+                const auto word = static_cast<std::uint32_t>(p[0] << 8 | p[1] << 16) |
+                                  static_cast<std::uint32_t>(p[2]) << 24;
+                return static_cast<std::int32_t>(word) / 2147483648.0;
+            });
+        default:
+            return each([](const BYTE* p) {
+                std::int32_t value;
+                std::memcpy(&value, p, 4);
+                return value / 2147483648.0;
+            });
+    }
+}
+
+}  // namespace
+
 void DecodeFrames(const SampleFormat& format, const BYTE* pBytes, std::size_t nFrames,
                   std::vector<double>& samples) {
-    const std::size_t nWidth = static_cast<std::size_t>(format.nBits / 8);
+    const std::size_t nStart = samples.size();
+    samples.resize(nStart + nFrames * static_cast<std::size_t>(format.nChannels));
+    DecodeFrames(format, pBytes, nFrames, samples.data() + nStart);
+}
+
+void DecodeFrames(const SampleFormat& format, const BYTE* pBytes, std::size_t nFrames,
+                  double* pOut) {
     const std::size_t nCount = nFrames * static_cast<std::size_t>(format.nChannels);
-    samples.reserve(samples.size() + nCount);
-    for (std::size_t i = 0; i < nCount; ++i) {
-        samples.push_back(Sample(format, pBytes + i * nWidth));
-    }
+    DecodeEach(format, pBytes, nCount, pOut);
 }

@@ -22,3 +22,6 @@ std::optional<SampleFormat> DecodableFormat(const std::vector<BYTE>& format, CSt
 // Appends the samples of the whole frames in bytes to samples, interleaved.
 void DecodeFrames(const SampleFormat& format, const BYTE* pBytes, std::size_t nFrames,
                   std::vector<double>& samples);
+// Writes the samples of the whole frames in bytes to pOut, interleaved.
+void DecodeFrames(const SampleFormat& format, const BYTE* pBytes, std::size_t nFrames,
+                  double* pOut);

@@ -4,11 +4,13 @@
 #include <memory>
 #include <vector>
 
+#include "core/integrity/BlockPass.h"
 #include "core/io/Mmio.h"
 
 namespace {
 
-constexpr std::size_t kPassBytes = 1 << 20;
+// The loudness meter's parts are spread over this many threads at most.
+constexpr std::size_t kMostLoudnessThreads = 4;
 
 // The measures a pass feeds; each is absent when not asked or when it could not start.
 struct Measures {
@@ -70,48 +72,60 @@ void StartDecoded(const SampleSource& source, const SampleWork& work, Measures& 
         Refuse(work.bLoudness, work.bLevels, result, strWhyNot);
         return;
     }
-    const std::int64_t nFrames = source.nSize / measures.format->nBlockAlign;
     if (work.bLoudness) {
-        measures.loudness = CLoudnessMeter::Make(*measures.format, nFrames, &strWhyNot);
+        measures.loudness = CLoudnessMeter::Make(*measures.format, &strWhyNot);
         result.loudness.strFailure = measures.loudness ? CString() : strWhyNot;
     }
     if (work.bLevels) {
-        measures.levels.emplace(*measures.format, nFrames);
+        measures.levels.emplace(*measures.format, source.nSize / measures.format->nBlockAlign);
     }
 }
 
-// Whole loudness steps fit in a pass, so that each step is fed whole.
-std::size_t PassBytes(const Measures& measures) {
-    if (!measures.format) {
-        return kPassBytes;
+// The loudness meter's parts dealt out to threads, one part in every nThreads to each.
+void AddLoudnessTakers(Measures& measures, std::vector<BlockTaker>& takers) {
+    const std::size_t nParts = measures.loudness->Parts();
+    const std::size_t nThreads = std::min(nParts, kMostLoudnessThreads);
+    for (std::size_t nThread = 0; nThread < nThreads; ++nThread) {
+        takers.push_back([&measures, nThread, nThreads, nParts](const ByteBlock& block) {
+            for (std::size_t nPart = nThread; nPart < nParts; nPart += nThreads) {
+                measures.loudness->Add(nPart, block.samples.data(), block.nFrames);
+            }
+        });
     }
-    const std::size_t nStep = static_cast<std::size_t>(measures.format->nBlockAlign) *
-                              (measures.loudness ? measures.loudness->StepFrames() : 1);
-    return nStep * std::max<std::size_t>(1, kPassBytes / nStep);
 }
 
-void Feed(Measures& measures, const BYTE* pBytes, std::size_t nBytes,
-          std::vector<double>& samples) {
+// Each measure on a thread of its own: the MD5 of the bytes, the levels of the decoded samples
+// and the loudness of its parts.
+std::vector<BlockTaker> TakersOf(Measures& measures) {
+    std::vector<BlockTaker> takers;
     if (measures.md5) {
-        measures.md5->Add(pBytes, nBytes);
-    }
-    if (!measures.format || !(measures.loudness || measures.levels)) {
-        return;
-    }
-    const std::size_t nFrames = nBytes / static_cast<std::size_t>(measures.format->nBlockAlign);
-    const std::size_t nChannels = static_cast<std::size_t>(measures.format->nChannels);
-    samples.clear();
-    DecodeFrames(*measures.format, pBytes, nFrames, samples);
-    if (measures.loudness) {
-        const std::size_t nStep = measures.loudness->StepFrames();
-        for (std::size_t nAt = 0; nAt < nFrames; nAt += nStep) {
-            measures.loudness->AddStep(samples.data() + nAt * nChannels,
-                                       std::min(nStep, nFrames - nAt));
-        }
+        takers.push_back([&measures](const ByteBlock& block) {
+            measures.md5->Add(block.bytes.data(), block.nBytes);
+        });
     }
     if (measures.levels) {
-        measures.levels->Add(samples.data(), nFrames);
+        takers.push_back([&measures](const ByteBlock& block) {
+            measures.levels->Add(block.samples.data(), block.nFrames);
+        });
     }
+    if (measures.loudness) {
+        AddLoudnessTakers(measures, takers);
+    }
+    return takers;
+}
+
+// The samples decoded once, by the reader, for every measure that takes them.
+BlockReadying DecodingFor(const Measures& measures) {
+    if (!measures.levels && !measures.loudness) {
+        return {};
+    }
+    return [format = *measures.format](ByteBlock& block) {
+        block.nFrames = block.nBytes / static_cast<std::size_t>(format.nBlockAlign);
+        // Grown once: the blocks are all of one size but the last.
+        const std::size_t nCount = block.nFrames * static_cast<std::size_t>(format.nChannels);
+        block.samples.resize(std::max(block.samples.size(), nCount));
+        DecodeFrames(format, block.bytes.data(), block.nFrames, block.samples.data());
+    };
 }
 
 // Reads the samples through every measure; empty when read to the end, else why not.
@@ -120,28 +134,10 @@ CString ReadThrough(const SampleSource& source, Measures& measures, const WorkPr
     if (!reader.Handle()) {
         return "couldn't open " + source.strPath;
     }
-    if (mmioSeek(reader.Handle(), source.nOffset, SEEK_FROM_START) != source.nOffset) {
-        return "couldn't read the samples at offset " + std::to_string(source.nOffset);
-    }
-    std::vector<BYTE> bytes(PassBytes(measures));
-    std::vector<double> samples;
-    for (std::int64_t nDone = 0; nDone < source.nSize;) {
-        const auto nWant =
-            static_cast<LONG>(std::min<std::int64_t>(source.nSize - nDone, bytes.size()));
-        const LONG nGot = mmioRead(reader.Handle(), reinterpret_cast<char*>(bytes.data()), nWant);
-        if (nGot < 0) {
-            return "couldn't read the samples at offset " + std::to_string(source.nOffset + nDone);
-        }
-        if (nGot == 0) {
-            break;
-        }
-        Feed(measures, bytes.data(), static_cast<std::size_t>(nGot), samples);
-        nDone += nGot;
-        if (progress && !progress(nDone, source.nSize)) {
-            return kCancelled;
-        }
-    }
-    return CString();
+    const std::size_t nUnit =
+        measures.format ? static_cast<std::size_t>(measures.format->nBlockAlign) : 1;
+    return PassBlocks(reader.Handle(), source.nOffset, source.nSize, nUnit, TakersOf(measures),
+                      DecodingFor(measures), progress);
 }
 
 void Conclude(const SampleSource& source, Measures& measures, SamplePassResult& result) {

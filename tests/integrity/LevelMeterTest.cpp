@@ -123,6 +123,47 @@ TEST(LevelMeterTest, GeneratedSignalsGiveTheirKnownLevels) {
     }
 }
 
+TEST(LevelMeterTest, FedInPiecesItGivesWhatItGivesFedWhole) {
+    // Runs of full scale and of zeros that cross the pieces and the envelope's blocks of 256.
+    const SampleFormat format = Format(2, 16, false);
+    std::vector<double> samples;
+    for (std::int64_t f = 0; f < kRate; ++f) {
+        const double tone = Sine(0.5, f);
+        samples.push_back(f % 5000 < 300 ? 0.0 : tone);
+        samples.push_back(f % 7001 < 9 ? -1.0 : f % 3000 > 2900 ? 0.0 : tone * 0.25);
+    }
+    const auto measure = [&](std::size_t nPiece) {
+        CLevelMeter meter(format, kRate);
+        for (std::size_t f = 0; f < static_cast<std::size_t>(kRate); f += nPiece) {
+            meter.Add(samples.data() + 2 * f, std::min(nPiece, kRate - f));
+        }
+        return meter.Finish();
+    };
+    const LevelReport whole = measure(kRate);
+    for (const std::size_t nPiece : {1, 7, 255, 300, 4096}) {
+        const LevelReport pieces = measure(nPiece);
+        for (int c = 0; c < 2; ++c) {
+            const ChannelLevels& a = whole.channels[c];
+            const ChannelLevels& b = pieces.channels[c];
+            EXPECT_EQ(a.peak, b.peak) << nPiece;
+            EXPECT_EQ(a.nPeakFrame, b.nPeakFrame) << nPiece;
+            EXPECT_NEAR(a.rms, b.rms, 1e-12) << nPiece;
+            EXPECT_NEAR(a.dcOffset, b.dcOffset, 1e-12) << nPiece;
+            EXPECT_EQ(std::tie(a.nClippedRuns, a.nLongestClip, a.nDropouts, a.nLongestDropout,
+                               a.nSilences, a.nSilentFrames),
+                      std::tie(b.nClippedRuns, b.nLongestClip, b.nDropouts, b.nLongestDropout,
+                               b.nSilences, b.nSilentFrames))
+                << nPiece;
+        }
+        EXPECT_EQ(whole.envelope.minima, pieces.envelope.minima) << nPiece;
+        EXPECT_EQ(whole.envelope.maxima, pieces.envelope.maxima) << nPiece;
+        EXPECT_EQ(whole.events.size(), pieces.events.size()) << nPiece;
+        EXPECT_NEAR(*whole.pairs[0].correlation, *pieces.pairs[0].correlation, 1e-12) << nPiece;
+    }
+    EXPECT_GT(whole.channels[0].nDropouts, 0);
+    EXPECT_GT(whole.channels[1].nClippedRuns, 0);
+}
+
 TEST(LevelMeterTest, OneReadGivesWhatEachMeasureGivesAlone) {
     const TempDir dir;
     Bytes samples;
