@@ -1,0 +1,38 @@
+// The Overview's line on what the Check finds: none for a clean file, the counts and where to
+// read them for a file with findings, without reading the samples.
+
+#include <gtest/gtest.h>
+
+#include "RiffWriter.h"
+#include "TestFiles.h"
+#include "app/OverviewFindings.h"
+
+using namespace testfiles;
+
+namespace {
+
+TEST(OverviewFindingsTest, CountsTheFindingsAndPointsToTheCheck) {
+    const TempDir dir;
+    const struct {
+        const char* name;
+        Bytes bytes;
+        const char* line;
+    } rows[] = {
+        {"clean", WaveFile({{"fmt ", PcmFormat(1, 8000, 16)}, {"fact", {8, 0, 0, 0}},
+                            {"data", Bytes(16, 0)}}),
+         ""},
+        {"a recording never closed",
+         WaveFile({{"fmt ", PcmFormat(1, 8000, 16)}, {"data", Bytes(16, 0), true, 4000}}),
+         "The Check finds 1 error, 1 warning, no notes: Check... lists them."},
+        {"not a wave file", ByteBuilder().text("hello there, no wave"),
+         "The Check finds 1 error, no warnings, no notes: Check... lists them."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string path = dir.file("take.wav");
+        writeFile(path, row.bytes);
+        EXPECT_EQ(FindingsLine(path), row.line);
+    }
+}
+
+}  // namespace
