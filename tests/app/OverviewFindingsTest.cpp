@@ -16,22 +16,28 @@ TEST(OverviewFindingsTest, CountsTheFindingsAndPointsToTheCheck) {
     const struct {
         const char* name;
         Bytes bytes;
-        const char* line;
+        const char* counted;  // what the counts must name; "" for no line
     } rows[] = {
-        {"clean", WaveFile({{"fmt ", PcmFormat(1, 8000, 16)}, {"fact", {8, 0, 0, 0}},
-                            {"data", Bytes(16, 0)}}),
+        {"clean",
+         WaveFile(
+             {{"fmt ", PcmFormat(1, 8000, 16)}, {"fact", {8, 0, 0, 0}}, {"data", Bytes(16, 0)}}),
          ""},
         {"a recording never closed",
-         WaveFile({{"fmt ", PcmFormat(1, 8000, 16)}, {"data", Bytes(16, 0), true, 4000}}),
-         "The Check finds 1 error, 1 warning, no notes: Check... lists them."},
-        {"not a wave file", ByteBuilder().text("hello there, no wave"),
-         "The Check finds 1 error, no warnings, no notes: Check... lists them."},
+         WaveFile({{"fmt ", PcmFormat(1, 8000, 16)}, {"data", Bytes(16, 0), true, 4000}}), "error"},
+        {"not a wave file", ByteBuilder().text("hello there, no wave"), "error"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const std::string path = dir.file("take.wav");
         writeFile(path, row.bytes);
-        EXPECT_EQ(FindingsLine(path), row.line);
+        const CString strLine = FindingsLine(path);
+        if (!*row.counted) {
+            EXPECT_EQ(strLine, "");
+            continue;
+        }
+        EXPECT_EQ(strLine.rfind("The Check finds ", 0), 0U) << strLine;
+        EXPECT_NE(strLine.find(row.counted), CString::npos) << strLine;
+        EXPECT_TRUE(strLine.ends_with(": Check... lists them.")) << strLine;
     }
 }
 

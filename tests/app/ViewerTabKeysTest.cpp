@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 #include "SaveSupport.h"
@@ -119,35 +120,45 @@ TEST_F(ViewerTabKeysTest, TheArrowsOnTheStripMoveThePageWithTheHighlight) {
 TEST_F(ViewerTabKeysTest, TabWalksTheEditableFieldsInReadingOrder) {
     Select(1);
     Bar()->setFocus();
-    std::vector<QWidget*> visited;
-    for (int i = 0; i < 40; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited.push_back(QApplication::focusWidget());
-        if (visited.back() == dlg->m_btnOpen.GetSafeHwnd()) {
-            break;
-        }
-    }
     QWidget* pPage = PageOfChunk(0).GetSafeHwnd();
-    ASSERT_GE(visited.size(), 3U);
-    EXPECT_EQ(visited[0], PageOfChunk(0).GetDlgItem(kDescriptionBox)->GetSafeHwnd());
-    EXPECT_EQ(visited[1], PageOfChunk(0).GetDlgItem(kOriginatorBox)->GetSafeHwnd());
-    int nLastY = -1;
-    for (QWidget* pWidget : visited) {
-        if (!pPage->isAncestorOf(pWidget)) {
-            break;
+    QWidget* pFirst = PageOfChunk(0).GetDlgItem(kDescriptionBox)->GetSafeHwnd();
+    struct Stop {
+        QWidget* pWidget;
+        int nDown;  // below the first field, however the page is scrolled
+        bool bInView;
+    };
+    std::vector<Stop> stops;
+    QWidget* pAfter = nullptr;
+    for (int i = 0; i < 40 && !pAfter; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* pFocus = QApplication::focusWidget();
+        if (!pPage->isAncestorOf(pFocus)) {
+            pAfter = pFocus;
+            continue;
         }
-        auto* pLine = qobject_cast<QLineEdit*>(pWidget);
-        auto* pText = qobject_cast<QPlainTextEdit*>(pWidget);
-        EXPECT_FALSE((pLine && pLine->isReadOnly()) || (pText && pText->isReadOnly()))
-            << pWidget->objectName().toStdString();
-        const int nY = pWidget->mapTo(pPage, QPoint(0, 0)).y();
-        EXPECT_GE(nY, nLastY);
-        nLastY = nY;
-        // Reached by Tab, the field is in view, below the fold too.
-        EXPECT_GE(nY, 0);
-        EXPECT_LE(nY + pWidget->height(), pPage->height());
+        const int nY = pFocus->mapTo(pPage, QPoint(0, 0)).y();
+        stops.push_back({pFocus, nY - pFirst->mapTo(pPage, QPoint(0, 0)).y(),
+                         nY >= 0 && nY + pFocus->height() <= pPage->height()});
     }
-    EXPECT_EQ(visited.back(), dlg->m_btnOpen.GetSafeHwnd());
+    ASSERT_GE(stops.size(), 3U);
+    EXPECT_EQ(stops[0].pWidget, pFirst);
+    EXPECT_EQ(stops[1].pWidget, PageOfChunk(0).GetDlgItem(kOriginatorBox)->GetSafeHwnd());
+    int nLastDown = -1;
+    for (const Stop& stop : stops) {
+        auto* pLine = qobject_cast<QLineEdit*>(stop.pWidget);
+        auto* pText = qobject_cast<QPlainTextEdit*>(stop.pWidget);
+        EXPECT_FALSE((pLine && pLine->isReadOnly()) || (pText && pText->isReadOnly()));
+        EXPECT_GE(stop.nDown, nLastDown);
+        nLastDown = stop.nDown;
+        // Reached by Tab, the field is in view, below the fold too.
+        EXPECT_TRUE(stop.bInView) << stop.nDown;
+    }
+    // Generate, beside the UMID below the page's first height, is among them.
+    QWidget* pGenerate = PageOfChunk(0).GetDlgItem(1057)->GetSafeHwnd();
+    EXPECT_TRUE(std::any_of(stops.begin(), stops.end(),
+                            [pGenerate](const Stop& stop) { return stop.pWidget == pGenerate; }));
+    // From the page's last field, to the window's buttons.
+    EXPECT_EQ(pAfter, dlg->m_btnOpen.GetSafeHwnd());
 }
 
 TEST_F(ViewerTabKeysTest, TheEditedMarkComesWithAnEditAndGoesWithTheSave) {
