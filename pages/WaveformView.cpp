@@ -37,7 +37,7 @@ QString Decibels(double level) {
 }  // namespace
 
 QString ChannelLevelText(const ChannelLevels& levels) {
-    return Decibels(levels.peak) + " dBFS peak, " + Decibels(levels.rms) + " dBFS RMS";
+    return Decibels(levels.peak) + " | " + Decibels(levels.rms) + " dBFS";
 }
 
 CWaveformView::CWaveformView(QWidget* pParent) : QWidget(pParent) {
@@ -130,9 +130,10 @@ CWaveformView::Columns CWaveformView::ColumnsOf(int nWidth) const {
     for (const QString& text : m_levelTexts) {
         nLevels = std::max(nLevels, metrics.horizontalAdvance(text) + 2 * kLabelPadding);
     }
-    // The lanes keep at least half the width; a long name is cut with an ellipsis.
-    nNames = std::min(nNames, nWidth / 4);
-    nLevels = std::min(nLevels, nWidth / 4);
+    // The lanes keep at least half the width: the names give up room to the levels first, and a
+    // long name is cut with an ellipsis.
+    nLevels = std::min(nLevels, nWidth / 3);
+    nNames = std::min(nNames, std::max(0, nWidth / 2 - nLevels));
     return {nNames, nLevels};
 }
 

@@ -58,5 +58,5 @@ private:
     int m_nDrawnWidth = 0;
 };
 
-// "-3.2 dBFS peak, -18.4 dBFS RMS"; "-inf" for digital silence.
+// The peak, then the RMS: "-3.2 | -18.4 dBFS"; "-inf" for digital silence.
 QString ChannelLevelText(const ChannelLevels& levels);

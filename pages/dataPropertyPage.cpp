@@ -23,6 +23,7 @@ END_MESSAGE_MAP()
 namespace {
 
 constexpr int kPollMilliseconds = 50;
+constexpr const char* kLevelsNote = "Right of each channel: peak | RMS.";
 
 QString Text(const CString& strText) {
     return QString::fromStdString(strText);
@@ -133,5 +134,6 @@ void CdataPropertyPage::ShowLevels(const LevelResult& result) {
     m_pView->SetEnvelope(result.report->envelope, result.report->nFrames);
     m_pView->SetEvents(result.report->events);
     m_pView->SetLevels(result.report->channels);
-    m_pView->SetStatus(Text(LevelFindingsSummary(LevelFindings(*result.report))));
+    m_pView->SetStatus(Text(LevelFindingsSummary(LevelFindings(*result.report))) + " " +
+                       kLevelsNote);
 }

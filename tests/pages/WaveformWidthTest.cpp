@@ -142,9 +142,9 @@ TEST(WaveformViewTest, LevelsReadInDecibelsOfFullScale) {
         double peak, rms;
         const char* text;
     };
-    for (const Row& row : {Row{1, 0.5, "0.0 dBFS peak, -6.0 dBFS RMS"},
-                           Row{0.0001, 0.00001, "-80.0 dBFS peak, -100.0 dBFS RMS"},
-                           Row{0, 0, "-inf dBFS peak, -inf dBFS RMS"}}) {
+    for (const Row& row :
+         {Row{1, 0.5, "0.0 | -6.0 dBFS"}, Row{0.0001, 0.00001, "-80.0 | -100.0 dBFS"},
+          Row{0, 0, "-inf | -inf dBFS"}}) {
         ChannelLevels levels;
         levels.peak = row.peak;
         levels.rms = row.rms;
