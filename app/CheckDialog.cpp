@@ -59,9 +59,15 @@ QString ChecksumLine(const ChecksumResult& checksum, const std::optional<Md5Dige
 CCheckDialog::CCheckDialog(QWidget* pParent, const CString& strPath, const CheckReport& report,
                            const ChecksumResult& checksum, const std::optional<Md5Digest>& stored,
                            CheckProfile profile)
-    : QDialog(pParent), m_pFindings(FindingList(report)), m_pProfiles(ProfileBox(profile)) {
+    : QDialog(pParent),
+      m_pFindings(FindingList(report)),
+      m_pProfiles(ProfileBox(profile)),
+      m_pNote(new QLabel) {
     setWindowTitle(QString::fromStdString("Check of " + strPath));
     auto* pLayout = new QVBoxLayout(this);
+    m_pNote->setWordWrap(true);
+    m_pNote->hide();
+    pLayout->addWidget(m_pNote);
     auto* pTop = new QHBoxLayout;
     pTop->addWidget(new QLabel(QString::fromStdString(FindingsSummary(report))), 1);
     auto* pProfileLabel = new QLabel("&Profile:");
@@ -88,6 +94,15 @@ CCheckDialog::CCheckDialog(QWidget* pParent, const CString& strPath, const Check
             [this] { Choose(Choice::Recheck); });
     pLayout->addWidget(pButtons);
     resize(760, 420);
+}
+
+void CCheckDialog::ShowNote(const QString& strNote) {
+    m_pNote->setText(strNote);
+    m_pNote->setVisible(!strNote.isEmpty());
+}
+
+QString CCheckDialog::Note() const {
+    return m_pNote->text();
 }
 
 CheckProfile CCheckDialog::Profile() const {

@@ -23,6 +23,9 @@ public:
                  CheckProfile profile = CheckProfile::General);
 
     Choice Chosen() const { return m_choice; }
+    // A line above the findings that says what the check did not see.
+    void ShowNote(const QString& strNote);
+    QString Note() const;
     CheckProfile Profile() const;
     // The choice of profile, for tests.
     QComboBox* Profiles() const { return m_pProfiles; }
@@ -34,6 +37,7 @@ private:
 
     QTreeWidget* m_pFindings;
     QComboBox* m_pProfiles;
+    class QLabel* m_pNote;
     Choice m_choice = Choice::Close;
 };
 

@@ -10,6 +10,9 @@
 
 namespace {
 
+constexpr const char* kAsSavedNote =
+    "This checks the file as saved: the edits not yet saved are not in it. Ctrl+S saves them.";
+
 bool Confirmed(const CString& strQuestion) {
     return AfxMessageBox(strQuestion, MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
 }
@@ -61,7 +64,8 @@ void WriteMeasuredLoudness(QWidget* pParent, CRiffChunkModel& root,
 
 }  // namespace
 
-void CheckInWindow(QWidget* pParent, CRiffChunkModel& root, const std::function<void()>& save) {
+void CheckInWindow(QWidget* pParent, CRiffChunkModel& root, const std::function<void()>& save,
+                   bool bEditsPending) {
     const SampleSource source = SampleSourceOf(root);
     CheckOptions options;
     for (;;) {
@@ -76,6 +80,9 @@ void CheckInWindow(QWidget* pParent, CRiffChunkModel& root, const std::function<
         }
         CCheckDialog dialog(pParent, source.strPath, report, checksum, StoredChecksum(root),
                             options.profile);
+        if (bEditsPending) {
+            dialog.ShowNote(kAsSavedNote);
+        }
         dialog.exec();
         switch (dialog.Chosen()) {
             case CCheckDialog::Choice::EmbedChecksum:

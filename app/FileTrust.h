@@ -9,4 +9,7 @@ class CRiffChunkModel;
 class QWidget;
 
 // save: the window's save of the tree over the loaded file, which then shows it afresh.
-void CheckInWindow(QWidget* pParent, CRiffChunkModel& root, const std::function<void()>& save);
+// bEditsPending: the window holds edits that no save has written, which the Check then says
+// it does not see.
+void CheckInWindow(QWidget* pParent, CRiffChunkModel& root, const std::function<void()>& save,
+                   bool bEditsPending = false);

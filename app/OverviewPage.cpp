@@ -4,11 +4,12 @@
 #include <QLabel>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/FileDetailsText.h"
-#include "pages/Overview.h"
 #include "framework/DialogTemplate.h"
 #include "framework/MessageBox.h"
+#include "pages/Overview.h"
 
 namespace {
 
@@ -81,13 +82,16 @@ QScrollArea* ScrollingLabel(QLabel* pLabel, QWidget* pParent) {
 }
 
 // The overview text stays in its box and scrolls there when it is longer than the box.
-void PutInScrollArea(CWnd* pInfo) {
-    if (QLabel* pLabel = LabelOf(pInfo)) {
-        const QRect placed = pLabel->geometry();
-        QScrollArea* pArea = ScrollingLabel(pLabel, pLabel->parentWidget());
-        pArea->setGeometry(placed);
-        pArea->show();
+QScrollArea* PutInScrollArea(CWnd* pInfo) {
+    QLabel* pLabel = LabelOf(pInfo);
+    if (!pLabel) {
+        return nullptr;
     }
+    const QRect placed = pLabel->geometry();
+    QScrollArea* pArea = ScrollingLabel(pLabel, pLabel->parentWidget());
+    pArea->setGeometry(placed);
+    pArea->show();
+    return pArea;
 }
 
 // The details go inside their frame, below its title whatever the style draws it as.
@@ -106,7 +110,10 @@ void PutInGroup(CWnd* pText, CWnd* pGroup) {
 
 BOOL COverviewPage::OnInitDialog() {
     CDialog::OnInitDialog();
-    PutInScrollArea(GetDlgItem(IDC_INFO));
+    m_pInfoArea = PutInScrollArea(GetDlgItem(IDC_INFO));
+    if (m_pInfoArea) {
+        m_rcInfo = m_pInfoArea->geometry();
+    }
     PutInGroup(GetDlgItem(IDC_FILE_DETAILS), GetDlgItem(IDC_DETAILS_GROUP));
     // The hint's controls exist only now, after the window's creation.
     if (!m_bPlayer) {
@@ -120,10 +127,14 @@ BOOL COverviewPage::OnInitDialog() {
 void COverviewPage::SetFileInfo(const CString& strPath) {
     if (!strPath.empty()) {
         m_btnConvert.EnableWindow(!g_bHasBext);
-        m_strInfo = g_strOverview;
+        m_strInfo = g_strOverview + (m_strFindings.empty() ? "" : "\n\n" + m_strFindings);
         UpdateData(FALSE);
     }
+    m_strPlayerProblem.clear();
     if (m_bPlayer) {
+        if (QWidget* pPlayer = m_player.GetSafeHwnd()) {
+            pPlayer->setToolTip(QString());
+        }
         if (!m_player.GetMediaPath().empty()) {
             m_player.HaltPlayback();
         }
@@ -139,9 +150,24 @@ void COverviewPage::SetFileDetails(const CChunk* pRoot) {
     }
 }
 
+// The hint takes the height its wrapped lines need, whatever the scale; the overview text below
+// it gives up what the hint reaches into.
 void COverviewPage::ShowSaveHint(bool bShow) {
-    if (CWnd* pHint = GetDlgItem(IDC_SAVE_HINT)) {
-        pHint->ShowWindow(bShow ? SW_SHOW : SW_HIDE);
+    QLabel* pHint = LabelOf(GetDlgItem(IDC_SAVE_HINT));
+    if (!pHint) {
+        return;
+    }
+    pHint->setVisible(bShow);
+    if (bShow) {
+        pHint->resize(pHint->width(),
+                      std::max(pHint->height(), pHint->heightForWidth(pHint->width())));
+    }
+    if (m_pInfoArea) {
+        QRect info = m_rcInfo;
+        if (bShow && pHint->geometry().bottom() >= info.top()) {
+            info.setTop(pHint->geometry().bottom() + 1);
+        }
+        m_pInfoArea->setGeometry(info);
     }
 }
 
@@ -161,7 +187,12 @@ void COverviewPage::OnAddChunk() {
     }
 }
 
+// The player says on its face that it cannot play; why goes to its tooltip, never to a box
+// that would stop the user looking at the file, which loaded.
 void COverviewPage::OnPlayerError(short /*nCode*/, const CString& strDescription,
                                   const CString& /*strSource*/, BOOL* /*pbCancelDisplay*/) {
-    AfxMessageBox(strDescription);
+    m_strPlayerProblem = strDescription;
+    if (QWidget* pPlayer = m_player.GetSafeHwnd()) {
+        pPlayer->setToolTip(QString::fromStdString(strDescription));
+    }
 }

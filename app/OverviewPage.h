@@ -7,6 +7,9 @@
 #include "framework/Static.h"
 #include "player/ActiveMovie.h"
 
+#include <QPointer>
+#include <QRect>
+#include <QScrollArea>
 #include <functional>
 
 class CChunk;
@@ -16,6 +19,9 @@ public:
     // Shows the overview text of the file just opened (a non-empty path) and hands the path to
     // the player; an empty path only makes the player let go of its file.
     void SetFileInfo(const CString& strPath);
+    // The line that says what the Check finds, shown below the overview text by the next
+    // SetFileInfo with a path; empty for none.
+    void SetFindings(const CString& strLine) { m_strFindings = strLine; }
     // Shows the File details of the tree under pRoot; none for a null root.
     void SetFileDetails(const CChunk* pRoot);
     // Shows or hides the line that says how the edits on the pages are saved.
@@ -32,6 +38,12 @@ public:
     CString m_strInfo;
     CActiveMovie m_player;
     BOOL m_bPlayer = FALSE;
+    // Why the player cannot play the file shown, as it said; empty when it raised nothing.
+    CString m_strPlayerProblem;
+    CString m_strFindings;
+    // The overview text's scroll area, and where the template placed it.
+    QPointer<QScrollArea> m_pInfoArea;
+    QRect m_rcInfo;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

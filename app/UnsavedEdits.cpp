@@ -53,9 +53,21 @@ void CUnsavedEdits::Clear() {
     m_boxes.clear();
 }
 
+namespace {
+
+bool Changed(const std::pair<QPointer<QWidget>, QString>& box) {
+    const std::optional<QString> now = box.first ? EditableText(box.first) : std::nullopt;
+    return now && *now != box.second;
+}
+
+}  // namespace
+
 bool CUnsavedEdits::Any() const {
-    return std::any_of(m_boxes.begin(), m_boxes.end(), [](const auto& box) {
-        const std::optional<QString> now = box.first ? EditableText(box.first) : std::nullopt;
-        return now && *now != box.second;
-    });
+    return std::any_of(m_boxes.begin(), m_boxes.end(), Changed);
+}
+
+bool CUnsavedEdits::AnyIn(const QWidget* pPage) const {
+    return pPage && std::any_of(m_boxes.begin(), m_boxes.end(), [pPage](const auto& box) {
+               return box.first && pPage->isAncestorOf(box.first) && Changed(box);
+           });
 }

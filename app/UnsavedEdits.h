@@ -18,6 +18,8 @@ public:
     void Clear();
     // Whether a remembered box holds other text now.
     bool Any() const;
+    // Whether a remembered box on pPage holds other text now.
+    bool AnyIn(const QWidget* pPage) const;
 
 private:
     std::vector<std::pair<QPointer<QWidget>, QString>> m_boxes;

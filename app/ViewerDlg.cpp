@@ -1,7 +1,11 @@
 #include "app/ViewerDlg.h"
 
 #include <QAbstractButton>
+#include <QColor>
+#include <QFileInfo>
+#include <QFont>
 #include <QKeySequence>
+#include <QPalette>
 #include <QScreen>
 #include <QShortcut>
 #include <QString>
@@ -14,6 +18,8 @@
 #include "app/AddChunkDialog.h"
 #include "app/ChunkHeaders.h"
 #include "app/FileTrust.h"
+#include "app/FocusOrder.h"
+#include "app/OverviewFindings.h"
 #include "app/OverviewOfLoad.h"
 #include "app/PendingSaveQuestion.h"
 #include "app/SaveQuestion.h"
@@ -24,6 +30,7 @@
 #include "framework/DropFiles.h"
 #include "framework/FileDialog.h"
 #include "framework/MessageBox.h"
+#include "framework/TabControlWidget.h"
 #include "framework/WaitCursor.h"
 #include "pages/ChunkPage.h"
 
@@ -37,6 +44,8 @@ constexpr int IDC_OPEN = 1019;
 constexpr int IDC_CLOSE = 1020;
 constexpr int IDC_NEW = 1021;
 constexpr int IDC_SAVE = 1022;
+// The window's line below the tabs that confirms a save.
+constexpr int IDC_STATUS = 1023;
 
 constexpr const char* kOpenTitle = "Open audio file";
 constexpr const char* kOpenPattern = "*.wav; *.mp2; *.mpg; *.snd;";
@@ -52,6 +61,7 @@ constexpr int kPageMargin = 4;
 // The welcome page's lines that say which file did not open last, and why.
 constexpr int kIdLoadFailure = 1001;
 constexpr int kIdFailedPath = 1002;
+const QColor kErrorColour(190, 0, 0);
 // More tabs than this are of no use to a person, and each costs a page.
 constexpr int kMostChunkTabs = 200;
 constexpr UINT kIdMoreChunksPage = 144;
@@ -61,6 +71,8 @@ constexpr const char* kFileTitlePrefix = "Ovalis - ";
 constexpr qsizetype kTitlePathMax = 42;
 constexpr qsizetype kTitleHead = 6;
 constexpr qsizetype kTitleTail = 34;
+constexpr const char* kEditedMark = " (edited)";
+constexpr const char* kCloseQuestion = "Close the Ovalis window?";
 
 }  // namespace
 
@@ -126,8 +138,9 @@ BOOL CViewerDlg::OnInitDialog() {
     m_overviewScroller.Attach(m_overviewPage.GetSafeHwnd());
     m_overviewPage.m_onCheck = [this] {
         if (m_pRoot && !IsBusy()) {
-            CheckInWindow(GetSafeHwnd(), *m_pRoot,
-                          [this] { SaveFile(CString(m_pRoot->m_strOpenedPath)); });
+            CheckInWindow(
+                GetSafeHwnd(), *m_pRoot, [this] { SaveFile(CString(m_pRoot->m_strOpenedPath)); },
+                HasUnsavedEdits());
         }
     };
     m_overviewPage.m_onAddChunk = [this] { OnAddChunk(); };
@@ -189,6 +202,22 @@ void CViewerDlg::AddShortcuts() {
         }
     });
     add(QKeySequence(Qt::Key_F1), [] { AfxAboutBox("About Ovalis", AboutText()); });
+    for (const QKeyCombination next : {Qt::CTRL | Qt::Key_Tab, Qt::CTRL | Qt::Key_PageDown}) {
+        add(QKeySequence(next), [this] { StepTab(1); });
+    }
+    for (const QKeyCombination previous :
+         {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, Qt::CTRL | Qt::Key_PageUp}) {
+        add(QKeySequence(previous), [this] { StepTab(-1); });
+    }
+}
+
+void CViewerDlg::StepTab(int nBy) {
+    const int nCount = m_tab.GetItemCount();
+    if (IsBusy() || nCount < 2) {
+        return;
+    }
+    // The selection's change shows the page (OnClickTab), as a click would.
+    m_tab.SetCurSel(((m_tab.GetCurSel() + nBy) % nCount + nCount) % nCount);
 }
 
 void CViewerDlg::PressButton(int nID) {
@@ -222,6 +251,7 @@ void CViewerDlg::LoadFile(const CString& strPath) {
     } else {
         SetWindowText(kFileTitlePrefix + FileTitle(strPath));
     }
+    SetStatus(CString());
     const bool bFailed = !strFailure.empty() && !HasChunks();
     ShowLoadFailure(bFailed ? strPath : CString(), bFailed ? strFailure : CString());
     RebuildTabs();
@@ -233,7 +263,15 @@ void CViewerDlg::ShowLoadFailure(const CString& strPath, const CString& strReaso
         pPath->SetWindowText(strPath);
     }
     if (CWnd* pReason = m_welcomePage.GetDlgItem(kIdLoadFailure)) {
-        pReason->SetWindowText(strReason);
+        pReason->SetWindowText(strReason.empty() ? strReason : "Not opened: " + strReason);
+        // Read as an error, not as the page's own text.
+        QWidget* pWidget = pReason->GetSafeHwnd();
+        QPalette palette = pWidget->palette();
+        palette.setColor(QPalette::WindowText, kErrorColour);
+        pWidget->setPalette(palette);
+        QFont font = pWidget->font();
+        font.setBold(true);
+        pWidget->setFont(font);
     }
 }
 
@@ -242,12 +280,14 @@ void CViewerDlg::RebuildTabs() {
     CWaitCursor wait;
     m_unsavedEdits.Clear();
     m_bTreeEdited = false;
+    m_treeEditedPages.clear();
     m_overviewPage.ShowSaveHint(false);
     if (!FillTabs()) {
         return;
     }
     m_nCurTab = 0;
     if (HasChunks()) {
+        m_overviewPage.SetFindings(FindingsLine(m_pRoot->m_strOpenedPath));
         m_overviewPage.SetFileInfo(m_pRoot->m_strOpenedPath);
     } else {
         m_tab.InsertItem(0, "empty");
@@ -257,6 +297,7 @@ void CViewerDlg::RebuildTabs() {
     ShowPage(0);
     m_btnSave.EnableWindow(HasChunks());
     m_btnClose.EnableWindow(HasChunks());
+    ShowEditedMarks();
 }
 
 bool CViewerDlg::FillTabs() {
@@ -279,9 +320,9 @@ bool CViewerDlg::FillTabs() {
         m_tab.SetItemToolTip(nIndex++, "Chunk id '" + IdText(pChunk->m_ck.ckid) + "'");
         if (CChunkPage* pPage = CreatePageOf(pChunk, this)) {
             PlacePage(pPage);
-            m_unsavedEdits.Record(pPage->GetSafeHwnd(),
-                                  [this] { m_overviewPage.ShowSaveHint(HasUnsavedEdits()); });
-            pPage->SetEditedHandler([this] { MarkTreeEdited(); });
+            m_unsavedEdits.Record(pPage->GetSafeHwnd(), [this] { ShowEditedMarks(); });
+            QWidget* pWidget = pPage->GetSafeHwnd();
+            pPage->SetEditedHandler([this, pWidget] { MarkTreeEdited(pWidget); });
         }
     }
     if (m_pRoot->GetCount() > kMostChunkTabs) {
@@ -292,9 +333,46 @@ bool CViewerDlg::FillTabs() {
     return true;
 }
 
-void CViewerDlg::MarkTreeEdited() {
+void CViewerDlg::MarkTreeEdited(const QWidget* pPage) {
     m_bTreeEdited = true;
-    m_overviewPage.ShowSaveHint(true);
+    if (pPage) {
+        m_treeEditedPages.insert(pPage);
+    }
+    ShowEditedMarks();
+}
+
+CChunkPage* CViewerDlg::PageOfTab(int nTab) {
+    if (!HasChunks() || nTab < 1 || nTab > std::min(kMostChunkTabs, m_pRoot->GetCount())) {
+        return nullptr;
+    }
+    return CreatePageOf(static_cast<CChunk*>(m_pRoot->GetChild(nTab - 1)), this);
+}
+
+bool CViewerDlg::IsTabEdited(int nTab) {
+    const CChunkPage* pPage = PageOfTab(nTab);
+    const QWidget* pWidget = pPage ? pPage->GetSafeHwnd() : nullptr;
+    return pWidget && (m_treeEditedPages.count(pWidget) > 0 || m_unsavedEdits.AnyIn(pWidget));
+}
+
+void CViewerDlg::ShowEditedMarks() {
+    const bool bEdited = HasUnsavedEdits();
+    m_overviewPage.ShowSaveHint(bEdited);
+    for (int nTab = 1; nTab < m_tab.GetItemCount(); ++nTab) {
+        m_tab.SetItemMarked(nTab, IsTabEdited(nTab));
+    }
+    if (HasChunks()) {
+        SetWindowText(kFileTitlePrefix + FileTitle(m_pRoot->m_strOpenedPath) +
+                      (bEdited ? kEditedMark : ""));
+    }
+    if (bEdited) {
+        SetStatus(CString());
+    }
+}
+
+void CViewerDlg::SetStatus(const CString& strText) {
+    if (CWnd* pStatus = GetDlgItem(IDC_STATUS)) {
+        pStatus->SetWindowText(strText);
+    }
 }
 
 void CViewerDlg::OnAddChunk() {
@@ -322,7 +400,6 @@ void CViewerDlg::AddNewChunk(const ChunkKind& kind) {
         AfxMessageBox(CString("Couldn't make a ") + kind.newChunk->label + " chunk.");
         return;
     }
-    MarkTreeEdited();
     // The typed edits of the other pages stay: their boxes are remembered as they were shown.
     FillTabs();
     const auto nPosition = std::find(m_pRoot->begin(), m_pRoot->end(), pAdded) - m_pRoot->begin();
@@ -330,6 +407,8 @@ void CViewerDlg::AddNewChunk(const ChunkKind& kind) {
     m_tab.SetCurSel(nTab);
     m_nCurTab = nTab;
     ShowPage(nTab);
+    const CChunkPage* pPage = PageOfTab(nTab);
+    MarkTreeEdited(pPage ? pPage->GetSafeHwnd() : nullptr);
 }
 
 void CViewerDlg::AddMoreChunksTab(int nIndex) {
@@ -361,7 +440,27 @@ void CViewerDlg::ShowPage(int nIndex) {
         m_overviewPage.ShowWindow(SW_HIDE);
         m_moreChunksPage.ShowWindow(SW_HIDE);
     }
+    OrderFocusByPage(nIndex);
     Invalidate(TRUE);
+}
+
+void CViewerDlg::OrderFocusByPage(int nIndex) {
+    auto* pTab = qobject_cast<TabControlWidget*>(m_tab.GetSafeHwnd());
+    QWidget* pPage = m_welcomePage.GetSafeHwnd();
+    if (HasChunks()) {
+        const CChunkPage* pChunkPage = PageOfTab(nIndex);
+        pPage = nIndex == 0               ? m_overviewPage.GetSafeHwnd()
+                : pChunkPage              ? pChunkPage->GetSafeHwnd()
+                : nIndex > kMostChunkTabs ? m_moreChunksPage.GetSafeHwnd()
+                                          : nullptr;
+    }
+    std::vector<QWidget*> buttons;
+    for (const int nID : {IDC_OPEN, IDC_NEW, IDC_SAVE, IDC_CLOSE, IDCANCEL}) {
+        if (CWnd* pButton = GetDlgItem(nID)) {
+            buttons.push_back(pButton->GetSafeHwnd());
+        }
+    }
+    OrderFocus(pTab ? pTab->TabBar() : nullptr, pPage, buttons);
 }
 
 void CViewerDlg::OnClickTab(NMHDR* /*pNMHDR*/, LRESULT* pResult) {
@@ -436,7 +535,16 @@ BOOL CViewerDlg::SaveFile(const CString& strPath) {
         return FALSE;
     }
     // A copy: the load deletes the tree that holds the path.
-    LoadFile(CString(m_pRoot->m_strOpenedPath));
+    const CString strShown = m_pRoot->m_strOpenedPath;
+    const int nShownTab = m_nCurTab;
+    LoadFile(strShown);
+    // The page the user saved from stays in front, with the save confirmed below the tabs.
+    if (nShownTab > 0 && nShownTab < m_tab.GetItemCount()) {
+        m_tab.SetCurSel(nShownTab);
+        m_nCurTab = nShownTab;
+        ShowPage(nShownTab);
+    }
+    SetStatus("Saved " + QFileInfo(QString::fromStdString(strPath)).fileName().toStdString());
     return TRUE;
 }
 
@@ -471,7 +579,8 @@ bool CViewerDlg::SettleUnsavedEdits() {
         case IDNO:
             m_unsavedEdits.Clear();
             m_bTreeEdited = false;
-            m_overviewPage.ShowSaveHint(false);
+            m_treeEditedPages.clear();
+            ShowEditedMarks();
             return true;
         default:
             return false;
@@ -482,6 +591,25 @@ void CViewerDlg::OnOK() {
     if (SettleUnsavedEdits()) {
         CDialog::OnOK();
     }
+}
+
+void CViewerDlg::OnKeyCommand(int nID) {
+    // One key press must not lose the window: without edits, whose own question asks, Enter
+    // and Escape ask first.
+    if (!HasUnsavedEdits()) {
+        if (IsBusy()) {
+            return;
+        }
+        int nAnswer = IDCANCEL;
+        {
+            BusyScope busy(*this);
+            nAnswer = AfxMessageBox(kCloseQuestion, MB_OKCANCEL | MB_ICONQUESTION);
+        }
+        if (nAnswer != IDOK) {
+            return;
+        }
+    }
+    OnCommand(nID);
 }
 
 void CViewerDlg::OnCancel() {

@@ -3,6 +3,7 @@
 // or a single "empty" tab, and the buttons that open and close files.
 
 #include <memory>
+#include <set>
 
 #include "app/OverviewPage.h"
 #include "app/UnsavedEdits.h"
@@ -14,6 +15,8 @@
 #include "pages/RiffChunk.h"
 
 struct ChunkKind;
+class CChunkPage;
+class QWidget;
 
 class CViewerDlg : public CDialog {
 public:
@@ -78,6 +81,8 @@ protected:
     // Enter, Escape, Exit and the window's close button, once unsaved edits are settled.
     void OnOK() override;
     void OnCancel() override;
+    // Enter or Escape where no control takes it: without unsaved edits, asks before closing.
+    void OnKeyCommand(int nID) override;
 
     DECLARE_MESSAGE_MAP()
 
@@ -86,7 +91,21 @@ private:
     // Puts a tab and its page up for every chunk of the tree (none without one); false when the
     // tab control has no window.
     bool FillTabs();
-    void MarkTreeEdited();
+    // pPage: the page whose chunk the edit is in, when there is one.
+    void MarkTreeEdited(const QWidget* pPage);
+    // The page of a chunk's tab (from 1); null for the Overview, the grouping tab and none.
+    CChunkPage* PageOfTab(int nTab);
+    bool IsTabEdited(int nTab);
+    // The marks of unsaved edits: on the tabs whose pages hold them, in the title, and the
+    // Overview's hint of how to save.
+    void ShowEditedMarks();
+    // The line below the tabs, that confirms a save.
+    void SetStatus(const CString& strText);
+    // Ctrl+Tab and Ctrl+PgDn (+1), Ctrl+Shift+Tab and Ctrl+PgUp (-1), round the ends.
+    void StepTab(int nBy);
+    // Tab moves from the strip through the controls of the page shown (that of tab nIndex) in
+    // reading order, then to the buttons.
+    void OrderFocusByPage(int nIndex);
     // With unsaved edits, asks "Save changes to FILE?": Save saves over the loaded file, Discard
     // drops the edits; false when the user cancelled or the save failed, and the file stays.
     bool SettleUnsavedEdits();
@@ -105,6 +124,7 @@ private:
     CUnsavedEdits m_unsavedEdits;
     // An edit made in the tree itself (an added chunk, a page's table) that no save has written.
     bool m_bTreeEdited = false;
+    std::set<const QWidget*> m_treeEditedPages;
     CPageScroller m_welcomeScroller;
     CPageScroller m_overviewScroller;
 };

@@ -58,11 +58,15 @@ void CBextVersionBoxes::ShowUmid(CDialog& page, const CChunk& chunk) {
 
 void CBextVersionBoxes::ShowOne(CDialog& page, const BoxRow& row, const CChunk* pChunk) {
     const std::optional<CString> text = pChunk ? ReadFieldText(*pChunk, Field(row)) : std::nullopt;
-    ShowRow(page, row, text.has_value());
+    // The UMID row stays, empty, where the version has none: Generate beside it makes one.
+    const bool bAlways = &row == &kRows[0];
+    ShowRow(page, row, text.has_value() || bAlways);
     CWnd* pBox = page.GetDlgItem(row.nBoxID);
     if (text && pBox) {
         pBox->SetWindowText(*text);
         m_shown[row.nBoxID] = pBox->GetWindowText();
+    } else if (pBox && bAlways) {
+        pBox->SetWindowText(CString());
     }
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // The boxes below the broadcast extension page's first fields that show what later versions of
-// the chunk added: the UMID from version 1 (shown only) and the five loudness levels from
-// version 2, editable as numbers with two decimals. The rows of a field that the chunk's version
-// or payload does not have are hidden; a level is stored only when its text was changed.
+// the chunk added: the UMID from version 1 (shown only, and empty before) and the five loudness
+// levels from version 2, editable as numbers with two decimals. The level rows that the chunk's
+// version or payload does not have are hidden; a level is stored only when its text was changed.
 
 #include <map>
 

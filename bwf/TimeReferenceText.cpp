@@ -11,12 +11,12 @@ CString TimeReferenceText(const CChunk& bext) {
     CString strText;
     for (const auto& row : table.rows) {
         if (row[0] == "Samples") {
-            strText += row[1] + " samples\r\n";
+            strText += "Samples: " + row[1] + "\r\n";
         } else if (row[0] == "Time") {
-            strText += row[1] + "\r\n";
+            strText += "Clock: " + row[1] + "\r\n";
         } else if (row[0] == "Timecode") {
             const auto space = row[1].find(' ');
-            strText += row[1].substr(0, space) + "\r\n" +
+            strText += "TC: " + row[1].substr(0, space) + "\r\n" +
                        (space == CString::npos ? CString() : row[1].substr(space + 1));
         }
     }

@@ -9,6 +9,7 @@ class CWnd;
 
 inline constexpr int IDC_TIME_REFERENCE_TEXT = 1101;
 
-// One value a line, "2190940753 samples", "12:40:44.599", "12:39:59:00", the rate's note.
+// One labelled value a line, "Samples: 2190940753", "Clock: 12:40:44.599", "TC: 12:39:59:00",
+// then the rate's note.
 CString TimeReferenceText(const CChunk& bext);
 void ShowTimeReference(CWnd& page, const CChunk* pBext);

@@ -175,6 +175,10 @@ void CDialog::OnCommand(int nID) {
     }
 }
 
+void CDialog::OnKeyCommand(int nID) {
+    OnCommand(nID);
+}
+
 void CDialog::Dispatch(const AFX_MSGMAP_ENTRY& entry, void* pArg1, void* pArg2) {
     switch (entry.nSig) {
         case MsgSig::vv:

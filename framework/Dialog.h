@@ -36,6 +36,9 @@ public:
     const AFX_MSGMAP_ENTRY* FindEntry(UINT nMessage, UINT nCode, int nID) const;
     // A command from a control: its map entry, or the OK and cancel handling for those ids.
     void OnCommand(int nID);
+    // Enter (IDOK) or Escape (IDCANCEL) pressed where no control takes it; the base runs the
+    // command.
+    virtual void OnKeyCommand(int nID);
 
 protected:
     virtual void DoDataExchange(CDataExchange* pDX);

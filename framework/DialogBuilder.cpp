@@ -125,9 +125,15 @@ QWidget* MakeControl(const DialogControl& control, QWidget* pParent) {
 void PlaceControl(QWidget* pWidget, const DialogControl& control, const DialogUnits& units) {
     QRect rect = units.ToPixels(control.x, control.y, control.cx, control.cy);
     if (control.kind == ControlKind::Picture) {
-        // A picture static takes its bitmap's own size.
-        if (const QPixmap pixmap = static_cast<QLabel*>(pWidget)->pixmap(); !pixmap.isNull()) {
-            rect.setSize(pixmap.size());
+        // A picture keeps to its place whatever the font: its bitmap shrinks or grows to fit it,
+        // in proportion, and is centred there, never reaching over the controls around it.
+        auto* pLabel = static_cast<QLabel*>(pWidget);
+        if (const QPixmap pixmap = pLabel->pixmap(); !pixmap.isNull()) {
+            const QPixmap fitted = pixmap.scaled(rect.size(), Qt::KeepAspectRatio,
+                                                 Qt::SmoothTransformation);
+            pLabel->setPixmap(fitted);
+            rect = QRect(rect.center() - QPoint(fitted.width() / 2, fitted.height() / 2),
+                         fitted.size());
         }
     }
     const bool bOneLineLabel =
@@ -169,20 +175,11 @@ void BuildDialog(QWidget* pDialog, const DialogTemplate& dialogTemplate) {
     const DialogUnits units(font);
     const QRect frame = units.ToPixels(0, 0, dialogTemplate.cx, dialogTemplate.cy);
     pDialog->resize(frame.size());
-    std::vector<QWidget*> pictures;
     for (const DialogControl& control : dialogTemplate.controls) {
         QWidget* pWidget = MakeControl(control, pDialog);
         pWidget->setProperty(kControlIdProperty, control.nID);
         pWidget->setFocusPolicy((control.style & WS_TABSTOP) ? Qt::StrongFocus : Qt::NoFocus);
         PlaceControl(pWidget, control, units);
         pWidget->setVisible(control.style & WS_VISIBLE);
-        if (control.kind == ControlKind::Picture) {
-            pictures.push_back(pWidget);
-        }
-    }
-    // A bitmap takes its own size whatever the font, so it may reach over the next control; it
-    // stays whole above it, as the earlier control of a template lies above the later ones.
-    for (QWidget* pPicture : pictures) {
-        pPicture->raise();
     }
 }

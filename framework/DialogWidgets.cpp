@@ -13,7 +13,7 @@ DialogWindow::DialogWindow(CDialog* pOwner, QWidget* pParent)
 void DialogWindow::keyPressEvent(QKeyEvent* pEvent) {
     const int key = pEvent->key();
     if (key == Qt::Key_Escape) {
-        m_pOwner->OnCommand(IDCANCEL);
+        m_pOwner->OnKeyCommand(IDCANCEL);
         return;
     }
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -21,7 +21,7 @@ void DialogWindow::keyPressEvent(QKeyEvent* pEvent) {
         if (auto* pButton = qobject_cast<QPushButton*>(focusWidget())) {
             pButton->click();
         } else {
-            m_pOwner->OnCommand(IDOK);
+            m_pOwner->OnKeyCommand(IDOK);
         }
         return;
     }
@@ -33,7 +33,9 @@ void DialogWindow::closeEvent(QCloseEvent* pEvent) {
     m_pOwner->OnCommand(IDCANCEL);
 }
 
-void DialogWindow::reject() { m_pOwner->OnCommand(IDCANCEL); }
+void DialogWindow::reject() {
+    m_pOwner->OnCommand(IDCANCEL);
+}
 
 PageWidget::PageWidget(QWidget* pParent) : QWidget(pParent) {}
 

@@ -10,6 +10,13 @@ TabControlWidget::TabControlWidget(QWidget* pParent)
     m_pTabBar->setExpanding(false);
     m_pTabBar->setFocusPolicy(Qt::TabFocus);
     m_pTabBar->installEventFilter(this);
+    // The arrow keys on the focused bar and a selection made in code choose a tab as a click
+    // does, so that the page shown is always the selected tab's.
+    connect(m_pTabBar, &QTabBar::currentChanged, this, [this](int nIndex) {
+        if (nIndex >= 0) {
+            emit Clicked(nIndex);
+        }
+    });
 }
 
 int TabControlWidget::BarHeight() const {

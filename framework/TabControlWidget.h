@@ -14,7 +14,8 @@ public:
     int BarHeight() const;
 
 signals:
-    // A left click on a tab: pressed and released over the same tab, which is then selected.
+    // A tab chosen: by a left click (pressed and released over the same tab, which is then
+    // selected), or by any change of the selection.
     void Clicked(int nIndex);
 
 protected:

@@ -1,5 +1,8 @@
 #include "framework/TabCtrl.h"
 
+#include <QPainter>
+#include <QPixmap>
+
 #include "framework/TabControlWidget.h"
 
 namespace {
@@ -7,6 +10,21 @@ namespace {
 QTabBar* Bar(const CWnd& wnd) {
     auto* pTab = qobject_cast<TabControlWidget*>(wnd.GetSafeHwnd());
     return pTab ? pTab->TabBar() : nullptr;
+}
+
+// A filled dot in the bar's text colour, the mark of a tab with unsaved edits.
+QIcon EditedMark(const QTabBar& bar) {
+    const int nSide = bar.fontMetrics().height();
+    QPixmap pixmap(nSide * 2, nSide * 2);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(bar.palette().color(QPalette::WindowText));
+    painter.drawEllipse(QRectF(nSide * 0.5, nSide * 0.5, nSide, nSide));
+    painter.end();
+    pixmap.setDevicePixelRatio(2);
+    return QIcon(pixmap);
 }
 
 }  // namespace
@@ -64,4 +82,20 @@ CString CTabCtrl::GetItemText(int nItem) const {
 int CTabCtrl::GetBarHeight() const {
     auto* pTab = qobject_cast<TabControlWidget*>(GetSafeHwnd());
     return pTab ? pTab->BarHeight() : 0;
+}
+
+BOOL CTabCtrl::SetItemMarked(int nItem, bool bMarked) {
+    QTabBar* pBar = Bar(*this);
+    if (!pBar || nItem < 0 || nItem >= pBar->count()) {
+        return FALSE;
+    }
+    if (IsItemMarked(nItem) != bMarked) {
+        pBar->setTabIcon(nItem, bMarked ? EditedMark(*pBar) : QIcon());
+    }
+    return TRUE;
+}
+
+bool CTabCtrl::IsItemMarked(int nItem) const {
+    QTabBar* pBar = Bar(*this);
+    return pBar && !pBar->tabIcon(nItem).isNull();
 }

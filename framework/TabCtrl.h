@@ -16,6 +16,10 @@ public:
     int SetCurSel(int nItem);
     // The text shown while the pointer rests on the item; FALSE when there is no such item.
     BOOL SetItemToolTip(int nItem, const CString& strText);
+    // Marks the item as holding unsaved edits (a dot before its text, which stays as it is);
+    // FALSE when there is no such item.
+    BOOL SetItemMarked(int nItem, bool bMarked);
+    bool IsItemMarked(int nItem) const;
     // The height in pixels of the bar of tabs in the control's font, also before it has items;
     // 0 when the control has no window.
     int GetBarHeight() const;

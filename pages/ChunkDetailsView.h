@@ -10,10 +10,11 @@ class CWnd;
 // The id of that box in every template that has one.
 inline constexpr int IDC_CHUNK_DETAILS = 1100;
 
-enum class DetailsWrap { None, AtBoxEdge, InBox };
+enum class DetailsWrap { None, AtBoxEdge };
 // Puts the text into the page's box, in a fixed-width font so that columns line up. Lines stay
-// whole, the box as wide as its columns (a hex view, a table), unless wrapped at the box's edge
-// (a long list of speakers) or scrolled across inside the box (a document's long lines).
+// whole (a hex view, a table, a document) and the box, the one scroll area of its text, scrolls
+// across to them, unless they are wrapped at the box's edge (a long list of speakers). The box
+// stays inside its page, so that none of its text or scroll bars lies beyond the page's edge.
 void ShowDetailsText(CWnd& page, const CString& strText, DetailsWrap wrap = DetailsWrap::None);
 // The chunk's detail tables, then its bytes when bBytes.
 CString ChunkDetailsText(const CChunk* pChunk, bool bBytes);

@@ -1,10 +1,12 @@
 #include "pages/CuePropertyPage.h"
 
+#include <QHeaderView>
 #include <QTableWidget>
 #include <algorithm>
 
 #include "core/chunks/RiffChunkModel.h"
 #include "core/details/AudioFacts.h"
+#include "core/details/DetailTable.h"
 #include "core/edit/ChunkInsert.h"
 #include "core/edit/FileMarkers.h"
 #include "core/edit/MarkerEdit.h"
@@ -63,12 +65,44 @@ TableRow CcuePropertyPage::RowOf(const Marker& marker) const {
             marker.label, marker.note};
 }
 
-void CcuePropertyPage::ShowMarkers() {
+std::vector<TableRow> CcuePropertyPage::SortedRows() const {
+    std::vector<Marker> markers = m_markers->Markers();
+    std::stable_sort(markers.begin(), markers.end(),
+                     [](const Marker& a, const Marker& b) { return a.position < b.position; });
     std::vector<TableRow> rows;
-    for (const Marker& marker : m_markers->Markers()) {
+    for (const Marker& marker : markers) {
         rows.push_back(RowOf(marker));
     }
-    FillTable(TableOf(*this), rows, kEditable);
+    return rows;
+}
+
+void CcuePropertyPage::ShowMarkers() {
+    const std::vector<TableRow> rows = SortedRows();
+    QTableWidget* pTable = TableOf(*this);
+    FillTable(pTable, rows, kEditable);
+    // Each column as wide as its longest text: the table scrolls across when they are wider
+    // than it, and its last column takes the room left when they are narrower.
+    pTable->horizontalHeader()->setStretchLastSection(false);
+    pTable->resizeColumnsToContents();
+    pTable->horizontalHeader()->setStretchLastSection(pTable->horizontalHeader()->length() <
+                                                      pTable->viewport()->width());
+    if (m_bEdited) {
+        // The listing follows the edits, before any save writes them.
+        ShowDetailsText(*this, DetailTableText({"Markers, edited (not saved yet)",
+                                                {"Id", "Position", "Timecode", "Label", "Note"},
+                                                rows,
+                                                {}}));
+    }
+}
+
+int CcuePropertyPage::RowOfMarker(const CString& strId) const {
+    QTableWidget* pTable = TableOf(*this);
+    for (int nRow = 0; pTable && nRow < pTable->rowCount(); ++nRow) {
+        if (CellText(pTable, nRow, kId) == strId) {
+            return nRow;
+        }
+    }
+    return -1;
 }
 
 bool CcuePropertyPage::Apply(const CString& strOption, const CString& strValue,
@@ -98,6 +132,16 @@ void CcuePropertyPage::ApplyCell(int nRow, int nColumn) {
             SetCellText(pTable, nRow, nCell, row[nCell]);
         }
     }
+    // The table is refilled in position order once the cell's editor has let go of it.
+    QMetaObject::invokeMethod(
+        pTable,
+        [this, strId, nColumn] {
+            ShowMarkers();
+            if (QTableWidget* pShown = TableOf(*this); pShown && RowOfMarker(strId) >= 0) {
+                pShown->setCurrentCell(RowOfMarker(strId), nColumn);
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void CcuePropertyPage::OnAddMarker() {
@@ -107,10 +151,10 @@ void CcuePropertyPage::OnAddMarker() {
     ShowMarkers();
     QTableWidget* pTable = TableOf(*this);
     const std::vector<Marker>& markers = m_markers->Markers();
-    const int nRow = static_cast<int>(
+    const auto newest =
         std::max_element(markers.begin(), markers.end(),
-                         [](const Marker& a, const Marker& b) { return a.id < b.id; }) -
-        markers.begin());
+                         [](const Marker& a, const Marker& b) { return a.id < b.id; });
+    const int nRow = RowOfMarker(std::to_string(newest->id));
     pTable->setCurrentCell(nRow, kSamples);
     pTable->editItem(pTable->item(nRow, kSamples));
 }

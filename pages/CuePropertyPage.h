@@ -28,7 +28,11 @@ protected:
 
 private:
     CRiffChunkModel* Root() const;
+    // The markers in the table by position (the listing below too, once edited).
     void ShowMarkers();
+    std::vector<TableRow> SortedRows() const;
+    // The table's row of the marker with that id, or -1.
+    int RowOfMarker(const CString& strId) const;
     TableRow RowOf(const Marker& marker) const;
     // Applies a typed cell to the markers; a position refused (not a position, past the
     // samples) is said and the row shows the marker as it was.

@@ -74,7 +74,7 @@ BOOL CiXMLPropertyPage::OnInitDialog() {
     if (tables.size() > 1) {
         tables.erase(tables.begin());
     }
-    ShowDetailsText(*this, DetailsText(tables), DetailsWrap::InBox);
+    ShowDetailsText(*this, DetailsText(tables));
     return TRUE;
 }
 

@@ -20,6 +20,7 @@ END_MESSAGE_MAP()
 
 namespace {
 
+constexpr int IDC_LIST_TYPE = 1120;
 constexpr int kIdColumn = 0;
 constexpr int kTextColumn = 2;
 const std::vector<int> kEditable = {kTextColumn};
@@ -54,6 +55,20 @@ void FillPicker(CWnd& page) {
     }
 }
 
+// "LIST INFO", "LIST adtl": the list type the payload starts with, its bytes as printable text.
+CString ListTypeLine(const CChunk* pChunk) {
+    if (!pChunk || pChunk->DataSize() < 4) {
+        return "LIST without a list type";
+    }
+    CString strType(reinterpret_cast<const char*>(pChunk->Data()), 4);
+    for (char& c : strType) {
+        if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) > 0x7E) {
+            c = '?';
+        }
+    }
+    return "LIST " + strType;
+}
+
 }  // namespace
 
 bool CLISTPropertyPage::IsEditedList() const {
@@ -64,6 +79,9 @@ bool CLISTPropertyPage::IsEditedList() const {
 
 BOOL CLISTPropertyPage::OnInitDialog() {
     CChunkPage::OnInitDialog();
+    if (CWnd* pType = GetDlgItem(IDC_LIST_TYPE)) {
+        pType->SetWindowText(ListTypeLine(m_pChunk));
+    }
     ShowDetailsText(*this, ChunkDetailsText(m_pChunk, true));
     if (IsEditedList()) {
         ShowEntries();

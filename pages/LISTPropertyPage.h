@@ -7,9 +7,9 @@
 
 class CInfoList;
 
-// The page of a LIST chunk: "LIST chunk", whatever it holds. An INFO list's entries are edited
-// in a table (id, name, text): a text changed, an entry added by its id or removed; the first
-// INFO list of a file only, the others shown as read.
+// The page of a LIST chunk: "LIST chunk", whatever it holds, and below it the list's type. An INFO
+// list's entries are edited in a table (id, name, text): a text changed, an entry added by its id
+// or removed; the first INFO list of a file only, the others shown as read.
 class CLISTPropertyPage : public CChunkPage {
     DECLARE_DYNCREATE(CLISTPropertyPage)
 public:

@@ -1,5 +1,6 @@
 #include "pages/PageScroller.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -31,7 +32,34 @@ void CPageScroller::Attach(QWidget* pPage) {
     QObject::connect(m_across.pBar, &QScrollBar::valueChanged, this,
                      [this](int nValue) { ScrollTo(m_across, nValue); });
     pPage->installEventFilter(this);
+    // A control reached by Tab comes into view.
+    QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* pNow) {
+        if (m_pPage && pNow && m_pPage->isAncestorOf(pNow)) {
+            ShowControl(pNow);
+        }
+    });
     Update();
+}
+
+void CPageScroller::ShowControl(QWidget* pControl) {
+    const QRect placed(pControl->mapTo(m_pPage, QPoint(0, 0)), pControl->size());
+    const auto bring = [](Axis& axis, int nStart, int nEnd, int nVisible) {
+        if (!axis.pBar || !axis.pBar->isVisible()) {
+            return;
+        }
+        if (nEnd > nVisible) {
+            axis.pBar->setValue(axis.nOffset + std::min(nEnd - nVisible, nStart));
+        } else if (nStart < 0) {
+            axis.pBar->setValue(axis.nOffset + nStart);
+        }
+    };
+    const int nBarWidth = m_down.pBar && m_down.pBar->isVisible() ? m_down.pBar->width() : 0;
+    const int nBarHeight =
+        m_across.pBar && m_across.pBar->isVisible() ? m_across.pBar->height() : 0;
+    bring(m_down, placed.top() - kMargin, placed.bottom() + 1 + kMargin,
+          m_pPage->height() - nBarHeight);
+    bring(m_across, placed.left() - kMargin, placed.right() + 1 + kMargin,
+          m_pPage->width() - nBarWidth);
 }
 
 QSize CPageScroller::ContentSize() const {

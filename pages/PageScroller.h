@@ -16,6 +16,8 @@ public:
     // Watches pPage's size and wheel; call again when controls were shown or hidden.
     void Attach(QWidget* pPage);
     void Update();
+    // Scrolls so that pControl, a control on the page, is in view.
+    void ShowControl(QWidget* pControl);
 
 protected:
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;

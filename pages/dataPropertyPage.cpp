@@ -7,6 +7,7 @@
 #include "core/chunks/RiffChunkModel.h"
 #include "core/chunks/SampleFrames.h"
 #include "core/details/AudioFacts.h"
+#include "core/details/ChannelNames.h"
 #include "core/edit/PeakEnvelopeStore.h"
 #include "core/integrity/LevelFindings.h"
 #include "core/integrity/PeakEnvelopeLevels.h"
@@ -22,6 +23,7 @@ END_MESSAGE_MAP()
 namespace {
 
 constexpr int kPollMilliseconds = 50;
+constexpr const char* kLevelsNote = "Right of each channel: peak | RMS.";
 
 QString Text(const CString& strText) {
     return QString::fromStdString(strText);
@@ -72,11 +74,22 @@ void CdataPropertyPage::ShowHeldEnvelope() {
                     "clipping (red), dropouts (orange) and silence (grey).");
         return;
     }
+    NameLanes(envelope->nChannels);
     m_pView->SetEnvelope(std::move(*envelope),
                          static_cast<std::int64_t>(FramesOfSamples(*pRoot).value_or(0)));
     m_pView->SetStatus(
         "Drawn from the levl chunk. Measure levels marks clipping (red), dropouts (orange) and "
         "silence (grey).");
+}
+
+void CdataPropertyPage::NameLanes(int nChannels) {
+    QStringList names;
+    if (const CRiffChunkModel* pRoot = Root()) {
+        for (const CString& strName : ChannelNames(*pRoot, nChannels)) {
+            names.push_back(Text(strName));
+        }
+    }
+    m_pView->SetChannelNames(names);
 }
 
 void CdataPropertyPage::OnMeasureLevels() {
@@ -117,7 +130,10 @@ void CdataPropertyPage::ShowLevels(const LevelResult& result) {
                                : "The levels were not measured: " + Text(result.strFailure) + ".");
         return;
     }
+    NameLanes(result.report->envelope.nChannels);
     m_pView->SetEnvelope(result.report->envelope, result.report->nFrames);
     m_pView->SetEvents(result.report->events);
-    m_pView->SetStatus(Text(LevelFindingsSummary(LevelFindings(*result.report))));
+    m_pView->SetLevels(result.report->channels);
+    m_pView->SetStatus(Text(LevelFindingsSummary(LevelFindings(*result.report))) + " " +
+                       kLevelsNote);
 }

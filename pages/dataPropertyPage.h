@@ -33,6 +33,7 @@ private:
     void ShowHeldEnvelope();
     void Poll();
     void ShowLevels(const LevelResult& result);
+    void NameLanes(int nChannels);
 
     QPointer<CWaveformView> m_pView;  // the page's widget owns it
     QPointer<QTimer> m_pTimer;

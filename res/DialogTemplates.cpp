@@ -84,20 +84,27 @@ DialogTemplate IxmlPage() {
 // The controls of a page whose rows are edited in a table (pages/EditTable): the table from
 // y 20, the picker of what to add and the Add and Remove buttons below it, then the details box.
 // Hidden: the page shows them when its chunk takes edits.
-void AddTableRows(DialogTemplate& page, bool bPicker) {
+void AddTableRows(DialogTemplate& page, bool bPicker, int nDown = 0) {
     const int nButtons = bPicker ? 111 : 7;
-    page.controls.push_back({K::ListView, 1110, "", 7, 20, 256, 98, WS_TABSTOP | WS_BORDER});
-    page.controls.push_back({K::PushButton, 1112, "&Add", nButtons, 122, 40, 14, WS_TABSTOP});
     page.controls.push_back(
-        {K::PushButton, 1113, "&Remove", nButtons + 44, 122, 40, 14, WS_TABSTOP});
+        {K::ListView, 1110, "", 7, 20 + nDown, 256, 98, WS_TABSTOP | WS_BORDER});
+    page.controls.push_back(
+        {K::PushButton, 1112, "&Add", nButtons, 122 + nDown, 40, 14, WS_TABSTOP});
+    page.controls.push_back(
+        {K::PushButton, 1113, "&Remove", nButtons + 44, 122 + nDown, 40, 14, WS_TABSTOP});
     if (bPicker) {
-        page.controls.push_back({K::ComboBox, 1111, "", 7, 123, 100, 12, WS_TABSTOP});
+        page.controls.push_back({K::ComboBox, 1111, "", 7, 123 + nDown, 100, 12, WS_TABSTOP});
     }
 }
 
+// Below its line, the list's type ("LIST INFO"), set by the page; the rest a line lower.
 DialogTemplate ListPage() {
+    constexpr int kTypeLine = 10;
     DialogTemplate page = DetailsPage(136, 200, "LIST chunk", 7, 9, 38);
-    AddTableRows(page, true);
+    page.controls.push_back({K::Text, 1120, "", 7, 19, 256, 8, kText});
+    page.controls[1].y += kTypeLine;
+    page.controls[1].cy -= kTypeLine;
+    AddTableRows(page, true, kTypeLine);
     return page;
 }
 
@@ -263,9 +270,10 @@ DialogTemplate BextPage() {
                 {K::Edit, 1102, "", 203, 136, 62, 12, kTextBox},
                 // Below the page's first height, shown by the chunk's version; the page scrolls.
                 {K::Text, 1040, "BYTE UMID[64]:", 7, 232, 100, 8, kText},
-                // Beside the UMID, shown also while the version has none: it raises it to 1.
-                {K::PushButton, 1057, "&Generate", 213, 229, 50, 12, WS_VISIBLE | WS_TABSTOP},
-                {K::Edit, 1041, "", 7, 242, 256, 22, kMultiLineBox | ES_READONLY},
+                // Beside the UMID, which shows empty while the version has none: it raises it
+                // to 1.
+                {K::Edit, 1041, "", 7, 242, 202, 22, kMultiLineBox | ES_READONLY},
+                {K::PushButton, 1057, "&Generate", 213, 242, 50, 14, WS_VISIBLE | WS_TABSTOP},
                 {K::Text, 1042, "WORD LoudnessValue:", 7, 270, 100, 8, kText},
                 {K::Edit, 1043, "", 110, 268, 70, 12, kNumberBox},
                 {K::Text, 1044, "LUFS", 184, 270, 30, 8, kText},
@@ -324,6 +332,8 @@ DialogTemplate MainWindow() {
                 {K::PushButton, 1021, "&New...", 47, 266, 37, 14, WS_TABSTOP},
                 {K::PushButton, 1022, "&Save...", 87, 266, 37, 14, WS_TABSTOP},
                 {K::PushButton, 1020, "&Close...", 127, 266, 37, 14, kButton},
+                // Confirms a save, between the file's buttons and Exit.
+                {K::Text, 1023, "", 168, 269, 83, 8, kText | SS_ENDELLIPSIS},
                 {K::PushButton, IDCANCEL, "&Exit", 254, 266, 37, 14, kButton},
             }};
 }

@@ -100,11 +100,15 @@ TEST_F(OverviewPageTest, TheConvertButtonIsDisabledForAFileWithABextChunk) {
     EXPECT_EQ(boxes.texts, std::vector<CString>({"Not yet implemented."}));
 }
 
-TEST_F(OverviewPageTest, ThePlayersErrorEventIsShownAsAMessageBox) {
+TEST_F(OverviewPageTest, ThePlayersErrorStaysOnThePageUntilTheNextFile) {
     COverviewPage page;
     ASSERT_TRUE(page.Create(142));
     player.control()->RaiseError(2, "Cannot decode the file /music/a.wav.");
-    EXPECT_EQ(boxes.texts, std::vector<CString>({"Cannot decode the file /music/a.wav."}));
+    EXPECT_TRUE(boxes.texts.empty());
+    EXPECT_EQ(page.m_strPlayerProblem, "Cannot decode the file /music/a.wav.");
+    page.SetFileInfo("/music/b.wav");
+    EXPECT_EQ(page.m_strPlayerProblem, "");
+    EXPECT_TRUE(player.control()->toolTip().isEmpty());
 }
 
 TEST_F(OverviewPageTest, ARefusedCallIsReportedAndThePathIsStillHandedOn) {

@@ -185,6 +185,11 @@ TEST_F(ViewerDlgTest, TheWelcomePageSaysWhyTheLastFileDidNotOpen) {
         ExpectEmptyState();
         EXPECT_EQ(pPath->GetWindowText(), strPath);
         EXPECT_NE(pLine->GetWindowText().find(row.reason), CString::npos) << pLine->GetWindowText();
+        // Read as an error: said so, in red and bold.
+        EXPECT_EQ(pLine->GetWindowText().rfind("Not opened: ", 0), 0U);
+        const QWidget* pShown = pLine->GetSafeHwnd();
+        EXPECT_GT(pShown->palette().color(QPalette::WindowText).red(), 150);
+        EXPECT_TRUE(pShown->font().bold());
     }
     dlg->LoadFile(dir.file("missing.wav"));
     EXPECT_NE(pLine->GetWindowText().find("no such file"), CString::npos);
@@ -215,13 +220,14 @@ TEST_F(ViewerDlgTest, ClickingTheSelectedTabDoesNothing) {
     EXPECT_EQ(dlg->m_nCurTab, 0);
 }
 
-TEST_F(ViewerDlgTest, ASelectionMadeFromTheKeyboardIsFollowedAtTheNextClick) {
+// The strip and the page never disagree: a selection made from the keyboard shows its page.
+TEST_F(ViewerDlgTest, ASelectionMadeFromTheKeyboardShowsItsPage) {
     Start(WriteWave("a.wav"));
     Bar()->setCurrentIndex(1);
-    EXPECT_TRUE(dlg->m_overviewPage.IsWindowVisible());
-    ClickTab(1);
     EXPECT_TRUE(Page(0)->IsWindowVisible());
     EXPECT_FALSE(dlg->m_overviewPage.IsWindowVisible());
+    ClickTab(1);
+    EXPECT_TRUE(Page(0)->IsWindowVisible());
 }
 
 TEST_F(ViewerDlgTest, ThreeDroppedFilesOpenTheFirst) {
@@ -312,10 +318,13 @@ TEST_F(ViewerDlgTest, ADropOrCloseWhileAMessageBoxIsUpLeavesTheTreeAlone) {
     ExpectFileShown(strFirst);
 }
 
-TEST_F(ViewerDlgTest, ThePlayersErrorEventIsShown) {
+// The player says on the Overview that it cannot play; no box stops the user looking at the file.
+TEST_F(ViewerDlgTest, ThePlayersErrorStaysOnTheOverview) {
     Start(WriteWave("a.wav"));
     player.control()->RaiseError(1, "Cannot open the file a.wav.");
-    EXPECT_EQ(boxes.texts, Texts({"Cannot open the file a.wav."}));
+    EXPECT_TRUE(boxes.texts.empty());
+    EXPECT_EQ(dlg->m_overviewPage.m_strPlayerProblem, "Cannot open the file a.wav.");
+    EXPECT_EQ(player.control()->toolTip().toStdString(), "Cannot open the file a.wav.");
 }
 
 TEST_F(ViewerDlgTest, WithoutAPlayerFilesOpenAndTheHintIsShown) {
@@ -338,11 +347,12 @@ struct KeyCase {
 
 class ViewerDlgKeyTest : public ViewerDlgTest, public ::testing::WithParamInterface<KeyCase> {};
 
-TEST_P(ViewerDlgKeyTest, EndsTheRunFromTheTabControl) {
+TEST_P(ViewerDlgKeyTest, EndsTheRunFromTheTabControlOnceAsked) {
     Start(WriteWave("a.wav"));
     auto* pWindow = static_cast<QDialog*>(dlg->GetSafeHwnd());
     Bar()->setFocus();
     QTest::keyClick(Bar(), GetParam().key);
+    EXPECT_EQ(boxes.texts, Texts({"Close the Ovalis window?"}));
     EXPECT_FALSE(pWindow->isVisible());
     EXPECT_EQ(pWindow->result(), GetParam().nResult);
 }
@@ -383,5 +393,28 @@ INSTANTIATE_TEST_SUITE_P(
                       // Cut by characters: a cut never splits one.
                       TitleCase{"/\xc3\xa9" + CString(50, 'x') + ".wav",
                                 "/\xc3\xa9xxxx..." + CString(30, 'x') + ".wav"}));
+
+}  // namespace
+
+namespace {
+
+// The welcome picture keeps to its place above the frame of text, whatever the font.
+TEST_F(ViewerDlgTest, TheWelcomePictureStaysAboveItsText) {
+    Start(CString());
+    QWidget* pPage = dlg->m_welcomePage.GetSafeHwnd();
+    const QLabel* pPicture = nullptr;
+    const QLabel* pFrame = nullptr;
+    for (const QLabel* pLabel : pPage->findChildren<QLabel*>()) {
+        if (!pLabel->pixmap().isNull()) {
+            pPicture = pLabel;
+        } else if (pLabel->frameShape() != QFrame::NoFrame) {
+            pFrame = pLabel;
+        }
+    }
+    ASSERT_NE(pPicture, nullptr);
+    ASSERT_NE(pFrame, nullptr);
+    EXPECT_FALSE(pPicture->geometry().intersects(pFrame->geometry()));
+    EXPECT_GT(pPicture->height(), 0);
+}
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTest>
 #include <functional>
 #include <memory>
 
@@ -158,6 +159,44 @@ TEST_F(ViewerMetadataEditTest, EditsSavedByTheWindowReadBackAsTheCommandLineRead
         ASSERT_EQ(boxes.texts.size(), *row.said ? 1u : 0u);
         if (*row.said) {
             EXPECT_NE(boxes.texts[0].find(row.said), CString::npos) << boxes.texts[0];
+        }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// The markers page lists its markers by position as they are edited, and the listing below the
+// table follows the edits before any save.
+TEST_F(ViewerMetadataEditTest, MarkersStayInPositionOrderAndTheListingFollows) {
+    Start();
+    dlg->AddNewChunk(NewChunkKinds()[kCue]);
+    CChunkPage& page = PageOf(kCue);
+    savetest::ClickButton(page, IDC_TABLE_ADD);
+    TypeCell(page, 0, 1, "500");
+    TypeCell(page, 0, 3, "Slate");
+    savetest::ClickButton(page, IDC_TABLE_ADD);
+    QTest::qWait(1);
+    QTableWidget* pTable = TableOf(page);
+    ASSERT_EQ(pTable->rowCount(), 2);
+    EXPECT_EQ(CellText(pTable, 0, 0), "2");
+    EXPECT_EQ(CellText(pTable, 1, 0), "1");
+    EXPECT_EQ(CellText(pTable, 1, 3), "Slate");
+    TypeCell(page, 0, 1, "900");
+    QTest::qWait(1);
+    EXPECT_EQ(CellText(pTable, 0, 0), "1");
+    EXPECT_EQ(CellText(pTable, 1, 0), "2");
+    const CString strListing = savetest::BoxText(page, 1100);
+    EXPECT_NE(strListing.find("not saved yet"), CString::npos) << strListing;
+    EXPECT_NE(strListing.find("Slate"), CString::npos) << strListing;
+    EXPECT_NE(strListing.find("900"), CString::npos) << strListing;
+    // Every column as wide as its widest text.
+    for (int nColumn = 0; nColumn < pTable->columnCount(); ++nColumn) {
+        for (int nRow = 0; nRow < pTable->rowCount(); ++nRow) {
+            const QString text = pTable->item(nRow, nColumn)->text();
+            EXPECT_GT(pTable->columnWidth(nColumn), pTable->fontMetrics().horizontalAdvance(text))
+                << nRow << ", " << nColumn;
         }
     }
 }

@@ -145,7 +145,8 @@ TEST_F(ViewerSaveTest, FailedSaveShowsOneMessageAndKeepsTheTreeAndTheTypedText) 
     EXPECT_NE(boxes.texts[0].find("No such file or directory"), std::string::npos);
     EXPECT_EQ(testfiles::readFile(m_path), m_original);
     ASSERT_TRUE(dlg->m_pRoot);
-    EXPECT_EQ(dlg->GetWindowText(), "Ovalis - " + FileTitle(m_path));
+    // The edit is still to be saved, and the title says so.
+    EXPECT_EQ(dlg->GetWindowText(), "Ovalis - " + FileTitle(m_path) + " (edited)");
 }
 
 // A save that fails after every chunk was written (the rename) leaves a tree that a second

@@ -41,11 +41,12 @@ struct VersionRow {
 
 TEST_F(BEXTPageTest, RowsShowWhatTheVersionHas) {
     const VersionRow rows[] = {
-        {0, false, false}, {1, true, false}, {2, true, true}, {3, true, true}};
+        {0, true, false}, {1, true, false}, {2, true, true}, {3, true, true}};
     for (const VersionRow& row : rows) {
         SCOPED_TRACE(row.version);
         Show(PayloadOfVersion(row.version));
         EXPECT_EQ(!Box(Page(), kUmidBox)->isHidden(), row.bUmid);
+        EXPECT_EQ(BoxText(Page(), kUmidBox).empty(), row.version == 0);
         for (const int nID : kLevelBoxes) {
             EXPECT_EQ(!Box(Page(), nID)->isHidden(), row.bLevels) << nID;
         }

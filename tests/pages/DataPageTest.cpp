@@ -72,7 +72,9 @@ TEST(DataPageTest, DrawsTheLevlEnvelopeAtOnceAndMeasuresOnAPress) {
         qobject_cast<QPushButton*>(page.GetDlgItem(IDC_MEASURE_LEVELS)->GetSafeHwnd())->click();
         EXPECT_TRUE(
             QTest::qWaitFor([pView] { return !pView->Status().startsWith("Measuring"); }, 5000));
-        EXPECT_EQ(pView->Status().toStdString(), "1 finding: level-dropout.");
+        EXPECT_EQ(pView->Status().toStdString(),
+                  "1 finding: level-dropout. Right of each channel: peak | RMS.");
+        EXPECT_EQ(pView->LevelTexts(), QStringList({"-12.0 | -12.1 dBFS"}));
         EXPECT_TRUE(pView->HasEnvelope());
     }
 }

@@ -18,7 +18,8 @@ namespace {
 struct TextPageCase {
     UINT nTemplate;
     const char* text;
-    int x, y, width, height;  // the page size and the text's place, in dialog units
+    int x, y, width, height;      // the page size and the text's place, in dialog units
+    const char* below = nullptr;  // the line below the text, on the pages that have one
 };
 
 template <typename Page>
@@ -29,8 +30,12 @@ void ExpectShowsText(const TextPageCase& c) {
     ASSERT_TRUE(page.Create(c.nTemplate, nullptr, &chunk));
     EXPECT_EQ(page.m_pChunk, &chunk);
     const QList<QLabel*> labels = page.GetSafeHwnd()->template findChildren<QLabel*>();
-    ASSERT_EQ(labels.size(), 1);
+    ASSERT_EQ(labels.size(), c.below ? 2 : 1);
     EXPECT_EQ(labels[0]->text().toStdString(), c.text);
+    if (c.below) {
+        EXPECT_EQ(labels[1]->text().toStdString(), c.below);
+        EXPECT_GT(labels[1]->y(), labels[0]->y());
+    }
 
     const DialogUnits units(DialogFont(*FindDialogTemplate(c.nTemplate)));
     EXPECT_EQ(labels[0]->pos(), units.ToPixels(c.x, c.y, 0, 0).topLeft());
@@ -40,7 +45,8 @@ void ExpectShowsText(const TextPageCase& c) {
 
 TEST(TextPagesTest, EachShowsItsTextWhereTheTemplatePutsIt) {
     ExpectShowsText<CRIFFPropertyPage>({135, "RIFF Chunk", 7, 9, 270, 200});
-    ExpectShowsText<CLISTPropertyPage>({136, "LIST chunk", 7, 9, 270, 200});
+    ExpectShowsText<CLISTPropertyPage>(
+        {136, "LIST chunk", 7, 9, 270, 200, "LIST without a list type"});
     ExpectShowsText<CdataPropertyPage>({134, "data chunk.", 7, 9, 270, 200});
     ExpectShowsText<CUnknownPropertyPage>({137, "Unknown Chunk", 7, 7, 270, 230});
     ExpectShowsText<CfmtPropertyPage>({132, "Not supported WAVE format.", 7, 9, 270, 230});
