@@ -171,7 +171,7 @@ namespace {
 // table follows the edits before any save.
 TEST_F(ViewerMetadataEditTest, MarkersStayInPositionOrderAndTheListingFollows) {
     Start();
-    dlg->AddNewChunk(NewChunkKinds()[kCue]);
+    dlg->AddNewChunk(*AddableKinds()[kCue]);
     CChunkPage& page = PageOf(kCue);
     savetest::ClickButton(page, IDC_TABLE_ADD);
     TypeCell(page, 0, 1, "500");
