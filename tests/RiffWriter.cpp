@@ -172,4 +172,32 @@ Bytes BroadcastWave(const BextFields& fields, std::size_t nDataBytes) {
         {{"bext", BextPayload(fields)}, {"fmt ", PcmFormat(2, 44100, 16)}, {"data", samples}});
 }
 
+Bytes Le(std::uint32_t value, int nWidth) {
+    Bytes bytes;
+    for (int i = 0; i < nWidth; ++i) {
+        bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    }
+    return bytes;
+}
+
+Bytes Joined(std::initializer_list<Bytes> parts) {
+    Bytes joined;
+    for (const Bytes& part : parts) {
+        joined.insert(joined.end(), part.begin(), part.end());
+    }
+    return joined;
+}
+
+Bytes TextBytes(const std::string& text) {
+    return Bytes(text.begin(), text.end());
+}
+
+Bytes CuePoint(std::uint32_t id, std::uint32_t position) {
+    return Joined({Le(id), Le(position), TextBytes("data"), Le(0), Le(0), Le(position)});
+}
+
+Bytes LabelChunk(std::uint32_t id, const std::string& label) {
+    return ChunkBytes({"labl", Joined({Le(id), TextBytes(label), Bytes{0}})});
+}
+
 }  // namespace testfiles

@@ -1,6 +1,7 @@
 #pragma once
 // The one RIFF writer of the tests: WAVE files built chunk by chunk, with the usual payloads.
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <utility>
@@ -101,5 +102,16 @@ Bytes SamplerPayload(std::uint32_t unityNote, const std::vector<SampleLoop>& loo
 
 // A small well-formed broadcast wave file: bext, PCM fmt, and nSamples bytes of data.
 Bytes BroadcastWave(const BextFields& fields, std::size_t nDataBytes = 16);
+
+// Pieces of payloads: value's nWidth bytes, least significant first; parts one after another;
+// the characters of a text without a terminating zero.
+Bytes Le(std::uint32_t value, int nWidth = 4);
+Bytes Joined(std::initializer_list<Bytes> parts);
+Bytes TextBytes(const std::string& text);
+
+// A cue point in the data chunk, dwPosition and dwSampleOffset both at position.
+Bytes CuePoint(std::uint32_t id, std::uint32_t position);
+// A labl chunk naming cue point id.
+Bytes LabelChunk(std::uint32_t id, const std::string& label);
 
 }  // namespace testfiles

@@ -11,40 +11,20 @@ namespace {
 
 using namespace clitest;
 using testfiles::Bytes;
-
-Bytes Le32(std::uint32_t value) {
-    Bytes bytes;
-    testfiles::appendLe32(bytes, value);
-    return bytes;
-}
-
-Bytes Joined(std::initializer_list<Bytes> parts) {
-    Bytes joined;
-    for (const Bytes& part : parts) {
-        joined.insert(joined.end(), part.begin(), part.end());
-    }
-    return joined;
-}
-
-Bytes Text(const std::string& text) {
-    return Bytes(text.begin(), text.end());
-}
-
-Bytes Label(std::uint32_t id, const std::string& text) {
-    return testfiles::ChunkBytes({"labl", Joined({Le32(id), Text(text), Bytes{0}})});
-}
-
-Bytes Point(std::uint32_t id, std::uint32_t position) {
-    return Joined({Le32(id), Le32(position), Text("data"), Le32(0), Le32(0), Le32(position)});
-}
+using testfiles::CuePoint;
+using testfiles::Joined;
+using testfiles::LabelChunk;
+using testfiles::Le;
+using testfiles::TextBytes;
 
 // A recorder's take: three markers labelled in a lower-case list after the samples.
 Bytes Take() {
     return testfiles::WaveFile(
         {{"fmt ", testfiles::PcmFormat(2, 48000, 16)},
          {"data", Bytes(48000 * 4, 0)},
-         {"cue ", Joined({Le32(3), Point(1, 100), Point(2, 200), Point(3, 300)})},
-         {"list", Joined({Text("adtl"), Label(1, "01"), Label(2, "02"), Label(3, "03")})}});
+         {"cue ", Joined({Le(3), CuePoint(1, 100), CuePoint(2, 200), CuePoint(3, 300)})},
+         {"list", Joined({TextBytes("adtl"), LabelChunk(1, "01"), LabelChunk(2, "02"),
+                          LabelChunk(3, "03")})}});
 }
 
 QJsonArray MarkersOf(const std::vector<std::string>& command) {

@@ -12,10 +12,6 @@ using namespace testfiles;
 
 namespace {
 
-Bytes Text(const std::string& text) {
-    return Bytes(text.begin(), text.end());
-}
-
 // A 16-bit extensible format record with this channel mask.
 Bytes ExtensibleFormat(std::uint16_t channels, std::uint32_t mask) {
     Bytes format;
@@ -39,7 +35,7 @@ Bytes Ixml(const std::vector<std::pair<int, std::string>>& tracks) {
         document += "<TRACK><CHANNEL_INDEX>" + std::to_string(nIndex) + "</CHANNEL_INDEX><NAME>" +
                     name + "</NAME></TRACK>";
     }
-    return Text(document + "</TRACK_LIST></BWFXML>");
+    return TextBytes(document + "</TRACK_LIST></BWFXML>");
 }
 
 // chna entries: channel index and track format, each with a UID of its own.
@@ -96,7 +92,7 @@ std::vector<NamesRow> Rows() {
          {"1"}},
         {"ChnaThroughTheDocument",
          PcmFormat(3, 48000, 16),
-         {{"axml", Text(kAdm)},
+         {{"axml", TextBytes(kAdm)},
           {"chna", Chna({{1, "AT_00011001_01"}, {2, "AT_00011002_01"}, {3, "AT_00010003_01"}})}},
          {"RoomCentricLeft", "PCM_R", "AT_00010003_01"}},
         {"ChnaWithoutDocument",

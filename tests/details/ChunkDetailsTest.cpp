@@ -19,6 +19,8 @@ namespace {
 using testfiles::ByteBuilder;
 using testfiles::Bytes;
 using testfiles::ChunkSpec;
+using testfiles::Joined;
+using testfiles::TextBytes;
 
 // The details of the first chunk with this id in a file of these chunks, as text.
 class DetailsFile {
@@ -56,18 +58,6 @@ Bytes Sub(const char* pId, const std::string& strBytes, std::optional<std::uint3
         .text(strBytes)
         .zeros(strBytes.size() % 2)
         .bytes();
-}
-
-Bytes Joined(std::initializer_list<Bytes> parts) {
-    Bytes all;
-    for (const Bytes& part : parts) {
-        all.insert(all.end(), part.begin(), part.end());
-    }
-    return all;
-}
-
-Bytes TextBytes(const std::string& text) {
-    return Bytes(text.begin(), text.end());
 }
 
 Bytes CuePoints(std::uint32_t declared, std::initializer_list<std::pair<int, int>> points) {

@@ -14,36 +14,13 @@
 
 namespace {
 
-using testfiles::Bytes;
-
-Bytes Le32(std::uint32_t value) {
-    Bytes bytes;
-    testfiles::appendLe32(bytes, value);
-    return bytes;
-}
-
-Bytes Joined(std::initializer_list<Bytes> parts) {
-    Bytes joined;
-    for (const Bytes& part : parts) {
-        joined.insert(joined.end(), part.begin(), part.end());
-    }
-    return joined;
-}
-
-Bytes Text(const std::string& text) {
-    return Bytes(text.begin(), text.end());
-}
-
-Bytes Label(std::uint32_t id, const std::string& text) {
-    return testfiles::ChunkBytes({"labl", Joined({Le32(id), Text(text), Bytes{0}})});
-}
+using namespace testfiles;
 
 Bytes Cue(std::initializer_list<std::uint32_t> positions) {
-    Bytes cue = Le32(static_cast<std::uint32_t>(positions.size()));
+    Bytes cue = Le(static_cast<std::uint32_t>(positions.size()));
     std::uint32_t id = 1;
     for (const std::uint32_t position : positions) {
-        cue = Joined(
-            {cue, Le32(id++), Le32(position), Text("data"), Le32(0), Le32(0), Le32(position)});
+        cue = Joined({cue, CuePoint(id++, position)});
     }
     return cue;
 }
@@ -54,7 +31,8 @@ Bytes Recording(const std::string& listId, const std::vector<testfiles::ChunkSpe
         {"fmt ", testfiles::PcmFormat(2, 48000, 16)},
         {"data", Bytes(4000, 0)},
         {"cue ", Cue({100, 400, 700})},
-        {listId, Joined({Text("adtl"), Label(1, "01"), Label(2, "02"), Label(3, "03")})}};
+        {listId, Joined({TextBytes("adtl"), LabelChunk(1, "01"), LabelChunk(2, "02"),
+                         LabelChunk(3, "03")})}};
     chunks.insert(chunks.end(), after.begin(), after.end());
     return testfiles::WaveFile(chunks);
 }
@@ -132,7 +110,7 @@ TEST(FileMarkersTest, ALowerCaseListIsReadAndEditedInPlace) {
 TEST(FileMarkersTest, WithTwoAdtlListsTheFirstIsReadAndEditedAndTheSecondKept) {
     testfiles::TempDir dir;
     const std::string path = dir.file("two.wav");
-    const Bytes second = Joined({Text("adtl"), Label(2, "Other")});
+    const Bytes second = Joined({TextBytes("adtl"), LabelChunk(2, "Other")});
     testfiles::writeFile(path, Recording("list", {{"LIST", second}}));
     CRiffChunkModel root;
     ASSERT_TRUE(root.Load(path));
@@ -155,7 +133,7 @@ TEST(FileMarkersTest, WithTwoAdtlListsTheFirstIsReadAndEditedAndTheSecondKept) {
 // A region's labelled text: cue point id, length, purpose "rgn ", four zero numbers, no text.
 std::string RegionEntry(std::uint32_t id, std::uint32_t length) {
     const Bytes entry = testfiles::ChunkBytes(
-        {"ltxt", Joined({Le32(id), Le32(length), Text("rgn "), Bytes(8, 0)})});
+        {"ltxt", Joined({Le(id), Le(length), TextBytes("rgn "), Bytes(8, 0)})});
     return std::string(entry.begin(), entry.end());
 }
 

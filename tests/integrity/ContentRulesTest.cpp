@@ -13,26 +13,9 @@
 namespace {
 
 using testfiles::Bytes;
-
-Bytes Le(std::uint32_t value, int nWidth = 4) {
-    Bytes bytes;
-    for (int i = 0; i < nWidth; ++i) {
-        bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-    }
-    return bytes;
-}
-
-Bytes Joined(std::initializer_list<Bytes> parts) {
-    Bytes joined;
-    for (const Bytes& part : parts) {
-        joined.insert(joined.end(), part.begin(), part.end());
-    }
-    return joined;
-}
-
-Bytes Text(const std::string& text) {
-    return Bytes(text.begin(), text.end());
-}
+using testfiles::Joined;
+using testfiles::Le;
+using testfiles::TextBytes;
 
 // 100 stereo 16-bit frames, then the chunks given.
 Bytes Pcm(const std::vector<testfiles::ChunkSpec>& more, const Bytes& format = {}) {
@@ -64,11 +47,11 @@ Bytes Dbmd(int nOff) {
 }
 
 Bytes Adtl() {
-    return Joined({Text("adtl"), Text("labl"), Le(4), Le(1)});
+    return Joined({TextBytes("adtl"), TextBytes("labl"), Le(4), Le(1)});
 }
 
 Bytes CuePoint(std::uint32_t id, std::uint32_t position, std::uint32_t offset) {
-    return Joined({Le(id), Le(position), Text("data"), Le(0), Le(0), Le(offset)});
+    return Joined({Le(id), Le(position), TextBytes("data"), Le(0), Le(0), Le(offset)});
 }
 
 const char kDocument[] =
@@ -92,10 +75,10 @@ TEST(ContentRulesTest, EachRuleFindsItsCaseAndPassesAnAgreeingFile) {
          "the fact chunk gives 48128 samples; the data chunk holds 100."},
         {"fact shorter", Fact(7), "fact-length", "the fact chunk gives 7 samples"},
         {"bxml formatInfo 1, gzip", Bxml(1, gzip), "", ""},
-        {"bxml formatInfo 0, XML", Bxml(0, Text(kDocument)), "", ""},
-        {"bxml neither", Bxml(1, Text("not a document")), "bxml-unreadable",
+        {"bxml formatInfo 0, XML", Bxml(0, TextBytes(kDocument)), "", ""},
+        {"bxml neither", Bxml(1, TextBytes("not a document")), "bxml-unreadable",
          "the bxml document cannot be read: bxml formatInfo 1 is followed by neither"},
-        {"bxml XML not well formed", Bxml(1, Text("<ebuCoreMain>")), "bxml-unreadable",
+        {"bxml XML not well formed", Bxml(1, TextBytes("<ebuCoreMain>")), "bxml-unreadable",
          "the bxml document cannot be read: not well formed"},
         {"dbmd agrees", Dbmd(0), "", ""},
         {"dbmd checksum off", Dbmd(1), "dbmd-checksum",
@@ -104,7 +87,8 @@ TEST(ContentRulesTest, EachRuleFindsItsCaseAndPassesAnAgreeingFile) {
         {"two adtl lists", Pcm({{"list", Adtl()}, {"LIST", Adtl()}}), "adtl-second",
          "a second adtl list; markers take their labels from the first, at 444"},
         {"an INFO list beside one adtl list",
-         Pcm({{"LIST", Joined({Text("INFO"), Text("ISFT"), Le(2), Text("x")})}, {"LIST", Adtl()}}),
+         Pcm({{"LIST", Joined({TextBytes("INFO"), TextBytes("ISFT"), Le(2), TextBytes("x")})},
+              {"LIST", Adtl()}}),
          "", ""},
         {"cue positions agree", Pcm({{"cue ", Joined({Le(1), CuePoint(1, 10, 10)})}}), "", ""},
         {"cue positions differ",
