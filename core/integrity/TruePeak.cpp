@@ -45,7 +45,8 @@ float ScalarPeak(const float* pX, std::size_t nFrom, std::size_t nTo, const floa
         float acc[kPhases] = {};
         for (std::size_t d = 0; d < kDelays; ++d) {
             for (std::size_t p = 0; p < kPhases; ++p) {
-                acc[p] += pCoefficients[d * kPhases + p] * pX[i - d];
+                acc[p] += pCoefficients[d * kPhases + p] *
+                          pX[static_cast<std::ptrdiff_t>(i) - static_cast<std::ptrdiff_t>(d)];
             }
         }
         for (const float value : acc) {
